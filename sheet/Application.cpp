@@ -1,0 +1,50 @@
+#include "sheet/Application.h"
+
+#include "sheet/Dispids.h"
+
+namespace sheet {
+
+Range Worksheet::UsedRange() const { return GetObject<Range>(dispid::UsedRange, L"Worksheet.UsedRange"); }
+Range Worksheet::Cells() const { return GetObject<Range>(dispid::Cells, L"Worksheet.Cells"); }
+
+long Windows::Count() const { return GetLong(dispid::Count, L"Windows.Count"); }
+
+Worksheet Application::ActiveSheet() const { return GetObject<Worksheet>(dispid::ActiveSheet, L"Application.ActiveSheet"); }
+Range Application::Selection() const { return GetObject<Range>(dispid::Selection, L"Application.Selection"); }
+
+Range Application::Union(const Range& first, const Range& second) const {
+    return ObjectOf<Range>(Invoke(dispid::Union, CallKind::Method, L"Application.Union",
+                                  {Variant::Object(first.get()), Variant::Object(second.get())}));
+}
+
+Range Application::Intersect(const Range& first, const Range& second) const {
+    return ObjectOf<Range>(Invoke(dispid::Intersect, CallKind::Method, L"Application.Intersect",
+                                  {Variant::Object(first.get()), Variant::Object(second.get())}));
+}
+
+Windows Application::Windows() const { return GetObject<sheet::Windows>(dispid::Windows, L"Application.Windows"); }
+
+long Application::Calculation() const { return GetLong(dispid::Calculation, L"Application.Calculation"); }
+void Application::SetCalculation(long mode) const {
+    Put(dispid::Calculation, L"Application.Calculation", Variant::Long(mode));
+}
+bool Application::ScreenUpdating() const { return GetBool(dispid::ScreenUpdating, L"Application.ScreenUpdating"); }
+void Application::SetScreenUpdating(bool on) const {
+    Put(dispid::ScreenUpdating, L"Application.ScreenUpdating", Variant::Bool(on));
+}
+bool Application::EnableEvents() const { return GetBool(dispid::EnableEvents, L"Application.EnableEvents"); }
+void Application::SetEnableEvents(bool on) const {
+    Put(dispid::EnableEvents, L"Application.EnableEvents", Variant::Bool(on));
+}
+
+std::wstring Application::Version() const { return GetString(dispid::Version, L"Application.Version"); }
+void Application::Quit() const { Invoke(dispid::Quit, CallKind::Method, L"Application.Quit"); }
+
+Variant Application::InputBox(const std::wstring& prompt, const std::wstring& title, const std::wstring& defaultText,
+                              short type) const {
+    return Invoke(dispid::InputBox, CallKind::Method, L"Application.InputBox",
+                  {Variant::String(prompt), Variant::String(title), Variant::String(defaultText), Variant::Missing(),
+                   Variant::Missing(), Variant::Missing(), Variant::Missing(), Variant::Short(type)});
+}
+
+}  // namespace sheet

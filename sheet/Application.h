@@ -1,0 +1,54 @@
+// Excel's Application object, the root of every automation call, and the objects reached only from it.
+#pragma once
+
+#include <string>
+
+#include "sheet/Range.h"
+
+namespace sheet {
+
+class Worksheet : public DispatchWrapper {
+public:
+    using DispatchWrapper::DispatchWrapper;
+    Range UsedRange() const;
+    Range Cells() const;
+};
+
+class Windows : public DispatchWrapper {
+public:
+    using DispatchWrapper::DispatchWrapper;
+    long Count() const;
+};
+
+// Excel's calculation modes.
+constexpr long xlCalculationAutomatic = -4105;
+constexpr long xlCalculationManual = -4135;
+
+class Application : public DispatchWrapper {
+public:
+    using DispatchWrapper::DispatchWrapper;
+
+    Worksheet ActiveSheet() const;
+    // The selected object, taken as a Range; its members fail when a chart or a drawing is selected.
+    Range Selection() const;
+    Range Union(const Range& first, const Range& second) const;
+    // An empty Range when the two do not overlap.
+    Range Intersect(const Range& first, const Range& second) const;
+    Windows Windows() const;
+
+    long Calculation() const;
+    void SetCalculation(long mode) const;
+    bool ScreenUpdating() const;
+    void SetScreenUpdating(bool on) const;
+    bool EnableEvents() const;
+    void SetEnableEvents(bool on) const;
+
+    std::wstring Version() const;
+    void Quit() const;
+
+    // Application.InputBox with Left, Top, HelpFile and HelpContextID left out; Type travels as a 16-bit integer.
+    Variant InputBox(const std::wstring& prompt, const std::wstring& title, const std::wstring& defaultText,
+                     short type) const;
+};
+
+}  // namespace sheet

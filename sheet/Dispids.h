@@ -1,0 +1,53 @@
+// Excel's published DISPIDs of the members the add-in calls.
+#pragma once
+
+#include <windows.h>
+
+namespace sheet::dispid {
+
+// Application
+constexpr DISPID ActiveSheet = 0x133;
+constexpr DISPID CommandBars = 0x59F;
+constexpr DISPID Selection = 0x93;
+constexpr DISPID Union = 0x30B;
+constexpr DISPID Intersect = 0x2FE;
+constexpr DISPID Windows = 0x1AE;
+constexpr DISPID Calculation = 0x13C;
+constexpr DISPID InputBox = 0x165;
+constexpr DISPID Quit = 0x12E;
+constexpr DISPID ScreenUpdating = 0x17E;
+constexpr DISPID EnableEvents = 0x4BC;
+constexpr DISPID Version = 0x188;
+
+// Worksheet
+constexpr DISPID UsedRange = 0x19C;
+
+// Range, Areas, Windows
+constexpr DISPID Areas = 0x238;
+constexpr DISPID Item = 0xAA;
+constexpr DISPID Count = 0x76;
+constexpr DISPID Cells = 0xEE;
+constexpr DISPID Rows = 0x102;
+constexpr DISPID Columns = 0xF1;
+constexpr DISPID EntireColumn = 0xF6;
+constexpr DISPID Value = 0x6;
+constexpr DISPID Text = 0x8A;
+constexpr DISPID HasArray = 0x10A;
+constexpr DISPID HasFormula = 0x10B;
+constexpr DISPID Address = 0xEC;
+constexpr DISPID ClearContents = 0x71;
+constexpr DISPID Select = 0xEB;
+constexpr DISPID Merge = 0x234;
+constexpr DISPID UnMerge = 0x568;
+constexpr DISPID ColumnWidth = 0xF2;
+constexpr DISPID HorizontalAlignment = 0x88;
+constexpr DISPID VerticalAlignment = 0x89;
+constexpr DISPID WrapText = 0x114;
+constexpr DISPID Interior = 0x81;
+constexpr DISPID Row = 0x101;
+constexpr DISPID Column = 0xF0;
+
+// Interior
+constexpr DISPID Color = 0x63;
+
+}  // namespace sheet::dispid

@@ -1,0 +1,72 @@
+#include "sheet/Range.h"
+
+#include "sheet/Dispids.h"
+
+namespace sheet {
+
+namespace {
+constexpr long xlA1 = 1;
+}
+
+void Interior::SetColor(COLORREF color) const {
+    Put(dispid::Color, L"Interior.Color", Variant::Long(static_cast<long>(color)));
+}
+
+long Areas::Count() const { return GetLong(dispid::Count, L"Areas.Count"); }
+
+Range Areas::Item(long index) const {
+    return ObjectOf<Range>(Invoke(dispid::Item, CallKind::Get, L"Areas.Item", {Variant::Long(index)}));
+}
+
+Areas Range::Areas() const { return GetObject<sheet::Areas>(dispid::Areas, L"Range.Areas"); }
+long Range::Count() const { return GetLong(dispid::Count, L"Range.Count"); }
+Range Range::Cells() const { return GetObject<Range>(dispid::Cells, L"Range.Cells"); }
+Range Range::Rows() const { return GetObject<Range>(dispid::Rows, L"Range.Rows"); }
+Range Range::Columns() const { return GetObject<Range>(dispid::Columns, L"Range.Columns"); }
+Range Range::EntireColumn() const { return GetObject<Range>(dispid::EntireColumn, L"Range.EntireColumn"); }
+
+Range Range::Item(long row) const {
+    return ObjectOf<Range>(
+        Invoke(dispid::Item, CallKind::Get, L"Range.Item", {Variant::Long(row), Variant::Missing()}));
+}
+
+Range Range::Item(long row, long column) const {
+    return ObjectOf<Range>(
+        Invoke(dispid::Item, CallKind::Get, L"Range.Item", {Variant::Long(row), Variant::Long(column)}));
+}
+
+long Range::Row() const { return GetLong(dispid::Row, L"Range.Row"); }
+long Range::Column() const { return GetLong(dispid::Column, L"Range.Column"); }
+
+Variant Range::Value() const { return Invoke(dispid::Value, CallKind::Get, L"Range.Value"); }
+void Range::SetValue(Variant value) const { Put(dispid::Value, L"Range.Value", std::move(value)); }
+Variant Range::Text() const { return Invoke(dispid::Text, CallKind::Get, L"Range.Text"); }
+Variant Range::HasArray() const { return Invoke(dispid::HasArray, CallKind::Get, L"Range.HasArray"); }
+Variant Range::HasFormula() const { return Invoke(dispid::HasFormula, CallKind::Get, L"Range.HasFormula"); }
+
+std::wstring Range::Address() const {
+    if (IsEmpty()) return {};
+    Variant v = Invoke(dispid::Address, CallKind::Get, L"Range.Address",
+                       {Variant::Missing(), Variant::Missing(), Variant::Long(xlA1), Variant::Missing(),
+                        Variant::Missing()});
+    return v.IsString() ? std::wstring(v.StringView()) : std::wstring();
+}
+
+void Range::ClearContents() const { Invoke(dispid::ClearContents, CallKind::Method, L"Range.ClearContents"); }
+void Range::Select() const { Invoke(dispid::Select, CallKind::Method, L"Range.Select"); }
+void Range::Merge(bool across) const {
+    Invoke(dispid::Merge, CallKind::Method, L"Range.Merge", {Variant::Bool(across)});
+}
+void Range::UnMerge() const { Invoke(dispid::UnMerge, CallKind::Method, L"Range.UnMerge"); }
+Variant Range::ColumnWidth() const { return Invoke(dispid::ColumnWidth, CallKind::Get, L"Range.ColumnWidth"); }
+void Range::SetColumnWidth(Variant width) const { Put(dispid::ColumnWidth, L"Range.ColumnWidth", std::move(width)); }
+void Range::SetHorizontalAlignment(long alignment) const {
+    Put(dispid::HorizontalAlignment, L"Range.HorizontalAlignment", Variant::Long(alignment));
+}
+void Range::SetVerticalAlignment(long alignment) const {
+    Put(dispid::VerticalAlignment, L"Range.VerticalAlignment", Variant::Long(alignment));
+}
+void Range::SetWrapText(bool wrap) const { Put(dispid::WrapText, L"Range.WrapText", Variant::Bool(wrap)); }
+Interior Range::Interior() const { return GetObject<sheet::Interior>(dispid::Interior, L"Range.Interior"); }
+
+}  // namespace sheet

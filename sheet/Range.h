@@ -1,0 +1,63 @@
+// Excel's Range object, and the Areas and Interior objects reached from it.
+#pragma once
+
+#include <string>
+
+#include "sheet/DispatchWrapper.h"
+
+namespace sheet {
+
+class Range;
+
+class Interior : public DispatchWrapper {
+public:
+    using DispatchWrapper::DispatchWrapper;
+    // A COLORREF (0x00BBGGRR), the layout Interior.Color takes.
+    void SetColor(COLORREF color) const;
+};
+
+class Areas : public DispatchWrapper {
+public:
+    using DispatchWrapper::DispatchWrapper;
+    long Count() const;
+    Range Item(long index) const;  // from 1
+};
+
+class Range : public DispatchWrapper {
+public:
+    using DispatchWrapper::DispatchWrapper;
+
+    Areas Areas() const;
+    long Count() const;
+    Range Cells() const;
+    Range Rows() const;
+    Range Columns() const;
+    Range EntireColumn() const;
+    // Item(row) and Item(row, column), from 1 and relative to this range.
+    Range Item(long row) const;
+    Range Item(long row, long column) const;
+    long Row() const;
+    long Column() const;
+
+    Variant Value() const;
+    void SetValue(Variant value) const;
+    Variant Text() const;
+    Variant HasArray() const;
+    Variant HasFormula() const;
+
+    // The absolute A1 address ("$A$1:$C$3,$E$5"): row and column absolute, External and RelativeTo left out.
+    std::wstring Address() const;
+
+    void ClearContents() const;
+    void Select() const;
+    void Merge(bool across) const;
+    void UnMerge() const;
+    Variant ColumnWidth() const;
+    void SetColumnWidth(Variant width) const;
+    void SetHorizontalAlignment(long alignment) const;
+    void SetVerticalAlignment(long alignment) const;
+    void SetWrapText(bool wrap) const;
+    Interior Interior() const;
+};
+
+}  // namespace sheet
