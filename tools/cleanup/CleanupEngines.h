@@ -1,0 +1,15 @@
+// The two text clean-up engines, written against the automation wrappers alone.
+#pragma once
+
+#include "sheet/Application.h"
+
+namespace cleanup {
+
+// Changes the case of every text cell of the selection, with calculation, screen updating and events
+// switched off for the run. Failures propagate after the settings are put back.
+void RunChangeCase(const sheet::Application& app, int mode);
+
+// Removes characters from every text cell of the selection; the application's settings are not touched.
+void RunRemoveCharacters(const sheet::Application& app, int mode);
+
+}  // namespace cleanup

@@ -1,0 +1,185 @@
+#include "tools/cleanup/WalkRangeText.h"
+
+#include <new>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "tools/cleanup/SuspendedUpdates.h"
+#include "tools/cleanup/TextStaysText.h"
+
+namespace cleanup {
+
+namespace {
+
+using sheet::Range;
+using sheet::Variant;
+
+// The first row of a two-dimensional array of VARIANTs, as Range.Value gives it for a row.
+class RowValues {
+public:
+    explicit RowValues(const Variant& value) {
+        const VARIANT& v = value.get();
+        if (v.vt != (VT_ARRAY | VT_VARIANT) || !v.parray || SafeArrayGetDim(v.parray) != 2) return;
+        m_array = v.parray;
+        long upper = 0;
+        SafeArrayGetLBound(m_array, 1, &m_row);
+        SafeArrayGetLBound(m_array, 2, &m_firstColumn);
+        SafeArrayGetUBound(m_array, 2, &upper);
+        m_count = upper - m_firstColumn + 1;
+    }
+
+    bool IsArray() const { return m_array != nullptr; }
+    long Count() const { return m_count; }
+
+    const VARIANT* At(long index) const {
+        LONG indices[2] = {m_row, m_firstColumn + index};
+        void* element = nullptr;
+        if (FAILED(SafeArrayPtrOfIndex(m_array, indices, &element))) return nullptr;
+        return static_cast<const VARIANT*>(element);
+    }
+
+private:
+    SAFEARRAY* m_array = nullptr;
+    long m_row = 0;
+    long m_firstColumn = 0;
+    long m_count = 0;
+};
+
+std::wstring_view StringOf(const VARIANT& v) {
+    return v.bstrVal ? std::wstring_view(v.bstrVal, SysStringLen(v.bstrVal)) : std::wstring_view();
+}
+
+// A text with a NUL inside cannot be written back whole; such a cell is left as it is.
+bool HoldsNul(std::wstring_view text) { return text.find(L'\0') != std::wstring_view::npos; }
+
+// One row of strings, lower bounds 0, ready for Range.Value.
+Variant RowArray(const std::vector<std::wstring>& texts) {
+    SAFEARRAYBOUND bounds[2] = {{1, 0}, {static_cast<ULONG>(texts.size()), 0}};
+    SAFEARRAY* array = SafeArrayCreate(VT_BSTR, 2, bounds);
+    if (!array) throw std::bad_alloc();
+    VARIANT raw;
+    VariantInit(&raw);
+    raw.vt = VT_ARRAY | VT_BSTR;
+    raw.parray = array;
+    Variant row = Variant::Adopt(raw);
+    for (size_t c = 0; c < texts.size(); ++c) {
+        LONG indices[2] = {0, static_cast<LONG>(c)};
+        BSTR text = SysAllocStringLen(texts[c].data(), static_cast<UINT>(texts[c].size()));
+        if (!text) throw std::bad_alloc();
+        HRESULT hr = SafeArrayPutElement(array, indices, text);
+        SysFreeString(text);
+        if (FAILED(hr)) throw std::bad_alloc();
+    }
+    return row;
+}
+
+class Walker {
+public:
+    explicit Walker(const TextTransform& transform) : m_transform(transform) {}
+
+    void Area(const Range& area) const {
+        Range rows = area.Rows();
+        Range columns = area.Columns();
+        Range cells = area.Cells();
+        long rowCount = rows.Count();
+        long columnCount = columns.Count();
+        if (rowCount == 1 && columnCount == 1) {
+            Cell(rows.Item(1));
+            return;
+        }
+        for (long r = 1; r <= rowCount; ++r) {
+            Range row = rows.Item(r);
+            if (columnCount == 1)
+                Cell(row);
+            else if (HasFormulaOrArray(row) || RowHasNonText(row, columnCount) || !BlockRow(row))
+                for (long c = 1; c <= columnCount; ++c) Cell(cells.Item(r, c));
+        }
+    }
+
+private:
+    void Cell(const Range& cell) const {
+        if (HasFormulaOrArray(cell)) return;
+        Variant value = cell.Value();
+        if (!value.IsString()) return;
+        std::wstring_view original = value.StringView();
+        if (original.empty() || HoldsNul(original)) return;
+        std::wstring text(original);
+        m_transform(text);
+        if (text == original) return;
+        cell.SetValue(Variant::String(AsTypedText(text)));
+    }
+
+    // Returns false, having written nothing, when the row is not all text after all.
+    bool BlockRow(const Range& row) const {
+        Variant value = row.Value();
+        RowValues values(value);
+        if (!values.IsArray()) return false;
+        std::vector<std::wstring> texts;
+        texts.reserve(static_cast<size_t>(values.Count()));
+        bool changed = false;
+        for (long c = 0; c < values.Count(); ++c) {
+            const VARIANT* element = values.At(c);
+            if (!element || element->vt != VT_BSTR) return false;
+            std::wstring_view original = StringOf(*element);
+            if (HoldsNul(original)) return false;
+            std::wstring text(original);
+            m_transform(text);
+            changed = changed || text != original;
+            // An empty text written back as "" would empty the cell; the apostrophe keeps it an empty text.
+            texts.push_back(original.empty() && text.empty() ? std::wstring(L"'") : AsTypedText(text));
+        }
+        if (changed) row.SetValue(RowArray(texts));
+        return true;
+    }
+
+    const TextTransform& m_transform;
+};
+
+}  // namespace
+
+bool HasFormulaOrArray(const Range& range) {
+    if (!range.HasFormula().IsFalseBool()) return true;
+    return !range.HasArray().IsFalseBool();
+}
+
+bool RowHasNonText(const Range& row, long columns) {
+    Variant value = row.Value();
+    RowValues values(value);
+    if (!values.IsArray() || values.Count() < columns) return true;
+    for (long c = 0; c < columns; ++c) {
+        const VARIANT* element = values.At(c);
+        if (!element || element->vt != VT_BSTR) return true;
+    }
+    return false;
+}
+
+void WalkRangeText(const sheet::Application& app, const TextTransform& transform, WalkSettings settings) {
+    Range selection = app.Selection();
+    sheet::Worksheet sheet = app.ActiveSheet();
+    // Read before anything is switched off: a selection that is not a range fails here.
+    sheet::Areas areas = selection.Areas();
+    long areaCount = areas.Count();
+
+    std::optional<SuspendedUpdates> suspended;
+    if (settings.suspendUpdates) suspended.emplace(app);
+
+    Walker walker(transform);
+    Range usedRange;
+    for (long i = 1; i <= areaCount; ++i) {
+        Range area = areas.Item(i);
+        if (area.Rows().Count() <= kRowLimit) {
+            walker.Area(area);
+            continue;
+        }
+        // Whole columns and other huge areas: only the part inside the used range can hold text.
+        if (usedRange.IsEmpty()) usedRange = sheet.UsedRange();
+        Range inside = app.Intersect(area, usedRange);
+        if (inside.IsEmpty()) continue;
+        sheet::Areas parts = inside.Areas();
+        long partCount = parts.Count();
+        for (long j = 1; j <= partCount; ++j) walker.Area(parts.Item(j));
+    }
+}
+
+}  // namespace cleanup

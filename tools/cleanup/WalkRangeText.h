@@ -1,0 +1,33 @@
+// The range text walk that both text clean-up tools run over the selection.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "sheet/Application.h"
+
+namespace cleanup {
+
+// Rewrites one cell's text in place.
+using TextTransform = std::function<void(std::wstring&)>;
+
+struct WalkSettings {
+    // Calculation, screen updating and events are switched off for the run and put back as they were.
+    bool suspendUpdates = false;
+};
+
+// An area of more rows than this (whole columns, say) is clipped to the active sheet's used range.
+constexpr long kRowLimit = 1000;
+
+// Applies the transform to every text cell of the selection that holds no formula, area by area, and writes
+// back only what changed. Numbers, dates, booleans, error values and blank cells are left alone. Failures
+// stop the walk and propagate after the settings are put back.
+void WalkRangeText(const sheet::Application& app, const TextTransform& transform, WalkSettings settings);
+
+// True unless both HasFormula and HasArray answer a plain False (a mixed range answers Null).
+bool HasFormulaOrArray(const sheet::Range& range);
+
+// True when any of the row's values is not a text: blank, number, date, boolean or error value.
+bool RowHasNonText(const sheet::Range& row, long columns);
+
+}  // namespace cleanup
