@@ -1,0 +1,99 @@
+#include "addin/ButtonImage.h"
+
+#include <objidl.h>
+#include <ole2.h>
+#include <olectl.h>
+#include <gdiplus.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using namespace Gdiplus;
+
+class GdiplusSession {
+public:
+    GdiplusSession() {
+        GdiplusStartupInput input;
+        m_ok = GdiplusStartup(&m_token, &input, nullptr) == Ok;
+    }
+    ~GdiplusSession() {
+        if (m_ok) GdiplusShutdown(m_token);
+    }
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    ULONG_PTR m_token = 0;
+    bool m_ok = false;
+};
+
+struct GlobalFreer {
+    void operator()(void* block) const { GlobalFree(static_cast<HGLOBAL>(block)); }
+};
+struct StreamReleaser {
+    void operator()(IStream* stream) const { stream->Release(); }
+};
+struct BitmapDisposer {
+    void operator()(GpBitmap* bitmap) const { DllExports::GdipDisposeImage(bitmap); }
+};
+struct BitmapHandleDeleter {
+    using pointer = HBITMAP;
+    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+};
+
+// A movable global block holding a copy of the resource bytes.
+std::unique_ptr<void, GlobalFreer> CopyResource(HMODULE module, int resourceId) {
+    HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(resourceId), L"PNG");
+    if (!info) return nullptr;
+    DWORD size = SizeofResource(module, info);
+    HGLOBAL loaded = LoadResource(module, info);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes || size == 0) return nullptr;
+    std::unique_ptr<void, GlobalFreer> block(GlobalAlloc(GMEM_MOVEABLE, size));
+    if (!block) return nullptr;
+    void* target = GlobalLock(block.get());
+    if (!target) return nullptr;
+    std::memcpy(target, bytes, size);
+    GlobalUnlock(block.get());
+    return block;
+}
+
+std::unique_ptr<GpBitmap, BitmapDisposer> DecodePng(HGLOBAL block) {
+    IStream* raw = nullptr;
+    // The stream does not free the block: the caller's holder does.
+    if (FAILED(CreateStreamOnHGlobal(block, FALSE, &raw))) return nullptr;
+    std::unique_ptr<IStream, StreamReleaser> stream(raw);
+    GpBitmap* bitmap = nullptr;
+    if (DllExports::GdipCreateBitmapFromStream(stream.get(), &bitmap) != Ok) return nullptr;
+    return std::unique_ptr<GpBitmap, BitmapDisposer>(bitmap);
+}
+
+}  // namespace
+
+IDispatch* CreatePictureFromPngResource(HMODULE module, int resourceId) {
+    GdiplusSession gdiplus;
+    if (!gdiplus.ok()) return nullptr;
+    auto block = CopyResource(module, resourceId);
+    if (!block) return nullptr;
+    auto bitmap = DecodePng(static_cast<HGLOBAL>(block.get()));
+    if (!bitmap) return nullptr;
+
+    HBITMAP rawHandle = nullptr;
+    // Background ARGB 0: the transparent parts stay transparent black.
+    if (DllExports::GdipCreateHBITMAPFromBitmap(bitmap.get(), &rawHandle, 0) != Ok) return nullptr;
+    std::unique_ptr<HBITMAP, BitmapHandleDeleter> handle(rawHandle);
+
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof(description);
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = handle.get();
+    description.bmp.hpal = nullptr;
+    IDispatch* picture = nullptr;
+    if (FAILED(OleCreatePictureIndirect(&description, IID_IDispatch, TRUE, reinterpret_cast<void**>(&picture))))
+        return nullptr;
+    handle.release();  // the picture owns it now
+    return picture;
+}
