@@ -2,6 +2,10 @@
 // Plain #defines because windres reads this file as well as the compiler.
 #pragma once
 
+#ifndef IDC_STATIC
+#define IDC_STATIC              (-1)
+#endif
+
 #define IDB_RANGE_PICKER        1003
 #define IDR_PNG_REMDUPS         1021
 
