@@ -1,0 +1,39 @@
+// A nested interface implementation: its own vtable, but AddRef, Release and QueryInterface go to the
+// outer object, which holds the one reference count. It adds no virtual functions (and no virtual
+// destructor), so its vtable is exactly the interface's.
+#pragma once
+
+#include "framework/ModuleStateGuard.h"
+
+#include <unknwn.h>
+
+namespace framework {
+
+template <class Interface, class Outer>
+class CNestedInterface : public Interface {
+public:
+    explicit CNestedInterface(Outer& outer) noexcept : m_outer(outer) {}
+    CNestedInterface(const CNestedInterface&) = delete;
+    CNestedInterface& operator=(const CNestedInterface&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override
+    {
+        ModuleStateGuard guard;
+        return m_outer.ExternalQueryInterface(iid, ppv);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override
+    {
+        ModuleStateGuard guard;
+        return m_outer.ExternalAddRef();
+    }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        ModuleStateGuard guard;
+        return m_outer.ExternalRelease();
+    }
+
+protected:
+    Outer& m_outer;
+};
+
+}  // namespace framework
