@@ -151,6 +151,8 @@ def local_target(reference):
 
 def check(chm_path, source_dir, project_path):
     failures = []
+    if not os.path.isfile(chm_path):
+        return ['%s does not exist: build the help file first' % chm_path]
     with open(chm_path, 'rb') as f:
         data = f.read()
     try:
