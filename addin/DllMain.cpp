@@ -1,7 +1,44 @@
+// The DLL's entry points: loading, the class object, unloading and self-registration.
 #include <windows.h>
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
-extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID, REFIID, void** ppv) { if (ppv) *ppv = nullptr; return CLASS_E_CLASSNOTAVAILABLE; }
-extern "C" HRESULT WINAPI DllCanUnloadNow() { return S_OK; }
-extern "C" HRESULT WINAPI DllRegisterServer() { return E_NOTIMPL; }
-extern "C" HRESULT WINAPI DllUnregisterServer() { return S_OK; }
+#include "addin/CellwrightApp.h"
+#include "addin/Registration.h"
+#include "framework/Barrier.h"
+#include "framework/ClassRegistry.h"
+#include "framework/Module.h"
+#include "framework/ModuleStateGuard.h"
+
+CCellwrightRMApp theApp;
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        DisableThreadLibraryCalls(instance);
+        return framework::ProcessAttach(instance);
+    case DLL_PROCESS_DETACH:
+        framework::ProcessDetach();
+        return TRUE;
+    default:
+        return TRUE;
+    }
+}
+
+extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) {
+    framework::ModuleStateGuard guard;
+    return framework::GetClassObject(rclsid, riid, ppv);
+}
+
+extern "C" HRESULT WINAPI DllCanUnloadNow() {
+    framework::ModuleStateGuard guard;
+    return framework::CanUnloadNow();
+}
+
+extern "C" HRESULT WINAPI DllRegisterServer() {
+    framework::ModuleStateGuard guard;
+    return framework::HResultBarrier([] { return RegisterAddin(framework::ModuleInstance()); });
+}
+
+extern "C" HRESULT WINAPI DllUnregisterServer() {
+    framework::ModuleStateGuard guard;
+    return framework::HResultBarrier([] { return UnregisterAddin(); });
+}

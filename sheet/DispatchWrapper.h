@@ -37,6 +37,14 @@ public:
     bool IsEmpty() const noexcept { return m_p == nullptr; }
     explicit operator bool() const noexcept { return m_p != nullptr; }
 
+    // A wrapper of the wanted kind over an object result (empty for anything else); it owns the reference.
+    template <class Wrapper>
+    static Wrapper ObjectOf(Variant result) {
+        Wrapper w;
+        w.Attach(TakeDispatch(result), true);
+        return w;
+    }
+
 protected:
     // Calls one member; on an empty wrapper makes no call and gives an empty result.
     // Arguments are in the member's own order; Invoke receives them reversed, as automation wants.
@@ -48,13 +56,6 @@ protected:
     bool GetBool(DISPID id, const wchar_t* member) const;
     std::wstring GetString(DISPID id, const wchar_t* member) const;
 
-    // A wrapper of the wanted kind over an object result; it owns the reference.
-    template <class Wrapper>
-    static Wrapper ObjectOf(Variant result) {
-        Wrapper w;
-        w.Attach(TakeDispatch(result), true);
-        return w;
-    }
     template <class Wrapper>
     Wrapper GetObject(DISPID id, const wchar_t* member) const {
         return ObjectOf<Wrapper>(Invoke(id, CallKind::Get, member));

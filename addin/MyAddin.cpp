@@ -1,0 +1,94 @@
+#include "addin/MyAddin.h"
+
+#include "addin/AddinGuids.h"
+#include "addin/ExcelVersion.h"
+#include "framework/Barrier.h"
+#include "framework/ModuleStateGuard.h"
+#include "sheet/DispatchWrapper.h"
+#include "tools/cleanup/CleanupEngines.h"
+
+CMyAddin::CMyAddin() { EnableAutomation(); }
+
+CMyAddin::~CMyAddin() {
+    ReleaseButtonHandlers();
+    m_workRange.Release();
+    m_app.Detach();
+    // Excel normally disconnects first; a host that never did must not keep its Application alive.
+    if (m_pApplication) m_pApplication->Release();
+}
+
+HRESULT CMyAddin::Create(REFIID iid, void** ppv) noexcept { return framework::CreateComObject<CMyAddin>(iid, ppv); }
+
+framework::InterfaceMap CMyAddin::GetInterfaceMap() const noexcept {
+    static const framework::InterfaceEntry entries[] = {
+        CCmdTarget::AutomationEntry(IID_ICellwrightAddin),
+        framework::InterfaceEntryFor<&CMyAddin::m_xExtensibility>(IID_IDTExtensibility2),
+        framework::InterfaceEntryFor<&CMyAddin::m_xRibbonExtensibility>(IID_IRibbonExtensibility),
+        framework::InterfaceEntryFor<&CMyAddin::m_xCallbackInterface>(IID_ICellwrightCallbacks),
+    };
+    return framework::MakeInterfaceMap(entries);
+}
+
+HRESULT CMyAddin::OnConnection(IDispatch* application, ext_ConnectMode mode, SAFEARRAY**) {
+    if (!application) return E_POINTER;
+    if (m_pApplication) m_pApplication->Release();
+    m_pApplication = application;
+    m_pApplication->AddRef();
+    m_app.Attach(application, false);
+
+    m_strVersion = sheet::NarrowAnsi(m_app.Version());
+    ExcelVersionFlags flags = ClassifyExcelVersion(m_strVersion);
+    m_bLegacyMenu = flags.legacyMenu;
+    m_bExcel2000 = flags.excel2000;
+
+    // Excel calls OnStartupComplete only for add-ins it loads while starting.
+    if (mode != ext_cm_Startup) OnStartupComplete();
+    return S_OK;
+}
+
+HRESULT CMyAddin::OnStartupComplete() {
+    if (m_bLegacyMenu && !m_bMenuBuilt) {
+        m_bMenuBuilt = TRUE;
+        // The command-bar menu is built here once it exists; the flag already keeps it to one build.
+    }
+    return S_OK;
+}
+
+HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode) {
+    if (m_bLegacyMenu) ReleaseButtonHandlers();
+    m_app.Detach();
+    if (m_pApplication) m_pApplication->Release();
+    m_pApplication = nullptr;
+    return S_OK;
+}
+
+void CMyAddin::ReleaseButtonHandlers() noexcept {
+    for (IUnknown*& handler : m_buttonHandlers) {
+        if (handler) handler->Release();
+        handler = nullptr;
+    }
+}
+
+void CMyAddin::RunChangeCase(int mode) { cleanup::RunChangeCase(m_app, mode); }
+
+void CMyAddin::RunRemoveCharacters(int mode) { cleanup::RunRemoveCharacters(m_app, mode); }
+
+HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,
+                                               SAFEARRAY** custom) {
+    framework::ModuleStateGuard guard;
+    return framework::HResultBarrier([&] { return m_outer.OnConnection(Application, ConnectMode, custom); });
+}
+
+HRESULT CMyAddin::XExtensibility::OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY**) {
+    framework::ModuleStateGuard guard;
+    return framework::HResultBarrier([&] { return m_outer.OnDisconnection(RemoveMode); });
+}
+
+HRESULT CMyAddin::XExtensibility::OnAddInsUpdate(SAFEARRAY**) { return S_OK; }
+
+HRESULT CMyAddin::XExtensibility::OnStartupComplete(SAFEARRAY**) {
+    framework::ModuleStateGuard guard;
+    return framework::HResultBarrier([&] { return m_outer.OnStartupComplete(); });
+}
+
+HRESULT CMyAddin::XExtensibility::OnBeginShutdown(SAFEARRAY**) { return S_OK; }

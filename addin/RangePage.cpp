@@ -1,0 +1,50 @@
+#include "addin/RangePage.h"
+
+#include "addin/MyAddin.h"
+#include "framework/DataExchange.h"
+#include "framework/PropertySheet.h"
+#include "res/resource.h"
+#include "sheet/AutomationError.h"
+
+CRangePage::CRangePage(UINT templateId, CMyAddin* addin) : CPropertyPage(templateId), m_pAddin(addin) {
+    MapClick(IDC_RANGE_PICKER, &CRangePage::OnPickRange);
+}
+
+void CRangePage::DoDataExchange(framework::CDataExchange* pDX) {
+    CPropertyPage::DoDataExchange(pDX);
+    framework::DDX_Control(pDX, IDC_RANGE_ADDRESS, m_edit);
+    framework::DDX_Control(pDX, IDC_RANGE_PICKER, m_button);
+}
+
+BOOL CRangePage::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    if (m_bitmap.LoadBitmap(IDB_RANGE_PICKER)) m_button.SetBitmap(m_bitmap.GetSafeHandle());
+    return TRUE;
+}
+
+BOOL CRangePage::OnSetActive() {
+    SetWizardButtons(PSWIZB_NEXT);
+    std::wstring address;
+    try {
+        address = TakeSelection().Address();
+    } catch (const sheet::CAutomationError&) {
+        // A chart or a drawing is selected: no address to show; the picker can choose cells.
+    }
+    m_edit.SetText(address);
+    return CPropertyPage::OnSetActive();
+}
+
+void CRangePage::OnPickRange() {
+    if (framework::CPropertySheet* sheet = GetParentSheet()) sheet->EndDialog(CMyAddin::kPickRangeEndCode);
+}
+
+CDlgSelect::CDlgSelect(CMyAddin* addin) : CRangePage(IDD_SELECT, addin) {}
+
+sheet::Range CDlgSelect::TakeSelection() {
+    m_pAddin->m_workRange = m_pAddin->m_app.Selection();
+    return m_pAddin->m_workRange;
+}
+
+CDlgSelectN::CDlgSelectN(CMyAddin* addin) : CRangePage(IDD_SELECT_N, addin) {}
+
+sheet::Range CDlgSelectN::TakeSelection() { return m_pAddin->m_app.Selection(); }

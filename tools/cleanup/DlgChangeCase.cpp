@@ -1,0 +1,8 @@
+#include "tools/cleanup/DlgChangeCase.h"
+
+#include "addin/MyAddin.h"
+#include "res/resource.h"
+
+CDlgChangeCase::CDlgChangeCase() : CCleanupOptionsPage(IDD_CHANGECASE) {}
+
+void CDlgChangeCase::RunTool(int mode) { m_pAddin->RunChangeCase(mode); }

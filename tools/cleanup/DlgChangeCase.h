@@ -1,0 +1,12 @@
+// The Change Case options page.
+#pragma once
+
+#include "tools/cleanup/CleanupOptionsPage.h"
+
+class CDlgChangeCase : public CCleanupOptionsPage {
+public:
+    CDlgChangeCase();
+
+protected:
+    void RunTool(int mode) override;
+};

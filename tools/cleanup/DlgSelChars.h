@@ -1,0 +1,12 @@
+// The Remove Characters options page.
+#pragma once
+
+#include "tools/cleanup/CleanupOptionsPage.h"
+
+class CDlgSelChars : public CCleanupOptionsPage {
+public:
+    CDlgSelChars();
+
+protected:
+    void RunTool(int mode) override;
+};
