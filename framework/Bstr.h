@@ -1,6 +1,7 @@
 // Owns one BSTR.
 #pragma once
 
+#include <windows.h>
 #include <oleauto.h>
 
 #include <string>

@@ -2,6 +2,7 @@
 // references to it keep the module loaded.
 #pragma once
 
+#include <windows.h>
 #include <unknwn.h>
 
 namespace framework {

@@ -4,6 +4,7 @@
 
 #include "framework/NestedInterface.h"
 
+#include <windows.h>
 #include <oaidl.h>
 
 #include <cstddef>

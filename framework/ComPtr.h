@@ -1,6 +1,7 @@
 // Owns one counted reference to a COM interface.
 #pragma once
 
+#include <windows.h>
 #include <unknwn.h>
 
 #include <utility>

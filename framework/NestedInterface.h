@@ -5,6 +5,7 @@
 
 #include "framework/ModuleStateGuard.h"
 
+#include <windows.h>
 #include <unknwn.h>
 
 namespace framework {

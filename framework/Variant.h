@@ -1,6 +1,7 @@
 // Owns one VARIANT: whatever it holds (a BSTR, an interface, an array) is freed with it.
 #pragma once
 
+#include <windows.h>
 #include <oleauto.h>
 
 #include <string>
@@ -10,7 +11,8 @@ namespace framework {
 class Variant {
 public:
     Variant() noexcept { ::VariantInit(&m_v); }
-    Variant(const Variant& other) : Variant() { ::VariantCopy(&m_v, &other.m_v); }
+    // A failed copy (out of memory) leaves this one empty.
+    Variant(const Variant& other) : Variant() { ::VariantCopy(&m_v, const_cast<VARIANT*>(&other.m_v)); }
     Variant(Variant&& other) noexcept : m_v(other.m_v) { ::VariantInit(&other.m_v); }
     ~Variant() { ::VariantClear(&m_v); }
 
