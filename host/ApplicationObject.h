@@ -1,0 +1,21 @@
+// Excel's Application object: the root every client walks from.
+#pragma once
+
+#include "host/DispatchObject.h"
+
+namespace host {
+
+class ApplicationObject : public DispatchObject {
+public:
+    static ComRef<IDispatch> Create(std::shared_ptr<Excel> excel);
+    explicit ApplicationObject(std::shared_ptr<Excel> excel);
+
+private:
+    ~ApplicationObject() override = default;
+    Variant Call(const Member& member, Kind kind, const Arguments& args) override;
+
+    Variant InputBox(const Arguments& args);
+    Variant UnionOrIntersect(bool isUnion, const Arguments& args);
+};
+
+}  // namespace host

@@ -1,0 +1,50 @@
+// Every Invoke the stand-in's objects receive, in order, so that tests can check which members a
+// client called, how and how often.
+#pragma once
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace host {
+
+enum class Kind { Get, Put, Method };
+
+struct CallRecord {
+    std::wstring object;  // "Range", "Application", ...
+    std::wstring member;  // "Value"; "#0x102" for a DISPID the object does not have
+    Kind kind = Kind::Get;
+    DISPID dispid = 0;
+    HRESULT result = S_OK;
+
+    // "Range.Value"
+    std::wstring Name() const { return object + L"." + member; }
+};
+
+class CallLog {
+public:
+    // Gives the position of the record, for Finish.
+    size_t Start(CallRecord record);
+    void Finish(size_t position, HRESULT result);
+    void Clear();
+
+    size_t Total() const { return m_calls.size(); }
+    // Calls of "Object.Member" of any kind, or of one kind.
+    size_t Count(const std::wstring& name) const;
+    size_t Count(const std::wstring& name, Kind kind) const;
+    const std::vector<CallRecord>& Calls() const { return m_calls; }
+    // "Range.Value put", "Application.Selection get", "Range.Select call", in call order.
+    std::vector<std::wstring> Sequence() const;
+
+private:
+    std::vector<CallRecord> m_calls;
+    std::map<std::pair<std::wstring, Kind>, size_t> m_counts;
+};
+
+const wchar_t* KindName(Kind kind);
+
+}  // namespace host
