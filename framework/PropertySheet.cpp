@@ -45,8 +45,10 @@ bool CPropertySheet::AddPage(CPropertyPage* page)
 {
     if (!page || GetPageIndex(page) >= 0) return false;
     if (m_hWnd) {
+        const HINSTANCE resources = CurrentResourceHandle();
+        if (!::FindResourceW(resources, MAKEINTRESOURCEW(page->GetTemplateId()), RT_DIALOG)) return false;
         PROPSHEETPAGEW_V1 header;
-        page->FillPageHeader(header, CurrentResourceHandle());
+        page->FillPageHeader(header, resources);
         const HPROPSHEETPAGE handle = ::CreatePropertySheetPageW(reinterpret_cast<LPCPROPSHEETPAGEW>(&header));
         if (!handle) return false;
         // Once the window accepts the handle it owns it; until then it is ours to destroy.

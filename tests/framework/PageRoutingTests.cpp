@@ -48,6 +48,11 @@ TEST_F(PageRoutingTest, DataExchangeBindsTheWrappersToTheControlsAndTheyUnbindWi
             [&](const WizardView& view) {
                 boundTo = first.m_edit.GetSafeHwnd();
                 EXPECT_EQ(::GetDlgItem(view.page, IDC_FIRST_EDIT), boundTo);
+                EXPECT_EQ(&first, framework::CPropertyPage::FromHandle(view.page));
+                EXPECT_EQ(nullptr, framework::CPropertyPage::FromHandle(boundTo)) << "a control is no page";
+                EXPECT_EQ(&sheet, framework::CPropertySheet::FromHandle(view.sheet));
+                EXPECT_EQ(&first, sheet.GetActivePage());
+                EXPECT_EQ(view.sheet, first.GetParentSheetHwnd());
                 first.m_edit.SetText(L"from the wrapper");
             })
         .ReadText(IDC_FIRST_EDIT, seenThroughWrapper)

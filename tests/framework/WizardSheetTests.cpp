@@ -243,6 +243,22 @@ TEST_F(WizardSheetTest, ASheetWithoutPagesDoesNotRun)
     EXPECT_EQ(-1, empty.DoModal());
 }
 
+TEST_F(WizardSheetTest, APageWhoseTemplateIsMissingIsNotAddedToARunningSheet)
+{
+    LoggingPage missing(IDD_TEST_MISSING, log);
+    bool added = true;
+    driver.WaitForPage(IDD_TEST_FIRST)
+        .Do("add the page", [&](const WizardView& view) {
+            added = sheet.AddPage(&missing);
+            EXPECT_EQ(3, TabCtrl_GetItemCount(PropSheet_GetTabControl(view.sheet)));
+        })
+        .PressCancel();
+    ASSERT_TRUE(driver.Run([&] { result = sheet.DoModal(); })) << driver.Report();
+    EXPECT_FALSE(added);
+    EXPECT_EQ(3, sheet.GetPageCount());
+    EXPECT_EQ(nullptr, missing.GetParentSheet());
+}
+
 TEST_F(WizardSheetTest, APageAddedDuringTheRunFollowsAndARemovedPageLosesItsWindow)
 {
     LoggingPage extra(IDD_TEST_EXTRA, log);
