@@ -43,15 +43,17 @@ CTestApp theApp;
 TEST(ModuleTest, InitInstanceRunsOnceHoweverOftenTheModuleIsAttached)
 {
     const HINSTANCE self = ::GetModuleHandleW(nullptr);
+    const int initsBefore = theApp.initCount;
+    const int exitsBefore = theApp.exitCount;
     EXPECT_EQ(&theApp, framework::GetApp());
     EXPECT_TRUE(framework::ProcessAttach(self));
     EXPECT_TRUE(framework::ProcessAttach(self));
-    EXPECT_EQ(1, theApp.initCount);
+    EXPECT_EQ(initsBefore + 1, theApp.initCount);
     EXPECT_EQ(self, theApp.resourcesDuringInit);
     EXPECT_EQ(self, framework::ModuleInstance());
     framework::ProcessDetach();
     framework::ProcessDetach();
-    EXPECT_EQ(1, theApp.exitCount);
+    EXPECT_EQ(exitsBefore + 1, theApp.exitCount);
 }
 
 TEST(ModuleTest, AFailingInitInstanceFailsTheLoad)
