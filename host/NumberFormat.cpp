@@ -460,14 +460,29 @@ std::wstring FormatLiterals(const Section& section, double value)
 
 }  // namespace
 
-std::optional<std::wstring> FormatGeneral(double value, int maxChars)
+double DisplayWidth(const std::wstring& text)
+{
+    double width = 0;
+    for (wchar_t c : text) {
+        switch (c) {
+        case L'.': case L',': case L':': case L';': case L'/': case L'-': case L'\'': case L'(': case L')':
+        case L'!': case L'|': case L' ':
+            width += 0.5;
+            break;
+        default: width += 1; break;
+        }
+    }
+    return width;
+}
+
+std::optional<std::wstring> FormatGeneral(double value, double width)
 {
     if (!std::isfinite(value)) return std::nullopt;
-    if (value == 0) return maxChars >= 1 ? std::optional<std::wstring>(L"0") : std::nullopt;
-    bool negative = value < 0;
-    int limit = std::min(11, maxChars - (negative ? 1 : 0));
-    if (limit < 1) return std::nullopt;
-    std::wstring sign = negative ? L"-" : L"";
+    std::wstring sign = value < 0 ? L"-" : L"";
+    auto fits = [&](const std::string& digits) {
+        return digits.size() <= 11 && DisplayWidth(sign + Widen(digits)) <= width + 1e-9;
+    };
+    if (value == 0) return fits("0") ? std::optional<std::wstring>(L"0") : std::nullopt;
     DecimalDigits digits(value);
     int exponent = digits.Exponent();
 
@@ -496,32 +511,35 @@ std::optional<std::wstring> FormatGeneral(double value, int maxChars)
             char buffer[16];
             std::snprintf(buffer, sizeof buffer, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
             text += buffer;
-            if (int(text.size()) <= limit) return sign + Widen(text);
+            if (fits(text)) return sign + Widen(text);
         }
         return std::nullopt;
     };
 
     if (exponent >= 0 && exponent <= 10) {
         int integerCount = exponent + 1;
-        if (integerCount <= limit) {
-            int decimals = std::min(limit - integerCount - 1, 10 - integerCount);
-            std::string text = fixed(std::max(0, decimals));
-            if (int(text.size()) <= limit) return sign + Widen(text);
+        for (int decimals = std::min(11 - integerCount - 1, 10 - integerCount); decimals >= 0; --decimals) {
+            std::string text = fixed(decimals);
+            if (fits(text)) return sign + Widen(text);
+        }
+        if (integerCount <= 11) {
+            std::string text = fixed(0);
+            if (fits(text)) return sign + Widen(text);
         }
         return scientific();
     }
     if (exponent >= -4 && exponent < 0) {
-        int decimals = limit - 2;
-        if (decimals >= 1) {
+        for (int decimals = 9; decimals >= 1; --decimals) {
             std::string text = fixed(decimals);
-            if (text != "0" && int(text.size()) <= limit) return sign + Widen(text);
+            if (text == "0") break;
+            if (fits(text)) return sign + Widen(text);
         }
         return scientific();
     }
     if (exponent >= -9 && exponent < -4) {
         // Shown in full when all its digits fit, otherwise in scientific notation.
         std::string text = fixed(12);
-        if (int(text.size()) <= limit) return sign + Widen(text);
+        if (fits(text)) return sign + Widen(text);
     }
     return scientific();
 }

@@ -7,11 +7,16 @@
 
 namespace host {
 
-// Excel's General display of a number in at most maxChars characters: fixed notation with up to
-// ten significant digits (eleven for whole numbers), scientific notation ("1.23457E+11") for
-// numbers of twelve or more digits and for small numbers whose digits would not fit, fewer
-// digits when the column is narrow. Nothing when even the shortest form does not fit.
-std::optional<std::wstring> FormatGeneral(double value, int maxChars = 11);
+// Width of a text in digit widths of the standard font, the unit of Range.ColumnWidth: digits,
+// letters and most signs count 1, narrow punctuation (. , : ; / - ' ( ) ! | and the blank) 1/2.
+double DisplayWidth(const std::wstring& text);
+
+// Excel's General display of a number: at most eleven characters besides a minus sign, fixed
+// notation with up to ten significant digits (eleven for whole numbers), scientific notation
+// ("1.23457E+11") for numbers of twelve or more digits and for small numbers whose digits would
+// not fit; within a column `width` wide (see DisplayWidth) with fewer digits. Nothing when even
+// the shortest form does not fit.
+std::optional<std::wstring> FormatGeneral(double value, double width = 1e9);
 
 // The number as the format shows it, without a width limit. Nothing when the format cannot show
 // the value (a negative number or one past 9999 under a date format), where Excel fills the

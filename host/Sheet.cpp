@@ -204,21 +204,21 @@ std::wstring Sheet::DisplayText(long row, long column) const
     case ValueType::Error: return ErrorText(value.error);
     case ValueType::Number: break;
     }
-    // A number shows within its column (a merged cell: within all its columns); one character
-    // per whole unit of width. What does not fit becomes a run of "#".
+    // A number shows within its column (a merged cell: within all its columns), measured in
+    // digit widths; what does not fit becomes a run of "#", one per whole unit of width.
     double width = ColumnWidth(column);
     if (auto merged = MergedAreaAt(row, column); merged && merged->top == row && merged->left == column) {
         width = 0;
         for (long c = merged->left; c <= merged->right; ++c) width += ColumnWidth(c);
     }
-    int capacity = int(std::floor(width + 1e-9));
-    std::wstring hashes(size_t(capacity > 0 ? capacity : 1), L'#');
+    int hashCount = int(std::floor(width + 1e-9));
+    std::wstring hashes(size_t(hashCount > 0 ? hashCount : 1), L'#');
     if (IsGeneralFormat(format) || IsTextFormat(format)) {
-        auto text = FormatGeneral(value.number, capacity);
+        auto text = FormatGeneral(value.number, width);
         return text ? *text : hashes;
     }
     auto text = FormatNumber(value.number, format);
-    if (!text || int(text->size()) > capacity) return hashes;
+    if (!text || DisplayWidth(*text) > width + 1e-9) return hashes;
     return *text;
 }
 
