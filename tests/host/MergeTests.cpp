@@ -77,6 +77,23 @@ TEST_F(MergeTest, AValueWrittenToAMergedAreaLandsInItsTopLeftCell)
     EXPECT_EQ(sheet->At(L"A1").value, CellValue::Text(L"again"));
 }
 
+TEST_F(MergeTest, AnArrayWrittenOverAMergedAreaKeepsOnlyTheTopLeftElementThere)
+{
+    At(L"A1:B1").Merge(false);
+    SAFEARRAYBOUND bounds[2] = {{1, 1}, {3, 1}};
+    SAFEARRAY* array = SafeArrayCreate(VT_VARIANT, 2, bounds);
+    for (LONG c = 1; c <= 3; ++c) {
+        LONG index[2] = {1, c};
+        Variant v = Variant::Long(c);
+        SafeArrayPutElement(array, index, &v.Get());
+    }
+    Variant row = Variant::AdoptArray(array, VT_VARIANT);
+    At(L"A1:C1").SetValue(row.Get());
+    EXPECT_EQ(sheet->At(L"A1").value, CellValue::Number(1));
+    EXPECT_TRUE(sheet->At(L"B1").IsEmpty());
+    EXPECT_EQ(sheet->At(L"C1").value, CellValue::Number(3));
+}
+
 TEST_F(MergeTest, WritesThatCutThroughAMergedAreaFailAndChangeNothing)
 {
     sheet->SetText(L"D1", L"untouched");
