@@ -11,12 +11,15 @@ ensure_wine_prefix() {
   mkdir -p "$build_root"
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.cellwright-ready" ]; then
+    if [ ! -f "$WINEPREFIX/.cellwright-ready-2" ]; then
       rm -rf "$WINEPREFIX"
       wineboot -i >/dev/null 2>&1
       wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+      # A crashing program ends at once instead of waiting in the debugger.
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
+      wine reg add 'HKLM\Software\Wow6432Node\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
       wineserver -w
-      touch "$WINEPREFIX/.cellwright-ready"
+      touch "$WINEPREFIX/.cellwright-ready-2"
     fi
   ) 9>"$build_root/.wineprefix.lock"
 }

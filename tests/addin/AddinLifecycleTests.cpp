@@ -1,0 +1,180 @@
+// The add-in object as Excel creates, connects, queries and drops it.
+#include <gtest/gtest.h>
+
+#include "addin/AddinGuids.h"
+#include "addin/ExcelVersion.h"
+#include "addin/MyAddin.h"
+#include "framework/ClassRegistry.h"
+#include "host/LiveObjects.h"
+#include "tests/addin/AddinTestKit.h"
+
+namespace {
+
+void* const kMarker = reinterpret_cast<void*>(static_cast<uintptr_t>(0xdeadbeef));
+
+// A CMyAddin held by its own first reference, so a test can read the flags Excel never sees.
+struct DirectAddin {
+    CMyAddin* addin = new CMyAddin();
+    IDTExtensibility2* extensibility = nullptr;
+    DirectAddin() { addin->ExternalQueryInterface(IID_IDTExtensibility2, reinterpret_cast<void**>(&extensibility)); }
+    ~DirectAddin() {
+        extensibility->Release();
+        addin->ExternalRelease();
+    }
+};
+
+class AddinLifecycle : public testing::Test {
+protected:
+    void SetUp() override { m_liveBefore = host::LiveObjects(); }
+    void TearDown() override { EXPECT_EQ(host::LiveObjects(), m_liveBefore) << "stand-in objects leaked"; }
+
+private:
+    long m_liveBefore = 0;
+};
+
+TEST(ExcelVersion, only_2007_and_2010_go_without_the_legacy_menu_and_only_2000_saves_the_clipboard) {
+    struct Case {
+        const char* version;
+        bool legacy;
+        bool excel2000;
+    };
+    const Case cases[] = {{"9.0", true, true},    {"9.0.0.2719", true, true}, {"10.0", true, false},
+                          {"11.0", true, false},  {"12.0", false, false},     {"14.0", false, false},
+                          {"15.0", true, false},  {"9", true, false},         {"", true, false},
+                          {"12", true, false},    {"9.01", true, false}};
+    for (const Case& c : cases) {
+        ExcelVersionFlags flags = ClassifyExcelVersion(c.version);
+        EXPECT_EQ(flags.legacyMenu, c.legacy) << c.version;
+        EXPECT_EQ(flags.excel2000, c.excel2000) << c.version;
+    }
+}
+
+TEST_F(AddinLifecycle, the_class_object_is_served_for_the_add_in_CLSID_only) {
+    void* factory = kMarker;
+    EXPECT_EQ(framework::GetClassObject(IID_IDTExtensibility2, IID_IClassFactory, &factory), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(factory, nullptr);
+    IDTExtensibility2* addin = cwtest::CreateAddinThroughFactory();
+    ASSERT_NE(addin, nullptr);
+    EXPECT_EQ(framework::CanUnloadNow(), S_FALSE) << "an add-in object is alive";
+    addin->Release();
+    EXPECT_EQ(framework::CanUnloadNow(), S_OK);
+}
+
+TEST_F(AddinLifecycle, a_null_Application_gives_E_POINTER_and_changes_nothing) {
+    DirectAddin a;
+    EXPECT_EQ(a.extensibility->OnConnection(nullptr, ext_cm_AfterStartup, nullptr, nullptr), E_POINTER);
+    EXPECT_EQ(a.addin->m_pApplication, nullptr);
+    EXPECT_FALSE(a.addin->m_bMenuBuilt);
+    EXPECT_TRUE(a.addin->m_strVersion.empty());
+}
+
+TEST_F(AddinLifecycle, connecting_keeps_one_reference_to_Application_and_disconnecting_drops_it) {
+    auto excel = host::Excel::Create();
+    excel->SetVersion(L"11.0");
+    long before = host::LiveObjects();
+    {
+        DirectAddin a;
+        host::ComRef<IDispatch> app = excel->Application();
+        ASSERT_EQ(a.extensibility->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), S_OK);
+        EXPECT_EQ(a.addin->m_strVersion, "11.0");
+        EXPECT_TRUE(a.addin->m_bLegacyMenu);
+        EXPECT_FALSE(a.addin->m_bExcel2000);
+        app = host::ComRef<IDispatch>();
+        EXPECT_EQ(host::LiveObjects(), before + 1) << "the add-in holds Application";
+        EXPECT_EQ(a.extensibility->OnDisconnection(ext_dm_UserClosed, nullptr), S_OK);
+        EXPECT_EQ(a.addin->m_pApplication, nullptr);
+        EXPECT_EQ(host::LiveObjects(), before);
+    }
+}
+
+TEST_F(AddinLifecycle, the_legacy_menu_is_built_at_start_up_completion_or_at_once_after_start_up_and_only_once) {
+    auto excel = host::Excel::Create();
+    excel->SetVersion(L"10.0");
+    host::ComRef<IDispatch> app = excel->Application();
+    {
+        DirectAddin atStartup;
+        atStartup.extensibility->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
+        EXPECT_FALSE(atStartup.addin->m_bMenuBuilt) << "Excel calls OnStartupComplete itself";
+        EXPECT_EQ(atStartup.extensibility->OnStartupComplete(nullptr), S_OK);
+        EXPECT_TRUE(atStartup.addin->m_bMenuBuilt);
+        EXPECT_EQ(atStartup.extensibility->OnStartupComplete(nullptr), S_OK);
+        EXPECT_TRUE(atStartup.addin->m_bMenuBuilt);
+        atStartup.extensibility->OnDisconnection(ext_dm_HostShutdown, nullptr);
+    }
+    {
+        DirectAddin afterStartup;
+        afterStartup.extensibility->OnConnection(app.Get(), ext_cm_AfterStartup, nullptr, nullptr);
+        EXPECT_TRUE(afterStartup.addin->m_bMenuBuilt);
+        afterStartup.extensibility->OnDisconnection(ext_dm_HostShutdown, nullptr);
+    }
+    excel->SetVersion(L"14.0");
+    {
+        DirectAddin ribbonOnly;
+        ribbonOnly.extensibility->OnConnection(app.Get(), ext_cm_AfterStartup, nullptr, nullptr);
+        EXPECT_FALSE(ribbonOnly.addin->m_bLegacyMenu);
+        EXPECT_FALSE(ribbonOnly.addin->m_bMenuBuilt);
+        ribbonOnly.extensibility->OnDisconnection(ext_dm_HostShutdown, nullptr);
+    }
+}
+
+TEST_F(AddinLifecycle, an_add_in_released_without_disconnecting_lets_Application_go) {
+    auto excel = host::Excel::Create();
+    long before = host::LiveObjects();
+    IDTExtensibility2* addin = cwtest::CreateAddinThroughFactory();
+    host::ComRef<IDispatch> app = excel->Application();
+    addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
+    app = host::ComRef<IDispatch>();
+    addin->Release();
+    EXPECT_EQ(host::LiveObjects(), before);
+}
+
+TEST_F(AddinLifecycle, query_interface_follows_the_interface_map_and_one_reference_count) {
+    IDTExtensibility2* extensibility = cwtest::CreateAddinThroughFactory();
+    ASSERT_NE(extensibility, nullptr);
+
+    IUnknown* identity = nullptr;
+    ASSERT_EQ(extensibility->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)), S_OK);
+    IDispatch* automation = nullptr;
+    ASSERT_EQ(identity->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&automation)), S_OK);
+    EXPECT_EQ(static_cast<IUnknown*>(automation), identity) << "the automation IDispatch is the identity";
+    IDispatch* automationAgain = nullptr;
+    ASSERT_EQ(extensibility->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&automationAgain)), S_OK);
+    EXPECT_EQ(automationAgain, automation);
+    LPOLESTR name = const_cast<LPOLESTR>(L"RemDups");
+    DISPID id = 0;
+    EXPECT_EQ(automation->GetIDsOfNames(IID_NULL, &name, 1, 0, &id), DISP_E_UNKNOWNNAME)
+        << "the object's own IDispatch names nothing";
+
+    void* missing = kMarker;
+    EXPECT_EQ(identity->QueryInterface(IID_IClassFactory, &missing), E_NOINTERFACE);
+    EXPECT_EQ(missing, nullptr);
+    EXPECT_EQ(identity->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
+
+    ICellwrightCallbacks* callbacks = nullptr;
+    ASSERT_EQ(identity->QueryInterface(IID_ICellwrightCallbacks, reinterpret_cast<void**>(&callbacks)), S_OK);
+    IRibbonExtensibility* ribbon = nullptr;
+    ASSERT_EQ(callbacks->QueryInterface(IID_IRibbonExtensibility, reinterpret_cast<void**>(&ribbon)), S_OK);
+    const IID asked[] = {IID_IUnknown, IID_IDispatch, IID_IClassFactory, IID_IRibbonExtensibility};
+    for (const IID& iid : asked) {
+        void* through = nullptr;
+        EXPECT_EQ(ribbon->QueryInterface(iid, &through), S_OK);
+        EXPECT_EQ(through, static_cast<void*>(callbacks)) << "the ribbon interface hands out the callbacks";
+        static_cast<IUnknown*>(through)->Release();
+    }
+
+    // One count: AddRef through one interface, Release through another.
+    const ULONG throughCallbacks = callbacks->AddRef();
+    const ULONG throughRibbon = ribbon->AddRef();
+    EXPECT_EQ(throughRibbon, throughCallbacks + 1);
+    callbacks->Release();
+    callbacks->Release();
+    ribbon->Release();
+    callbacks->Release();
+    automationAgain->Release();
+    automation->Release();
+    identity->Release();
+    EXPECT_EQ(extensibility->Release(), 0u);
+    EXPECT_EQ(framework::CanUnloadNow(), S_OK);
+}
+
+}  // namespace
