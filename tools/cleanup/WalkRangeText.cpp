@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sheet/AutomationError.h"
 #include "tools/cleanup/SuspendedUpdates.h"
 #include "tools/cleanup/TextStaysText.h"
 
@@ -74,6 +75,17 @@ Variant RowArray(const std::vector<std::wstring>& texts) {
     return row;
 }
 
+// A chart or a drawing answers none of Range's members; the user gets told what to do instead of a code.
+sheet::Areas AreasOfSelection(const Range& selection) {
+    try {
+        return selection.Areas();
+    } catch (const sheet::CAutomationError& error) {
+        if (error.Code() != DISP_E_MEMBERNOTFOUND) throw;
+        throw sheet::CAutomationError(
+            error.Code(), L"The selection is not a range of cells. Select the cells to change and try again.");
+    }
+}
+
 class Walker {
 public:
     explicit Walker(const TextTransform& transform) : m_transform(transform) {}
@@ -129,7 +141,14 @@ private:
             // An empty text written back as "" would empty the cell; the apostrophe keeps it an empty text.
             texts.push_back(original.empty() && text.empty() ? std::wstring(L"'") : AsTypedText(text));
         }
-        if (changed) row.SetValue(RowArray(texts));
+        if (!changed) return true;
+        try {
+            row.SetValue(RowArray(texts));
+        } catch (const sheet::CAutomationError&) {
+            // A row through a merged area is refused as a whole, while its cells one by one are not. Any
+            // other refusal (a protected sheet, say) comes back from the first cell written.
+            return false;
+        }
         return true;
     }
 
@@ -158,7 +177,7 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
     Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
     // Read before anything is switched off: a selection that is not a range fails here.
-    sheet::Areas areas = selection.Areas();
+    sheet::Areas areas = AreasOfSelection(selection);
     long areaCount = areas.Count();
 
     std::optional<SuspendedUpdates> suspended;
