@@ -196,6 +196,16 @@ TEST_F(RangeTextWalk, whole_columns_over_a_used_range_away_from_a1_reach_only_it
     EXPECT_TRUE(IsText(Cells().At(L"F12"), L"abc"));
 }
 
+TEST_F(RangeTextWalk, whole_rows_reach_only_the_used_range_instead_of_every_column_of_the_sheet) {
+    FillText(1, 1, 3, 4, [](long, long) { return L"abc"; });
+    Excel().Select(L"$1:$3");
+    RunChangeCase(App(), CASE_UPPER);
+    EXPECT_EQ(Gets(L"Worksheet.UsedRange"), 1u);
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 3u);  // one block row each, not 16,384 cells a row
+    EXPECT_EQ(ValuePuts(), 3u);
+    EXPECT_TRUE(IsText(Cells().At(L"D3"), L"ABC"));
+}
+
 // ---- The application settings
 
 TEST_F(RangeTextWalk, change_case_reads_the_three_settings_switches_them_off_around_every_write_and_puts_them_back) {

@@ -187,11 +187,11 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
     Range usedRange;
     for (long i = 1; i <= areaCount; ++i) {
         Range area = areas.Item(i);
-        if (area.Rows().Count() <= kRowLimit) {
+        if (area.Rows().Count() <= kRowLimit && area.Columns().Count() <= kColumnLimit) {
             walker.Area(area);
             continue;
         }
-        // Whole columns and other huge areas: only the part inside the used range can hold text.
+        // Whole columns, whole rows and other huge areas: only the part inside the used range can hold text.
         if (usedRange.IsEmpty()) usedRange = sheet.UsedRange();
         Range inside = app.Intersect(area, usedRange);
         if (inside.IsEmpty()) continue;

@@ -18,6 +18,9 @@ struct WalkSettings {
 
 // An area of more rows than this (whole columns, say) is clipped to the active sheet's used range.
 constexpr long kRowLimit = 1000;
+// So is an area wider than a sheet of Excel 2000 (whole rows): cell by cell, its blanks alone would take
+// tens of thousands of calls a row.
+constexpr long kColumnLimit = 256;
 
 // Applies the transform to every text cell of the selection that holds no formula, area by area, and writes
 // back only what changed. Numbers, dates, booleans, error values and blank cells are left alone. Failures
