@@ -1,0 +1,175 @@
+// How the two text clean-up tools cost on the stand-in Excel: wall time, automation calls per cell and
+// peak memory, for a block of text, the same block broken up by formulas and numbers, whole columns over a
+// 100,000-row used range, and whole rows. Cells are the cells holding data, not all the cells selected.
+//
+//   cleanup_bench                     every case, each in a process of its own so that peaks do not mix
+//   cleanup_bench <case> <tool>       one case in this process (case 0 to 3, tool 0 Change Case, 1 Remove)
+//
+// Fails nothing: it reports.
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "host/Address.h"
+#include "host/Excel.h"
+#include "sheet/Application.h"
+#include "sheet/AutomationError.h"
+#include "tools/cleanup/CaseMode.h"
+#include "tools/cleanup/CleanupEngines.h"
+#include "tools/cleanup/RemoveMode.h"
+
+namespace {
+
+struct Case {
+    const char* name;
+    long rows;
+    long columns;
+    bool mixed;               // every fifth cell a formula or a number
+    const wchar_t* selection;
+};
+
+const Case kCases[] = {
+    {"text 1000 x 20", 1000, 20, false, L"$A$1:$T$1000"},
+    {"1000 x 20, every 5th formula/number", 1000, 20, true, L"$A$1:$T$1000"},
+    {"A:C over used A1:C100000", 100000, 3, false, L"$A:$C"},
+    {"rows 1:100 whole, text in A1:T100", 100, 20, false, L"$1:$100"},
+};
+constexpr int kCaseCount = sizeof(kCases) / sizeof(kCases[0]);
+const char* const kTools[] = {"Change Case", "Remove Characters"};
+
+double Megabytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+PROCESS_MEMORY_COUNTERS Memory() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+    return counters;
+}
+
+// Lower-case text with blanks around it, so that both tools change every text cell.
+void Fill(host::Sheet& sheet, const Case& c) {
+    for (long r = 1; r <= c.rows; ++r) {
+        for (long col = 1; col <= c.columns; ++col) {
+            std::wstring address = host::ColumnLetters(col) + std::to_wstring(r);
+            long index = (r - 1) * c.columns + (col - 1);
+            if (c.mixed && index % 5 == 4) {
+                if (index % 10 == 4)
+                    sheet.SetFormula(address, L"=ROW()", host::CellValue::Number(r));
+                else
+                    sheet.SetNumber(address, r + col / 100.0);
+                continue;
+            }
+            sheet.SetText(address, L" item " + std::to_wstring(r) + L" of column " + host::ColumnLetters(col) + L" ");
+        }
+    }
+}
+
+int RunOne(int caseIndex, int tool) {
+    const Case& c = kCases[caseIndex];
+    auto excel = host::Excel::Create();
+    Fill(excel->ActiveSheet(), c);
+    excel->Select(c.selection);
+    host::ComRef<IDispatch> appObject = excel->Application();
+    sheet::Application app(appObject.Get(), false);
+    excel->ClearLog();
+    const SIZE_T workingSetBefore = Memory().WorkingSetSize;
+
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    std::wstring failure;
+    try {
+        if (tool == 0)
+            cleanup::RunChangeCase(app, CASE_UPPER);
+        else
+            cleanup::RunRemoveCharacters(app, REMOVE_LEADING_TRAILING);
+    } catch (const sheet::CAutomationError& error) {
+        failure = error.Description();
+    }
+    QueryPerformanceCounter(&end);
+    const PROCESS_MEMORY_COUNTERS after = Memory();
+
+    const double cells = static_cast<double>(c.rows) * c.columns;
+    const double milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                                static_cast<double>(frequency.QuadPart);
+    const size_t calls = excel->Log().Total();
+    std::printf("%-18s %-36s %7.0f %9.1f %9zu %6.2f %9zu %8.1f %8.1f %8.1f\n", kTools[tool], c.name, cells,
+                milliseconds, calls, static_cast<double>(calls) / cells,
+                excel->Log().Count(L"Range.Value", host::Kind::Put), Megabytes(workingSetBefore),
+                Megabytes(after.PeakWorkingSetSize), Megabytes(after.PeakPagefileUsage));
+    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
+    std::fflush(stdout);
+    return failure.empty() ? 0 : 1;
+}
+
+// Runs one case in a child process and copies its output here.
+void RunInChild(int caseIndex, int tool) {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(path) + L"\" " + std::to_wstring(caseIndex) + L" " +
+                           std::to_wstring(tool);
+
+    SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {
+        std::printf("cannot create a pipe (error %lu)\n", GetLastError());
+        return;
+    }
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION process{};
+    BOOL started = CreateProcessW(path, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    if (!started) {
+        std::printf("cannot start %ls (error %lu)\n", command.c_str(), GetLastError());
+        CloseHandle(readEnd);
+        return;
+    }
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
+        std::fwrite(buffer, 1, read, stdout);
+        std::fflush(stdout);
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    CloseHandle(readEnd);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    OleInitialize(nullptr);
+    int result = 0;
+    if (argc == 3) {
+        int caseIndex = std::atoi(argv[1]);
+        int tool = std::atoi(argv[2]);
+        if (caseIndex >= 0 && caseIndex < kCaseCount && (tool == 0 || tool == 1)) {
+            result = RunOne(caseIndex, tool);
+        } else {
+            std::printf("usage: cleanup_bench [<case 0-%d> <tool 0-1>]\n", kCaseCount - 1);
+            result = 2;
+        }
+    } else {
+        std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; WS before is the\n"
+                    "working set with the sheet filled, before the run; peaks include the sheet and the call log.\n\n",
+                    static_cast<int>(sizeof(void*) * 8));
+        std::printf("%-18s %-36s %7s %9s %9s %6s %9s %8s %8s %8s\n", "tool", "data", "cells", "ms", "calls",
+                    "c/cell", "writes", "WS MB", "peak WS", "peak PF");
+        for (int caseIndex = 0; caseIndex < kCaseCount; ++caseIndex)
+            for (int tool = 0; tool < 2; ++tool) RunInChild(caseIndex, tool);
+    }
+    OleUninitialize();
+    return result;
+}
