@@ -9,4 +9,4 @@ ensure_wine_prefix
 # One wineserver for the whole run: every Wine start after the first is cheaper.
 wineserver -p 120
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
-ctest --test-dir "$build_root" --output-on-failure -j2 ${CTEST_ARGS:-}
+ctest --test-dir "$build_root" --output-on-failure -j2 --repeat after-timeout:2 ${CTEST_ARGS:-}

@@ -39,14 +39,19 @@ bool KeyExists(HKEY root, const std::wstring& key) {
     return true;
 }
 
+ServerEntry Export(HMODULE module, const char* name) {
+    // Through void(*)(): the one function pointer type any other may be cast to without a warning.
+    return reinterpret_cast<ServerEntry>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
 // The DLL as regsvr32 loads it.
 class RegisteredDll : public testing::Test {
 protected:
     void SetUp() override {
         m_module = LoadLibraryW(CW_DLL_PATH);
         ASSERT_NE(m_module, nullptr) << "cannot load " << CW_DLL_PATH;
-        m_register = reinterpret_cast<ServerEntry>(GetProcAddress(m_module, "DllRegisterServer"));
-        m_unregister = reinterpret_cast<ServerEntry>(GetProcAddress(m_module, "DllUnregisterServer"));
+        m_register = Export(m_module, "DllRegisterServer");
+        m_unregister = Export(m_module, "DllUnregisterServer");
         ASSERT_NE(m_register, nullptr);
         ASSERT_NE(m_unregister, nullptr);
         wchar_t path[MAX_PATH];
