@@ -1,0 +1,169 @@
+// The workbench plays Excel 2010 for the add-in registered in this Wine prefix: it opens a sample sheet in
+// the stand-in, connects the add-in by its ProgID, reaches the tools through the ribbon callbacks and
+// drives their wizards with the same script driver the tests use, printing each step.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <stdexcept>
+#include <string>
+
+#include "addin/CallbackInterface.h"
+#include "addin/OfficeInterfaces.h"
+#include "host/Csv.h"
+#include "host/Excel.h"
+#include "host/LiveObjects.h"
+#include "res/resource.h"
+#include "tests/support/WizardDriver.h"
+
+namespace {
+
+void Print(const std::wstring& text) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), size, nullptr, nullptr);
+    std::fputs(utf8.c_str(), stdout);
+    std::fputs("\n", stdout);
+    std::fflush(stdout);
+}
+
+std::wstring Shown(const host::Cell& cell) {
+    if (cell.hasFormula) return cell.formula + L"  (formula)";
+    switch (cell.value.type) {
+    case host::ValueType::Empty: return L"(blank)";
+    case host::ValueType::Number: {
+        wchar_t number[32];
+        std::swprintf(number, 32, L"%g", cell.value.number);
+        return std::wstring(number) + L"  (number)";
+    }
+    case host::ValueType::Boolean: return cell.value.boolean ? L"TRUE" : L"FALSE";
+    case host::ValueType::Error: return host::ErrorText(cell.value.error);
+    case host::ValueType::Text: break;
+    }
+    std::wstring text = L"\"";
+    for (wchar_t c : cell.value.text) text += c == 0xA0 ? std::wstring(L"~") : std::wstring(1, c);
+    return text + L"\"";
+}
+
+void PrintSheet(const host::Sheet& sheet, const wchar_t* heading) {
+    Print(std::wstring(L"-- ") + heading + L" (~ marks a no-break space)");
+    for (long row = 1; row <= 4; ++row) {
+        std::wstring line = L"   " + std::to_wstring(row) + L":";
+        for (long column = 1; column <= 4; ++column) {
+            std::wstring cell = Shown(sheet.At(row, column));
+            line += L" " + cell + std::wstring(cell.size() < 18 ? 18 - cell.size() : 1, L' ');
+        }
+        Print(line);
+    }
+}
+
+void Check(HRESULT hr, const char* what) {
+    if (FAILED(hr)) {
+        char text[160];
+        std::snprintf(text, sizeof text, "%s failed (0x%08lX)", what, static_cast<unsigned long>(hr));
+        throw std::runtime_error(text);
+    }
+}
+
+DISPID IdOf(IDispatch* callbacks, const wchar_t* name) {
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    DISPID id = DISPID_UNKNOWN;
+    Check(callbacks->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), "GetIDsOfNames");
+    return id;
+}
+
+// Clicks the ribbon button whose callback is `name`, with a script for the wizard it opens.
+void ClickRibbonButton(IDispatch* callbacks, const wchar_t* name, UINT optionsPage, int option,
+                       const wchar_t* optionText) {
+    DISPID id = IdOf(callbacks, name);
+    std::wstring address, caption;
+    cwtest::WizardDriver driver;
+    driver.WaitForPage(IDD_SELECT_N)
+        .ReadText(IDC_RANGE_ADDRESS, address)
+        .PressNext()
+        .WaitForPage(optionsPage)
+        .ReadText(option, caption)
+        .CheckRadio(option)
+        .PressFinish();
+    VARIANT control;
+    control.vt = VT_DISPATCH;
+    control.pdispVal = nullptr;
+    DISPPARAMS params{&control, nullptr, 1, 0};
+    HRESULT hr = E_FAIL;
+    bool ok = driver.Run([&] { hr = callbacks->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr); });
+    Print(std::wstring(L"== ribbon \"") + name + L"\" (DISPID " + std::to_wstring(id) + L"): range page shows " +
+          address + L"; option \"" + caption + L"\" (" + optionText + L"); Finish");
+    if (!ok) throw std::runtime_error("the wizard script failed: " + driver.Report());
+    Check(hr, "Invoke");
+}
+
+int Run(const std::wstring& csvPath) {
+    auto excel = host::Excel::Create();
+    excel->SetVersion(L"14.0");
+    host::Sheet& sheet = excel->ActiveSheet();
+    host::ImportCsv(sheet, csvPath);
+    PrintSheet(sheet, L"sample sheet before");
+
+    CLSID clsid{};
+    Check(CLSIDFromProgID(L"Cellwright.ZendaUtils", &clsid), "CLSIDFromProgID(\"Cellwright.ZendaUtils\")");
+    wchar_t clsidText[40];
+    StringFromGUID2(clsid, clsidText, 40);
+    Print(std::wstring(L"== ProgID Cellwright.ZendaUtils is registered as ") + clsidText);
+
+    IDTExtensibility2* addin = nullptr;
+    Check(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2, reinterpret_cast<void**>(&addin)),
+          "CoCreateInstance");
+    {
+        host::ComRef<IDispatch> app = excel->Application();
+        Check(addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), "OnConnection");
+        Check(addin->OnStartupComplete(nullptr), "OnStartupComplete");
+    }
+    Print(L"== connected to Excel " + excel->Version() + L" (the add-in DLL was loaded from the registry)");
+
+    IRibbonExtensibility* ribbon = nullptr;
+    Check(addin->QueryInterface(IID_IRibbonExtensibility, reinterpret_cast<void**>(&ribbon)), "QueryInterface(ribbon)");
+    BSTR markup = nullptr;
+    Check(ribbon->GetCustomUI(nullptr, &markup), "GetCustomUI");
+    Print(L"== ribbon markup: " + std::to_wstring(SysStringLen(markup)) + L" characters, tab \"Zenda Utilities\"");
+    SysFreeString(markup);
+    IDispatch* callbacks = nullptr;
+    Check(ribbon->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&callbacks)), "QueryInterface(IDispatch)");
+    ribbon->Release();
+
+    excel->Select(L"$A$2:$D$4");
+    ClickRibbonButton(callbacks, L"RemChars", IDD_SELCHARS, 2023, L"leading and trailing spaces");
+    PrintSheet(sheet, L"after Remove Characters");
+    ClickRibbonButton(callbacks, L"RemChars", IDD_SELCHARS, 2025, L"code unit 160");
+    PrintSheet(sheet, L"after Remove Characters");
+    ClickRibbonButton(callbacks, L"ChangeCase", IDD_CHANGECASE, 2025, L"each word capitalised");
+    PrintSheet(sheet, L"after Change Case");
+    Print(L"   The formula and the number are unchanged; \"00123\" and \"1E5\" are still text.");
+
+    callbacks->Release();
+    Check(addin->OnDisconnection(ext_dm_HostShutdown, nullptr), "OnDisconnection");
+    addin->Release();
+    Print(L"== disconnected; stand-in objects still alive: " + std::to_wstring(host::LiveObjects()));
+    return host::LiveObjects() == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        Print(L"usage: workbench <sample.csv>");
+        return 2;
+    }
+    OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    int result = 1;
+    try {
+        result = Run(argv[1]);
+    } catch (const std::exception& error) {
+        std::fprintf(stdout, "workbench: %s\n", error.what());
+    }
+    OleUninitialize();
+    return result;
+}
