@@ -4,7 +4,6 @@
 #include "framework/CmdTarget.h"
 #include "framework/ComPtr.h"
 #include "framework/ModuleLock.h"
-#include "framework/Variant.h"
 
 #include <gtest/gtest.h>
 
@@ -341,43 +340,6 @@ TEST_F(ComObjectTest, AComPtrHoldsExactlyOneReferenceAndDropsItWhenReplacedOrDes
         EXPECT_EQ(nullptr, *slot);
         EXPECT_EQ(0, g_liveTestObjects) << "the old reference went before the slot was handed out";
     }
-}
-
-TEST_F(ComObjectTest, AVariantHoldingAnInterfaceReleasesItAndACopyTakesItsOwnReference)
-{
-    ITestFirst* first = NewFirst();
-    framework::ComPtr<IDispatch> dispatch;
-    ASSERT_EQ(S_OK, framework::ComPtr<ITestFirst>::Adopt(first).QueryInterface(IID_IDispatch, dispatch));
-    {
-        framework::Variant held = framework::Variant::FromDispatch(dispatch.Get());
-        framework::Variant copy(held);
-        EXPECT_EQ(VT_DISPATCH, copy.Type());
-        EXPECT_EQ(4u, dispatch->AddRef());
-        dispatch->Release();
-    }
-    EXPECT_EQ(2u, dispatch->AddRef());
-    dispatch->Release();
-}
-
-TEST(VariantTest, AnOmittedArgumentIsTheParamNotFoundError)
-{
-    const framework::Variant missing = framework::Variant::Missing();
-    EXPECT_EQ(VT_ERROR, missing.Type());
-    EXPECT_EQ(DISP_E_PARAMNOTFOUND, missing.Get().scode);
-    EXPECT_EQ(VT_I2, framework::Variant::FromShort(8).Type());
-    EXPECT_EQ(VARIANT_FALSE, framework::Variant::FromBool(false).Get().boolVal);
-}
-
-TEST(VariantTest, AdoptingTakesTheContentAndEmptiesTheSource)
-{
-    VARIANT raw;
-    ::VariantInit(&raw);
-    raw.vt = VT_BSTR;
-    raw.bstrVal = ::SysAllocString(L"cell text");
-    framework::Variant owner = framework::Variant::Adopt(raw);
-    EXPECT_EQ(VT_EMPTY, raw.vt);
-    EXPECT_EQ(VT_BSTR, owner.Type());
-    EXPECT_STREQ(L"cell text", owner.Get().bstrVal);
 }
 
 TEST(BstrTest, TextWithEmbeddedNullCharactersSurvivesTheRoundTrip)
