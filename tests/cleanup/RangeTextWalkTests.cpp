@@ -35,7 +35,7 @@ TEST_F(RangeTextWalk, an_all_text_row_costs_two_formula_tests_two_value_reads_an
             EXPECT_TRUE(IsText(Cells().At(r, c), (r % 2 ? L"LOW " : L"UP ") + std::to_wstring(c))) << At(r, c);
 }
 
-TEST_F(RangeTextWalk, a_row_with_a_number_or_a_blank_is_done_cell_by_cell_and_only_changed_texts_are_written) {
+TEST_F(RangeTextWalk, a_row_with_a_number_or_a_blank_costs_calls_only_for_the_texts_that_change) {
     Cells().SetText(L"A1", L"abc");
     Cells().SetNumber(L"B1", 42);
     Cells().SetText(L"C1", L"DEF");
@@ -45,9 +45,12 @@ TEST_F(RangeTextWalk, a_row_with_a_number_or_a_blank_is_done_cell_by_cell_and_on
     Excel().ClearLog();
     RunChangeCase(App(), CASE_UPPER);
 
-    // Per row: the row's two tests and its value; then each of its three cells on its own.
-    EXPECT_EQ(Gets(L"Range.HasFormula"), 8u);
-    EXPECT_EQ(Gets(L"Range.Value"), 8u);
+    // Per row: its two formula tests and one read of its values; then one write per changed text (DEF
+    // stays), reached through Cells.Item. The number and the blank cost nothing.
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 2u);
+    EXPECT_EQ(Gets(L"Range.HasArray"), 2u);
+    EXPECT_EQ(Gets(L"Range.Value"), 2u);
+    EXPECT_EQ(Gets(L"Range.Item"), 2u + 3u);
     EXPECT_EQ(ValuePuts(), 3u);
     EXPECT_TRUE(IsText(Cells().At(L"A1"), L"ABC"));
     EXPECT_EQ(Cells().At(L"B1").value, host::CellValue::Number(42));
@@ -55,6 +58,25 @@ TEST_F(RangeTextWalk, a_row_with_a_number_or_a_blank_is_done_cell_by_cell_and_on
     EXPECT_TRUE(IsText(Cells().At(L"A2"), L"GHI"));
     EXPECT_TRUE(Cells().At(L"B2").IsEmpty());
     EXPECT_TRUE(IsText(Cells().At(L"C2"), L"JKL"));
+}
+
+TEST_F(RangeTextWalk, in_a_row_with_formulas_only_a_text_that_changes_is_checked_for_a_formula) {
+    Cells().SetText(L"A1", L"abc");
+    Cells().SetFormula(L"B1", L"=\"xyz\"", host::CellValue::Text(L"xyz"));
+    Cells().SetText(L"C1", L"DEF");
+    Cells().SetNumber(L"D1", 7);
+    Excel().Select(L"$A$1:$D$1");
+    Excel().ClearLog();
+    RunChangeCase(App(), CASE_UPPER);
+
+    // The row answers Null to HasFormula; then A1 and B1 (whose result would change) are asked, C1 and D1 not.
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 1u + 2u);
+    EXPECT_EQ(Gets(L"Range.HasArray"), 1u);
+    EXPECT_EQ(Gets(L"Range.Value"), 1u);
+    EXPECT_EQ(ValuePuts(), 1u);
+    EXPECT_TRUE(IsText(Cells().At(L"A1"), L"ABC"));
+    EXPECT_TRUE(Cells().At(L"B1").hasFormula);
+    EXPECT_EQ(Cells().At(L"B1").value.text, L"xyz");
 }
 
 TEST_F(RangeTextWalk, formulas_and_array_formulas_stay_and_the_other_cells_of_their_row_are_still_processed) {

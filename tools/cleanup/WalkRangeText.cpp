@@ -102,24 +102,52 @@ public:
         }
         for (long r = 1; r <= rowCount; ++r) {
             Range row = rows.Item(r);
-            if (columnCount == 1)
+            if (columnCount == 1) {
                 Cell(row);
-            else if (HasFormulaOrArray(row) || RowHasNonText(row, columnCount) || !BlockRow(row))
+                continue;
+            }
+            bool mayHoldFormulas = HasFormulaOrArray(row);
+            Variant value = row.Value();
+            RowValues values(value);
+            if (!values.IsArray() || values.Count() < columnCount) {
                 for (long c = 1; c <= columnCount; ++c) Cell(cells.Item(r, c));
+                continue;
+            }
+            if (!mayHoldFormulas && !RowHasNonText(value, columnCount) && BlockRow(row)) continue;
+            MixedRow(cells, r, values, columnCount, mayHoldFormulas);
         }
     }
 
 private:
+    // The text the rule makes of a cell's text, when it changes; a blank or a text with a NUL stays as it is.
+    std::optional<std::wstring> Rewritten(std::wstring_view original) const {
+        if (original.empty() || HoldsNul(original)) return std::nullopt;
+        std::wstring text(original);
+        m_transform(text);
+        if (text == original) return std::nullopt;
+        return text;
+    }
+
     void Cell(const Range& cell) const {
         if (HasFormulaOrArray(cell)) return;
         Variant value = cell.Value();
         if (!value.IsString()) return;
-        std::wstring_view original = value.StringView();
-        if (original.empty() || HoldsNul(original)) return;
-        std::wstring text(original);
-        m_transform(text);
-        if (text == original) return;
-        cell.SetValue(Variant::String(AsTypedText(text)));
+        if (auto text = Rewritten(value.StringView())) cell.SetValue(Variant::String(AsTypedText(*text)));
+    }
+
+    // A row that is not all text: the row's values already tell which cells hold a text, so only a text that
+    // changes costs calls, and a formula check only when the row holds formulas at all.
+    void MixedRow(const Range& cells, long r, const RowValues& values, long columnCount, bool mayHoldFormulas) const {
+        for (long c = 0; c < columnCount; ++c) {
+            const VARIANT* element = values.At(c);
+            if (!element || element->vt != VT_BSTR) continue;  // blank, number, date, boolean or error value
+            auto text = Rewritten(StringOf(*element));
+            if (!text) continue;
+            Range cell = cells.Item(r, c + 1);
+            // A formula's result can be a text; the formula stays.
+            if (mayHoldFormulas && HasFormulaOrArray(cell)) continue;
+            cell.SetValue(Variant::String(AsTypedText(*text)));
+        }
     }
 
     // Returns false, having written nothing, when the row is not all text after all.
@@ -162,9 +190,8 @@ bool HasFormulaOrArray(const Range& range) {
     return !range.HasArray().IsFalseBool();
 }
 
-bool RowHasNonText(const Range& row, long columns) {
-    Variant value = row.Value();
-    RowValues values(value);
+bool RowHasNonText(const Variant& rowValues, long columns) {
+    RowValues values(rowValues);
     if (!values.IsArray() || values.Count() < columns) return true;
     for (long c = 0; c < columns; ++c) {
         const VARIANT* element = values.At(c);

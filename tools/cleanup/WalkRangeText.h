@@ -30,7 +30,8 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
 // True unless both HasFormula and HasArray answer a plain False (a mixed range answers Null).
 bool HasFormulaOrArray(const sheet::Range& range);
 
-// True when any of the row's values is not a text: blank, number, date, boolean or error value.
-bool RowHasNonText(const sheet::Range& row, long columns);
+// True when any of a row's values (Range.Value of the row) is not a text: blank, number, date, boolean or
+// error value.
+bool RowHasNonText(const sheet::Variant& rowValues, long columns);
 
 }  // namespace cleanup
