@@ -2,6 +2,7 @@
 
 #include "addin/AddinGuids.h"
 #include "addin/ExcelVersion.h"
+#include "addin/LegacyMenuRemoval.h"
 #include "framework/Barrier.h"
 #include "framework/ModuleStateGuard.h"
 #include "sheet/DispatchWrapper.h"
@@ -54,8 +55,12 @@ HRESULT CMyAddin::OnStartupComplete() {
     return S_OK;
 }
 
-HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode) {
-    if (m_bLegacyMenu) ReleaseButtonHandlers();
+HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
+    if (m_bLegacyMenu) {
+        ReleaseButtonHandlers();
+        // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
+        if (mode == ext_dm_UserClosed) RemoveLegacyMenu(m_app);
+    }
     m_app.Detach();
     if (m_pApplication) m_pApplication->Release();
     m_pApplication = nullptr;

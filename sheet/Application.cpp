@@ -22,6 +22,10 @@ Range Application::Intersect(const Range& first, const Range& second) const {
                                   {Variant::Object(first.get()), Variant::Object(second.get())}));
 }
 
+CommandBars Application::CommandBars() const {
+    return GetObject<sheet::CommandBars>(dispid::CommandBars, L"Application.CommandBars");
+}
+
 Windows Application::Windows() const { return GetObject<sheet::Windows>(dispid::Windows, L"Application.Windows"); }
 
 long Application::Calculation() const { return GetLong(dispid::Calculation, L"Application.Calculation"); }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "sheet/CommandBars.h"
 #include "sheet/Range.h"
 
 namespace sheet {
@@ -35,6 +36,7 @@ public:
     // An empty Range when the two do not overlap.
     Range Intersect(const Range& first, const Range& second) const;
     Windows Windows() const;
+    CommandBars CommandBars() const;
 
     long Calculation() const;
     void SetCalculation(long mode) const;

@@ -50,4 +50,17 @@ constexpr DISPID Column = 0xF0;
 // Interior
 constexpr DISPID Color = 0x63;
 
+// Office's command bars
+constexpr DISPID DefaultMember = 0x0;
+constexpr DISPID CommandBarsActiveMenuBar = 0x60030001;
+constexpr DISPID CommandBarsAdd = 0x60030002;
+constexpr DISPID CommandBarControls = 0x60040003;
+constexpr DISPID CommandBarDelete = 0x60040004;
+constexpr DISPID ControlsAdd = 0x60030000;
+constexpr DISPID ControlsCount = 0x60030001;
+constexpr DISPID ControlBeginGroup = 0x60040000;
+constexpr DISPID ControlCaption = 0x60040003;
+constexpr DISPID ControlDelete = 0x60040007;
+constexpr DISPID PopupControls = 0x60050001;
+
 }  // namespace sheet::dispid

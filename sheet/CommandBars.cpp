@@ -1,0 +1,68 @@
+#include "sheet/CommandBars.h"
+
+#include "sheet/Dispids.h"
+
+namespace sheet {
+
+void CommandBarControl::SetBeginGroup(bool begin) const {
+    Put(dispid::ControlBeginGroup, L"CommandBarControl.BeginGroup", Variant::Bool(begin));
+}
+
+std::wstring CommandBarControl::Caption() const { return GetString(dispid::ControlCaption, L"CommandBarControl.Caption"); }
+
+void CommandBarControl::SetCaption(std::string_view caption) const {
+    Put(dispid::ControlCaption, L"CommandBarControl.Caption", Variant::String(WidenAnsi(caption)));
+}
+
+void CommandBarControl::Delete(bool temporary) const {
+    Invoke(dispid::ControlDelete, CallKind::Method, L"CommandBarControl.Delete", {Variant::Bool(temporary)});
+}
+
+CommandBarControls CommandBarPopup::Controls() const {
+    return GetObject<CommandBarControls>(dispid::PopupControls, L"CommandBarPopup.Controls");
+}
+
+CommandBarControl CommandBarControls::Add(Variant type, Variant id, Variant parameter, Variant before,
+                                          Variant temporary) const {
+    return ObjectOf<CommandBarControl>(Invoke(dispid::ControlsAdd, CallKind::Method, L"CommandBarControls.Add",
+                                              {std::move(type), std::move(id), std::move(parameter), std::move(before),
+                                               std::move(temporary)}));
+}
+
+long CommandBarControls::Count() const { return GetLong(dispid::ControlsCount, L"CommandBarControls.Count"); }
+
+CommandBarControl CommandBarControls::Item(std::string_view caption) const {
+    return ObjectOf<CommandBarControl>(Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBarControls.Item",
+                                              {Variant::String(WidenAnsi(caption))}));
+}
+
+CommandBarControl CommandBarControls::Item(long index) const {
+    return ObjectOf<CommandBarControl>(
+        Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBarControls.Item", {Variant::Long(index)}));
+}
+
+CommandBarControls CommandBar::Controls() const {
+    return GetObject<CommandBarControls>(dispid::CommandBarControls, L"CommandBar.Controls");
+}
+
+void CommandBar::Delete() const { Invoke(dispid::CommandBarDelete, CallKind::Method, L"CommandBar.Delete"); }
+
+CommandBar CommandBars::Item(std::string_view name) const {
+    return ObjectOf<CommandBar>(
+        Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBars.Item", {Variant::String(WidenAnsi(name))}));
+}
+
+CommandBar CommandBars::Item(long index) const {
+    return ObjectOf<CommandBar>(Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBars.Item", {Variant::Long(index)}));
+}
+
+CommandBar CommandBars::ActiveMenuBar() const {
+    return GetObject<CommandBar>(dispid::CommandBarsActiveMenuBar, L"CommandBars.ActiveMenuBar");
+}
+
+CommandBar CommandBars::Add(Variant name, Variant position, Variant menuBar, Variant temporary) const {
+    return ObjectOf<CommandBar>(Invoke(dispid::CommandBarsAdd, CallKind::Method, L"CommandBars.Add",
+                                       {std::move(name), std::move(position), std::move(menuBar), std::move(temporary)}));
+}
+
+}  // namespace sheet
