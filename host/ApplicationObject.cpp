@@ -1,6 +1,7 @@
 #include "host/ApplicationObject.h"
 
 #include "host/ChartObject.h"
+#include "host/CommandBarsObject.h"
 #include "host/Excel.h"
 #include "host/ExcelError.h"
 #include "host/InputParser.h"
@@ -28,6 +29,7 @@ enum : DISPID {
     kIntersect = 0x2FE,
     kUnion = 0x30B,
     kEnableEvents = 0x4BC,
+    kCommandBars = 0x59F,
 };
 
 const std::vector<Member>& Members()
@@ -49,6 +51,7 @@ const std::vector<Member>& Members()
         {L"Intersect", kIntersect, kMethod, NumberedParams(L"Arg", 30)},
         {L"Union", kUnion, kMethod, NumberedParams(L"Arg", 30)},
         {L"EnableEvents", kEnableEvents, kGet | kPut, {}},
+        {L"CommandBars", kCommandBars, kGet, {}},
     };
     return members;
 }
@@ -121,6 +124,7 @@ Variant ApplicationObject::Call(const Member& member, Kind kind, const Arguments
         return Variant::Bool(excel.EnableEvents());
     case kVersion: return Variant::String(excel.Version());
     case kWindows: return ObjectResult(WindowsObject::Create(SessionPtr()));
+    case kCommandBars: return ObjectResult(CommandBarsObject::Create(SessionPtr()));
     case kUnion: return UnionOrIntersect(true, args);
     case kIntersect: return UnionOrIntersect(false, args);
     default: break;
@@ -169,7 +173,7 @@ Variant ApplicationObject::UnionOrIntersect(bool isUnion, const Arguments& args)
             if (i < 2) throw ArgumentError{DISP_E_PARAMNOTOPTIONAL, 0};
             continue;
         }
-        if (!object->Get()) throw ExcelError(L"Invalid procedure call or argument", HRESULT(0x800A0005));
+        if (!object->Get()) throw ExcelError(message::InvalidCall, kInvalidCallScode);
         auto range = RangeObject::From(object->Get());
         if (!range) throw ArgumentError{DISP_E_TYPEMISMATCH, args.ArgIndex(i)};
         ranges.push_back(*range);

@@ -6,11 +6,13 @@
 //   host::ComRef<IDispatch> app = excel->Application();
 //   excel->ActiveSheet().SetText(L"B2", L"hello");
 //   excel->Select(L"$A$1:$C$3,$E$5");
+//   excel->CommandBars().Find(L"Worksheet Menu Bar")->Controls().Add(host::mso::ControlPopup, L"Tools");
 //   ... drive the client ...
 //   EXPECT_EQ(excel->Log().Count(L"Range.Value", host::Kind::Put), 3u);
 #pragma once
 
 #include "host/CallLog.h"
+#include "host/CommandBars.h"
 #include "host/ComRef.h"
 #include "host/ExcelConstants.h"
 #include "host/Range.h"
@@ -102,6 +104,10 @@ public:
     long WindowCount() const { return m_windowCount; }
     void SetWindowCount(long count) { m_windowCount = count; }
 
+    // ---- Office command bars: "Worksheet Menu Bar" with "&File", "&Edit" and "&Help" at first.
+    host::CommandBars& CommandBars() { return m_commandBars; }
+    const host::CommandBars& CommandBars() const { return m_commandBars; }
+
     // ---- Log of Invoke calls
     CallLog& Log() { return m_log; }
     const CallLog& Log() const { return m_log; }
@@ -134,6 +140,7 @@ private:
     std::wstring m_version = L"14.0";
     int m_quitCount = 0;
     long m_windowCount = 1;
+    host::CommandBars m_commandBars;
     CallLog m_log;
 };
 

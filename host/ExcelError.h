@@ -11,6 +11,9 @@ namespace host {
 
 // The SCODE Excel puts into EXCEPINFO for most of its errors (run-time error 1004).
 constexpr HRESULT kExcelErrorScode = HRESULT(0x800A03EC);
+// Run-time error 5, "Invalid procedure call or argument": Excel's bad arguments and Office's
+// missing command bars and controls.
+constexpr HRESULT kInvalidCallScode = HRESULT(0x800A0005);
 
 class ExcelError : public std::exception {
 public:
@@ -36,6 +39,7 @@ inline const wchar_t* const ArrayPart = L"You cannot change part of an array.";
 inline const wchar_t* const ObjectDefined = L"Application-defined or object-defined error";
 inline const wchar_t* const Overflow = L"Overflow";
 inline const wchar_t* const OutOfMemory = L"Out of memory";
+inline const wchar_t* const InvalidCall = L"Invalid procedure call or argument";
 
 inline std::wstring UnableToGet(const std::wstring& property, const std::wstring& className)
 {
@@ -48,6 +52,11 @@ inline std::wstring UnableToSet(const std::wstring& property, const std::wstring
 inline std::wstring MethodFailed(const std::wstring& method, const std::wstring& className)
 {
     return method + L" method of " + className + L" class failed";
+}
+// Office's command-bar objects word a refused call differently from Excel (with SCODE E_FAIL).
+inline std::wstring OfficeMemberFailed(const std::wstring& member, const std::wstring& className)
+{
+    return L"Method '" + member + L"' of object '" + className + L"' failed";
 }
 
 }  // namespace message

@@ -1,0 +1,25 @@
+// Office's CommandBarControls of a bar or a popup: Add, Count, and Item by caption or number.
+// Once the bar or popup is deleted every call fails.
+#pragma once
+
+#include "host/CommandBarControls.h"
+#include "host/DispatchObject.h"
+
+namespace host {
+
+class CommandBarControlsObject : public DispatchObject {
+public:
+    static ComRef<IDispatch> Create(std::shared_ptr<Excel> excel, std::shared_ptr<CommandBarControls> controls);
+    CommandBarControlsObject(std::shared_ptr<Excel> excel, std::shared_ptr<CommandBarControls> controls);
+
+private:
+    ~CommandBarControlsObject() override = default;
+    Variant Call(const Member& member, Kind kind, const Arguments& args) override;
+
+    Variant Add(const Arguments& args);
+    Variant Item(const Arguments& args);
+
+    std::shared_ptr<CommandBarControls> m_controls;
+};
+
+}  // namespace host
