@@ -34,6 +34,15 @@ const std::vector<Member>& PopupMembers()
     return members;
 }
 
+// A put's value converted to `type`; a value that does not convert is a type mismatch.
+Variant PutValueAs(const Arguments& args, VARTYPE type)
+{
+    Variant value = args.PutVariant();
+    Variant converted;
+    if (FAILED(VariantChangeType(&converted.Get(), &value.Get(), 0, type))) throw ArgumentError{DISP_E_TYPEMISMATCH, 0};
+    return converted;
+}
+
 }  // namespace
 
 CommandBarControlObject::CommandBarControlObject(std::shared_ptr<Excel> excel,
@@ -57,19 +66,13 @@ Variant CommandBarControlObject::Call(const Member& member, Kind kind, const Arg
     if (m_control->Deleted()) throw ExcelError(message::OfficeMemberFailed(member.name, className), E_FAIL);
     const bool put = kind == Kind::Put;
     switch (member.dispid) {
-    case kBeginGroup: {
+    case kBeginGroup:
         if (!put) return Variant::Bool(m_control->BeginGroup());
-        Variant value = args.PutVariant();
-        Variant flag;
-        if (FAILED(VariantChangeType(&flag.Get(), &value.Get(), 0, VT_BOOL))) throw ArgumentError{DISP_E_TYPEMISMATCH, 0};
-        m_control->SetBeginGroup(flag.Get().boolVal != VARIANT_FALSE);
+        m_control->SetBeginGroup(PutValueAs(args, VT_BOOL).Get().boolVal != VARIANT_FALSE);
         return {};
-    }
     case kCaption: {
         if (!put) return Variant::String(m_control->Caption());
-        Variant value = args.PutVariant();
-        Variant text;
-        if (FAILED(VariantChangeType(&text.Get(), &value.Get(), 0, VT_BSTR))) throw ArgumentError{DISP_E_TYPEMISMATCH, 0};
+        Variant text = PutValueAs(args, VT_BSTR);
         BSTR b = text.Get().bstrVal;
         m_control->SetCaption(b ? std::wstring(b, SysStringLen(b)) : std::wstring());
         return {};

@@ -41,7 +41,9 @@ ComRef<IDispatch> CommandBarControlsObject::Create(std::shared_ptr<Excel> excel,
 
 Variant CommandBarControlsObject::Call(const Member& member, Kind, const Arguments& args)
 {
-    if (m_controls->Deleted()) throw ExcelError(message::OfficeMemberFailed(member.name, L"CommandBarControls"), E_FAIL);
+    if (m_controls->Deleted()) {
+        throw ExcelError(message::OfficeMemberFailed(member.name, L"CommandBarControls"), E_FAIL);
+    }
     switch (member.dispid) {
     case kItem: return Item(args);
     case kAdd: return Add(args);

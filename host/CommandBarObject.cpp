@@ -37,7 +37,9 @@ ComRef<IDispatch> CommandBarObject::Create(std::shared_ptr<Excel> excel, std::sh
 Variant CommandBarObject::Call(const Member& member, Kind, const Arguments&)
 {
     if (m_bar->Deleted()) throw ExcelError(message::OfficeMemberFailed(member.name, L"CommandBar"), E_FAIL);
-    if (member.dispid == kControls) return ObjectResult(CommandBarControlsObject::Create(SessionPtr(), m_bar->ControlsPtr()));
+    if (member.dispid == kControls) {
+        return ObjectResult(CommandBarControlsObject::Create(SessionPtr(), m_bar->ControlsPtr()));
+    }
     // Excel's own bars stay.
     if (!Session().CommandBars().Remove(*m_bar)) {
         throw ExcelError(message::OfficeMemberFailed(member.name, L"CommandBar"), E_FAIL);

@@ -41,11 +41,12 @@ ComRef<IDispatch> CommandBarsObject::Create(std::shared_ptr<Excel> excel)
 
 Variant CommandBarsObject::Call(const Member& member, Kind, const Arguments& args)
 {
+    const host::CommandBars& bars = Session().CommandBars();
     switch (member.dispid) {
     case kItem: return Item(args);
-    case kActiveMenuBar: return ObjectResult(CommandBarObject::Create(SessionPtr(), Session().CommandBars().ActiveMenuBar()));
+    case kActiveMenuBar: return ObjectResult(CommandBarObject::Create(SessionPtr(), bars.ActiveMenuBar()));
     case kAdd: return Add(args);
-    case kCount: return Variant::Long(long(Session().CommandBars().Count()));
+    case kCount: return Variant::Long(long(bars.Count()));
     default: break;
     }
     throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0};
@@ -70,7 +71,8 @@ Variant CommandBarsObject::Add(const Arguments& args)
     if ((!name.empty() && bars.Find(name)) || position < mso::BarLeft || position > mso::BarPopup) {
         throw ExcelError(message::InvalidCall, kInvalidCallScode);
     }
-    return ObjectResult(CommandBarObject::Create(SessionPtr(), bars.Add(std::move(name), position, menuBar, temporary)));
+    auto bar = bars.Add(std::move(name), position, menuBar, temporary);
+    return ObjectResult(CommandBarObject::Create(SessionPtr(), bar));
 }
 
 }  // namespace host
