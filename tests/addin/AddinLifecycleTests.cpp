@@ -5,7 +5,9 @@
 #include "addin/ExcelVersion.h"
 #include "addin/MyAddin.h"
 #include "framework/ClassRegistry.h"
+#include "host/CommandBars.h"
 #include "host/LiveObjects.h"
+#include "host/OfficeConstants.h"
 #include "tests/addin/AddinTestKit.h"
 
 namespace {
@@ -126,6 +128,72 @@ TEST_F(AddinLifecycle, an_add_in_released_without_disconnecting_lets_Application
     app = host::ComRef<IDispatch>();
     addin->Release();
     EXPECT_EQ(host::LiveObjects(), before);
+}
+
+// Excel 2003 with the family popup (Cellwright's submenu and the website entry, plus `others` entries of
+// other family add-ins) and the floating toolbar; disconnected with the given mode.
+struct LegacyMenuAfterDisconnect {
+    std::shared_ptr<host::Excel> excel = host::Excel::Create();
+    std::shared_ptr<host::CommandBarControl> family;
+    HRESULT disconnected = E_FAIL;
+
+    LegacyMenuAfterDisconnect(ext_DisconnectMode mode, int others, const wchar_t* version = L"11.0") {
+        excel->SetVersion(version);
+        host::CommandBars& bars = excel->CommandBars();
+        family = bars.Find(L"Worksheet Menu Bar")->Controls().Add(host::mso::ControlPopup, L"Zenda Utilities");
+        for (int i = 0; i < others; ++i) family->Controls().Add(host::mso::ControlPopup, L"Other Tool");
+        family->Controls().Add(host::mso::ControlPopup, L"Cellwright");
+        family->Controls().Add(host::mso::ControlButton, L"Zenda Utilities Website");
+        bars.Add(L"Zenda Cellwright", host::mso::BarFloating);
+        IDTExtensibility2* addin = cwtest::CreateAddinThroughFactory();
+        {
+            host::ComRef<IDispatch> app = excel->Application();
+            addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
+        }
+        disconnected = addin->OnDisconnection(mode, nullptr);
+        addin->Release();
+    }
+    bool ToolbarLeft() { return excel->CommandBars().Find(L"Zenda Cellwright") != nullptr; }
+};
+
+TEST_F(AddinLifecycle, the_users_unload_removes_the_toolbar_and_only_the_cellwright_entry_of_a_shared_family_popup) {
+    LegacyMenuAfterDisconnect menu(ext_dm_UserClosed, 1);
+    EXPECT_EQ(menu.disconnected, S_OK);
+    EXPECT_FALSE(menu.ToolbarLeft());
+    EXPECT_FALSE(menu.family->Deleted());
+    EXPECT_EQ(menu.family->Controls().Captions(),
+              (std::vector<std::wstring>{L"Other Tool", L"Zenda Utilities Website"}));
+}
+
+TEST_F(AddinLifecycle, the_users_unload_removes_a_family_popup_that_no_other_add_in_shares) {
+    LegacyMenuAfterDisconnect menu(ext_dm_UserClosed, 0);
+    EXPECT_EQ(menu.disconnected, S_OK);
+    EXPECT_TRUE(menu.family->Deleted());
+    EXPECT_FALSE(menu.ToolbarLeft());
+    EXPECT_EQ(menu.excel->CommandBars().Find(L"Worksheet Menu Bar")->Controls().Captions(),
+              (std::vector<std::wstring>{L"&File", L"&Edit", L"&Help"}));
+}
+
+TEST_F(AddinLifecycle, excel_shutting_down_and_the_ribbon_versions_leave_the_menu_where_it_is) {
+    LegacyMenuAfterDisconnect shutdown(ext_dm_HostShutdown, 0);
+    EXPECT_FALSE(shutdown.family->Deleted());
+    EXPECT_TRUE(shutdown.ToolbarLeft());
+    LegacyMenuAfterDisconnect ribbon(ext_dm_UserClosed, 0, L"14.0");
+    EXPECT_FALSE(ribbon.family->Deleted());
+    EXPECT_TRUE(ribbon.ToolbarLeft());
+}
+
+TEST_F(AddinLifecycle, unloading_without_any_menu_in_excel_is_no_failure) {
+    auto excel = host::Excel::Create();
+    excel->SetVersion(L"10.0");
+    IDTExtensibility2* addin = cwtest::CreateAddinThroughFactory();
+    {
+        host::ComRef<IDispatch> app = excel->Application();
+        addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
+    }
+    EXPECT_EQ(addin->OnDisconnection(ext_dm_UserClosed, nullptr), S_OK);
+    addin->Release();
+    EXPECT_EQ(excel->CommandBars().Names(), (std::vector<std::wstring>{L"Worksheet Menu Bar"}));
 }
 
 TEST_F(AddinLifecycle, query_interface_follows_the_interface_map_and_one_reference_count) {
