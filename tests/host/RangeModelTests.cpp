@@ -1,30 +1,10 @@
-#include "host/Address.h"
-#include "host/ExcelError.h"
-#include "host/Range.h"
-
-#include <gtest/gtest.h>
-
-#include <functional>
+#include "tests/host/SheetModelTest.h"
 
 namespace host {
 namespace {
 
-class RangeModelTest : public ::testing::Test {
+class RangeModelTest : public SheetModelTest {
 protected:
-    std::shared_ptr<Sheet> sheet = std::make_shared<Sheet>(L"Sheet1", L"Book1");
-
-    Range At(const wchar_t* address) { return Range(sheet, ParseReference(address)->areas); }
-
-    static std::wstring ErrorOf(const std::function<void()>& action)
-    {
-        try {
-            action();
-        } catch (const ExcelError& e) {
-            return e.Description();
-        }
-        return L"<no error>";
-    }
-
     // A 2-D SAFEARRAY of VARIANTs with the given bounds, filled by f(row, column).
     static Variant Array2D(long rows, long columns, long lower, const std::function<Variant(long, long)>& f)
     {
