@@ -46,10 +46,22 @@ TEST_F(CommandRunner, every_tool_opens_on_its_range_page_with_the_absolute_addre
     for (long tool = 0; tool < 4; ++tool) {
         std::wstring address;
         WizardButtons buttons;
+        BITMAP face{};
         WizardDriver driver;
-        driver.WaitForPage(pages[tool]).ReadText(IDC_RANGE_ADDRESS, address).ReadButtons(buttons).PressCancel();
+        driver.WaitForPage(pages[tool])
+            .ReadText(IDC_RANGE_ADDRESS, address)
+            .ReadButtons(buttons)
+            .Do("read the picker's face",
+                [&](const cwtest::WizardView& view) {
+                    auto bitmap = reinterpret_cast<HBITMAP>(
+                        SendDlgItemMessageW(view.page, IDC_RANGE_PICKER, BM_GETIMAGE, IMAGE_BITMAP, 0));
+                    if (bitmap) GetObjectW(bitmap, sizeof(face), &face);
+                })
+            .PressCancel();
         ASSERT_TRUE(RunTool(driver, tool)) << driver.Report();
         EXPECT_EQ(address, L"$B$2:$C$5") << "tool " << tool;
+        EXPECT_EQ(face.bmWidth, 17) << "bitmap 1003 on the picker button";
+        EXPECT_EQ(face.bmHeight, 16);
         EXPECT_TRUE(buttons.next);
         EXPECT_FALSE(buttons.back);
         EXPECT_FALSE(buttons.finish);
