@@ -135,49 +135,43 @@ void Variant::MoveTo(VARIANT* target) noexcept
     VariantInit(&m_v);
 }
 
+namespace {
+
+// Converts a copy of the value to `type` and reads the result; `fallback` when the value does not convert.
+template <class T, class Read>
+T Converted(const VARIANT& value, VARTYPE type, T fallback, Read read)
+{
+    VARIANT converted;
+    VariantInit(&converted);
+    T result = fallback;
+    if (SUCCEEDED(VariantChangeType(&converted, const_cast<VARIANT*>(&value), 0, type))) result = read(converted);
+    VariantClear(&converted);
+    return result;
+}
+
+}  // namespace
+
 std::wstring Variant::AsString() const
 {
     if (m_v.vt == VT_BSTR) return m_v.bstrVal ? std::wstring(m_v.bstrVal, SysStringLen(m_v.bstrVal)) : L"";
-    VARIANT converted;
-    VariantInit(&converted);
-    std::wstring text;
-    if (SUCCEEDED(VariantChangeType(&converted, const_cast<VARIANT*>(&m_v), 0, VT_BSTR)) && converted.bstrVal) {
-        text.assign(converted.bstrVal, SysStringLen(converted.bstrVal));
-    }
-    VariantClear(&converted);
-    return text;
+    return Converted(m_v, VT_BSTR, std::wstring(), [](const VARIANT& v) {
+        return v.bstrVal ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : std::wstring();
+    });
 }
 
 double Variant::AsDouble() const
 {
-    VARIANT converted;
-    VariantInit(&converted);
-    double value = 0;
-    if (SUCCEEDED(VariantChangeType(&converted, const_cast<VARIANT*>(&m_v), 0, VT_R8))) value = converted.dblVal;
-    VariantClear(&converted);
-    return value;
+    return Converted(m_v, VT_R8, 0.0, [](const VARIANT& v) { return v.dblVal; });
 }
 
 long Variant::AsLong() const
 {
-    VARIANT converted;
-    VariantInit(&converted);
-    long value = 0;
-    if (SUCCEEDED(VariantChangeType(&converted, const_cast<VARIANT*>(&m_v), 0, VT_I4))) value = converted.lVal;
-    VariantClear(&converted);
-    return value;
+    return Converted(m_v, VT_I4, 0L, [](const VARIANT& v) { return static_cast<long>(v.lVal); });
 }
 
 bool Variant::AsBool() const
 {
-    VARIANT converted;
-    VariantInit(&converted);
-    bool value = false;
-    if (SUCCEEDED(VariantChangeType(&converted, const_cast<VARIANT*>(&m_v), 0, VT_BOOL))) {
-        value = converted.boolVal != VARIANT_FALSE;
-    }
-    VariantClear(&converted);
-    return value;
+    return Converted(m_v, VT_BOOL, false, [](const VARIANT& v) { return v.boolVal != VARIANT_FALSE; });
 }
 
 }  // namespace host
