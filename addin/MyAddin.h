@@ -10,8 +10,9 @@
 #include "framework/CmdTarget.h"
 #include "framework/NestedInterface.h"
 #include "sheet/Application.h"
+#include "tools/cleanup/CleanupCommands.h"
 
-class CMyAddin : public framework::CCmdTarget {
+class CMyAddin : public framework::CCmdTarget, public cleanup::CleanupCommands {
 public:
     CMyAddin();
     static HRESULT Create(REFIID iid, void** ppv) noexcept;
@@ -32,8 +33,8 @@ public:
     INT_PTR PickRangeAndRestart(int tool);
 
     // The engines the tools' last pages run.
-    void RunChangeCase(int mode);
-    void RunRemoveCharacters(int mode);
+    void RunChangeCase(int mode) override;
+    void RunRemoveCharacters(int mode) override;
 
     std::string m_strVersion;
     BOOL m_bMenuBuilt = FALSE;

@@ -3,12 +3,11 @@
 #pragma once
 
 #include "framework/PropertyPage.h"
-
-class CMyAddin;
+#include "tools/cleanup/CleanupCommands.h"
 
 class CCleanupOptionsPage : public framework::CPropertyPage {
 public:
-    CMyAddin* m_pAddin = nullptr;  // not owned; set before the wizard shows
+    cleanup::CleanupCommands* m_pAddin = nullptr;  // not owned; set before the wizard shows
 
     // The code of the first checked radio in id order, or -1 when none is checked.
     int CheckedOption() const;

@@ -1,6 +1,5 @@
 #include "tools/cleanup/DlgChangeCase.h"
 
-#include "addin/MyAddin.h"
 #include "res/resource.h"
 
 CDlgChangeCase::CDlgChangeCase() : CCleanupOptionsPage(IDD_CHANGECASE) {}

@@ -1,6 +1,5 @@
 #include "tools/cleanup/DlgSelChars.h"
 
-#include "addin/MyAddin.h"
 #include "res/resource.h"
 
 CDlgSelChars::CDlgSelChars() : CCleanupOptionsPage(IDD_SELCHARS) {}
