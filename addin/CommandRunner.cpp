@@ -9,6 +9,8 @@
 #include "sheet/AutomationError.h"
 #include "tools/cleanup/DlgChangeCase.h"
 #include "tools/cleanup/DlgSelChars.h"
+#include "tools/duplicates/DlgColumns.h"
+#include "tools/duplicates/DlgRemType.h"
 
 namespace {
 
@@ -74,6 +76,8 @@ INT_PTR CMyAddin::ShowWizard(int tool) {
     switch (tool) {
     case kRemoveDuplicates:
         pages.push_back(std::make_unique<CDlgSelect>(this));
+        pages.push_back(MakePage<CDlgColumns>(this));
+        pages.push_back(MakePage<CDlgRemType>(this));
         break;
     case kRemoveCharacters:
         pages.push_back(std::make_unique<CDlgSelectN>(this));

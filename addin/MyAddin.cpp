@@ -7,6 +7,7 @@
 #include "framework/ModuleStateGuard.h"
 #include "sheet/DispatchWrapper.h"
 #include "tools/cleanup/CleanupEngines.h"
+#include "tools/duplicates/RemoveDuplicates.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
 
@@ -77,6 +78,16 @@ void CMyAddin::ReleaseButtonHandlers() noexcept {
 void CMyAddin::RunChangeCase(int mode) { cleanup::RunChangeCase(m_app, mode); }
 
 void CMyAddin::RunRemoveCharacters(int mode) { cleanup::RunRemoveCharacters(m_app, mode); }
+
+std::vector<duplicates::ColumnHeading> CMyAddin::KeyColumnChoices() {
+    return duplicates::ReadColumnHeadings(m_workRange);
+}
+
+void CMyAddin::SetKeyColumns(std::vector<UINT> offsets) { m_keyColumns = std::move(offsets); }
+
+duplicates::DuplicatesResult CMyAddin::RunRemoveDuplicates(duplicates::DupAction action, COLORREF color) {
+    return duplicates::RunRemoveDuplicates(m_app, m_workRange, m_keyColumns, action, color);
+}
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,
                                                SAFEARRAY** custom) {

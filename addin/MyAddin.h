@@ -11,8 +11,11 @@
 #include "framework/NestedInterface.h"
 #include "sheet/Application.h"
 #include "tools/cleanup/CleanupCommands.h"
+#include "tools/duplicates/DuplicatesCommands.h"
 
-class CMyAddin : public framework::CCmdTarget, public cleanup::CleanupCommands {
+class CMyAddin : public framework::CCmdTarget,
+                 public cleanup::CleanupCommands,
+                 public duplicates::DuplicatesCommands {
 public:
     CMyAddin();
     static HRESULT Create(REFIID iid, void** ppv) noexcept;
@@ -35,6 +38,9 @@ public:
     // The engines the tools' last pages run.
     void RunChangeCase(int mode) override;
     void RunRemoveCharacters(int mode) override;
+    std::vector<duplicates::ColumnHeading> KeyColumnChoices() override;
+    void SetKeyColumns(std::vector<UINT> offsets) override;
+    duplicates::DuplicatesResult RunRemoveDuplicates(duplicates::DupAction action, COLORREF color) override;
 
     std::string m_strVersion;
     BOOL m_bMenuBuilt = FALSE;

@@ -21,6 +21,7 @@ constexpr DISPID Version = 0x188;
 
 // Worksheet
 constexpr DISPID UsedRange = 0x19C;
+constexpr DISPID Range = 0xC5;
 
 // Range, Areas, Windows
 constexpr DISPID Areas = 0x238;

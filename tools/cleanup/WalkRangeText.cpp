@@ -81,8 +81,7 @@ sheet::Areas AreasOfSelection(const Range& selection) {
         return selection.Areas();
     } catch (const sheet::CAutomationError& error) {
         if (error.Code() != DISP_E_MEMBERNOTFOUND) throw;
-        throw sheet::CAutomationError(
-            error.Code(), L"The selection is not a range of cells. Select the cells to change and try again.");
+        throw sheet::CAutomationError(error.Code(), sheet::kSelectionIsNotCells);
     }
 }
 
