@@ -91,16 +91,6 @@ TEST(RowKey, a_row_whose_ticked_cells_are_all_blank_takes_no_part) {
     EXPECT_NE(KeyOf({Blank(), Number(0)}), "") << "zero is a value";
 }
 
-TEST(RowKey, take_starts_the_next_row_afresh) {
-    duplicates::RowKey key;
-    key.AddValue(Text(L"a").get());
-    std::string first = key.Take();
-    key.AddValue(Blank().get());
-    EXPECT_EQ(key.Take(), "") << "nothing of the earlier row is left";
-    key.AddValue(Text(L"a").get());
-    EXPECT_EQ(key.Take(), first);
-}
-
 TEST(RowKey, a_one_column_row_keys_on_its_displayed_text_unless_that_shows_only_number_signs) {
     struct Case {
         const wchar_t* shown;
