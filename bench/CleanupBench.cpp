@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchProcess.h"
 #include "host/Address.h"
 #include "host/Excel.h"
 #include "sheet/Application.h"
@@ -42,14 +43,8 @@ const Case kCases[] = {
 constexpr int kCaseCount = sizeof(kCases) / sizeof(kCases[0]);
 const char* const kTools[] = {"Change Case", "Remove Characters"};
 
-double Megabytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
-
-PROCESS_MEMORY_COUNTERS Memory() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
-    return counters;
-}
+using bench::Megabytes;
+using bench::Memory;
 
 // Lower-case text with blanks around it, so that both tools change every text cell.
 void Fill(host::Sheet& sheet, const Case& c) {
@@ -107,46 +102,6 @@ int RunOne(int caseIndex, int tool) {
     return failure.empty() ? 0 : 1;
 }
 
-// Runs one case in a child process and copies its output here.
-void RunInChild(int caseIndex, int tool) {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(path) + L"\" " + std::to_wstring(caseIndex) + L" " +
-                           std::to_wstring(tool);
-
-    SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {
-        std::printf("cannot create a pipe (error %lu)\n", GetLastError());
-        return;
-    }
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION process{};
-    BOOL started = CreateProcessW(path, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    if (!started) {
-        std::printf("cannot start %ls (error %lu)\n", command.c_str(), GetLastError());
-        CloseHandle(readEnd);
-        return;
-    }
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
-        std::fwrite(buffer, 1, read, stdout);
-        std::fflush(stdout);
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    CloseHandle(readEnd);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -168,7 +123,8 @@ int main(int argc, char** argv) {
         std::printf("%-18s %-36s %7s %9s %9s %6s %9s %8s %8s %8s\n", "tool", "data", "cells", "ms", "calls",
                     "c/cell", "writes", "WS MB", "peak WS", "peak PF");
         for (int caseIndex = 0; caseIndex < kCaseCount; ++caseIndex)
-            for (int tool = 0; tool < 2; ++tool) RunInChild(caseIndex, tool);
+            for (int tool = 0; tool < 2; ++tool)
+                bench::RunInChild(std::to_wstring(caseIndex) + L" " + std::to_wstring(tool));
     }
     OleUninitialize();
     return result;

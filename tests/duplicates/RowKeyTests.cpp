@@ -91,25 +91,6 @@ TEST(RowKey, a_row_whose_ticked_cells_are_all_blank_takes_no_part) {
     EXPECT_NE(KeyOf({Blank(), Number(0)}), "") << "zero is a value";
 }
 
-TEST(RowKey, a_one_column_row_keys_on_its_displayed_text_unless_that_shows_only_number_signs) {
-    struct Case {
-        const wchar_t* shown;
-        bool valueRead;
-    } cases[] = {{L"1", false}, {L"", false}, {L"#", true}, {L"#####", true}, {L"#N/A", false}, {L"# 1", false}};
-    for (const Case& c : cases) {
-        duplicates::RowKey key;
-        bool read = false;
-        Variant value = Number(123456789);
-        key.AddDisplayed(c.shown, [&]() -> const VARIANT& {
-            read = true;
-            return value.get();
-        });
-        std::string made = key.Take();
-        EXPECT_EQ(read, c.valueRead) << testing::PrintToString(std::wstring(c.shown));
-        EXPECT_EQ(made, c.valueRead ? KeyOf({Number(123456789)}) : KeyOf({Text(c.shown)}));
-    }
-}
-
 TEST(SeenKeys, the_first_row_of_each_key_stays_and_every_later_one_is_a_duplicate) {
     duplicates::SeenKeys seen;
     const std::string keys[] = {"a", "b", "", "a", "", "b", "a", "c"};

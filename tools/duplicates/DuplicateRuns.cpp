@@ -42,18 +42,34 @@ void DuplicateRuns::CloseRun() {
 
 void DuplicateRuns::Flush() {
     if (m_pending.empty()) return;
-    bool acted = ActOnRows(m_app, m_sheet.Range(m_pending), m_action, m_color, m_selection);
-    if (acted && m_action != DupAction::Select) m_actedOn += m_pendingRows;
+    sheet::Range rows = m_sheet.Range(m_pending);
+    if (m_action == DupAction::Select)
+        AddToSelection(std::move(rows));
+    else if (sheet::Range none; ActOnRows(m_app, rows, m_action, m_color, none))
+        m_actedOn += m_pendingRows;
     m_flushedRows += m_pendingRows;
     m_pending.clear();
     m_pendingRows = 0;
 }
 
+void DuplicateRuns::AddToSelection(sheet::Range rows) {
+    m_unions.push_back({std::move(rows), 1});
+    while (m_unions.size() >= 2 && m_unions[m_unions.size() - 2].references == m_unions.back().references) {
+        PartialUnion last = std::move(m_unions.back());
+        m_unions.pop_back();
+        m_unions.back().rows = m_app.Union(m_unions.back().rows, last.rows);
+        m_unions.back().references *= 2;
+    }
+}
+
 void DuplicateRuns::Finish() {
     CloseRun();
     Flush();
-    if (m_selection.IsEmpty()) return;
-    m_selection.Select();
+    if (m_unions.empty()) return;
+    sheet::Range selection = std::move(m_unions.front().rows);
+    for (size_t i = 1; i < m_unions.size(); ++i) selection = m_app.Union(selection, m_unions[i].rows);
+    m_unions.clear();
+    selection.Select();
     m_actedOn = m_flushedRows;
 }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "sheet/Application.h"
 #include "tools/duplicates/DupAction.h"
@@ -28,6 +29,7 @@ public:
 private:
     void CloseRun();
     void Flush();
+    void AddToSelection(sheet::Range rows);
 
     const sheet::Application& m_app;
     const sheet::Worksheet& m_sheet;
@@ -41,7 +43,13 @@ private:
     long m_pendingRows = 0;
     long m_flushedRows = 0;
     long m_actedOn = 0;
-    sheet::Range m_selection;
+    // Partial unions, each of twice the references of the next (as the digits of a binary counter): every
+    // Union joins two of a size, so no call handles the whole selection many times over.
+    struct PartialUnion {
+        sheet::Range rows;
+        long references;
+    };
+    std::vector<PartialUnion> m_unions;
 };
 
 }  // namespace duplicates
