@@ -1,6 +1,9 @@
 #include "bench/BenchProcess.h"
 
+#include <ole2.h>
+
 #include <cstdio>
+#include <cstdlib>
 
 namespace bench {
 
@@ -40,6 +43,36 @@ void RunInChild(const std::wstring& arguments) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     CloseHandle(readEnd);
+}
+
+int RunCases(int argc, char** argv, int caseCount, int variantCount, const std::function<void()>& printHeader,
+             const std::function<int(int caseIndex, int variant)>& runOne) {
+    OleInitialize(nullptr);
+    int result = 0;
+    if (argc == 3) {
+        int caseIndex = std::atoi(argv[1]);
+        int variant = std::atoi(argv[2]);
+        if (caseIndex >= 0 && caseIndex < caseCount && variant >= 0 && variant < variantCount) {
+            result = runOne(caseIndex, variant);
+        } else {
+            std::printf("usage: %s [<case 0-%d> <variant 0-%d>]\n", argv[0], caseCount - 1, variantCount - 1);
+            result = 2;
+        }
+    } else {
+        std::printf("%d-bit build. ", static_cast<int>(sizeof(void*) * 8));
+        printHeader();
+        for (int caseIndex = 0; caseIndex < caseCount; ++caseIndex)
+            for (int variant = 0; variant < variantCount; ++variant)
+                RunInChild(std::to_wstring(caseIndex) + L" " + std::to_wstring(variant));
+    }
+    OleUninitialize();
+    return result;
+}
+
+int Finish(const std::wstring& failure) {
+    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
+    std::fflush(stdout);
+    return failure.empty() ? 0 : 1;
 }
 
 PROCESS_MEMORY_COUNTERS Memory() {

@@ -97,35 +97,17 @@ int RunOne(int caseIndex, int tool) {
                 milliseconds, calls, static_cast<double>(calls) / cells,
                 excel->Log().Count(L"Range.Value", host::Kind::Put), Megabytes(workingSetBefore),
                 Megabytes(after.PeakWorkingSetSize), Megabytes(after.PeakPagefileUsage));
-    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
-    std::fflush(stdout);
-    return failure.empty() ? 0 : 1;
+    return bench::Finish(failure);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    OleInitialize(nullptr);
-    int result = 0;
-    if (argc == 3) {
-        int caseIndex = std::atoi(argv[1]);
-        int tool = std::atoi(argv[2]);
-        if (caseIndex >= 0 && caseIndex < kCaseCount && (tool == 0 || tool == 1)) {
-            result = RunOne(caseIndex, tool);
-        } else {
-            std::printf("usage: cleanup_bench [<case 0-%d> <tool 0-1>]\n", kCaseCount - 1);
-            result = 2;
-        }
-    } else {
-        std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; WS before is the\n"
-                    "working set with the sheet filled, before the run; peaks include the sheet and the call log.\n\n",
-                    static_cast<int>(sizeof(void*) * 8));
+    auto printHeader = [] {
+        std::printf("Calls are every Invoke the stand-in received during the run; WS before is the\n"
+                    "working set with the sheet filled, before the run; peaks include the sheet and the call log.\n\n");
         std::printf("%-18s %-36s %7s %9s %9s %6s %9s %8s %8s %8s\n", "tool", "data", "cells", "ms", "calls",
                     "c/cell", "writes", "WS MB", "peak WS", "peak PF");
-        for (int caseIndex = 0; caseIndex < kCaseCount; ++caseIndex)
-            for (int tool = 0; tool < 2; ++tool)
-                bench::RunInChild(std::to_wstring(caseIndex) + L" " + std::to_wstring(tool));
-    }
-    OleUninitialize();
-    return result;
+    };
+    return bench::RunCases(argc, argv, kCaseCount, 2, printHeader, RunOne);
 }

@@ -11,7 +11,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -108,36 +107,18 @@ int RunOne(int caseIndex, int action) {
                 cells, milliseconds, calls, static_cast<double>(calls) / cells, writes, repeats,
                 result.rowsActedOn, bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize),
                 bench::Megabytes(after.PeakWorkingSetSize - workingSetBefore));
-    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
-    std::fflush(stdout);
-    return failure.empty() ? 0 : 1;
+    return bench::Finish(failure);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    OleInitialize(nullptr);
-    int result = 0;
-    if (argc == 3) {
-        int caseIndex = std::atoi(argv[1]);
-        int action = std::atoi(argv[2]);
-        if (caseIndex >= 0 && caseIndex < kCaseCount && action >= 0 && action <= 2) {
-            result = RunOne(caseIndex, action);
-        } else {
-            std::printf("usage: duplicates_bench [<case 0-%d> <action 0-2>]\n", kCaseCount - 1);
-            result = 2;
-        }
-    } else {
-        std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; writes are Value\n"
+    auto printHeader = [] {
+        std::printf("Calls are every Invoke the stand-in received during the run; writes are Value\n"
                     "and Interior.Color puts and Select calls. WS before is the working set with the sheet filled;\n"
-                    "the peak includes the sheet; peak - before is what the run added, the call log included.\n\n",
-                    static_cast<int>(sizeof(void*) * 8));
+                    "the peak includes the sheet; peak - before is what the run added, the call log included.\n\n");
         std::printf("%-7s %-26s %8s %9s %7s %7s %6s %7s %7s %8s %8s %8s\n", "action", "data", "cells", "ms", "calls",
                     "c/cell", "writes", "repeats", "acted", "WS MB", "peak WS", "added");
-        for (int caseIndex = 0; caseIndex < kCaseCount; ++caseIndex)
-            for (int action = 0; action < 3; ++action)
-                bench::RunInChild(std::to_wstring(caseIndex) + L" " + std::to_wstring(action));
-    }
-    OleUninitialize();
-    return result;
+    };
+    return bench::RunCases(argc, argv, kCaseCount, 3, printHeader, RunOne);
 }
