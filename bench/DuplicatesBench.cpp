@@ -79,7 +79,7 @@ int RunOne(int caseIndex, int action) {
     const long repeats = Fill(excel->ActiveSheet(), c.rows);
     excel->Select(c.selection);
     host::ComRef<IDispatch> appObject = excel->Application();
-    sheet::Application app(appObject.Get(), false);
+    sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     sheet::Range work = app.Selection();
     std::vector<UINT> keyColumns;
     for (UINT k = 0; k < kColumns; ++k) keyColumns.push_back(k);

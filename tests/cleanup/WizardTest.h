@@ -10,9 +10,17 @@
 #include "host/LiveObjects.h"
 #include "res/resource.h"
 #include "tests/addin/AddinTestKit.h"
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 namespace cwtest {
+
+using host::WizardDriver;
+
+// The tool numbers the ribbon's callbacks hand to the command runner.
+constexpr long kRemoveCharacters = static_cast<long>(CMyAddin::Tool::RemoveCharacters);
+constexpr long kChangeCase = static_cast<long>(CMyAddin::Tool::ChangeCase);
+constexpr long kRemoveDuplicates = static_cast<long>(CMyAddin::Tool::RemoveDuplicates);
+
 
 class WizardTest : public testing::Test {
 protected:
@@ -29,7 +37,7 @@ protected:
     host::Excel& Excel() { return m_addin->Excel(); }
     host::Sheet& Cells() { return m_addin->Excel().ActiveSheet(); }
 
-    static UINT OptionsPage(long tool) { return tool == CMyAddin::kChangeCase ? IDD_CHANGECASE : IDD_SELCHARS; }
+    static UINT OptionsPage(long tool) { return tool == kChangeCase ? IDD_CHANGECASE : IDD_SELCHARS; }
 
     // Runs the tool through the ribbon callback with the driver's script.
     bool Run(WizardDriver& driver, long tool) {

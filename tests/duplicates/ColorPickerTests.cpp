@@ -11,8 +11,8 @@
 
 namespace {
 
-using cwtest::WizardDriver;
-using cwtest::WizardView;
+using host::WizardDriver;
+using host::WizardView;
 
 class ColorList : public cwtest::WizardTest {
 protected:
@@ -26,7 +26,7 @@ protected:
         driver.Do("look at the colour list",
                   [&](const WizardView& view) { step(view.page, GetDlgItem(view.page, IDC_COLOR_LIST)); });
         driver.PressCancel();
-        bool done = Run(driver, CMyAddin::kRemoveDuplicates);
+        bool done = Run(driver, cwtest::kRemoveDuplicates);
         EXPECT_TRUE(done) << driver.Report();
         return done;
     }

@@ -13,10 +13,10 @@
 
 namespace {
 
-using cwtest::ListRow;
-using cwtest::WizardButtons;
-using cwtest::WizardDriver;
-using cwtest::WizardView;
+using host::ListRow;
+using host::WizardButtons;
+using host::WizardDriver;
+using host::WizardView;
 
 class DuplicatesWizard : public cwtest::WizardTest {
 protected:
@@ -60,7 +60,7 @@ TEST_F(DuplicatesWizard, choose_columns_lists_the_columns_with_their_first_row_t
     WizardButtons buttons;
     WizardDriver driver;
     ToColumns(driver).ReadListView(IDC_COLUMN_LIST, rows).ReadText(IDC_CHECK_ALL, caption).ReadButtons(buttons);
-    ASSERT_TRUE(Run(driver.PressCancel(), CMyAddin::kRemoveDuplicates)) << driver.Report();
+    ASSERT_TRUE(Run(driver.PressCancel(), cwtest::kRemoveDuplicates)) << driver.Report();
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].texts, (std::vector<std::wstring>{L"C", L"Name"}));
     EXPECT_EQ(rows[1].texts, (std::vector<std::wstring>{L"D", L"City"}));
@@ -84,7 +84,7 @@ TEST_F(DuplicatesWizard, the_button_unticks_and_ticks_all_and_next_needs_a_tick)
         .ReadText(IDC_CHECK_ALL, secondCaption);
     for (int i = 0; i < 3; ++i) driver.SetListCheck(IDC_COLUMN_LIST, i, false);
     driver.PressNext().WaitForPage(IDD_DUP_COLUMNS).ReadListView(IDC_COLUMN_LIST, byHand).ReadText(IDC_CHECK_ALL, handCaption);
-    ASSERT_TRUE(Run(driver.PressCancel(), CMyAddin::kRemoveDuplicates)) << driver.Report();
+    ASSERT_TRUE(Run(driver.PressCancel(), cwtest::kRemoveDuplicates)) << driver.Report();
     EXPECT_EQ(Ticks(first), (std::vector<bool>{false, false, false}));
     EXPECT_EQ(firstCaption, L"Check All");
     EXPECT_EQ(Ticks(second), (std::vector<bool>{true, true, true}));
@@ -113,7 +113,7 @@ TEST_F(DuplicatesWizard, the_ticked_columns_make_the_key_and_back_and_next_keep_
         .WaitForPage(IDD_DUP_ACTION)
         .CheckRadio(IDC_ACTION_DELETE)
         .PressFinish();
-    ASSERT_TRUE(Run(driver, CMyAddin::kRemoveDuplicates)) << driver.Report();
+    ASSERT_TRUE(Run(driver, cwtest::kRemoveDuplicates)) << driver.Report();
     EXPECT_EQ(Ticks(afterBack), (std::vector<bool>{true, true, false}));
     for (long r = 5; r <= 9; ++r)
         for (const wchar_t* column : {L"C", L"D", L"E"})
@@ -144,7 +144,7 @@ TEST_F(DuplicatesWizard, choose_action_starts_on_select_with_aqua_and_the_list_e
             index = static_cast<int>(SendDlgItemMessageW(view.page, IDC_COLOR_LIST, CB_GETCURSEL, 0, 0));
             data = static_cast<DWORD_PTR>(SendDlgItemMessageW(view.page, IDC_COLOR_LIST, CB_GETITEMDATA, index, 0));
         });
-    ASSERT_TRUE(Run(driver.PressCancel(), CMyAddin::kRemoveDuplicates)) << driver.Report();
+    ASSERT_TRUE(Run(driver.PressCancel(), cwtest::kRemoveDuplicates)) << driver.Report();
     EXPECT_TRUE(checks[0] && !checks[1] && !checks[2]);
     EXPECT_TRUE(!enabled[0] && enabled[1] && !enabled[2] && !enabled[3]);
     EXPECT_EQ(index, 26) << "the choice stays while the list is off";
@@ -165,7 +165,7 @@ TEST_F(DuplicatesWizard, finish_runs_the_chosen_action_with_the_chosen_colour_an
         WizardDriver driver;
         ToAction(driver).CheckRadio(c.radio);
         if (c.item >= 0) driver.SelectComboItem(IDC_COLOR_LIST, c.item);
-        ASSERT_TRUE(Run(driver.PressFinish(), CMyAddin::kRemoveDuplicates)) << driver.Report();
+        ASSERT_TRUE(Run(driver.PressFinish(), cwtest::kRemoveDuplicates)) << driver.Report();
         if (c.radio == IDC_ACTION_SELECT) {
             EXPECT_EQ(Excel().SelectionAddress(), L"$C$8:$E$8");
             Excel().Select(L"$C$5:$E$9");
@@ -182,7 +182,7 @@ TEST_F(DuplicatesWizard, a_one_cell_range_lists_nothing_and_only_back_or_cancel_
     cwtest::MessageBoxRecorder messages;
     WizardDriver driver;
     ToColumns(driver).ReadListView(IDC_COLUMN_LIST, rows).PressNext().ReadPage(page);
-    ASSERT_TRUE(Run(driver.PressCancel(), CMyAddin::kRemoveDuplicates)) << driver.Report();
+    ASSERT_TRUE(Run(driver.PressCancel(), cwtest::kRemoveDuplicates)) << driver.Report();
     EXPECT_TRUE(rows.empty());
     EXPECT_EQ(page, static_cast<UINT>(IDD_DUP_COLUMNS));
     ASSERT_EQ(messages.Count(), 1u);
@@ -204,7 +204,7 @@ TEST_F(DuplicatesWizard, a_failure_shows_excels_description_and_leaves_the_wizar
         ToColumns(driver).ReadListView(IDC_COLUMN_LIST, rows);
         if (!c.chart) driver.PressNext().WaitForPage(IDD_DUP_ACTION).CheckRadio(IDC_ACTION_DELETE).PressFinish();
         driver.WaitForPage(c.chart ? IDD_DUP_COLUMNS : IDD_DUP_ACTION);
-        ASSERT_TRUE(Run(driver.PressCancel(), CMyAddin::kRemoveDuplicates)) << driver.Report();
+        ASSERT_TRUE(Run(driver.PressCancel(), cwtest::kRemoveDuplicates)) << driver.Report();
         ASSERT_EQ(messages.Count(), 1u);
         EXPECT_EQ(messages.Messages()[0].text, c.message);
         EXPECT_EQ(messages.Messages()[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
@@ -221,7 +221,7 @@ TEST_F(DuplicatesWizard, whole_columns_of_a_long_list_go_through_the_wizard_past
     Excel().Select(L"$A:$B");
     WizardDriver driver;
     ToColumns(driver).SetListCheck(IDC_COLUMN_LIST, 1, false).PressNext().WaitForPage(IDD_DUP_ACTION);
-    ASSERT_TRUE(Run(driver.CheckRadio(IDC_ACTION_DELETE).PressFinish(), CMyAddin::kRemoveDuplicates)) << driver.Report();
+    ASSERT_TRUE(Run(driver.CheckRadio(IDC_ACTION_DELETE).PressFinish(), cwtest::kRemoveDuplicates)) << driver.Report();
     // Rows 501 to 1500 repeat rows 1 to 500 in A; C5:E9 lies outside the selection.
     EXPECT_TRUE(cwtest::IsText(Cells().At(L"B500"), L"v500"));
     EXPECT_TRUE(Cells().At(L"A501").IsEmpty() && Cells().At(L"B1500").IsEmpty());
