@@ -4,6 +4,7 @@
 #include "addin/ExcelVersion.h"
 #include "addin/LegacyMenuRemoval.h"
 #include "framework/Barrier.h"
+#include "framework/Exception.h"
 #include "framework/ModuleStateGuard.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/duplicates/RemoveDuplicates.h"
@@ -52,6 +53,10 @@ HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
         // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
         if (mode == ext_dm_UserClosed) RemoveLegacyMenu(m_app);
     }
+    // A wizard still open closes without another call to Excel.
+    if (m_wizard) m_wizard->EndDialog(IDCANCEL);
+    // Every Excel object goes now: one held past disconnection can keep Excel from closing.
+    m_workRange = sheet::Range();
     m_app = sheet::Application();
     return S_OK;
 }
@@ -63,9 +68,18 @@ void CMyAddin::ReleaseButtonHandlers() noexcept {
     }
 }
 
-void CMyAddin::RunChangeCase(cleanup::CaseMode mode) { cleanup::RunChangeCase(m_app, mode); }
+sheet::Application CMyAddin::ApplicationForRun() const {
+    if (!IsConnected())
+        throw framework::CException(L"Cellwright has been unloaded, so the command was not carried out.");
+    // The run's own reference: a disconnection in the middle of it does not pull Excel away under it.
+    return m_app;
+}
 
-void CMyAddin::RunRemoveCharacters(cleanup::RemoveMode mode) { cleanup::RunRemoveCharacters(m_app, mode); }
+void CMyAddin::RunChangeCase(cleanup::CaseMode mode) { cleanup::RunChangeCase(ApplicationForRun(), mode); }
+
+void CMyAddin::RunRemoveCharacters(cleanup::RemoveMode mode) {
+    cleanup::RunRemoveCharacters(ApplicationForRun(), mode);
+}
 
 std::vector<duplicates::ColumnHeading> CMyAddin::KeyColumnChoices() {
     return duplicates::ReadColumnHeadings(m_workRange);
@@ -74,7 +88,11 @@ std::vector<duplicates::ColumnHeading> CMyAddin::KeyColumnChoices() {
 void CMyAddin::SetKeyColumns(std::vector<UINT> offsets) { m_keyColumns = std::move(offsets); }
 
 duplicates::DuplicatesResult CMyAddin::RunRemoveDuplicates(duplicates::DupAction action, COLORREF color) {
-    return duplicates::RunRemoveDuplicates(m_app, m_workRange, m_keyColumns, action, color);
+    sheet::Application app = ApplicationForRun();
+    // The run's own range and columns, whatever a disconnection does to the add-in's meanwhile.
+    sheet::Range workRange = m_workRange;
+    std::vector<UINT> keyColumns = m_keyColumns;
+    return duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color);
 }
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,
