@@ -3,6 +3,7 @@
 #include "host/AreaSet.h"
 #include "host/CellVariant.h"
 #include "host/ExcelError.h"
+#include "host/FormulaText.h"
 
 #include <climits>
 #include <cmath>
@@ -173,6 +174,22 @@ Range Range::MergeArea() const
     return *this;
 }
 
+Range Range::Offset(long rows, long columns) const
+{
+    std::vector<Area> areas;
+    for (const auto& a : m_areas) areas.push_back(CheckedArea(a.top + rows, a.left + columns, a.bottom + rows, a.right + columns));
+    return Range(m_sheet, areas);
+}
+
+Range Range::Resize(std::optional<long> rows, std::optional<long> columns) const
+{
+    const Area& a = FirstArea();
+    long height = rows.value_or(a.Rows());
+    long width = columns.value_or(a.Columns());
+    if (height < 1 || width < 1) throw ExcelError(message::ObjectDefined);
+    return Range(m_sheet, {CheckedArea(a.top, a.left, a.top + height - 1, a.left + width - 1)});
+}
+
 std::wstring Range::Address(AddressOptions options) const
 {
     options.sheetName = m_sheet->Name();
@@ -200,6 +217,35 @@ Variant Range::Value(bool value2) const
         sheet.ForEachStored(a, [&](long r, long c, const Sheet::Stored& stored) {
             Variant cell = CellToVariant(&stored, sheet.NumberFormatAt(r, c), value2);
             cell.MoveTo(&data[(r - a.top) + std::int64_t(c - a.left) * rows]);
+        });
+    } catch (...) {
+        SafeArrayUnaccessData(array);
+        throw;
+    }
+    SafeArrayUnaccessData(array);
+    return result;
+}
+
+Variant Range::Formula() const
+{
+    const Area& a = FirstArea();
+    const Sheet& sheet = *m_sheet;
+    if (a.IsSingleCell()) return Variant::String(FormulaText(sheet.Find(a.top, a.left), sheet.NumberFormatAt(a.top, a.left)));
+    if (a.CellCount() > kValueCellLimit) throw ExcelError(message::OutOfMemory, E_OUTOFMEMORY);
+    SAFEARRAYBOUND bounds[2] = {{ULONG(a.Rows()), 1}, {ULONG(a.Columns()), 1}};
+    SAFEARRAY* array = SafeArrayCreate(VT_VARIANT, 2, bounds);
+    if (!array) throw std::bad_alloc();
+    Variant result = Variant::AdoptArray(array, VT_VARIANT);
+    VARIANT* data = nullptr;
+    if (FAILED(SafeArrayAccessData(array, reinterpret_cast<void**>(&data)))) throw std::bad_alloc();
+    const std::int64_t rows = a.Rows();
+    try {
+        // Empty cells are empty strings, not Empty.
+        for (std::int64_t i = 0; i < a.CellCount(); ++i) Variant::String(std::wstring()).MoveTo(&data[i]);
+        sheet.ForEachStored(a, [&](long r, long c, const Sheet::Stored& stored) {
+            VARIANT& element = data[(r - a.top) + std::int64_t(c - a.left) * rows];
+            VariantClear(&element);
+            Variant::String(FormulaText(&stored, sheet.NumberFormatAt(r, c))).MoveTo(&element);
         });
     } catch (...) {
         SafeArrayUnaccessData(array);
