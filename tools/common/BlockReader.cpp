@@ -2,19 +2,9 @@
 
 #include <utility>
 
+#include "tools/common/SubRange.h"
+
 namespace blocks {
-
-namespace {
-
-// The block's own range. Resize comes first: moving the whole area first could reach past the sheet.
-sheet::Range RangeOfBlock(const sheet::Range& area, const BlockRect& place, long areaRows, long areaColumns) {
-    if (place.rows == areaRows && place.columns == areaColumns) return area;
-    sheet::Range sized = area.Resize(place.rows, place.columns);
-    if (place.row == 1 && place.column == 1) return sized;
-    return sized.Offset(place.row - 1, place.column - 1);
-}
-
-}  // namespace
 
 Block Block::Read(sheet::Range range, const BlockRect& place, FormulaCells formulas) {
     Block block;
@@ -51,7 +41,7 @@ BlockReader::BlockReader(sheet::Range area, ReadOptions options)
 
 bool BlockReader::Next(Block& block) {
     if (!m_grid.Next(m_place)) return false;
-    block = Block::Read(RangeOfBlock(m_area, m_place, m_rows, m_columns), m_place, m_formulas);
+    block = Block::Read(SubRange(m_area, m_rows, m_columns, m_place), m_place, m_formulas);
     return true;
 }
 
