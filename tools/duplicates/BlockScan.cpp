@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "tools/duplicates/ColumnLetters.h"
+#include "tools/common/BlockReader.h"
+#include "tools/common/SubRange.h"
 #include "tools/duplicates/DuplicateRuns.h"
 #include "tools/duplicates/RowKey.h"
 #include "tools/duplicates/SeenKeys.h"
-#include "tools/duplicates/ValueBlock.h"
 
 namespace duplicates {
 
@@ -15,10 +15,11 @@ namespace {
 
 using sheet::Range;
 
-// Neighbouring ticked sheet columns, read with one call per block.
+// Neighbouring ticked sheet columns, read with one reader whose blocks line up with the others'.
 struct ColumnRun {
     long left;
     long right;
+    long Columns() const { return right - left + 1; }
 };
 
 std::vector<ColumnRun> RunsOf(std::vector<long> columns) {
@@ -32,10 +33,6 @@ std::vector<ColumnRun> RunsOf(std::vector<long> columns) {
             runs.push_back({column, column});
     }
     return runs;
-}
-
-std::wstring AreaReference(long top, long left, long bottom, long right) {
-    return ColumnLetters(left) + std::to_wstring(top) + L":" + ColumnLetters(right) + std::to_wstring(bottom);
 }
 
 bool IsTextOrBlank(const VARIANT& value) { return value.vt == VT_BSTR || value.vt == VT_EMPTY; }
@@ -55,9 +52,9 @@ public:
         if (inside.IsEmpty()) return result;
         long top = inside.Row();
         long left = inside.Column();
-        long bottom = top + inside.Rows().Count() - 1;
+        long rows = inside.Rows().Count();
         long right = left + inside.Columns().Count() - 1;
-        result.rowsExamined = bottom - top + 1;
+        result.rowsExamined = rows;
 
         // A ticked column outside the used range is blank in every row: it tells no row from another.
         std::vector<long> columns;
@@ -68,25 +65,29 @@ public:
         std::vector<ColumnRun> runs = RunsOf(columns);
         if (runs.empty()) return result;
         long tickedCount = 0;
-        for (const ColumnRun& run : runs) tickedCount += run.right - run.left + 1;
+        for (const ColumnRun& run : runs) tickedCount += run.Columns();
         // A range of one column is keyed on what its cells display, as within the limit.
         m_displayed = areaColumns == 1;
 
+        // Every reader's blocks are the same rows, one block across its run.
+        const long bandRows = std::max(1L, blocks::kDefaultBlockCells / tickedCount);
+        std::vector<blocks::BlockReader> readers;
+        readers.reserve(runs.size());
+        for (const ColumnRun& run : runs) {
+            Range runArea = blocks::SubRange(inside, rows, right - left + 1, {1, run.left - left + 1, rows, run.Columns()});
+            readers.emplace_back(runArea, blocks::ReadOptions{bandRows * run.Columns(), blocks::FormulaCells::Ignored, bandRows});
+        }
+
         DuplicateRuns duplicates(m_app, m_sheet, left, right, m_action, m_color);
-        const long blockRows = std::max(1L, kBlockCells / tickedCount);
-        for (long blockTop = top; blockTop <= bottom; blockTop += blockRows) {
-            long blockBottom = std::min(bottom, blockTop + blockRows - 1);
-            std::vector<ValueBlock> blocks;
-            blocks.reserve(runs.size());
-            for (const ColumnRun& run : runs)
-                blocks.emplace_back(m_sheet.Range(AreaReference(blockTop, run.left, blockBottom, run.right)).Value());
-            for (long row = blockTop; row <= blockBottom; ++row) {
+        std::vector<blocks::Block> band(runs.size());
+        while (ReadBand(readers, band)) {
+            const long bandTop = top + band.front().Place().row - 1;
+            for (long r = 1; r <= band.front().Rows(); ++r) {
                 for (size_t i = 0; i < runs.size(); ++i)
-                    for (long column = runs[i].left; column <= runs[i].right; ++column)
-                        AddCell(blocks[i].At(row - blockTop + 1, column - runs[i].left + 1), row, column);
+                    for (long c = 1; c <= runs[i].Columns(); ++c) AddCell(band[i], r, c);
                 if (!m_seen.Repeats(m_key.Take())) continue;
                 ++result.duplicatesFound;
-                duplicates.Add(row);
+                duplicates.Add(bandTop + r - 1);
             }
         }
         duplicates.Finish();
@@ -95,13 +96,20 @@ public:
     }
 
 private:
+    static bool ReadBand(std::vector<blocks::BlockReader>& readers, std::vector<blocks::Block>& band) {
+        for (size_t i = 0; i < readers.size(); ++i)
+            if (!readers[i].Next(band[i])) return false;
+        return true;
+    }
+
     // Texts and blanks display as they are; any other cell of a one-column range is asked for its text.
-    void AddCell(const VARIANT& value, long row, long column) {
+    void AddCell(const blocks::Block& block, long row, long column) {
+        const VARIANT& value = block.Value(row, column);
         if (!m_displayed || IsTextOrBlank(value)) {
             m_key.AddValue(value);
             return;
         }
-        sheet::Variant text = m_sheet.Range(AreaReference(row, column, row, column)).Text();
+        sheet::Variant text = block.Range().Item(row, column).Text();
         m_key.AddDisplayed(text.IsString() ? text.StringView() : std::wstring_view(),
                            [&]() -> const VARIANT& { return value; });
     }

@@ -1,6 +1,7 @@
 // Past the row limit: the part of the working range's first area inside the used range, read in blocks of
-// rows (one Range.Value get per block and run of neighbouring ticked columns), keyed and hashed in memory,
-// and acted on in runs of neighbouring duplicate rows. The key rules are those of the row-by-row scan.
+// rows with the tools' shared block reader (one Range.Value get per block and run of neighbouring ticked
+// columns), keyed and hashed in memory, and acted on in runs of neighbouring duplicate rows. The key rules
+// are those of the row-by-row scan.
 #pragma once
 
 #include <windows.h>
@@ -12,9 +13,6 @@
 #include "tools/duplicates/RemoveDuplicates.h"
 
 namespace duplicates {
-
-// A block holds about this many cells, whatever the number of ticked columns, so memory stays flat.
-constexpr long kBlockCells = 65536;
 
 DuplicatesResult ScanInBlocks(const sheet::Application& app, const sheet::Range& workRange,
                               const std::vector<UINT>& keyColumns, DupAction action, COLORREF color);

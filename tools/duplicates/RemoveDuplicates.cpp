@@ -1,11 +1,12 @@
 #include "tools/duplicates/RemoveDuplicates.h"
 
+#include "tools/common/CellArray.h"
+
 #include "tools/duplicates/ActOnRows.h"
 #include "tools/duplicates/BlockScan.h"
 #include "tools/duplicates/RowKey.h"
 #include "tools/duplicates/SeenKeys.h"
 #include "tools/duplicates/SelectionCells.h"
-#include "tools/duplicates/ValueBlock.h"
 
 namespace duplicates {
 
@@ -30,7 +31,7 @@ public:
             if (columnCount == 1) {
                 if (ticked[0]) AddDisplayedText(row);
             } else {
-                ValueBlock values(row.Value());
+                blocks::CellArray values(row.Value(), 1, columnCount, L"Range.Value");
                 for (long c = 1; c <= columnCount; ++c)
                     if (ticked[static_cast<size_t>(c - 1)]) m_key.AddValue(values.At(1, c));
             }
