@@ -7,6 +7,7 @@
 #include "framework/ModuleStateGuard.h"
 #include "sheet/DispatchWrapper.h"
 #include "tools/cleanup/CleanupEngines.h"
+#include "tools/merge/MergeSelection.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
 
@@ -97,3 +98,7 @@ HRESULT CMyAddin::XExtensibility::OnStartupComplete(SAFEARRAY**) {
 }
 
 HRESULT CMyAddin::XExtensibility::OnBeginShutdown(SAFEARRAY**) { return S_OK; }
+
+merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {
+    return merge::MergeSelection(m_app, request);
+}

@@ -11,8 +11,9 @@
 #include "framework/NestedInterface.h"
 #include "sheet/Application.h"
 #include "tools/cleanup/CleanupCommands.h"
+#include "tools/merge/MergeCommands.h"
 
-class CMyAddin : public framework::CCmdTarget, public cleanup::CleanupCommands {
+class CMyAddin : public framework::CCmdTarget, public cleanup::CleanupCommands, public merge::MergeCommands {
 public:
     CMyAddin();
     static HRESULT Create(REFIID iid, void** ppv) noexcept;
@@ -35,6 +36,7 @@ public:
     // The engines the tools' last pages run.
     void RunChangeCase(int mode) override;
     void RunRemoveCharacters(int mode) override;
+    merge::MergeResult MergeSelection(const merge::MergeRequest& request) override;
 
     std::string m_strVersion;
     BOOL m_bMenuBuilt = FALSE;
