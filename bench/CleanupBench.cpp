@@ -10,11 +10,11 @@
 #include <psapi.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "bench/BenchProcess.h"
 #include "host/Address.h"
 #include "host/Excel.h"
 #include "sheet/Application.h"
@@ -42,15 +42,6 @@ const Case kCases[] = {
 constexpr int kCaseCount = sizeof(kCases) / sizeof(kCases[0]);
 const char* const kTools[] = {"Change Case", "Remove Characters"};
 
-double Megabytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
-
-PROCESS_MEMORY_COUNTERS Memory() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
-    return counters;
-}
-
 // Lower-case text with blanks around it, so that both tools change every text cell.
 void Fill(host::Sheet& sheet, const Case& c) {
     for (long r = 1; r <= c.rows; ++r) {
@@ -77,7 +68,7 @@ int RunOne(int caseIndex, int tool) {
     host::ComRef<IDispatch> appObject = excel->Application();
     sheet::Application app(appObject.Get(), false);
     excel->ClearLog();
-    const SIZE_T workingSetBefore = Memory().WorkingSetSize;
+    const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
@@ -92,7 +83,7 @@ int RunOne(int caseIndex, int tool) {
         failure = error.Description();
     }
     QueryPerformanceCounter(&end);
-    const PROCESS_MEMORY_COUNTERS after = Memory();
+    const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
     const double cells = static_cast<double>(c.rows) * c.columns;
     const double milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
@@ -100,76 +91,25 @@ int RunOne(int caseIndex, int tool) {
     const size_t calls = excel->Log().Total();
     std::printf("%-18s %-36s %7.0f %9.1f %9zu %6.2f %9zu %8.1f %8.1f %8.1f\n", kTools[tool], c.name, cells,
                 milliseconds, calls, static_cast<double>(calls) / cells,
-                excel->Log().Count(L"Range.Value", host::Kind::Put), Megabytes(workingSetBefore),
-                Megabytes(after.PeakWorkingSetSize), Megabytes(after.PeakPagefileUsage));
+                excel->Log().Count(L"Range.Value", host::Kind::Put), bench::Megabytes(workingSetBefore),
+                bench::Megabytes(after.PeakWorkingSetSize), bench::Megabytes(after.PeakPagefileUsage));
     if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
     std::fflush(stdout);
     return failure.empty() ? 0 : 1;
 }
 
-// Runs one case in a child process and copies its output here.
-void RunInChild(int caseIndex, int tool) {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(path) + L"\" " + std::to_wstring(caseIndex) + L" " +
-                           std::to_wstring(tool);
-
-    SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {
-        std::printf("cannot create a pipe (error %lu)\n", GetLastError());
-        return;
-    }
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION process{};
-    BOOL started = CreateProcessW(path, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    if (!started) {
-        std::printf("cannot start %ls (error %lu)\n", command.c_str(), GetLastError());
-        CloseHandle(readEnd);
-        return;
-    }
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
-        std::fwrite(buffer, 1, read, stdout);
-        std::fflush(stdout);
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    CloseHandle(readEnd);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    OleInitialize(nullptr);
-    int result = 0;
-    if (argc == 3) {
-        int caseIndex = std::atoi(argv[1]);
-        int tool = std::atoi(argv[2]);
-        if (caseIndex >= 0 && caseIndex < kCaseCount && (tool == 0 || tool == 1)) {
-            result = RunOne(caseIndex, tool);
-        } else {
-            std::printf("usage: cleanup_bench [<case 0-%d> <tool 0-1>]\n", kCaseCount - 1);
-            result = 2;
-        }
-    } else {
-        std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; WS before is the\n"
-                    "working set with the sheet filled, before the run; peaks include the sheet and the call log.\n\n",
-                    static_cast<int>(sizeof(void*) * 8));
-        std::printf("%-18s %-36s %7s %9s %9s %6s %9s %8s %8s %8s\n", "tool", "data", "cells", "ms", "calls",
-                    "c/cell", "writes", "WS MB", "peak WS", "peak PF");
-        for (int caseIndex = 0; caseIndex < kCaseCount; ++caseIndex)
-            for (int tool = 0; tool < 2; ++tool) RunInChild(caseIndex, tool);
-    }
-    OleUninitialize();
-    return result;
+    return bench::Main(
+        argc, argv, kCaseCount, 2, "cleanup_bench [<case 0-3> <tool 0-1>]",
+        [] {
+            std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; WS before is the\n"
+                        "working set with the sheet filled, before the run; peaks include the sheet and the call "
+                        "log.\n\n",
+                        static_cast<int>(sizeof(void*) * 8));
+            std::printf("%-18s %-36s %7s %9s %9s %6s %9s %8s %8s %8s\n", "tool", "data", "cells", "ms", "calls",
+                        "c/cell", "writes", "WS MB", "peak WS", "peak PF");
+        },
+        RunOne);
 }

@@ -209,7 +209,7 @@ MERGE_JOINED = (255, 248, 200, 255)
 MERGE_COLUMN_EDGES = (0, 39, 78, 118)
 MERGE_ROW_EDGES = (2, 18, 34, 50)
 
-# Five by seven glyphs of the sample texts A1 to C3; the comma sits on the baseline.
+# Five by seven glyphs of the sample texts A1 to C3; the comma reaches below the baseline.
 MERGE_GLYPHS = {
     'A': [' XXX ', 'X   X', 'X   X', 'XXXXX', 'X   X', 'X   X', 'X   X'],
     'B': ['XXXX ', 'X   X', 'X   X', 'XXXX ', 'X   X', 'X   X', 'XXXX '],
@@ -217,7 +217,7 @@ MERGE_GLYPHS = {
     '1': ['  X  ', ' XX  ', '  X  ', '  X  ', '  X  ', '  X  ', ' XXX '],
     '2': [' XXX ', 'X   X', '    X', '   X ', '  X  ', ' X   ', 'XXXXX'],
     '3': [' XXX ', 'X   X', '    X', '  XX ', '    X', 'X   X', ' XXX '],
-    ',': ['  ', '  ', '  ', '  ', '  ', ' X', 'X '],
+    ',': ['  ', '  ', '  ', '  ', '  ', ' X', ' X', 'X '],
 }
 MERGE_SAMPLE = [['A1', 'B1', 'C1'], ['A2', 'B2', 'C2'], ['A3', 'B3', 'C3']]
 
