@@ -200,6 +200,14 @@ TEST_F(MergeEngine, a_joined_text_excel_would_read_as_something_else_stays_exact
     }
 }
 
+TEST_F(MergeEngine, a_cell_text_ends_at_its_first_nul) {
+    Cells().SetText(L"A1", std::wstring(L"a\0hidden", 8));
+    Cells().SetText(L"B1", L"b");
+    Excel().Select(L"$A$1:$B$1");
+    Merge(MergeTarget::RightCells, false, false, L"-");
+    EXPECT_TRUE(IsText(Cells().At(L"B1"), L"a-b"));
+}
+
 TEST_F(MergeEngine, past_the_row_limit_only_the_selection_inside_the_used_range_is_read_and_written) {
     FillText(1, 1, 3, 2, [](long r, long c) { return At(r, c); });
     Cells().SetText(L"Z5000", L"far away");

@@ -17,9 +17,9 @@
 namespace {
 
 using cwtest::IsText;
-using cwtest::WizardButtons;
-using cwtest::WizardDriver;
-using cwtest::WizardView;
+using host::WizardButtons;
+using host::WizardDriver;
+using host::WizardView;
 
 using MergeWizard = cwtest::WizardTest;
 constexpr long kMerge = CMyAddin::kMergeCellText;

@@ -1,10 +1,11 @@
 #include "tools/merge/AreaTexts.h"
 
-#include "tools/cleanup/TextUpToNul.h"
-
 namespace merge {
 
 namespace {
+
+// A cell's text ends at its first NUL, though a BSTR may carry more after it.
+std::wstring_view UpToFirstNul(std::wstring_view text) { return text.substr(0, text.find(L'\0')); }
 
 // Range.Value of a multi-cell area: a two-dimensional array, rows first.
 class AreaValues {
@@ -44,8 +45,7 @@ TextGrid ReadAreaTexts(const sheet::Range& area, long rows, long columns) {
             if (blanks.IsBlank(r, c)) continue;
             sheet::Variant text = cells.Item(r, c).Text();
             if (!text.IsString()) continue;
-            std::wstring_view view = text.StringView();
-            grid.At(r, c) = TextUpToNul(view.data(), view.size());
+            grid.At(r, c) = std::wstring(UpToFirstNul(text.StringView()));
         }
     }
     return grid;
