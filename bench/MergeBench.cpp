@@ -59,7 +59,7 @@ int RunOne(int grouping, bool merging) {
     Fill(excel->ActiveSheet());
     excel->Select(L"$A$1:$J$1000");
     host::ComRef<IDispatch> appObject = excel->Application();
-    sheet::Application app(appObject.Get(), false);
+    sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 

@@ -22,7 +22,7 @@ using host::WizardDriver;
 using host::WizardView;
 
 using MergeWizard = cwtest::WizardTest;
-constexpr long kMerge = CMyAddin::kMergeCellText;
+constexpr long kMerge = static_cast<long>(CMyAddin::Tool::MergeCellText);
 
 struct Mode {
     int radio;
