@@ -13,10 +13,10 @@
 #include <string>
 
 #include "bench/BenchProcess.h"
-#include "framework/Exception.h"
 #include "host/Address.h"
 #include "host/Excel.h"
 #include "sheet/Application.h"
+#include "sheet/AutomationError.h"
 #include "tools/merge/MergeSelection.h"
 
 namespace {
@@ -74,7 +74,7 @@ int RunOne(int grouping, bool merging) {
     std::wstring failure;
     try {
         merge::MergeSelection(app, request);
-    } catch (const framework::CException& error) {
+    } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }
     QueryPerformanceCounter(&end);

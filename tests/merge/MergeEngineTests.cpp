@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/Exception.h"
 #include "host/ExcelConstants.h"
 #include "tests/merge/MergeEngineTest.h"
 
@@ -263,7 +262,7 @@ TEST_F(MergeEngine, a_joined_text_too_long_for_a_cell_stops_before_the_area_chan
     std::wstring failure;
     try {
         Merge(MergeTarget::LeftCells, true);
-    } catch (const framework::CException& error) {
+    } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }
     EXPECT_EQ(failure, L"The joined text would be longer than the 32,767 characters a cell can hold. Select fewer "

@@ -235,11 +235,20 @@ TEST_F(MergeWizard, the_separator_token_is_inserted_at_the_caret_and_removed_who
     // Typed by hand, a token is a token too.
     std::wstring typed;
     driver.SetText(IDC_SEPARATOR, L"").TypeText(IDC_SEPARATOR, L"x[ALT+ENTER]").PressKey(IDC_SEPARATOR, VK_BACK);
-    driver.ReadText(IDC_SEPARATOR, typed).PressCancel();
+    driver.ReadText(IDC_SEPARATOR, typed);
+    // Finish reads 1023 characters: the edit takes no more, and a token that would not fit is refused whole.
+    const std::wstring nearlyFull(1015, L'x'), full(1023, L'y');
+    std::wstring afterButton, afterTyping;
+    driver.SetText(IDC_SEPARATOR, nearlyFull).SetCaret(IDC_SEPARATOR, 1015).Click(IDC_ADD_NEW_LINE);
+    driver.ReadText(IDC_SEPARATOR, afterButton);
+    driver.SetText(IDC_SEPARATOR, full).SetCaret(IDC_SEPARATOR, 1023).TypeText(IDC_SEPARATOR, L"z");
+    driver.ReadText(IDC_SEPARATOR, afterTyping).PressCancel();
     ASSERT_TRUE(Run(driver, kMerge)) << driver.Report();
 
     for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(results[i], cases[i].after) << cases[i].name;
     EXPECT_EQ(typed, L"x");
+    EXPECT_EQ(afterButton, nearlyFull);
+    EXPECT_EQ(afterTyping, full);
 }
 
 TEST_F(MergeWizard, finish_merges_once_with_the_tokens_as_line_feeds_and_leaves_one_cell_areas_alone) {

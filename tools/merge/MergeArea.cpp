@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Exception.h"
+#include "sheet/AutomationError.h"
 #include "tools/cleanup/TextStaysText.h"
 #include "tools/merge/JoinTexts.h"
 
@@ -64,7 +64,8 @@ private:
             if (text.empty()) continue;
             text = cleanup::AsTypedText(text);
             if (text.size() > kCellTextLimit) {
-                throw framework::CException(
+                throw sheet::CAutomationError(
+                    E_INVALIDARG,
                     L"The joined text would be longer than the 32,767 characters a cell can hold. Select fewer "
                     L"cells or a shorter separator and try again.");
             }
