@@ -11,6 +11,8 @@ namespace bench {
 
 double Megabytes(SIZE_T bytes);
 PROCESS_MEMORY_COUNTERS Memory();
+// User and kernel time of this thread, which a run uses alone: unlike wall time, not stretched by a busy machine.
+double ThreadCpuMilliseconds();
 
 // Runs this program again with the arguments and copies its output here.
 void RunInChild(const std::wstring& arguments);

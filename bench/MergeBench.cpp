@@ -71,6 +71,7 @@ int RunOne(int grouping, bool merging) {
 
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
+    const double cpuStart = bench::ThreadCpuMilliseconds();
     QueryPerformanceCounter(&start);
     std::wstring failure;
     try {
@@ -79,14 +80,15 @@ int RunOne(int grouping, bool merging) {
         failure = error.Description();
     }
     QueryPerformanceCounter(&end);
+    const double cpuMilliseconds = bench::ThreadCpuMilliseconds() - cpuStart;
     const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
     const double cells = static_cast<double>(kRows) * kColumns;
     const double milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
                                 static_cast<double>(frequency.QuadPart);
     const size_t calls = excel->Log().Total();
-    std::printf("%-30s %-5s %7.0f %9.1f %9zu %6.2f %8zu %8zu %8.1f %8.1f %8.1f\n", kGroupings[grouping].name,
-                merging ? "yes" : "no", cells, milliseconds, calls, static_cast<double>(calls) / cells,
+    std::printf("%-30s %-5s %7.0f %9.1f %9.1f %9zu %6.2f %8zu %8zu %8.1f %8.1f %8.1f\n", kGroupings[grouping].name,
+                merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells,
                 excel->Log().Count(L"Range.Value", host::Kind::Put), FormatAndMergeCalls(excel->Log()),
                 bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize),
                 bench::Megabytes(after.PeakPagefileUsage));
@@ -106,8 +108,8 @@ int main(int argc, char** argv) {
                         "puts;\nWS before is the working set with the sheet filled; peaks include the sheet (the log only "
                         "counts).\n\n",
                         static_cast<int>(sizeof(void*) * 8), kRows, kColumns);
-            std::printf("%-30s %-5s %7s %9s %9s %6s %8s %8s %8s %8s %8s\n", "grouping", "merge", "cells", "ms",
-                        "calls", "c/cell", "values", "formats", "WS MB", "peak WS", "peak PF");
+            std::printf("%-30s %-5s %7s %9s %9s %9s %6s %8s %8s %8s %8s %8s\n", "grouping", "merge", "cells", "ms",
+                        "cpu ms", "calls", "c/cell", "values", "formats", "WS MB", "peak WS", "peak PF");
         },
         [](int grouping, int merging) { return RunOne(grouping, merging == 1); });
 }
