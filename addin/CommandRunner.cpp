@@ -11,6 +11,7 @@
 #include "tools/cleanup/DlgSelChars.h"
 #include "tools/duplicates/DlgColumns.h"
 #include "tools/duplicates/DlgRemType.h"
+#include "tools/merge/DlgSelMerge.h"
 
 namespace {
 
@@ -106,7 +107,9 @@ INT_PTR CMyAddin::ShowWizard(Tool tool) {
         pages.push_back(MakePage<CDlgChangeCase>(this));
         break;
     case Tool::MergeCellText:
+        // The mode page owns the option pages and puts the chosen one third on Next.
         pages.push_back(std::make_unique<CDlgSelectN>(this));
+        pages.push_back(MakePage<CDlgSelMerge>(this));
         break;
     }
     framework::CPropertySheet sheet(std::wstring(), WizardOwner());

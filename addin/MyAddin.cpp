@@ -8,6 +8,7 @@
 #include "framework/ModuleStateGuard.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/duplicates/RemoveDuplicates.h"
+#include "tools/merge/MergeSelection.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
 
@@ -93,6 +94,10 @@ duplicates::DuplicatesResult CMyAddin::RunRemoveDuplicates(duplicates::DupAction
     sheet::Range workRange = m_workRange;
     std::vector<UINT> keyColumns = m_keyColumns;
     return duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color);
+}
+
+merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {
+    return merge::MergeSelection(ApplicationForRun(), request);
 }
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,

@@ -13,10 +13,12 @@
 #include "sheet/Application.h"
 #include "tools/cleanup/CleanupCommands.h"
 #include "tools/duplicates/DuplicatesCommands.h"
+#include "tools/merge/MergeCommands.h"
 
 class CMyAddin : public framework::CCmdTarget,
                  public cleanup::CleanupCommands,
-                 public duplicates::DuplicatesCommands {
+                 public duplicates::DuplicatesCommands,
+                 public merge::MergeCommands {
 public:
     CMyAddin();
     static HRESULT Create(REFIID iid, void** ppv) noexcept;
@@ -53,6 +55,8 @@ public:
     std::vector<duplicates::ColumnHeading> KeyColumnChoices() override;
     void SetKeyColumns(std::vector<UINT> offsets) override;
     duplicates::DuplicatesResult RunRemoveDuplicates(duplicates::DupAction action, COLORREF color) override;
+    // The engine the merge option pages run.
+    merge::MergeResult MergeSelection(const merge::MergeRequest& request) override;
 
 protected:
     framework::InterfaceMap GetInterfaceMap() const noexcept override;

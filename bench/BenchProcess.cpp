@@ -7,6 +7,22 @@
 
 namespace bench {
 
+double Megabytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+PROCESS_MEMORY_COUNTERS Memory() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+    return counters;
+}
+
+double ThreadCpuMilliseconds() {
+    FILETIME created, exited, kernel, user;
+    if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user)) return 0;
+    auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
 void RunInChild(const std::wstring& arguments) {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -45,54 +61,27 @@ void RunInChild(const std::wstring& arguments) {
     CloseHandle(readEnd);
 }
 
-int RunCases(int argc, char** argv, int caseCount, int variantCount, const std::function<void()>& printHeader,
-             const std::function<int(int caseIndex, int variant)>& runOne) {
+int Main(int argc, char** argv, int firstCount, int secondCount, const char* usage,
+         const std::function<void()>& printHeader, const std::function<int(int first, int second)>& runOne) {
     OleInitialize(nullptr);
     int result = 0;
     if (argc == 3) {
-        int caseIndex = std::atoi(argv[1]);
-        int variant = std::atoi(argv[2]);
-        if (caseIndex >= 0 && caseIndex < caseCount && variant >= 0 && variant < variantCount) {
-            result = runOne(caseIndex, variant);
+        const int first = std::atoi(argv[1]);
+        const int second = std::atoi(argv[2]);
+        if (first >= 0 && first < firstCount && second >= 0 && second < secondCount) {
+            result = runOne(first, second);
         } else {
-            std::printf("usage: %s [<case 0-%d> <variant 0-%d>]\n", argv[0], caseCount - 1, variantCount - 1);
+            std::printf("usage: %s\n", usage);
             result = 2;
         }
     } else {
-        std::printf("%d-bit build. ", static_cast<int>(sizeof(void*) * 8));
         printHeader();
-        for (int caseIndex = 0; caseIndex < caseCount; ++caseIndex)
-            for (int variant = 0; variant < variantCount; ++variant)
-                RunInChild(std::to_wstring(caseIndex) + L" " + std::to_wstring(variant));
+        for (int first = 0; first < firstCount; ++first)
+            for (int second = 0; second < secondCount; ++second)
+                RunInChild(std::to_wstring(first) + L" " + std::to_wstring(second));
     }
     OleUninitialize();
     return result;
-}
-
-int Finish(const std::wstring& failure) {
-    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
-    std::fflush(stdout);
-    return failure.empty() ? 0 : 1;
-}
-
-PROCESS_MEMORY_COUNTERS Memory() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
-    return counters;
-}
-
-double Megabytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
-
-Stopwatch::Stopwatch() {
-    QueryPerformanceFrequency(&m_frequency);
-    QueryPerformanceCounter(&m_start);
-}
-
-double Stopwatch::Milliseconds() const {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) / static_cast<double>(m_frequency.QuadPart);
 }
 
 }  // namespace bench

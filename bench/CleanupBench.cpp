@@ -12,7 +12,6 @@
 #include <psapi.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -56,9 +55,6 @@ const Case kCases[] = {
 constexpr int kCaseCount = sizeof(kCases) / sizeof(kCases[0]);
 const char* const kTools[] = {"Change Case", "Remove Characters"};
 
-using bench::Megabytes;
-using bench::Memory;
-
 // Lower-case text with blanks around it, so that both tools change every text cell.
 void Fill(host::Sheet& sheet, const Case& c) {
     for (long r = 1; r <= c.rows; ++r) {
@@ -90,11 +86,12 @@ int RunOne(int caseIndex, int tool) {
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);
-    const SIZE_T workingSetBefore = Memory().WorkingSetSize;
+    const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
+    const double cpuStart = bench::ThreadCpuMilliseconds();
     std::wstring failure;
     try {
         if (tool == 0)
@@ -105,28 +102,36 @@ int RunOne(int caseIndex, int tool) {
         failure = error.Description();
     }
     QueryPerformanceCounter(&end);
-    const PROCESS_MEMORY_COUNTERS after = Memory();
+    const double cpuMilliseconds = bench::ThreadCpuMilliseconds() - cpuStart;
+    const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
     const double cells = static_cast<double>(c.rows) * c.columns;
     const double milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
                                 static_cast<double>(frequency.QuadPart);
     const size_t calls = excel->Log().Total();
     const size_t writes = excel->Log().Count(L"Range.Value", host::Kind::Put);
-    std::printf("%-18s %-42s %8.0f %9.1f %8zu %7.4f %8zu %9.1f %7.1f %7.1f %7.1f\n", kTools[tool], c.name, cells,
-                milliseconds, calls, static_cast<double>(calls) / cells, writes,
-                writes ? cells / static_cast<double>(writes) : 0.0, Megabytes(workingSetBefore),
-                Megabytes(after.PeakWorkingSetSize), Megabytes(after.PeakPagefileUsage));
-    return bench::Finish(failure);
+    std::printf("%-18s %-42s %8.0f %9.1f %9.1f %8zu %7.4f %8zu %9.1f %7.1f %7.1f %7.1f\n", kTools[tool], c.name,
+                cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells, writes,
+                writes ? cells / static_cast<double>(writes) : 0.0, bench::Megabytes(workingSetBefore),
+                bench::Megabytes(after.PeakWorkingSetSize), bench::Megabytes(after.PeakPagefileUsage));
+    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
+    std::fflush(stdout);
+    return failure.empty() ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    auto printHeader = [] {
-        std::printf("Calls are every Invoke the stand-in received during the run; WS before is the\n"
-                    "working set with the sheet filled, before the run; peaks include the sheet (the log only counts).\n\n");
-        std::printf("%-18s %-42s %8s %9s %8s %7s %8s %9s %7s %7s %7s\n", "tool", "data", "cells", "ms", "calls",
-                    "c/cell", "writes", "cells/wr", "WS MB", "peak WS", "peak PF");
-    };
-    return bench::RunCases(argc, argv, kCaseCount, 2, printHeader, RunOne);
+    return bench::Main(
+        argc, argv, kCaseCount, 2, "cleanup_bench [<case> <tool 0-1>]",
+        [] {
+            std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; WS before is the\n"
+                        "working set with the sheet filled, before the run; peaks include the sheet (the log only "
+                        "counts). Time is\nmostly the stand-in's own work per cell (every string written is parsed as "
+                        "if typed); cpu ms is\nthe run's thread alone, which a busy machine does not stretch.\n\n",
+                        static_cast<int>(sizeof(void*) * 8));
+            std::printf("%-18s %-42s %8s %9s %9s %8s %7s %8s %9s %7s %7s %7s\n", "tool", "data", "cells", "ms",
+                        "cpu ms", "calls", "c/cell", "writes", "cells/wr", "WS MB", "peak WS", "peak PF");
+        },
+        RunOne);
 }

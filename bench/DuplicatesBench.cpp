@@ -87,7 +87,10 @@ int RunOne(int caseIndex, int action) {
     excel->Log().SetCountingOnly(true);
     const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 
-    bench::Stopwatch stopwatch;
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    const double cpuStart = bench::ThreadCpuMilliseconds();
     std::wstring failure;
     duplicates::DuplicatesResult result;
     try {
@@ -96,30 +99,38 @@ int RunOne(int caseIndex, int action) {
     } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }
-    const double milliseconds = stopwatch.Milliseconds();
+    QueryPerformanceCounter(&end);
+    const double cpuMilliseconds = bench::ThreadCpuMilliseconds() - cpuStart;
     const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
     const double cells = static_cast<double>(c.rows) * kColumns;
+    const double milliseconds =
+        1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     const size_t calls = excel->Log().Total();
     const size_t writes = excel->Log().Count(L"Range.Value", host::Kind::Put) +
                           excel->Log().Count(L"Interior.Color", host::Kind::Put) +
                           excel->Log().Count(L"Range.Select", host::Kind::Method);
-    std::printf("%-7s %-26s %8.0f %9.1f %7zu %7.4f %6zu %7ld %7ld %8.1f %8.1f %8.1f\n", kActions[action], c.name,
-                cells, milliseconds, calls, static_cast<double>(calls) / cells, writes, repeats,
-                result.rowsActedOn, bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize),
-                bench::Megabytes(after.PeakWorkingSetSize - workingSetBefore));
-    return bench::Finish(failure);
+    std::printf("%-7s %-26s %8.0f %9.1f %9.1f %7zu %7.4f %6zu %7ld %7ld %8.1f %8.1f %8.1f\n", kActions[action],
+                c.name, cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells, writes,
+                repeats, result.rowsActedOn, bench::Megabytes(workingSetBefore),
+                bench::Megabytes(after.PeakWorkingSetSize), bench::Megabytes(after.PeakWorkingSetSize - workingSetBefore));
+    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
+    return failure.empty() ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    auto printHeader = [] {
-        std::printf("Calls are every Invoke the stand-in received during the run; writes are Value\n"
-                    "and Interior.Color puts and Select calls. WS before is the working set with the sheet filled;\n"
-                    "the peak includes the sheet; peak - before is what the run added (the log only counts).\n\n");
-        std::printf("%-7s %-26s %8s %9s %7s %7s %6s %7s %7s %8s %8s %8s\n", "action", "data", "cells", "ms", "calls",
-                    "c/cell", "writes", "repeats", "acted", "WS MB", "peak WS", "added");
-    };
-    return bench::RunCases(argc, argv, kCaseCount, 3, printHeader, RunOne);
+    return bench::Main(
+        argc, argv, kCaseCount, 3, "duplicates_bench [<case 0-1> <action 0-2>]",
+        [] {
+            std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; writes are Value\n"
+                        "and Interior.Color puts and Select calls. WS before is the working set with the sheet filled;\n"
+                        "the peak includes the sheet; added is the peak less that (the log only counts). cpu ms is the\n"
+                        "run's thread alone, which a busy machine does not stretch.\n\n",
+                        static_cast<int>(sizeof(void*) * 8));
+            std::printf("%-7s %-26s %8s %9s %9s %7s %7s %6s %7s %7s %8s %8s %8s\n", "action", "data", "cells", "ms",
+                        "cpu ms", "calls", "c/cell", "writes", "repeats", "acted", "WS MB", "peak WS", "added");
+        },
+        RunOne);
 }

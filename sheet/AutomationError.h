@@ -10,10 +10,6 @@
 
 namespace sheet {
 
-// What the user is told when a chart or a drawing is selected where a tool needs cells.
-inline constexpr wchar_t kSelectionIsNotCells[] =
-    L"The selection is not a range of cells. Select the cells to change and try again.";
-
 // Code() is the HRESULT of the call, or the SCODE Excel put into its exception info.
 class CAutomationError : public framework::CException {
 public:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/ExcelError.h"
+#include "sheet/SelectionAreas.h"
 #include "tests/cleanup/EngineTest.h"
 #include "tests/cleanup/WizardTest.h"
 #include "tests/support/MessageBoxRecorder.h"

@@ -1,12 +1,12 @@
 #include "tools/duplicates/ColumnHeadings.h"
 
+#include "sheet/SelectionAreas.h"
 #include "tools/duplicates/ColumnLetters.h"
-#include "tools/duplicates/SelectionCells.h"
 
 namespace duplicates {
 
 std::vector<ColumnHeading> ReadColumnHeadings(const sheet::Range& workRange) {
-    sheet::Range rows = RowsOfCells(workRange);
+    sheet::Range rows = sheet::RowsOfSelection(workRange);
     sheet::Range columns = workRange.Columns();
     sheet::Range cells = workRange.Cells();
     long rowCount = rows.Count();

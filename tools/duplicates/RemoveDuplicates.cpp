@@ -1,12 +1,12 @@
 #include "tools/duplicates/RemoveDuplicates.h"
 
+#include "sheet/SelectionAreas.h"
 #include "tools/common/CellArray.h"
 
 #include "tools/duplicates/ActOnRows.h"
 #include "tools/duplicates/BlockScan.h"
 #include "tools/duplicates/RowKey.h"
 #include "tools/duplicates/SeenKeys.h"
-#include "tools/duplicates/SelectionCells.h"
 
 namespace duplicates {
 
@@ -73,7 +73,7 @@ private:
 
 DuplicatesResult RunRemoveDuplicates(const sheet::Application& app, const sheet::Range& workRange,
                                      const std::vector<UINT>& keyColumns, DupAction action, COLORREF color) {
-    Range rows = RowsOfCells(workRange);
+    Range rows = sheet::RowsOfSelection(workRange);
     long rowCount = rows.Count();
     if (rowCount > kRowLimit) return ScanInBlocks(app, workRange, keyColumns, action, color);
     long columnCount = workRange.Columns().Count();
