@@ -49,6 +49,26 @@ private:
     std::uint64_t m_state = 42;
 };
 
+// Wall time and this thread's time since construction.
+class Clocks {
+public:
+    Clocks() : m_cpuStart(bench::ThreadCpuMilliseconds()) {
+        QueryPerformanceFrequency(&m_frequency);
+        QueryPerformanceCounter(&m_start);
+    }
+    double WallMilliseconds() const {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) / static_cast<double>(m_frequency.QuadPart);
+    }
+    double CpuMilliseconds() const { return bench::ThreadCpuMilliseconds() - m_cpuStart; }
+
+private:
+    LARGE_INTEGER m_frequency{};
+    LARGE_INTEGER m_start{};
+    double m_cpuStart;
+};
+
 // Row r holds the values of list entry k: texts in seven columns, numbers in three. 30% of the rows take the
 // entry of a random earlier row.
 long Fill(host::Sheet& sheet, long rows) {
@@ -87,10 +107,7 @@ int RunOne(int caseIndex, int action) {
     excel->Log().SetCountingOnly(true);
     const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    const double cpuStart = bench::ThreadCpuMilliseconds();
+    const Clocks clocks;
     std::wstring failure;
     duplicates::DuplicatesResult result;
     try {
@@ -99,13 +116,11 @@ int RunOne(int caseIndex, int action) {
     } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }
-    QueryPerformanceCounter(&end);
-    const double cpuMilliseconds = bench::ThreadCpuMilliseconds() - cpuStart;
+    const double milliseconds = clocks.WallMilliseconds();
+    const double cpuMilliseconds = clocks.CpuMilliseconds();
     const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
     const double cells = static_cast<double>(c.rows) * kColumns;
-    const double milliseconds =
-        1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     const size_t calls = excel->Log().Total();
     const size_t writes = excel->Log().Count(L"Range.Value", host::Kind::Put) +
                           excel->Log().Count(L"Interior.Color", host::Kind::Put) +
@@ -124,10 +139,10 @@ int main(int argc, char** argv) {
     return bench::Main(
         argc, argv, kCaseCount, 3, "duplicates_bench [<case 0-1> <action 0-2>]",
         [] {
-            std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; writes are Value\n"
-                        "and Interior.Color puts and Select calls. WS before is the working set with the sheet filled;\n"
-                        "the peak includes the sheet; added is the peak less that (the log only counts). cpu ms is the\n"
-                        "run's thread alone, which a busy machine does not stretch.\n\n",
+            std::printf("%d-bit build. Every column ticked. Calls: each Invoke the stand-in received during the run\n"
+                        "(the log only counts). Writes: Value and Interior.Color puts and Select calls. WS before: the\n"
+                        "working set with the sheet filled; peak WS includes the sheet; added is the peak less WS before.\n"
+                        "cpu ms: the run's thread alone, which a busy machine does not stretch.\n\n",
                         static_cast<int>(sizeof(void*) * 8));
             std::printf("%-7s %-26s %8s %9s %9s %7s %7s %6s %7s %7s %8s %8s %8s\n", "action", "data", "cells", "ms",
                         "cpu ms", "calls", "c/cell", "writes", "repeats", "acted", "WS MB", "peak WS", "added");
