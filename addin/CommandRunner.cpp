@@ -39,6 +39,8 @@ void CMyAddin::StartChangeCase() { StartTool(kChangeCase); }
 void CMyAddin::StartMergeCellText() { StartTool(kMergeCellText); }
 
 void CMyAddin::StartTool(int tool) {
+    // The last run's line gives way to what the user had as soon as the next command starts.
+    m_statusBar.RestoreNow();
     // An automation error outside the pages' own handling (the picker's InputBox or Select, say) stops the
     // command here and is shown; it never reaches Excel.
     framework::MessageBarrier(WizardOwner(), [&] {

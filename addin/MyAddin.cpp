@@ -7,6 +7,7 @@
 #include "framework/ModuleStateGuard.h"
 #include "sheet/DispatchWrapper.h"
 #include "tools/cleanup/CleanupEngines.h"
+#include "tools/status/RunWithStatus.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
 
@@ -56,6 +57,7 @@ HRESULT CMyAddin::OnStartupComplete() {
 }
 
 HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
+    m_statusBar.RestoreNow();
     if (m_bLegacyMenu) {
         ReleaseButtonHandlers();
         // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
@@ -74,9 +76,28 @@ void CMyAddin::ReleaseButtonHandlers() noexcept {
     }
 }
 
-void CMyAddin::RunChangeCase(int mode) { cleanup::RunChangeCase(m_app, mode); }
+void CMyAddin::RunChangeCase(int mode) {
+    status::RunWithStatus(m_statusBar, L"Change Case", [&](status::Progress& progress, const status::StatusLines& lines) {
+        long changed = cleanup::RunChangeCase(m_app, mode, progress);
+        return lines.CellsChanged(changed, SelectionAddress());
+    });
+}
 
-void CMyAddin::RunRemoveCharacters(int mode) { cleanup::RunRemoveCharacters(m_app, mode); }
+void CMyAddin::RunRemoveCharacters(int mode) {
+    status::RunWithStatus(m_statusBar, L"Remove Characters",
+                          [&](status::Progress& progress, const status::StatusLines& lines) {
+                              long changed = cleanup::RunRemoveCharacters(m_app, mode, progress);
+                              return lines.CellsChanged(changed, SelectionAddress());
+                          });
+}
+
+std::wstring CMyAddin::SelectionAddress() const noexcept {
+    try {
+        return m_app.Selection().Address();
+    } catch (...) {
+        return std::wstring();
+    }
+}
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,
                                                SAFEARRAY** custom) {

@@ -11,6 +11,7 @@
 #include "framework/NestedInterface.h"
 #include "sheet/Application.h"
 #include "tools/cleanup/CleanupCommands.h"
+#include "tools/status/StatusBarKeeper.h"
 
 class CMyAddin : public framework::CCmdTarget, public cleanup::CleanupCommands {
 public:
@@ -44,6 +45,8 @@ public:
     std::vector<UINT> m_keyColumns;
     sheet::Application m_app;          // not owning: wraps m_pApplication
     IDispatch* m_pApplication = nullptr;
+    // What the tools' runs show on Excel's status bar, and what the user had there.
+    status::StatusBarKeeper m_statusBar{m_app};
     // The command-bar button event handlers: Remove Duplicates, Remove Characters, Change Case,
     // Merge Cell Text, website, Help; null while absent.
     IUnknown* m_buttonHandlers[6] = {};
@@ -62,6 +65,8 @@ private:
     HRESULT OnDisconnection(ext_DisconnectMode mode);
     HRESULT OnStartupComplete();
     void ReleaseButtonHandlers() noexcept;
+    // The selection's address for a line on the status bar; empty when it cannot be read.
+    std::wstring SelectionAddress() const noexcept;
 
     class XExtensibility : public framework::CNestedInterface<IDTExtensibility2, CMyAddin> {
     public:

@@ -16,6 +16,7 @@ size_t CallLog::Start(CallRecord record)
 {
     ++m_counts[{record.Name(), record.kind}];
     m_calls.push_back(std::move(record));
+    if (m_observer) m_observer(m_calls.back());
     return m_calls.size() - 1;
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -31,6 +32,9 @@ public:
     size_t Start(CallRecord record);
     void Finish(size_t position, HRESULT result);
     void Clear();
+    // Called with each call as it starts, before the object answers it: a test's way to act mid-run
+    // (press a key, say). An empty function stops it.
+    void SetObserver(std::function<void(const CallRecord&)> observer) { m_observer = std::move(observer); }
 
     size_t Total() const { return m_calls.size(); }
     // Calls of "Object.Member" of any kind, or of one kind.
@@ -43,6 +47,7 @@ public:
 private:
     std::vector<CallRecord> m_calls;
     std::map<std::pair<std::wstring, Kind>, size_t> m_counts;
+    std::function<void(const CallRecord&)> m_observer;
 };
 
 const wchar_t* KindName(Kind kind);

@@ -6,12 +6,14 @@
 
 namespace cleanup {
 
-void RunChangeCase(const sheet::Application& app, int mode) {
-    WalkRangeText(app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, WalkSettings{true});
+long RunChangeCase(const sheet::Application& app, int mode, status::Progress& progress) {
+    return WalkRangeText(app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, WalkSettings{true},
+                         progress);
 }
 
-void RunRemoveCharacters(const sheet::Application& app, int mode) {
-    WalkRangeText(app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); }, WalkSettings{false});
+long RunRemoveCharacters(const sheet::Application& app, int mode, status::Progress& progress) {
+    return WalkRangeText(app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); },
+                         WalkSettings{false}, progress);
 }
 
 }  // namespace cleanup

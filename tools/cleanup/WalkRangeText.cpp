@@ -88,9 +88,12 @@ sheet::Areas AreasOfSelection(const Range& selection) {
 
 class Walker {
 public:
-    explicit Walker(const TextTransform& transform) : m_transform(transform) {}
+    Walker(const TextTransform& transform, status::Progress& progress) : m_transform(transform), m_progress(progress) {}
 
-    void Area(const Range& area) const {
+    long Changed() const { return m_changed; }
+
+    // False when progress stopped the walk.
+    bool Area(const Range& area) {
         Range rows = area.Rows();
         Range columns = area.Columns();
         Range cells = area.Cells();
@@ -98,9 +101,11 @@ public:
         long columnCount = columns.Count();
         if (rowCount == 1 && columnCount == 1) {
             Cell(rows.Item(1));
-            return;
+            return m_progress.Continue(++m_rowsDone);
         }
-        for (long r = 1; r <= rowCount; ++r) {
+        // Progress hears of each row before the next one starts.
+        for (long r = 1; r <= rowCount; ++r, ++m_rowsDone) {
+            if (r > 1 && !m_progress.Continue(m_rowsDone)) return false;
             Range row = rows.Item(r);
             if (columnCount == 1) {
                 Cell(row);
@@ -116,6 +121,7 @@ public:
             if (!mayHoldFormulas && !RowHasNonText(value, columnCount) && BlockRow(row)) continue;
             MixedRow(cells, r, values, columnCount, mayHoldFormulas);
         }
+        return m_progress.Continue(m_rowsDone);
     }
 
 private:
@@ -128,16 +134,21 @@ private:
         return text;
     }
 
-    void Cell(const Range& cell) const {
+    void Cell(const Range& cell) {
         if (HasFormulaOrArray(cell)) return;
         Variant value = cell.Value();
         if (!value.IsString()) return;
-        if (auto text = Rewritten(value.StringView())) cell.SetValue(Variant::String(AsTypedText(*text)));
+        if (auto text = Rewritten(value.StringView())) Write(cell, *text);
+    }
+
+    void Write(const Range& cell, const std::wstring& text) {
+        cell.SetValue(Variant::String(AsTypedText(text)));
+        ++m_changed;
     }
 
     // A row that is not all text: the row's values already tell which cells hold a text, so only a text that
     // changes costs calls, and a formula check only when the row holds formulas at all.
-    void MixedRow(const Range& cells, long r, const RowValues& values, long columnCount, bool mayHoldFormulas) const {
+    void MixedRow(const Range& cells, long r, const RowValues& values, long columnCount, bool mayHoldFormulas) {
         for (long c = 0; c < columnCount; ++c) {
             const VARIANT* element = values.At(c);
             if (!element || element->vt != VT_BSTR) continue;  // blank, number, date, boolean or error value
@@ -146,18 +157,18 @@ private:
             Range cell = cells.Item(r, c + 1);
             // A formula's result can be a text; the formula stays.
             if (mayHoldFormulas && HasFormulaOrArray(cell)) continue;
-            cell.SetValue(Variant::String(AsTypedText(*text)));
+            Write(cell, *text);
         }
     }
 
     // Returns false, having written nothing, when the row is not all text after all.
-    bool BlockRow(const Range& row) const {
+    bool BlockRow(const Range& row) {
         Variant value = row.Value();
         RowValues values(value);
         if (!values.IsArray()) return false;
         std::vector<std::wstring> texts;
         texts.reserve(static_cast<size_t>(values.Count()));
-        bool changed = false;
+        long changed = 0;
         for (long c = 0; c < values.Count(); ++c) {
             const VARIANT* element = values.At(c);
             if (!element || element->vt != VT_BSTR) return false;
@@ -165,11 +176,11 @@ private:
             if (HoldsNul(original)) return false;
             std::wstring text(original);
             m_transform(text);
-            changed = changed || text != original;
+            if (text != original) ++changed;
             // An empty text written back as "" would empty the cell; the apostrophe keeps it an empty text.
             texts.push_back(original.empty() && text.empty() ? std::wstring(L"'") : AsTypedText(text));
         }
-        if (!changed) return true;
+        if (changed == 0) return true;
         try {
             row.SetValue(RowArray(texts));
         } catch (const sheet::CAutomationError&) {
@@ -177,10 +188,14 @@ private:
             // other refusal (a protected sheet, say) comes back from the first cell written.
             return false;
         }
+        m_changed += changed;
         return true;
     }
 
     const TextTransform& m_transform;
+    status::Progress& m_progress;
+    long m_rowsDone = 0;
+    long m_changed = 0;
 };
 
 }  // namespace
@@ -200,7 +215,8 @@ bool RowHasNonText(const Variant& rowValues, long columns) {
     return false;
 }
 
-void WalkRangeText(const sheet::Application& app, const TextTransform& transform, WalkSettings settings) {
+long WalkRangeText(const sheet::Application& app, const TextTransform& transform, WalkSettings settings,
+                   status::Progress& progress) {
     Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
     // Read before anything is switched off: a selection that is not a range fails here.
@@ -210,12 +226,19 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
     std::optional<SuspendedUpdates> suspended;
     if (settings.suspendUpdates) suspended.emplace(app);
 
-    Walker walker(transform);
+    // The areas to walk are gathered first, so that progress knows the rows before it.
+    std::vector<Range> walked;
+    long totalRows = 0;
+    auto walk = [&](Range area, long rows) {
+        totalRows += rows;
+        walked.push_back(std::move(area));
+    };
     Range usedRange;
     for (long i = 1; i <= areaCount; ++i) {
         Range area = areas.Item(i);
-        if (area.Rows().Count() <= kRowLimit && area.Columns().Count() <= kColumnLimit) {
-            walker.Area(area);
+        long rows = area.Rows().Count();
+        if (rows <= kRowLimit && area.Columns().Count() <= kColumnLimit) {
+            walk(std::move(area), rows);
             continue;
         }
         // Whole columns, whole rows and other huge areas: only the part inside the used range can hold text.
@@ -224,8 +247,18 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
         if (inside.IsEmpty()) continue;
         sheet::Areas parts = inside.Areas();
         long partCount = parts.Count();
-        for (long j = 1; j <= partCount; ++j) walker.Area(parts.Item(j));
+        for (long j = 1; j <= partCount; ++j) {
+            Range part = parts.Item(j);
+            long partRows = part.Rows().Count();
+            walk(std::move(part), partRows);
+        }
     }
+
+    progress.Begin(totalRows);
+    Walker walker(transform, progress);
+    for (const Range& area : walked)
+        if (!walker.Area(area)) break;
+    return walker.Changed();
 }
 
 }  // namespace cleanup

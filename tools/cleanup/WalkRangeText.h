@@ -5,6 +5,7 @@
 #include <string>
 
 #include "sheet/Application.h"
+#include "tools/status/Progress.h"
 
 namespace cleanup {
 
@@ -23,9 +24,11 @@ constexpr long kRowLimit = 1000;
 constexpr long kColumnLimit = 256;
 
 // Applies the transform to every text cell of the selection that holds no formula, area by area, and writes
-// back only what changed. Numbers, dates, booleans, error values and blank cells are left alone. Failures
-// stop the walk and propagate after the settings are put back.
-void WalkRangeText(const sheet::Application& app, const TextTransform& transform, WalkSettings settings);
+// back only what changed. Numbers, dates, booleans, error values and blank cells are left alone. Progress
+// hears of every row and may stop the walk after any. Failures stop the walk and propagate after the
+// settings are put back. Gives the number of cells changed.
+long WalkRangeText(const sheet::Application& app, const TextTransform& transform, WalkSettings settings,
+                   status::Progress& progress = status::NoProgress());
 
 // True unless both HasFormula and HasArray answer a plain False (a mixed range answers Null).
 bool HasFormulaOrArray(const sheet::Range& range);

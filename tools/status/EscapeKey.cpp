@@ -1,0 +1,38 @@
+#include "tools/status/EscapeKey.h"
+
+#include <windows.h>
+
+namespace status {
+
+namespace {
+
+constexpr SHORT kDownNow = static_cast<SHORT>(0x8000);
+constexpr SHORT kPressedSinceLastLook = 0x0001;
+
+bool ExcelInFront() noexcept {
+    HWND front = GetForegroundWindow();
+    if (!front) return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(front, &process);
+    return process == GetCurrentProcessId();
+}
+
+}  // namespace
+
+EscapeKey::EscapeKey() noexcept { GetAsyncKeyState(VK_ESCAPE); }
+
+bool EscapeKey::Pressed() noexcept {
+    SHORT state = GetAsyncKeyState(VK_ESCAPE);
+    return (state & (kDownNow | kPressedSinceLastLook)) != 0 && ExcelInFront();
+}
+
+void EscapeKey::Consume() noexcept {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE)) {
+        bool escape = (message.message == WM_KEYDOWN || message.message == WM_KEYUP) && message.wParam == VK_ESCAPE;
+        if (!escape) return;
+        PeekMessageW(&message, nullptr, message.message, message.message, PM_REMOVE);
+    }
+}
+
+}  // namespace status
