@@ -70,10 +70,7 @@ protected:
         driver.WaitForPage(IDD_SELECT_N).PressCancel();
         EXPECT_TRUE(Run(driver, CMyAddin::kChangeCase)) << driver.Report();
     }
-    StatusBarPuts PutsSince(size_t before) {
-        const StatusBarPuts& puts = Excel().StatusBarPuts();
-        return StatusBarPuts(puts.begin() + static_cast<long>(before), puts.end());
-    }
+    StatusBarPuts PutsSince(size_t before) { return cwtest::StatusBarPutsSince(Excel(), before); }
     // Digits grouped as the user's locale groups them.
     static std::wstring N(long number) { return status::StatusLines::ForUser().Number(number); }
 };

@@ -14,6 +14,12 @@ namespace cwtest {
 
 using StatusBarPuts = std::vector<std::optional<std::wstring>>;
 
+// The status bar puts since the given count of them.
+inline StatusBarPuts StatusBarPutsSince(const host::Excel& excel, size_t before) {
+    const StatusBarPuts& puts = excel.StatusBarPuts();
+    return StatusBarPuts(puts.begin() + static_cast<long>(before), puts.end());
+}
+
 // Esc down and up through the system's input, as a user presses it.
 inline void PressEscape() {
     INPUT keys[2] = {};
@@ -56,11 +62,7 @@ protected:
         EngineTest::TearDown();
     }
 
-    // The puts since the given count of them.
-    StatusBarPuts PutsSince(size_t before) {
-        const StatusBarPuts& puts = Excel().StatusBarPuts();
-        return StatusBarPuts(puts.begin() + static_cast<long>(before), puts.end());
-    }
+    StatusBarPuts PutsSince(size_t before) { return StatusBarPutsSince(Excel(), before); }
 
 private:
     HWND m_window = nullptr;
