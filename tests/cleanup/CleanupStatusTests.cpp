@@ -1,5 +1,5 @@
-// What the text tools tell the user: the cells they changed, their progress past the row limit and where
-// Esc stopped them, on Excel's status bar, which is put back for the user when the next command starts.
+// What the text tools tell the user on Excel's status bar: the cells they changed, which the next command
+// gives back to the user; and the rows they report to progress, which may stop them.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -7,12 +7,10 @@
 #include <vector>
 
 #include "host/ExcelConstants.h"
-#include "tests/cleanup/WizardTest.h"
-#include "tests/status/StatusTest.h"
+#include "tests/status/StatusWizardTest.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tools/cleanup/CaseMode.h"
 #include "tools/cleanup/CleanupEngines.h"
-#include "tools/status/StatusLines.h"
 
 namespace {
 
@@ -62,18 +60,7 @@ TEST_F(CleanupProgress, the_walk_counts_the_cells_it_changes_and_stops_after_the
     EXPECT_TRUE(Excel().ScreenUpdating());
 }
 
-class CleanupStatus : public cwtest::WizardTest {
-protected:
-    // Starts a command and cancels it on the range page.
-    void StartAndCancel() {
-        cwtest::WizardDriver driver;
-        driver.WaitForPage(IDD_SELECT_N).PressCancel();
-        EXPECT_TRUE(Run(driver, CMyAddin::kChangeCase)) << driver.Report();
-    }
-    StatusBarPuts PutsSince(size_t before) { return cwtest::StatusBarPutsSince(Excel(), before); }
-    // Digits grouped as the user's locale groups them.
-    static std::wstring N(long number) { return status::StatusLines::ForUser().Number(number); }
-};
+using CleanupStatus = cwtest::StatusWizardTest;
 
 TEST_F(CleanupStatus, each_outcome_has_its_line_until_the_next_command_gives_the_status_bar_back) {
     struct Case {
@@ -118,41 +105,6 @@ TEST_F(CleanupStatus, each_outcome_has_its_line_until_the_next_command_gives_the
         Excel().SetProtected(false);
         Excel().SetStatusBarFails(false);
     }
-}
-
-TEST_F(CleanupStatus, a_run_past_the_row_limit_shows_its_progress_and_esc_stops_it_where_it_is) {
-    for (long r = 1; r <= 3000; ++r) Cells().SetText(L"A" + std::to_wstring(r), L"text " + std::to_wstring(r));
-    Excel().Select(L"$A:$A");
-    ASSERT_TRUE(FinishWith(CMyAddin::kChangeCase, IDC_OPTION_1));
-    StatusBarPuts progress;
-    for (long done : {500, 1000, 1500, 2000, 2500})
-        progress.push_back(L"Change Case: " + std::to_wstring(done * 100 / 3000) + L"% (" + N(done) + L" of " + N(3000) +
-                           L" rows)");
-    StatusBarPuts expected = progress;
-    expected.push_back(L"Change Case: " + N(3000) + L" cells changed in $A:$A");
-    EXPECT_EQ(Excel().StatusBarPuts(), expected);
-    StartAndCancel();
-
-    // Esc while the 700th cell is written: the run stops at the next check, after row 1,000.
-    Excel().SetCalculation(host::xl::CalculationManual);
-    size_t writes = 0;
-    Excel().Log().SetObserver([&](const host::CallRecord& call) {
-        if (call.Name() == L"Range.Value" && call.kind == host::Kind::Put && ++writes == 700) cwtest::PressEscape();
-    });
-    size_t before = Excel().StatusBarPuts().size();
-    cwtest::MessageBoxRecorder messages;
-    ASSERT_TRUE(FinishWith(CMyAddin::kChangeCase, IDC_OPTION_2));
-    Excel().Log().SetObserver(nullptr);
-    EXPECT_EQ(PutsSince(before), (StatusBarPuts{progress[0], L"Change Case: stopped at row " + N(1000) + L" of " +
-                                                                 N(3000) + L"; " + N(1000) +
-                                                                 L" cells changed in $A:$A"}));
-    EXPECT_EQ(messages.Count(), 0u);
-    EXPECT_TRUE(IsText(Cells().At(L"A1000"), L"text 1000"));
-    EXPECT_TRUE(IsText(Cells().At(L"A1001"), L"TEXT 1001"));
-    EXPECT_EQ(Excel().Calculation(), host::xl::CalculationManual);
-    EXPECT_TRUE(Excel().ScreenUpdating());
-    EXPECT_FALSE(cwtest::EscapeQueued());
-    StartAndCancel();
 }
 
 }  // namespace

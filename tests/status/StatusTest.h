@@ -29,10 +29,10 @@ inline void PressEscape() {
     SendInput(2, keys, sizeof(INPUT));
 }
 
-// True when an Esc key message waits in this thread's queue.
+// True when the first key that waits in this thread's queue is Esc.
 inline bool EscapeQueued() {
     MSG message;
-    return PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE) && message.wParam == VK_ESCAPE;
+    return PeekMessageW(&message, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) && message.wParam == VK_ESCAPE;
 }
 
 // Runs this thread's message loop until done() holds or the time is up; false when it is up.

@@ -27,12 +27,10 @@ bool EscapeKey::Pressed() noexcept {
 }
 
 void EscapeKey::Consume() noexcept {
+    // Only key-downs act; the first one of the queue is looked at, and taken only when it is Esc.
     MSG message;
-    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE)) {
-        bool escape = (message.message == WM_KEYDOWN || message.message == WM_KEYUP) && message.wParam == VK_ESCAPE;
-        if (!escape) return;
-        PeekMessageW(&message, nullptr, message.message, message.message, PM_REMOVE);
-    }
+    while (PeekMessageW(&message, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) && message.wParam == VK_ESCAPE)
+        PeekMessageW(&message, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
 }
 
 }  // namespace status

@@ -15,7 +15,7 @@ public:
     bool Pressed() noexcept;
 
     // Takes the Esc that stopped a run out of the queue, so that it cancels nothing else once the run
-    // returns (Excel's copy marquee, a wizard); the first other key ends it and stays for its window.
+    // returns (Excel's copy marquee, a wizard); the first other key stops it and stays for its window.
     static void Consume() noexcept;
 };
 
