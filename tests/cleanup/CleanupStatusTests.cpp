@@ -44,7 +44,7 @@ TEST_F(CleanupProgress, the_walk_counts_the_cells_it_changes_and_stops_after_the
     Cells().SetText(L"E1", L"jkl");
     Excel().Select(L"$A$1:$B$2,$E$1");
     StoppingProgress all(100);
-    EXPECT_EQ(cleanup::RunChangeCase(App(), CASE_UPPER, all), 3);
+    EXPECT_EQ(cleanup::RunChangeCase(App(), cleanup::CaseMode::Upper, all), 3);
     EXPECT_EQ(all.totals, std::vector<long>{3});
     EXPECT_EQ(all.rows, (std::vector<long>{1, 2, 3}));
 
@@ -52,7 +52,7 @@ TEST_F(CleanupProgress, the_walk_counts_the_cells_it_changes_and_stops_after_the
     Excel().SetCalculation(host::xl::CalculationManual);
     Excel().Select(L"$A:$A");  // past the limit: the used range's ten rows
     StoppingProgress stopping(4);
-    EXPECT_EQ(cleanup::RunChangeCase(App(), CASE_UPPER, stopping), 4);
+    EXPECT_EQ(cleanup::RunChangeCase(App(), cleanup::CaseMode::Upper, stopping), 4);
     EXPECT_EQ(stopping.totals, std::vector<long>{10});
     EXPECT_TRUE(IsText(Cells().At(L"A4"), L"ROW 4"));
     EXPECT_TRUE(IsText(Cells().At(L"A5"), L"row 5"));
@@ -74,15 +74,15 @@ TEST_F(CleanupStatus, each_outcome_has_its_line_until_the_next_command_gives_the
         const wchar_t* a1After;
     };
     const Case cases[] = {
-        {CMyAddin::kChangeCase, IDC_OPTION_1, L"abc", false, false, std::nullopt,
+        {cwtest::kChangeCase, IDC_OPTION_1, L"abc", false, false, std::nullopt,
          L"Change Case: 1 cell changed in $A$1:$B$1", L"ABC"},
-        {CMyAddin::kChangeCase, IDC_OPTION_1, L"ABC", false, false, L"Macro at work",
+        {cwtest::kChangeCase, IDC_OPTION_1, L"ABC", false, false, L"Macro at work",
          L"Change Case: no cells changed in $A$1:$B$1", L"ABC"},
-        {CMyAddin::kRemoveCharacters, IDC_OPTION_3, L" abc ", false, false, L"Macro at work",
+        {cwtest::kRemoveCharacters, IDC_OPTION_3, L" abc ", false, false, L"Macro at work",
          L"Remove Characters: 2 cells changed in $A$1:$B$1", L"abc"},
         // A failure shows its message and no count; a status bar that fails fails nothing.
-        {CMyAddin::kRemoveCharacters, IDC_OPTION_3, L" abc ", true, false, std::nullopt, std::nullopt, L" abc "},
-        {CMyAddin::kChangeCase, IDC_OPTION_1, L"abc", false, true, std::nullopt, std::nullopt, L"ABC"},
+        {cwtest::kRemoveCharacters, IDC_OPTION_3, L" abc ", true, false, std::nullopt, std::nullopt, L" abc "},
+        {cwtest::kChangeCase, IDC_OPTION_1, L"abc", false, true, std::nullopt, std::nullopt, L"ABC"},
     };
     for (const Case& c : cases) {
         Cells().SetText(L"A1", c.a1);

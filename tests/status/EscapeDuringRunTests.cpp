@@ -16,7 +16,7 @@ using EscapeDuringRun = cwtest::StatusWizardTest;
 TEST_F(EscapeDuringRun, a_run_past_the_row_limit_shows_its_progress_and_esc_stops_it_where_it_is) {
     for (long r = 1; r <= 3000; ++r) Cells().SetText(L"A" + std::to_wstring(r), L"text " + std::to_wstring(r));
     Excel().Select(L"$A:$A");
-    ASSERT_TRUE(FinishWith(CMyAddin::kChangeCase, IDC_OPTION_1));
+    ASSERT_TRUE(FinishWith(cwtest::kChangeCase, IDC_OPTION_1));
     StatusBarPuts progress;
     for (long done : {500, 1000, 1500, 2000, 2500})
         progress.push_back(L"Change Case: " + std::to_wstring(done * 100 / 3000) + L"% (" + N(done) + L" of " + N(3000) +
@@ -34,7 +34,7 @@ TEST_F(EscapeDuringRun, a_run_past_the_row_limit_shows_its_progress_and_esc_stop
     });
     size_t before = Excel().StatusBarPuts().size();
     cwtest::MessageBoxRecorder messages;
-    ASSERT_TRUE(FinishWith(CMyAddin::kChangeCase, IDC_OPTION_2));
+    ASSERT_TRUE(FinishWith(cwtest::kChangeCase, IDC_OPTION_2));
     Excel().Log().SetObserver(nullptr);
     EXPECT_EQ(PutsSince(before), (StatusBarPuts{progress[0], L"Change Case: stopped at row " + N(1000) + L" of " +
                                                                  N(3000) + L"; " + N(1000) +

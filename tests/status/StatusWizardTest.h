@@ -16,7 +16,7 @@ protected:
     void StartAndCancel() {
         WizardDriver driver;
         driver.WaitForPage(IDD_SELECT_N).PressCancel();
-        EXPECT_TRUE(Run(driver, CMyAddin::kChangeCase)) << driver.Report();
+        EXPECT_TRUE(Run(driver, cwtest::kChangeCase)) << driver.Report();
     }
     StatusBarPuts PutsSince(size_t before) { return StatusBarPutsSince(Excel(), before); }
     // Digits grouped as the user's locale groups them.

@@ -6,14 +6,14 @@
 
 namespace cleanup {
 
-long RunChangeCase(const sheet::Application& app, int mode, status::Progress& progress) {
-    return WalkRangeText(app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, WalkSettings{true},
-                         progress);
+long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress) {
+    return WalkRangeText(app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); },
+                         ExcelUpdates::SuspendedForTheRun, progress);
 }
 
-long RunRemoveCharacters(const sheet::Application& app, int mode, status::Progress& progress) {
+long RunRemoveCharacters(const sheet::Application& app, RemoveMode mode, status::Progress& progress) {
     return WalkRangeText(app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); },
-                         WalkSettings{false}, progress);
+                         ExcelUpdates::LeftAlone, progress);
 }
 
 }  // namespace cleanup

@@ -215,7 +215,7 @@ bool RowHasNonText(const Variant& rowValues, long columns) {
     return false;
 }
 
-long WalkRangeText(const sheet::Application& app, const TextTransform& transform, WalkSettings settings,
+long WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
                    status::Progress& progress) {
     Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
@@ -224,7 +224,7 @@ long WalkRangeText(const sheet::Application& app, const TextTransform& transform
     long areaCount = areas.Count();
 
     std::optional<SuspendedUpdates> suspended;
-    if (settings.suspendUpdates) suspended.emplace(app);
+    if (updates == ExcelUpdates::SuspendedForTheRun) suspended.emplace(app);
 
     // The areas to walk are gathered first, so that progress knows the rows before it.
     std::vector<Range> walked;
