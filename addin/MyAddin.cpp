@@ -4,6 +4,7 @@
 #include "addin/ExcelVersion.h"
 #include "addin/LegacyMenuRemoval.h"
 #include "framework/Barrier.h"
+#include "framework/Exception.h"
 #include "framework/ModuleStateGuard.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/status/RunWithStatus.h"
@@ -53,6 +54,10 @@ HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
         // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
         if (mode == ext_dm_UserClosed) RemoveLegacyMenu(m_app);
     }
+    // A wizard still open closes without another call to Excel.
+    if (m_wizard) m_wizard->EndDialog(IDCANCEL);
+    // Every Excel object goes now: one held past disconnection can keep Excel from closing.
+    m_workRange = sheet::Range();
     m_app = sheet::Application();
     return S_OK;
 }
@@ -64,24 +69,33 @@ void CMyAddin::ReleaseButtonHandlers() noexcept {
     }
 }
 
+sheet::Application CMyAddin::ApplicationForRun() const {
+    if (!IsConnected())
+        throw framework::CException(L"Cellwright has been unloaded, so the command was not carried out.");
+    // The run's own reference: a disconnection in the middle of it does not pull Excel away under it.
+    return m_app;
+}
+
 void CMyAddin::RunChangeCase(cleanup::CaseMode mode) {
+    sheet::Application app = ApplicationForRun();
     status::RunWithStatus(m_statusBar, L"Change Case", [&](status::Progress& progress, const status::StatusLines& lines) {
-        long changed = cleanup::RunChangeCase(m_app, mode, progress);
-        return lines.CellsChanged(changed, SelectionAddress());
+        long changed = cleanup::RunChangeCase(app, mode, progress);
+        return lines.CellsChanged(changed, SelectionAddress(app));
     });
 }
 
 void CMyAddin::RunRemoveCharacters(cleanup::RemoveMode mode) {
+    sheet::Application app = ApplicationForRun();
     status::RunWithStatus(m_statusBar, L"Remove Characters",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
-                              long changed = cleanup::RunRemoveCharacters(m_app, mode, progress);
-                              return lines.CellsChanged(changed, SelectionAddress());
+                              long changed = cleanup::RunRemoveCharacters(app, mode, progress);
+                              return lines.CellsChanged(changed, SelectionAddress(app));
                           });
 }
 
-std::wstring CMyAddin::SelectionAddress() const noexcept {
+std::wstring CMyAddin::SelectionAddress(const sheet::Application& app) noexcept {
     try {
-        return m_app.Selection().Address();
+        return app.Selection().Address();
     } catch (...) {
         return std::wstring();
     }

@@ -36,7 +36,12 @@ public:
     // (press a key, say). An empty function stops it.
     void SetObserver(std::function<void(const CallRecord&)> observer) { m_observer = std::move(observer); }
 
-    size_t Total() const { return m_calls.size(); }
+    // Counting only keeps Total and Count and records no calls (Calls and Sequence stay empty), so that a
+    // run of millions of calls costs no memory; a benchmark switches it on before it starts.
+    void SetCountingOnly(bool countingOnly) { m_countingOnly = countingOnly; }
+    bool CountingOnly() const { return m_countingOnly; }
+
+    size_t Total() const { return m_total; }
     // Calls of "Object.Member" of any kind, or of one kind.
     size_t Count(const std::wstring& name) const;
     size_t Count(const std::wstring& name, Kind kind) const;
@@ -47,6 +52,8 @@ public:
 private:
     std::vector<CallRecord> m_calls;
     std::map<std::pair<std::wstring, Kind>, size_t> m_counts;
+    size_t m_total = 0;
+    bool m_countingOnly = false;
     std::function<void(const CallRecord&)> m_observer;
 };
 

@@ -258,6 +258,7 @@ long WalkRangeText(const sheet::Application& app, const TextTransform& transform
     Walker walker(transform, progress);
     for (const Range& area : walked)
         if (!walker.Area(area)) break;
+    if (suspended) suspended->Restore();
     return walker.Changed();
 }
 
