@@ -152,12 +152,12 @@ int Run(const std::wstring& csvPath) {
     PrintSheet(sheet, L"after Change Case");
     Print(L"   The formula and the number are unchanged; \"00123\" and \"1E5\" are still text.");
 
-    // A long run: whole column F over 5,000 rows of names, past the 1000-row limit, shows its progress.
-    for (long row = 1; row <= 5000; ++row) sheet.SetText(L"F" + std::to_wstring(row), L"name " + std::to_wstring(row));
+    // A long run: whole column F over 140,000 rows of names, past the 1000-row limit, shows its progress.
+    for (long row = 1; row <= 140000; ++row) sheet.SetText(L"F" + std::to_wstring(row), L"name " + std::to_wstring(row));
     excel->Select(L"$F:$F");
     ClickRibbonButton(callbacks, L"ChangeCase", IDD_CHANGECASE, 2021, L"upper case");
     PrintStatusBar(*excel, statusSeen);
-    Print(L"   F1 is now \"" + sheet.At(L"F1").value.text + L"\", F5000 \"" + sheet.At(L"F5000").value.text + L"\"");
+    Print(L"   F1 is now \"" + sheet.At(L"F1").value.text + L"\", F140000 \"" + sheet.At(L"F140000").value.text + L"\"");
 
     callbacks->Release();
     Check(addin->OnDisconnection(ext_dm_HostShutdown, nullptr), "OnDisconnection");

@@ -10,7 +10,9 @@
 #include "tests/status/StatusWizardTest.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tools/cleanup/CaseMode.h"
+#include "tools/cleanup/ChangeCaseOfText.h"
 #include "tools/cleanup/CleanupEngines.h"
+#include "tools/cleanup/WalkRangeText.h"
 
 namespace {
 
@@ -48,12 +50,17 @@ TEST_F(CleanupProgress, the_walk_counts_the_cells_it_changes_and_stops_after_the
     EXPECT_EQ(all.totals, std::vector<long>{3});
     EXPECT_EQ(all.rows, (std::vector<long>{1, 2, 3}));
 
+    // Past the limit the walk goes block by block (here two rows a block) and reports each block's rows.
     FillText(1, 1, 10, 1, [](long r, long) { return L"row " + std::to_wstring(r); });
     Excel().SetCalculation(host::xl::CalculationManual);
-    Excel().Select(L"$A:$A");  // past the limit: the used range's ten rows
+    Excel().Select(L"$A:$A");
     StoppingProgress stopping(4);
-    EXPECT_EQ(cleanup::RunChangeCase(App(), cleanup::CaseMode::Upper, stopping), 4);
+    auto upper = [](std::wstring& text) { cleanup::ChangeCaseOfText(text, cleanup::CaseMode::Upper); };
+    EXPECT_EQ(cleanup::WalkRangeText(App(), upper, cleanup::ExcelUpdates::SuspendedForTheRun, cleanup::BlockCells{2},
+                                     stopping),
+              4);
     EXPECT_EQ(stopping.totals, std::vector<long>{10});
+    EXPECT_EQ(stopping.rows, (std::vector<long>{2, 4}));
     EXPECT_TRUE(IsText(Cells().At(L"A4"), L"ROW 4"));
     EXPECT_TRUE(IsText(Cells().At(L"A5"), L"row 5"));
     EXPECT_EQ(Excel().Calculation(), host::xl::CalculationManual);

@@ -8,6 +8,8 @@
 #include "sheet/AutomationError.h"
 #include "tools/cleanup/SuspendedUpdates.h"
 #include "tools/cleanup/TextStaysText.h"
+#include "tools/common/BlockReader.h"
+#include "tools/common/BlockWriter.h"
 
 namespace cleanup {
 
@@ -47,10 +49,6 @@ private:
     long m_count = 0;
 };
 
-std::wstring_view StringOf(const VARIANT& v) {
-    return v.bstrVal ? std::wstring_view(v.bstrVal, SysStringLen(v.bstrVal)) : std::wstring_view();
-}
-
 // A text with a NUL inside cannot be written back whole; such a cell is left as it is.
 bool HoldsNul(std::wstring_view text) { return text.find(L'\0') != std::wstring_view::npos; }
 
@@ -88,11 +86,12 @@ sheet::Areas AreasOfSelection(const Range& selection) {
 
 class Walker {
 public:
-    Walker(const TextTransform& transform, status::Progress& progress) : m_transform(transform), m_progress(progress) {}
+    Walker(const TextTransform& transform, long blockCells, status::Progress& progress)
+        : m_transform(transform), m_blockCells(blockCells), m_progress(progress) {}
 
     long Changed() const { return m_changed; }
 
-    // False when progress stopped the walk.
+    // Both give false when progress stopped the walk.
     bool Area(const Range& area) {
         Range rows = area.Rows();
         Range columns = area.Columns();
@@ -124,6 +123,21 @@ public:
         return m_progress.Continue(m_rowsDone);
     }
 
+    // Past the size limit: block by block, one value read each and one write per rectangle of changed texts.
+    bool AreaInBlocks(const Range& area) {
+        blocks::BlockReader reader(area, {m_blockCells, blocks::FormulaCells::Skipped});
+        long rowsBefore = m_rowsDone;
+        for (blocks::Block block; reader.Next(block);) {
+            TextsOfBlock(block);
+            // A band of rows is done with its last block.
+            const blocks::BlockRect& place = block.Place();
+            if (place.column + place.columns - 1 < reader.Columns()) continue;
+            m_rowsDone = rowsBefore + place.row + place.rows - 1;
+            if (!m_progress.Continue(m_rowsDone)) return false;
+        }
+        return true;
+    }
+
 private:
     // The text the rule makes of a cell's text, when it changes; a blank or a text with a NUL stays as it is.
     std::optional<std::wstring> Rewritten(std::wstring_view original) const {
@@ -152,13 +166,33 @@ private:
         for (long c = 0; c < columnCount; ++c) {
             const VARIANT* element = values.At(c);
             if (!element || element->vt != VT_BSTR) continue;  // blank, number, date, boolean or error value
-            auto text = Rewritten(StringOf(*element));
+            auto text = Rewritten(blocks::TextOf(*element));
             if (!text) continue;
             Range cell = cells.Item(r, c + 1);
             // A formula's result can be a text; the formula stays.
             if (mayHoldFormulas && HasFormulaOrArray(cell)) continue;
             Write(cell, *text);
         }
+    }
+
+    void TextsOfBlock(const blocks::Block& block) {
+        if (!block.ValuesRead()) return;  // formulas only
+        blocks::BlockChanges changes(block.Rows(), block.Columns());
+        long changed = 0;
+        for (long c = 1; c <= block.Columns(); ++c) {
+            for (long r = 1; r <= block.Rows(); ++r) {
+                const VARIANT& cell = block.Value(r, c);
+                if (cell.vt != VT_BSTR) continue;  // blank, number, date, boolean or error value
+                auto text = Rewritten(blocks::TextOf(cell));
+                if (!text) continue;
+                // A formula's result can be a text; the formula stays.
+                if (block.HoldsFormula(r, c)) continue;
+                changes.Set(r, c, Variant::String(AsTypedText(*text)));
+                ++changed;
+            }
+        }
+        blocks::WriteChanges(block.Range(), changes);
+        m_changed += changed;
     }
 
     // Returns false, having written nothing, when the row is not all text after all.
@@ -172,7 +206,7 @@ private:
         for (long c = 0; c < values.Count(); ++c) {
             const VARIANT* element = values.At(c);
             if (!element || element->vt != VT_BSTR) return false;
-            std::wstring_view original = StringOf(*element);
+            std::wstring_view original = blocks::TextOf(*element);
             if (HoldsNul(original)) return false;
             std::wstring text(original);
             m_transform(text);
@@ -193,6 +227,7 @@ private:
     }
 
     const TextTransform& m_transform;
+    long m_blockCells;
     status::Progress& m_progress;
     long m_rowsDone = 0;
     long m_changed = 0;
@@ -216,7 +251,7 @@ bool RowHasNonText(const Variant& rowValues, long columns) {
 }
 
 long WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
-                   status::Progress& progress) {
+                   BlockCells blockCells, status::Progress& progress) {
     Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
     // Read before anything is switched off: a selection that is not a range fails here.
@@ -227,37 +262,38 @@ long WalkRangeText(const sheet::Application& app, const TextTransform& transform
     if (updates == ExcelUpdates::SuspendedForTheRun) suspended.emplace(app);
 
     // The areas to walk are gathered first, so that progress knows the rows before it.
-    std::vector<Range> walked;
-    long totalRows = 0;
-    auto walk = [&](Range area, long rows) {
-        totalRows += rows;
-        walked.push_back(std::move(area));
+    struct Part {
+        Range range;
+        bool inBlocks;
     };
+    std::vector<Part> parts;
+    long totalRows = 0;
     Range usedRange;
     for (long i = 1; i <= areaCount; ++i) {
         Range area = areas.Item(i);
         long rows = area.Rows().Count();
         if (rows <= kRowLimit && area.Columns().Count() <= kColumnLimit) {
-            walk(std::move(area), rows);
+            totalRows += rows;
+            parts.push_back({std::move(area), false});
             continue;
         }
         // Whole columns, whole rows and other huge areas: only the part inside the used range can hold text.
         if (usedRange.IsEmpty()) usedRange = sheet.UsedRange();
         Range inside = app.Intersect(area, usedRange);
         if (inside.IsEmpty()) continue;
-        sheet::Areas parts = inside.Areas();
-        long partCount = parts.Count();
-        for (long j = 1; j <= partCount; ++j) {
-            Range part = parts.Item(j);
-            long partRows = part.Rows().Count();
-            walk(std::move(part), partRows);
+        sheet::Areas insideAreas = inside.Areas();
+        long insideCount = insideAreas.Count();
+        for (long j = 1; j <= insideCount; ++j) {
+            Range part = insideAreas.Item(j);
+            totalRows += part.Rows().Count();
+            parts.push_back({std::move(part), true});
         }
     }
 
     progress.Begin(totalRows);
-    Walker walker(transform, progress);
-    for (const Range& area : walked)
-        if (!walker.Area(area)) break;
+    Walker walker(transform, blockCells.count, progress);
+    for (const Part& part : parts)
+        if (!(part.inBlocks ? walker.AreaInBlocks(part.range) : walker.Area(part.range))) break;
     if (suspended) suspended->Restore();
     return walker.Changed();
 }
