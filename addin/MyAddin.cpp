@@ -7,6 +7,7 @@
 #include "framework/Exception.h"
 #include "framework/ModuleStateGuard.h"
 #include "tools/cleanup/CleanupEngines.h"
+#include "tools/merge/MergeSelection.h"
 #include "tools/status/RunWithStatus.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
@@ -99,6 +100,10 @@ std::wstring CMyAddin::SelectionAddress(const sheet::Application& app) noexcept 
     } catch (...) {
         return std::wstring();
     }
+}
+
+merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {
+    return merge::MergeSelection(ApplicationForRun(), request);
 }
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,
