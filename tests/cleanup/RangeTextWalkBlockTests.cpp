@@ -100,6 +100,19 @@ TEST_F(BlockWalk, a_protected_sheet_fails_with_excels_description_after_a_few_ca
     EXPECT_TRUE(IsText(Cells().At(L"A1"), L"abc"));
 }
 
+TEST_F(BlockWalk, overlapping_whole_columns_lose_nothing_and_a_cell_done_once_is_not_written_again) {
+    FillText(1, 1, 1200, 4, [](long r, long c) { return L" x" + At(r, c) + L" "; });
+    Excel().Select(L"$A:$B,$B:$C");
+    Excel().ClearLog();
+    RunRemoveCharacters(App(), cleanup::RemoveMode::LeadingAndTrailing);
+    for (long r : {1L, 600L, 1200L}) {
+        for (long c = 1; c <= 3; ++c) EXPECT_TRUE(IsText(Cells().At(r, c), L"x" + At(r, c))) << At(r, c);
+        EXPECT_TRUE(IsText(Cells().At(r, 4), L" x" + At(r, 4) + L" ")) << At(r, 4);
+    }
+    // A1:B1200 whole; then of B1:C1200 only column C is left to change.
+    EXPECT_EQ(ValuePuts(), 2u);
+}
+
 // ---- The same cells as the row-by-row walk
 
 // A sheet with every kind of cell the walk meets: texts in every case, with blanks, tabs, no-break spaces
