@@ -68,19 +68,20 @@ struct Command {
 
 void PrintTo(const Command& command, std::ostream* out) { *out << command.name; }
 
-// Next, the option, Finish, and Cancel when a failure kept the wizard open.
-std::function<void(const host::WizardView&)> FinishWithOption(int option) {
-    return [option](const host::WizardView& view) {
-        ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
-        ::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(view.sheet), option, BM_CLICK, 0, 0);
+// Next as often as given, a click on the last page's option (0: its defaults), Finish, and Cancel when a
+// failure kept the wizard open. All in one step: a few hundred runs stay fast.
+std::function<void(const host::WizardView&)> Through(int nexts, int option) {
+    return [nexts, option](const host::WizardView& view) {
+        for (int i = 0; i < nexts; ++i) ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+        if (option) ::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(view.sheet), option, BM_CLICK, 0, 0);
         ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
         if (PropSheet_GetCurrentPageHwnd(view.sheet)) ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     };
 }
 
 const Command kCommands[] = {
-    {"Change Case", DISPID_CHANGECASE, IDD_SELECT_N, FinishWithOption(IDC_OPTION_1), UntidyTexts},
-    {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, FinishWithOption(IDC_OPTION_3), UntidyTexts},
+    {"Change Case", DISPID_CHANGECASE, IDD_SELECT_N, Through(1, IDC_OPTION_1), UntidyTexts},
+    {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, Through(1, IDC_OPTION_3), UntidyTexts},
 };
 
 const FailureStyle kStyles[] = {FailureStyle::Exception, FailureStyle::DeferredFillIn, FailureStyle::BareCode};
