@@ -61,6 +61,20 @@ void UntidyColumns(host::Excel& excel) {
     excel.Select(L"$A:$C,$E:$E");
 }
 
+// Rows of texts, a number and a blank to join.
+void TextsToJoin(host::Excel& excel) {
+    host::Sheet& sheet = excel.ActiveSheet();
+    sheet.SetText(L"A1", L"one");
+    sheet.SetText(L"B1", L"two");
+    sheet.SetText(L"C1", L"three");
+    sheet.SetText(L"A2", L"four");
+    sheet.SetNumber(L"B2", 5);
+    sheet.SetText(L"C2", L"six");
+    sheet.SetText(L"B3", L"eight");
+    sheet.SetText(L"C3", L" nine");
+    excel.Select(L"$A$1:$C$3");
+}
+
 // A command as the user runs it from the ribbon.
 struct Command {
     const char* name;
@@ -74,11 +88,12 @@ struct Command {
 
 void PrintTo(const Command& command, std::ostream* out) { *out << command.name; }
 
-// Next, the option, Finish, and Cancel when a failure kept the wizard open.
-std::function<void(const host::WizardView&)> FinishWithOption(int option) {
-    return [option](const host::WizardView& view) {
-        ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
-        ::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(view.sheet), option, BM_CLICK, 0, 0);
+// Next as often as given, a click on the last page's option (0: its defaults), Finish, and Cancel when a
+// failure kept the wizard open. All in one step: a few hundred runs stay fast.
+std::function<void(const host::WizardView&)> Through(int nexts, int option) {
+    return [nexts, option](const host::WizardView& view) {
+        for (int i = 0; i < nexts; ++i) ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+        if (option) ::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(view.sheet), option, BM_CLICK, 0, 0);
         ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
         if (PropSheet_GetCurrentPageHwnd(view.sheet)) ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     };
@@ -107,10 +122,17 @@ void FinishRemoveDuplicates(const host::WizardView& view) {
 }
 
 const Command kCommands[] = {
-    {"Change Case", DISPID_CHANGECASE, IDD_SELECT_N, FinishWithOption(IDC_OPTION_1), UntidyTexts},
-    {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, FinishWithOption(IDC_OPTION_3), UntidyTexts},
-    {"Change Case over whole columns", DISPID_CHANGECASE, IDD_SELECT_N, FinishWithOption(IDC_OPTION_1), UntidyColumns},
+    {"Change Case", DISPID_CHANGECASE, IDD_SELECT_N, Through(1, IDC_OPTION_1), UntidyTexts},
+    {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, Through(1, IDC_OPTION_3), UntidyTexts},
+    {"Change Case over whole columns", DISPID_CHANGECASE, IDD_SELECT_N, Through(1, IDC_OPTION_1), UntidyColumns},
     {"Remove Duplicates", DISPID_REMDUPS, IDD_SELECT, FinishRemoveDuplicates, RepeatedRows},
+};
+
+// Row by row into the left cells, merged: the defaults of its pages. Not yet swept by default: a failure
+// between the engine's ClearContents of the area and its writes loses the sources' texts (A1 ends empty, not
+// "one" nor "onetwothree"). Run with --gtest_also_run_disabled_tests once the engine writes before it clears.
+const Command kCommandsPendingFix[] = {
+    {"Merge Cell Text", DISPID_MERGECELL, IDD_SELECT_N, Through(2, 0), TextsToJoin},
 };
 
 const FailureStyle kStyles[] = {FailureStyle::Exception, FailureStyle::DeferredFillIn, FailureStyle::BareCode};
@@ -262,7 +284,11 @@ TEST_P(FaultSweep, every_failing_host_call_is_reported_once_and_leaves_cells_set
                 }
                 for (size_t i = 0; i < run.after.size(); ++i)
                     EXPECT_TRUE(SameCell(run.after[i], run.before[i]) || SameCell(run.after[i], clean.after[i]))
-                        << "cell " << i << " is neither as before nor as the run leaves it";
+                        << "cell " << i << " is neither as before nor as the run leaves it: "
+                        << testing::PrintToString(run.after[i].value.text) << " before "
+                        << testing::PrintToString(run.before[i].value.text) << " after "
+                        << testing::PrintToString(clean.after[i].value.text) << " message "
+                        << testing::PrintToString(run.messages[0].text);
             }
             EXPECT_EQ(run.calculation, host::xl::CalculationManual);
             EXPECT_FALSE(run.screenUpdating);
@@ -293,12 +319,14 @@ TEST_F(SettingsPutBack, a_setting_excel_will_not_take_back_after_a_run_that_went
         EXPECT_TRUE(SameCell(run.after[i], clean.after[i])) << "cell " << i << ": the run itself went well";
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, FaultSweep, testing::ValuesIn(kCommands),
-                         [](const testing::TestParamInfo<Command>& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name)
-                                 if (c == ' ') c = '_';
-                             return name;
-                         });
+std::string CommandName(const testing::TestParamInfo<Command>& info) {
+    std::string name = info.param.name;
+    for (char& c : name)
+        if (c == ' ') c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, FaultSweep, testing::ValuesIn(kCommands), CommandName);
+INSTANTIATE_TEST_SUITE_P(DISABLED_CommandsPendingFix, FaultSweep, testing::ValuesIn(kCommandsPendingFix), CommandName);
 
 }  // namespace
