@@ -115,7 +115,14 @@ duplicates::DuplicatesResult CMyAddin::RunRemoveDuplicates(duplicates::DupAction
     // The run's own range and columns, whatever a disconnection does to the add-in's meanwhile.
     sheet::Range workRange = m_workRange;
     std::vector<UINT> keyColumns = m_keyColumns;
-    return duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color);
+    duplicates::DuplicatesResult result;
+    status::RunWithStatus(m_statusBar, L"Remove Duplicates",
+                          [&](status::Progress& progress, const status::StatusLines& lines) {
+                              result = duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color,
+                                                                       progress);
+                              return DuplicatesOutcome(action, result, lines);
+                          });
+    return result;
 }
 
 merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {
