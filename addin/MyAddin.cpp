@@ -11,7 +11,7 @@
 CMyAddin::CMyAddin() { EnableAutomation(); }
 
 CMyAddin::~CMyAddin() {
-    ReleaseButtonHandlers();
+    m_buttonHandlers.ReleaseAll();
     m_workRange.Release();
     m_app.Detach();
     // Excel normally disconnects first; a host that never did must not keep its Application alive.
@@ -50,14 +50,14 @@ HRESULT CMyAddin::OnConnection(IDispatch* application, ext_ConnectMode mode, SAF
 HRESULT CMyAddin::OnStartupComplete() {
     if (m_bLegacyMenu && !m_bMenuBuilt) {
         m_bMenuBuilt = TRUE;
-        // The command-bar menu is built here once it exists; the flag already keeps it to one build.
+        BuildCommandBarMenu();
     }
     return S_OK;
 }
 
 HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
     if (m_bLegacyMenu) {
-        ReleaseButtonHandlers();
+        m_buttonHandlers.ReleaseAll();
         // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
         if (mode == ext_dm_UserClosed) RemoveLegacyMenu(m_app);
     }
@@ -65,13 +65,6 @@ HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
     if (m_pApplication) m_pApplication->Release();
     m_pApplication = nullptr;
     return S_OK;
-}
-
-void CMyAddin::ReleaseButtonHandlers() noexcept {
-    for (IUnknown*& handler : m_buttonHandlers) {
-        if (handler) handler->Release();
-        handler = nullptr;
-    }
 }
 
 void CMyAddin::RunChangeCase(int mode) { cleanup::RunChangeCase(m_app, mode); }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "addin/ButtonHandlerSet.h"
 #include "addin/CallbackInterface.h"
 #include "addin/OfficeInterfaces.h"
 #include "framework/CmdTarget.h"
@@ -31,6 +32,9 @@ public:
     void StartMergeCellText();
     // Asks Excel for a new range, selects it, and shows the tool's wizard again; returns that wizard's end code.
     INT_PTR PickRangeAndRestart(int tool);
+    // The legacy menu and toolbar of Excel 2000 to 2003, built or found again, with the Click handlers
+    // connected; a failure ends the build silently. Always S_OK.
+    HRESULT BuildCommandBarMenu();
 
     // The engines the tools' last pages run.
     void RunChangeCase(int mode) override;
@@ -44,9 +48,8 @@ public:
     std::vector<UINT> m_keyColumns;
     sheet::Application m_app;          // not owning: wraps m_pApplication
     IDispatch* m_pApplication = nullptr;
-    // The command-bar button event handlers: Remove Duplicates, Remove Characters, Change Case,
-    // Merge Cell Text, website, Help; null while absent.
-    IUnknown* m_buttonHandlers[6] = {};
+    // The command-bar buttons' Click handlers, from the menu's build until disconnection.
+    CButtonHandlerSet m_buttonHandlers;
 
 protected:
     framework::InterfaceMap GetInterfaceMap() const noexcept override;
@@ -61,7 +64,6 @@ private:
     HRESULT OnConnection(IDispatch* application, ext_ConnectMode mode, SAFEARRAY** custom);
     HRESULT OnDisconnection(ext_DisconnectMode mode);
     HRESULT OnStartupComplete();
-    void ReleaseButtonHandlers() noexcept;
 
     class XExtensibility : public framework::CNestedInterface<IDTExtensibility2, CMyAddin> {
     public:

@@ -4,6 +4,7 @@
 #include <olectl.h>
 
 #include "addin/AddinGuids.h"
+#include "addin/LegacyMenuRemoval.h"
 #include "addin/RegistryKey.h"
 #include "sheet/DispatchWrapper.h"
 
@@ -73,5 +74,6 @@ HRESULT UnregisterAddin() {
     DeleteKeyTree(HKEY_CLASSES_ROOT, ClassKey());
     DeleteKeyTree(HKEY_CLASSES_ROOT, ProgId());
     DeleteKeyTree(HKEY_CURRENT_USER, AddinKey(L"Excel"));
+    RemoveLegacyMenuFromExcel();
     return S_OK;
 }

@@ -12,5 +12,6 @@ std::wstring ClsidText();
 // E_FAIL when the module path cannot be had.
 HRESULT RegisterAddin(HMODULE module);
 
-// Removes the class, the ProgID and the add-in key; missing keys are no error. Always S_OK.
+// Removes the class, the ProgID and the add-in key (missing keys are no error), then the legacy menu from
+// Excel. Always S_OK.
 HRESULT UnregisterAddin();

@@ -1,10 +1,9 @@
 // The ribbon side of the add-in object: the markup, and the callbacks Excel calls by name.
-#include <cstring>
-#include <memory>
-#include <new>
+#include <string>
 
 #include "addin/AddinGuids.h"
 #include "addin/ButtonImage.h"
+#include "addin/DispatchNames.h"
 #include "addin/MyAddin.h"
 #include "addin/RibbonMarkup.h"
 #include "addin/ShellOpen.h"
@@ -14,14 +13,6 @@
 #include "res/resource.h"
 
 namespace {
-
-constexpr int kAnsiNameBuffer = 512;
-
-// The name in the ANSI code page; false when it does not fit the buffer, terminator included.
-bool ToAnsiName(const wchar_t* name, char* buffer) {
-    if (!name) return false;
-    return WideCharToMultiByte(CP_ACP, 0, name, -1, buffer, kAnsiNameBuffer, nullptr, nullptr) > 0;
-}
 
 // The string of a callback's first argument, by value or by reference; null for anything else.
 BSTR* StringArgument(DISPPARAMS& params) {
@@ -56,15 +47,15 @@ HRESULT CMyAddin::XRibbonExtensibility::GetCustomUI(BSTR, BSTR* RibbonXml) {
 HRESULT CMyAddin::XCallbackInterface::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID,
                                                     DISPID* rgDispId) {
     framework::ModuleStateGuard guard;
-    if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-    if (!rgDispId || !rgszNames) return E_POINTER;
-    if (cNames != 1) return E_INVALIDARG;
-    std::unique_ptr<char[]> name(new (std::nothrow) char[kAnsiNameBuffer]);
-    if (!name) return E_OUTOFMEMORY;
-    DISPID id = DISPID_UNKNOWN;
-    if (!ToAnsiName(rgszNames[0], name.get()) || !LookupRibbonCallback(name.get(), id)) return DISP_E_UNKNOWNNAME;
-    *rgDispId = id;
-    return S_OK;
+    return framework::HResultBarrier([&] {
+        std::string name;
+        HRESULT hr = ReadOneAnsiName(riid, rgszNames, cNames, rgDispId, name);
+        if (FAILED(hr)) return hr;
+        DISPID id = DISPID_UNKNOWN;
+        if (!LookupRibbonCallback(name.c_str(), id)) return DISP_E_UNKNOWNNAME;
+        *rgDispId = id;
+        return S_OK;
+    });
 }
 
 HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD, DISPPARAMS* pDispParams,
@@ -98,12 +89,13 @@ HRESULT CMyAddin::XCallbackInterface::RunTool(long tool) {
 HRESULT CMyAddin::XCallbackInterface::LoadImages(BSTR* imageId, VARIANT* result) {
     framework::ModuleStateGuard guard;
     if (!result) return S_OK;
-    std::unique_ptr<char[]> name(new (std::nothrow) char[kAnsiNameBuffer]);
-    if (!name) return S_OK;
-    IDispatch* picture = nullptr;
-    if (imageId && ToAnsiName(*imageId ? *imageId : L"", name.get()) && std::strcmp(name.get(), "remdups.bmp") == 0)
-        picture = CreatePictureFromPngResource(framework::CurrentResourceHandle(), IDR_PNG_REMDUPS);
-    SetNullPicture(result);
-    result->pdispVal = picture;
+    framework::HResultBarrier([&] {
+        std::string name;
+        IDispatch* picture = nullptr;
+        if (imageId && ToAnsiName(*imageId ? *imageId : L"", name) && name == "remdups.bmp")
+            picture = CreatePictureFromPngResource(framework::CurrentResourceHandle(), IDR_PNG_REMDUPS);
+        SetNullPicture(result);
+        result->pdispVal = picture;
+    });
     return S_OK;
 }

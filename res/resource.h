@@ -6,6 +6,7 @@
 #define IDC_STATIC              (-1)
 #endif
 
+#define IDB_FACE_PROBE          1000
 #define IDB_RANGE_PICKER        1003
 #define IDR_PNG_REMDUPS         1021
 

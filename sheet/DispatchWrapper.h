@@ -37,6 +37,17 @@ public:
     bool IsEmpty() const noexcept { return m_p == nullptr; }
     explicit operator bool() const noexcept { return m_p != nullptr; }
 
+    // The same object under another wrapper type (a control found by Item as the popup it is); ownership
+    // goes with it and this wrapper is left empty.
+    template <class Wrapper>
+    Wrapper As() && noexcept {
+        Wrapper w;
+        w.Attach(m_p, m_owning);
+        m_p = nullptr;
+        m_owning = false;
+        return w;
+    }
+
     // A wrapper of the wanted kind over an object result (empty for anything else); it owns the reference.
     template <class Wrapper>
     static Wrapper ObjectOf(Variant result) {
