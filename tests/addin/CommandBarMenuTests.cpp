@@ -1,0 +1,213 @@
+// The legacy menu of Excel 2000 to 2003: built on a first start, shared with the family's other add-ins,
+// found again after a restart, and every button's click reaching what it is for.
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include "addin/ShellOpen.h"
+#include "framework/Module.h"
+#include "host/LiveObjects.h"
+#include "host/RecordingSink.h"
+#include "res/resource.h"
+#include "tests/addin/LegacyMenuTestKit.h"
+#include "tests/support/WizardDriver.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+using Path = std::vector<std::wstring>;
+
+std::vector<std::wstring> g_opened;
+void RecordOpen(const std::wstring& target, int) { g_opened.push_back(target); }
+
+class LegacyMenu : public testing::Test {
+protected:
+    void SetUp() override {
+        m_liveBefore = host::LiveObjects();
+        g_opened.clear();
+        m_previousShell = SetShellOpenFunction(&RecordOpen);
+        excel->SetVersion(L"11.0");
+    }
+    void TearDown() override {
+        SetShellOpenFunction(m_previousShell);
+        excel.reset();
+        EXPECT_EQ(host::LiveObjects(), m_liveBefore) << "stand-in objects leaked";
+    }
+
+    Lines Menu() const { return cwtest::DescribeCommandBars(excel->CommandBars()); }
+
+    // A family popup as another family add-in leaves it: its own submenu and the website entry, which
+    // `sink` (that add-in's handler) hears.
+    void AddOtherFamilyAddin(host::RecordingSink* sink) {
+        auto family =
+            excel->CommandBars().Find(L"Worksheet Menu Bar")->Controls().Add(host::mso::ControlPopup, L"Zenda Utilities");
+        family->Controls().Add(host::mso::ControlPopup, L"Zenda Other Tool");
+        auto website = family->Controls().Add(host::mso::ControlButton, L"Zenda Utilities Website");
+        website->SetBeginGroup(true);
+        if (sink) website->Events().Advise(host::ComRef<IDispatch>::Share(sink));
+    }
+
+    std::shared_ptr<host::Excel> excel = host::Excel::Create();
+
+private:
+    long m_liveBefore = 0;
+    ShellOpenFunction m_previousShell = nullptr;
+};
+
+TEST_F(LegacyMenu, a_first_start_adds_the_family_popup_with_the_submenu_and_a_visible_floating_toolbar) {
+    for (const wchar_t* version : {L"11.0", L"10.0", L"15.0"}) {
+        excel = host::Excel::Create();
+        excel->SetVersion(version);
+        cwtest::StartedAddin addin(*excel);
+        EXPECT_EQ(addin.started, S_OK);
+        EXPECT_EQ(Menu(), cwtest::FirstStartMenu()) << "Excel " << version;
+        addin.Stop(ext_dm_HostShutdown);
+        EXPECT_EQ(cwtest::DescribeCommandBars(excel->CommandBars(), false).size(), cwtest::FirstStartMenu().size())
+            << "the menu stays for the next start";
+        EXPECT_EQ(Menu()[6], L"      button \"Remove Duplicates\" style 3 face remdup") << "no sink is left behind";
+    }
+}
+
+TEST_F(LegacyMenu, every_button_reaches_what_it_is_for) {
+    cwtest::StartedAddin addin(*excel);
+    excel->ActiveSheet().SetText(L"B2", L"alpha");
+    excel->Select(L"$B$2:$B$3");
+    struct Case {
+        Path button;
+        UINT firstPage;   // 0: no wizard
+        UINT afterNext;   // 0: the page after Next is none of the clean-up tools'
+        std::wstring opened;
+    };
+    const std::wstring help = framework::ModuleFolder() + L"cellwrighthelp.chm";
+    const Case cases[] = {
+        {{L"Zenda Utilities", L"Cellwright", L"Remove Duplicates"}, IDD_SELECT, 0, L""},
+        {{L"Zenda Utilities", L"Cellwright", L"Remove Characters"}, IDD_SELECT_N, IDD_SELCHARS, L""},
+        {{L"Zenda Utilities", L"Cellwright", L"Change Case"}, IDD_SELECT_N, IDD_CHANGECASE, L""},
+        {{L"Zenda Utilities", L"Cellwright", L"Merge Cell Text"}, IDD_SELECT_N, 0, L""},
+        {{L"Zenda Cellwright", L"Remove Duplicates"}, IDD_SELECT, 0, L""},
+        {{L"Zenda Cellwright", L"Remove Characters"}, IDD_SELECT_N, IDD_SELCHARS, L""},
+        {{L"Zenda Cellwright", L"Change Case"}, IDD_SELECT_N, IDD_CHANGECASE, L""},
+        {{L"Zenda Cellwright", L"Merge Cell Text"}, IDD_SELECT_N, 0, L""},
+        {{L"Zenda Utilities", L"Cellwright", L"Help"}, 0, 0, help},
+        {{L"Zenda Utilities", L"Zenda Utilities Website"}, 0, 0, kHomePageAddress},
+    };
+    for (const Case& c : cases) {
+        const std::wstring name = c.button.front() + L"/" + c.button.back();
+        auto button = cwtest::FindControl(*excel, c.button);
+        ASSERT_TRUE(button) << std::string(name.begin(), name.end());
+        g_opened.clear();
+        UINT first = 0, second = 0;
+        cwtest::WizardDriver driver;
+        if (c.firstPage) {
+            driver.ReadPage(first).Do("try Next", [](const cwtest::WizardView& view) {
+                PostMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+            });
+            driver.ReadPage(second).PressCancel();
+        } else {
+            driver.SetRunTimeout(1500);
+        }
+        size_t heard = 0;
+        EXPECT_TRUE(driver.Run([&] { heard = excel->Click(button); })) << driver.Report();
+        EXPECT_EQ(heard, 1u) << std::string(name.begin(), name.end());
+        EXPECT_EQ(first, c.firstPage) << std::string(name.begin(), name.end());
+        if (c.afterNext) {
+            EXPECT_EQ(second, c.afterNext) << std::string(name.begin(), name.end());
+        } else if (c.firstPage == IDD_SELECT_N) {
+            EXPECT_TRUE(second != IDD_SELCHARS && second != IDD_CHANGECASE) << "Merge Cell Text's own wizard";
+        }
+        EXPECT_EQ(g_opened, c.opened.empty() ? Lines{} : Lines{c.opened});
+        EXPECT_EQ(driver.SheetsSeen(), c.firstPage ? 1 : 0);
+    }
+}
+
+TEST_F(LegacyMenu, another_family_add_ins_popup_gets_the_submenu_first_and_keeps_its_one_website_entry) {
+    auto other = host::RecordingSink::Create();
+    AddOtherFamilyAddin(other.Get());
+    {
+        cwtest::StartedAddin addin(*excel);
+        EXPECT_EQ(cwtest::FamilyPopup(*excel)->Controls().Captions(),
+                  (Lines{L"Cellwright", L"Zenda Other Tool", L"Zenda Utilities Website"}));
+        auto website = cwtest::FindControl(*excel, {L"Zenda Utilities", L"Zenda Utilities Website"});
+        EXPECT_EQ(website->Events().Count(), 2u) << "the other add-in's sink and this one's";
+
+        // Both hear a click on the shared entry; only the add-in whose submenu stands first opens the page.
+        EXPECT_EQ(excel->Click(website), 2u);
+        EXPECT_EQ(other->Clicks().size(), 1u);
+        EXPECT_EQ(g_opened, Lines{kHomePageAddress});
+        cwtest::FamilyPopup(*excel)->Controls().Add(host::mso::ControlPopup, L"Zenda Third Tool", 1);
+        EXPECT_EQ(excel->Click(website), 2u);
+        EXPECT_EQ(g_opened.size(), 1u) << "another add-in's submenu stands first now";
+    }
+    EXPECT_EQ(other->References(), 2u) << "this add-in let the shared entry go; the other's sink stays";
+    cwtest::FamilyPopup(*excel)->Controls().Find(L"Zenda Utilities Website")->Events().Clear();
+}
+
+TEST_F(LegacyMenu, an_empty_family_popup_gets_the_submenu_and_no_website_entry) {
+    excel->CommandBars().Find(L"Worksheet Menu Bar")->Controls().Add(host::mso::ControlPopup, L"Zenda Utilities");
+    cwtest::StartedAddin addin(*excel);
+    auto family = cwtest::FamilyPopup(*excel);
+    EXPECT_EQ(family->Controls().Captions(), (Lines{L"Cellwright"}));
+    EXPECT_EQ(family->Controls().Item(1)->Controls().Count(), 5u);
+}
+
+TEST_F(LegacyMenu, a_restart_with_menu_and_toolbar_present_adds_nothing_and_the_clicks_work_again) {
+    cwtest::StartedAddin(*excel).Stop(ext_dm_HostShutdown);
+    excel->Restart();
+    const Lines before = cwtest::DescribeCommandBars(excel->CommandBars(), false);
+    excel->ClearLog();
+    cwtest::StartedAddin addin(*excel);
+    EXPECT_EQ(Menu(), cwtest::FirstStartMenu()) << "found again, every button connected";
+    EXPECT_EQ(excel->Log().Count(L"CommandBarControls.Add") + excel->Log().Count(L"CommandBars.Add"), 0u);
+    EXPECT_EQ(excel->Log().Count(L"CommandBarControl.Caption", host::Kind::Put), 0u);
+    EXPECT_EQ(cwtest::DescribeCommandBars(excel->CommandBars(), false), before);
+
+    cwtest::WizardDriver driver;
+    driver.WaitForPage(IDD_SELECT_N).PressNext().WaitForPage(IDD_CHANGECASE).PressCancel();
+    EXPECT_TRUE(driver.Run([&] { excel->Click(cwtest::FindControl(*excel, {L"Zenda Cellwright", L"Change Case"})); }))
+        << driver.Report();
+}
+
+TEST_F(LegacyMenu, buttons_the_user_took_away_leave_the_others_connected_menu_and_toolbar_alike) {
+    cwtest::StartedAddin(*excel).Stop(ext_dm_HostShutdown);
+    auto submenu = cwtest::FindControl(*excel, {L"Zenda Utilities", L"Cellwright"});
+    submenu->Controls().Remove(*submenu->Controls().Find(L"Change Case"));
+    cwtest::FamilyPopup(*excel)->Controls().Remove(*cwtest::FamilyPopup(*excel)->Controls().Find(L"Zenda Utilities Website"));
+    excel->Restart();
+    cwtest::StartedAddin addin(*excel);
+    Lines expected = cwtest::FirstStartMenu();
+    expected.erase(expected.begin() + 11);  // the website entry
+    expected.erase(expected.begin() + 8);   // Change Case in the submenu
+    EXPECT_EQ(Menu(), expected);
+}
+
+TEST_F(LegacyMenu, a_missing_face_file_leaves_only_its_buttons_without_a_picture) {
+    const std::wstring face = framework::ModuleFolder() + L"mergecells.bmp";
+    const std::wstring aside = face + L".aside";
+    ASSERT_TRUE(MoveFileW(face.c_str(), aside.c_str()));
+    {
+        cwtest::StartedAddin addin(*excel);
+        Lines expected = cwtest::FirstStartMenu();
+        for (std::wstring& line : expected) {
+            const size_t at = line.find(L" face mergecells");
+            if (at != std::wstring::npos) line.erase(at, 16);
+        }
+        EXPECT_EQ(Menu(), expected);
+    }
+    EXPECT_TRUE(MoveFileW(aside.c_str(), face.c_str()));
+}
+
+TEST_F(LegacyMenu, a_failure_halfway_ends_the_build_quietly_keeps_what_was_made_and_lets_every_sink_go) {
+    excel->FailCall(L"CommandBarControls.Add", 6);  // the submenu's fourth tool button
+    cwtest::StartedAddin addin(*excel);
+    EXPECT_EQ(addin.started, S_OK);
+    EXPECT_EQ(cwtest::FindControl(*excel, {L"Zenda Utilities", L"Cellwright"})->Controls().Captions(),
+              (Lines{L"Remove Duplicates", L"Remove Characters", L"Change Case"}));
+    EXPECT_EQ(cwtest::FindControl(*excel, {L"Zenda Utilities", L"Cellwright", L"Change Case"})->Events().Count(), 1u);
+    EXPECT_FALSE(excel->CommandBars().Find(L"Zenda Cellwright")) << "the build stopped before the toolbar";
+    addin.Stop(ext_dm_UserClosed);
+    EXPECT_FALSE(cwtest::FamilyPopup(*excel)) << "the user's unload takes the half-built menu away";
+}
+
+}  // namespace
