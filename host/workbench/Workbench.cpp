@@ -16,7 +16,7 @@
 #include "host/Excel.h"
 #include "host/LiveObjects.h"
 #include "res/resource.h"
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ void ClickRibbonButton(IDispatch* callbacks, const wchar_t* name, UINT optionsPa
                        const wchar_t* optionText) {
     DISPID id = IdOf(callbacks, name);
     std::wstring address, caption;
-    cwtest::WizardDriver driver;
+    host::WizardDriver driver;
     driver.WaitForPage(IDD_SELECT_N)
         .ReadText(IDC_RANGE_ADDRESS, address)
         .PressNext()

@@ -10,9 +10,9 @@
 #include "framework/Module.h"
 #include "host/LiveObjects.h"
 #include "host/RecordingSink.h"
+#include "host/driver/WizardDriver.h"
 #include "res/resource.h"
 #include "tests/addin/LegacyMenuTestKit.h"
-#include "tests/support/WizardDriver.h"
 
 namespace {
 
@@ -99,9 +99,9 @@ TEST_F(LegacyMenu, every_button_reaches_what_it_is_for) {
         ASSERT_TRUE(button) << std::string(name.begin(), name.end());
         g_opened.clear();
         UINT first = 0, second = 0;
-        cwtest::WizardDriver driver;
+        host::WizardDriver driver;
         if (c.firstPage) {
-            driver.ReadPage(first).Do("try Next", [](const cwtest::WizardView& view) {
+            driver.ReadPage(first).Do("try Next", [](const host::WizardView& view) {
                 PostMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
             });
             driver.ReadPage(second).PressCancel();
@@ -163,7 +163,7 @@ TEST_F(LegacyMenu, a_restart_with_menu_and_toolbar_present_adds_nothing_and_the_
     EXPECT_EQ(excel->Log().Count(L"CommandBarControl.Caption", host::Kind::Put), 0u);
     EXPECT_EQ(cwtest::DescribeCommandBars(excel->CommandBars(), false), before);
 
-    cwtest::WizardDriver driver;
+    host::WizardDriver driver;
     driver.WaitForPage(IDD_SELECT_N).PressNext().WaitForPage(IDD_CHANGECASE).PressCancel();
     EXPECT_TRUE(driver.Run([&] { excel->Click(cwtest::FindControl(*excel, {L"Zenda Cellwright", L"Change Case"})); }))
         << driver.Report();
