@@ -20,16 +20,20 @@ bool OwnSubmenuStandsFirst(const sheet::Application& app) {
 
 }  // namespace
 
-void CButtonClearDups::OnClick(CMyAddin& addin) { addin.StartRemoveDuplicates(); }
+namespace button_clicks {
 
-void CButtonRemChars::OnClick(CMyAddin& addin) { addin.StartRemoveCharacters(); }
+void RemoveDuplicates(CMyAddin& addin) { addin.StartRemoveDuplicates(); }
 
-void CButtonChangeCase::OnClick(CMyAddin& addin) { addin.StartChangeCase(); }
+void RemoveCharacters(CMyAddin& addin) { addin.StartRemoveCharacters(); }
 
-void CButtonMergeCellText::OnClick(CMyAddin& addin) { addin.StartMergeCellText(); }
+void ChangeCase(CMyAddin& addin) { addin.StartChangeCase(); }
 
-void CButtonAbout::OnClick(CMyAddin& addin) {
+void MergeCellText(CMyAddin& addin) { addin.StartMergeCellText(); }
+
+void Website(CMyAddin& addin) {
     if (OwnSubmenuStandsFirst(addin.m_app)) OpenHomePage();
 }
 
-void CButtonHelp::OnClick(CMyAddin&) { OpenHelpFile(); }
+void Help(CMyAddin&) { OpenHelpFile(); }
+
+}  // namespace button_clicks

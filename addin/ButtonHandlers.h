@@ -1,60 +1,33 @@
-// The Click handlers of the command-bar buttons, one class per button kind.
+// The Click handlers of the command-bar buttons, one class per button kind, each a sink that runs one
+// action of the add-in.
 #pragma once
 
 #include "addin/EventHandler.h"
 
-class CButtonClearDups final : public CEventHandler {
-public:
-    CButtonClearDups() noexcept = default;
-
-private:
-    ~CButtonClearDups() override = default;
-    void OnClick(CMyAddin& addin) override;
-};
-
-class CButtonRemChars final : public CEventHandler {
-public:
-    CButtonRemChars() noexcept = default;
-
-private:
-    ~CButtonRemChars() override = default;
-    void OnClick(CMyAddin& addin) override;
-};
-
-class CButtonChangeCase final : public CEventHandler {
-public:
-    CButtonChangeCase() noexcept = default;
-
-private:
-    ~CButtonChangeCase() override = default;
-    void OnClick(CMyAddin& addin) override;
-};
-
-class CButtonMergeCellText final : public CEventHandler {
-public:
-    CButtonMergeCellText() noexcept = default;
-
-private:
-    ~CButtonMergeCellText() override = default;
-    void OnClick(CMyAddin& addin) override;
-};
-
+namespace button_clicks {
+void RemoveDuplicates(CMyAddin& addin);
+void RemoveCharacters(CMyAddin& addin);
+void ChangeCase(CMyAddin& addin);
+void MergeCellText(CMyAddin& addin);
 // The family's shared website entry: every family add-in connected to it hears the click, and only the
 // one whose submenu stands first in the family popup opens the page, so it opens once.
-class CButtonAbout final : public CEventHandler {
+void Website(CMyAddin& addin);
+void Help(CMyAddin& addin);
+}  // namespace button_clicks
+
+template <void (*Action)(CMyAddin&)>
+class CButtonHandler final : public CEventHandler {
 public:
-    CButtonAbout() noexcept = default;
+    CButtonHandler() noexcept = default;
 
 private:
-    ~CButtonAbout() override = default;
-    void OnClick(CMyAddin& addin) override;
+    ~CButtonHandler() override = default;
+    void OnClick(CMyAddin& addin) override { Action(addin); }
 };
 
-class CButtonHelp final : public CEventHandler {
-public:
-    CButtonHelp() noexcept = default;
-
-private:
-    ~CButtonHelp() override = default;
-    void OnClick(CMyAddin& addin) override;
-};
+using CButtonClearDups = CButtonHandler<&button_clicks::RemoveDuplicates>;
+using CButtonRemChars = CButtonHandler<&button_clicks::RemoveCharacters>;
+using CButtonChangeCase = CButtonHandler<&button_clicks::ChangeCase>;
+using CButtonMergeCellText = CButtonHandler<&button_clicks::MergeCellText>;
+using CButtonAbout = CButtonHandler<&button_clicks::Website>;
+using CButtonHelp = CButtonHandler<&button_clicks::Help>;

@@ -14,9 +14,8 @@ constexpr const wchar_t* kDefaultMaskFormat = L"Toolbar Button Mask";
 constexpr int kFormatNameLength = 100;
 // Office's own formats come after the standard ones, CF_DIBV5 being the last.
 constexpr UINT kLastStandardFormat = CF_DIBV5;
-// The mask block: header and a two-colour table, the rows, and room to spare as Office expects.
-constexpr size_t kMaskHeaderBytes = sizeof(BITMAPINFOHEADER) + 2 * sizeof(RGBQUAD);
-constexpr size_t kMaskSpareBytes = 60;
+// The mask block holds the rows and 60 bytes more, of which the header and two colours take 48.
+constexpr size_t kMaskSpareBytes = 60 - sizeof(BITMAPINFOHEADER) - 2 * sizeof(RGBQUAD);
 
 struct FaceFormatNames {
     std::wstring face;
@@ -83,8 +82,9 @@ void FindFaceFormats(const sheet::CommandBarButton& button, FaceFormatNames& nam
     if (!mask.name.empty()) names.mask = mask.name;
 }
 
-// The bitmap as a packed DIB in the screen's format: header, colour table, rows.
-GlobalBlock PackedDibOf(HBITMAP bitmap) {
+// The bitmap as a packed DIB in a new block: header, colour table and rows, then `spare` zero bytes.
+// `bitsPerPixel` 0 keeps the bitmap's own depth, the screen's for a bitmap loaded from a file.
+GlobalBlock PackedDibOf(HBITMAP bitmap, WORD bitsPerPixel, size_t spare) {
     BITMAP info{};
     if (!GetObjectW(bitmap, sizeof info, &info)) return {};
     BITMAPINFOHEADER header{};
@@ -92,13 +92,13 @@ GlobalBlock PackedDibOf(HBITMAP bitmap) {
     header.biWidth = info.bmWidth;
     header.biHeight = info.bmHeight;
     header.biPlanes = 1;
-    header.biBitCount = static_cast<WORD>(info.bmBitsPixel * info.bmPlanes);
+    header.biBitCount = bitsPerPixel ? bitsPerPixel : static_cast<WORD>(info.bmBitsPixel * info.bmPlanes);
     header.biCompression = BI_RGB;
     const size_t colours = header.biBitCount <= 8 ? (size_t{1} << header.biBitCount) : 0;
     const size_t image = Stride(header.biWidth, header.biBitCount) * static_cast<size_t>(info.bmHeight);
     header.biSizeImage = static_cast<DWORD>(image);
     const size_t bitsOffset = sizeof header + colours * sizeof(RGBQUAD);
-    GlobalBlock block = GlobalBlock::Allocate(bitsOffset + image);
+    GlobalBlock block = GlobalBlock::Allocate(bitsOffset + image + spare);
     GlobalLockScope locked(block.Get());
     if (!locked.Data()) return {};
     auto* bytes = static_cast<BYTE*>(locked.Data());
@@ -110,46 +110,21 @@ GlobalBlock PackedDibOf(HBITMAP bitmap) {
     return block;
 }
 
-// The mask as Office's mask format holds it: a black-and-white DIB, then spare bytes. Empty when out of
-// memory or the mask cannot be read.
-GlobalBlock MaskBlockOf(HBITMAP mask) {
-    BITMAP info{};
-    if (!GetObjectW(mask, sizeof info, &info)) return {};
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = info.bmWidth;
-    header.biHeight = info.bmHeight;
-    header.biPlanes = 1;
-    header.biBitCount = 1;
-    header.biCompression = BI_RGB;
-    const size_t image = Stride(header.biWidth, 1) * static_cast<size_t>(info.bmHeight);
-    header.biSizeImage = static_cast<DWORD>(image);
-    GlobalBlock block = GlobalBlock::Allocate(image + kMaskSpareBytes);
-    GlobalLockScope locked(block.Get());
-    if (!locked.Data()) return {};
-    auto* bytes = static_cast<BYTE*>(locked.Data());
-    std::memcpy(bytes, &header, sizeof header);
-    ScreenDc screen;
-    if (GetDIBits(screen.Get(), mask, 0, static_cast<UINT>(info.bmHeight), bytes + kMaskHeaderBytes,
-                  reinterpret_cast<BITMAPINFO*>(bytes), DIB_RGB_COLORS) != info.bmHeight)
-        return {};
-    return block;
-}
-
 // The face as CF_DIB and under the face format, the mask under the mask format. Each failure is
 // reported and the rest still goes on the clipboard.
 void PutFaceOnClipboard(HBITMAP face, HBITMAP mask, const FaceFormatNames& names) {
     OpenClipboardScope clipboard;
     if (!clipboard.IsOpen()) return;
     EmptyClipboard();
-    PackedDibOf(face).SetAsClipboardData(CF_DIB);
+    PackedDibOf(face, 0, 0).SetAsClipboardData(CF_DIB);
 
     if (GlobalBlock copy = CopyOfGlobal(GetClipboardData(CF_DIB)))
         copy.SetAsClipboardData(RegisterClipboardFormatW(names.face.c_str()));
     else
         Report(L"wit1");
 
-    GlobalBlock maskBlock = MaskBlockOf(mask);
+    // Office's mask format: a black-and-white DIB with room to spare after it.
+    GlobalBlock maskBlock = PackedDibOf(mask, 1, kMaskSpareBytes);
     if (!maskBlock)
         Report(L"wit2");
     else if (!maskBlock.SetAsClipboardData(RegisterClipboardFormatW(names.mask.c_str())))

@@ -99,6 +99,29 @@ std::wstring PutString(const Arguments& args)
 
 bool PutBool(const Arguments& args) { return PutValueAs(args, VT_BOOL).Get().boolVal != VARIANT_FALSE; }
 
+// The properties every control answers alike: read from the model, or converted and written to it.
+struct BoolProperty {
+    DISPID id;
+    bool (CommandBarControl::*get)() const;
+    void (CommandBarControl::*set)(bool);
+};
+const BoolProperty kBoolProperties[] = {
+    {kBeginGroup, &CommandBarControl::BeginGroup, &CommandBarControl::SetBeginGroup},
+    {kEnabled, &CommandBarControl::Enabled, &CommandBarControl::SetEnabled},
+    {kVisible, &CommandBarControl::Visible, &CommandBarControl::SetVisible},
+};
+
+struct TextProperty {
+    DISPID id;
+    const std::wstring& (CommandBarControl::*get)() const;
+    void (CommandBarControl::*set)(std::wstring);
+};
+const TextProperty kTextProperties[] = {
+    {kCaption, &CommandBarControl::Caption, &CommandBarControl::SetCaption},
+    {kTag, &CommandBarControl::Tag, &CommandBarControl::SetTag},
+    {kTooltipText, &CommandBarControl::TooltipText, &CommandBarControl::SetTooltipText},
+};
+
 // The pixels of a bitmap picture (IPictureDisp) put into Picture or Mask; Office copies them at once.
 FaceImage PicturePixels(const Arguments& args, const wchar_t* property)
 {
@@ -174,35 +197,23 @@ Variant CommandBarControlObject::Call(const Member& member, Kind kind, const Arg
     const wchar_t* className = m_control->IsPopup() ? L"CommandBarPopup" : L"CommandBarButton";
     if (m_control->Deleted()) throw ExcelError(message::OfficeMemberFailed(member.name, className), E_FAIL);
     const bool put = kind == Kind::Put;
+    for (const BoolProperty& property : kBoolProperties) {
+        if (property.id != member.dispid) continue;
+        if (!put) return Variant::Bool(((*m_control).*property.get)());
+        ((*m_control).*property.set)(PutBool(args));
+        return {};
+    }
+    for (const TextProperty& property : kTextProperties) {
+        if (property.id != member.dispid) continue;
+        if (!put) return Variant::String(((*m_control).*property.get)());
+        ((*m_control).*property.set)(PutString(args));
+        return {};
+    }
     switch (member.dispid) {
-    case kBeginGroup:
-        if (!put) return Variant::Bool(m_control->BeginGroup());
-        m_control->SetBeginGroup(PutBool(args));
-        return {};
-    case kCaption:
-        if (!put) return Variant::String(m_control->Caption());
-        m_control->SetCaption(PutString(args));
-        return {};
     case kDelete:
         // Temporary only says whether the deletion outlasts the session, which the stand-in does not end.
         args.OptionalBool(0);
         m_parent->Remove(*m_control);
-        return {};
-    case kEnabled:
-        if (!put) return Variant::Bool(m_control->Enabled());
-        m_control->SetEnabled(PutBool(args));
-        return {};
-    case kVisible:
-        if (!put) return Variant::Bool(m_control->Visible());
-        m_control->SetVisible(PutBool(args));
-        return {};
-    case kTag:
-        if (!put) return Variant::String(m_control->Tag());
-        m_control->SetTag(PutString(args));
-        return {};
-    case kTooltipText:
-        if (!put) return Variant::String(m_control->TooltipText());
-        m_control->SetTooltipText(PutString(args));
         return {};
     case kPopupControls: return ObjectResult(CommandBarControlsObject::Create(SessionPtr(), m_control->ControlsPtr()));
     default: return CallButton(member, put, args);

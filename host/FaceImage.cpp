@@ -85,6 +85,21 @@ FaceImage FaceImageOfFile(const std::wstring& path)
     return FaceImageOf(bitmap.get());
 }
 
+HBITMAP BitmapOf(const FaceImage& image)
+{
+    ScreenDc screen;
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.dc, image.width, image.height);
+    HDC dc = bitmap ? CreateCompatibleDC(screen.dc) : nullptr;
+    if (!dc) return bitmap;
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    for (long y = 0; y < image.height; ++y) {
+        for (long x = 0; x < image.width; ++x) SetPixel(dc, x, y, image.At(x, y));
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return bitmap;
+}
+
 HGLOBAL PackedDibOf(const FaceImage& image, WORD bitsPerPixel)
 {
     const bool mask = bitsPerPixel == 1;

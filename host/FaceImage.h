@@ -37,6 +37,8 @@ FaceImage FaceImageOf(HBITMAP bitmap);
 FaceImage FaceImageOfPackedDib(const void* data, size_t size);
 // A bitmap file read as LoadImage reads it; empty when it cannot be read.
 FaceImage FaceImageOfFile(const std::wstring& path);
+// A bitmap compatible with the screen, with the image's pixels; the caller owns it. Null on failure.
+HBITMAP BitmapOf(const FaceImage& image);
 // A movable global block the caller owns, holding the image as a packed bottom-up DIB: 24 bits per
 // pixel, or 1 (black and white, white where the pixel is white) for a mask. Null when out of memory.
 HGLOBAL PackedDibOf(const FaceImage& image, WORD bitsPerPixel);

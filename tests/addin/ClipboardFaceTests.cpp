@@ -32,19 +32,6 @@ HGLOBAL Block(const void* bytes, size_t size) {
     return block;
 }
 
-HBITMAP Bitmap(const host::FaceImage& image) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, image.width, image.height);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    for (long y = 0; y < image.height; ++y)
-        for (long x = 0; x < image.width; ++x) SetPixel(dc, x, y, image.At(x, y));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
-}
-
 // What the clipboard holds in one format, as bytes; empty when it holds nothing there.
 std::string Bytes(UINT format) {
     if (!OpenClipboard(nullptr)) return "<cannot open>";
@@ -70,7 +57,7 @@ TEST(Excel2000, faces_arrive_through_the_clipboard_and_the_users_contents_come_b
     const UserContents contents[] = {
         {"text", [&] { Put(CF_UNICODETEXT, Block(text.c_str(), (text.size() + 1) * sizeof(wchar_t))); },
          [&] { EXPECT_EQ(Bytes(CF_UNICODETEXT).substr(0, text.size() * 2), std::string(reinterpret_cast<const char*>(text.c_str()), text.size() * 2)); }},
-        {"a bitmap", [] { Put(CF_BITMAP, Bitmap(kUserPicture)); },
+        {"a bitmap", [] { Put(CF_BITMAP, host::BitmapOf(kUserPicture)); },
          [] {
              const std::string dib = Bytes(CF_DIB);
              EXPECT_EQ(host::FaceImageOfPackedDib(dib.data(), dib.size()), kUserPicture);

@@ -12,6 +12,7 @@
 #include "host/RecordingSink.h"
 #include "host/driver/WizardDriver.h"
 #include "res/resource.h"
+#include "tests/addin/AddinTestKit.h"
 #include "tests/addin/LegacyMenuTestKit.h"
 
 namespace {
@@ -19,19 +20,13 @@ namespace {
 using Lines = std::vector<std::wstring>;
 using Path = std::vector<std::wstring>;
 
-std::vector<std::wstring> g_opened;
-void RecordOpen(const std::wstring& target, int) { g_opened.push_back(target); }
-
 class LegacyMenu : public testing::Test {
 protected:
     void SetUp() override {
         m_liveBefore = host::LiveObjects();
-        g_opened.clear();
-        m_previousShell = SetShellOpenFunction(&RecordOpen);
         excel->SetVersion(L"11.0");
     }
     void TearDown() override {
-        SetShellOpenFunction(m_previousShell);
         excel.reset();
         EXPECT_EQ(host::LiveObjects(), m_liveBefore) << "stand-in objects leaked";
     }
@@ -50,10 +45,10 @@ protected:
     }
 
     std::shared_ptr<host::Excel> excel = host::Excel::Create();
+    cwtest::ShellOpenRecorder shell;
 
 private:
     long m_liveBefore = 0;
-    ShellOpenFunction m_previousShell = nullptr;
 };
 
 TEST_F(LegacyMenu, a_first_start_adds_the_family_popup_with_the_submenu_and_a_visible_floating_toolbar) {
@@ -97,7 +92,7 @@ TEST_F(LegacyMenu, every_button_reaches_what_it_is_for) {
         const std::wstring name = c.button.front() + L"/" + c.button.back();
         auto button = cwtest::FindControl(*excel, c.button);
         ASSERT_TRUE(button) << std::string(name.begin(), name.end());
-        g_opened.clear();
+        shell.Clear();
         UINT first = 0, second = 0;
         host::WizardDriver driver;
         if (c.firstPage) {
@@ -117,7 +112,7 @@ TEST_F(LegacyMenu, every_button_reaches_what_it_is_for) {
         } else if (c.firstPage == IDD_SELECT_N) {
             EXPECT_TRUE(second != IDD_SELCHARS && second != IDD_CHANGECASE) << "Merge Cell Text's own wizard";
         }
-        EXPECT_EQ(g_opened, c.opened.empty() ? Lines{} : Lines{c.opened});
+        EXPECT_EQ(shell.Targets(), c.opened.empty() ? Lines{} : Lines{c.opened});
         EXPECT_EQ(driver.SheetsSeen(), c.firstPage ? 1 : 0);
     }
 }
@@ -135,10 +130,10 @@ TEST_F(LegacyMenu, another_family_add_ins_popup_gets_the_submenu_first_and_keeps
         // Both hear a click on the shared entry; only the add-in whose submenu stands first opens the page.
         EXPECT_EQ(excel->Click(website), 2u);
         EXPECT_EQ(other->Clicks().size(), 1u);
-        EXPECT_EQ(g_opened, Lines{kHomePageAddress});
+        EXPECT_EQ(shell.Targets(), Lines{kHomePageAddress});
         cwtest::FamilyPopup(*excel)->Controls().Add(host::mso::ControlPopup, L"Zenda Third Tool", 1);
         EXPECT_EQ(excel->Click(website), 2u);
-        EXPECT_EQ(g_opened.size(), 1u) << "another add-in's submenu stands first now";
+        EXPECT_EQ(shell.Calls().size(), 1u) << "another add-in's submenu stands first now";
     }
     EXPECT_EQ(other->References(), 2u) << "this add-in let the shared entry go; the other's sink stays";
     cwtest::FamilyPopup(*excel)->Controls().Find(L"Zenda Utilities Website")->Events().Clear();

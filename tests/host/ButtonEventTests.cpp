@@ -31,18 +31,7 @@ FaceImage SmallMask() { return {3, 2, {RGB(255, 255, 255), 0, 0, RGB(255, 255, 2
 
 struct BitmapHandle {
     HBITMAP handle;
-    explicit BitmapHandle(const FaceImage& image)
-    {
-        HDC screen = GetDC(nullptr);
-        handle = CreateCompatibleBitmap(screen, image.width, image.height);
-        HDC dc = CreateCompatibleDC(screen);
-        HGDIOBJ old = SelectObject(dc, handle);
-        for (long y = 0; y < image.height; ++y)
-            for (long x = 0; x < image.width; ++x) SetPixel(dc, x, y, image.At(x, y));
-        SelectObject(dc, old);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
-    }
+    explicit BitmapHandle(const FaceImage& image) : handle(BitmapOf(image)) {}
     ~BitmapHandle() { DeleteObject(handle); }
 };
 
