@@ -1,24 +1,7 @@
 #include "addin/ButtonHandlers.h"
 
-#include "addin/LegacyMenuNames.h"
 #include "addin/MyAddin.h"
 #include "addin/ShellOpen.h"
-#include "sheet/AutomationError.h"
-
-namespace {
-
-// Whether this add-in's submenu is the first entry of the family popup on Excel's menu bar.
-bool OwnSubmenuStandsFirst(const sheet::Application& app) {
-    try {
-        sheet::CommandBarPopup family =
-            legacy_menu::MenuBar(app.CommandBars()).Controls().Item(legacy_menu::kFamilyPopup).As<sheet::CommandBarPopup>();
-        return family.Controls().Item(1L).Caption() == sheet::WidenAnsi(legacy_menu::kSubmenu);
-    } catch (const sheet::CAutomationError&) {
-        return false;  // no family popup or an empty one: not ours to act on
-    }
-}
-
-}  // namespace
 
 namespace button_clicks {
 
@@ -30,9 +13,7 @@ void ChangeCase(CMyAddin& addin) { addin.StartChangeCase(); }
 
 void MergeCellText(CMyAddin& addin) { addin.StartMergeCellText(); }
 
-void Website(CMyAddin& addin) {
-    if (OwnSubmenuStandsFirst(addin.m_app)) OpenHomePage();
-}
+void Website(CMyAddin& addin) { addin.OpenHomePageAsFirstOfFamily(); }
 
 void Help(CMyAddin&) { OpenHelpFile(); }
 

@@ -8,7 +8,9 @@
 #include "addin/ClipboardBackup.h"
 #include "addin/LegacyMenuNames.h"
 #include "addin/MyAddin.h"
+#include "addin/ShellOpen.h"
 #include "framework/Module.h"
+#include "sheet/AutomationError.h"
 
 namespace {
 
@@ -20,16 +22,16 @@ constexpr long kBarFloating = 4;
 
 // The four tools as menu and toolbar show them; a toolbar button's Tag is its tool's caption.
 struct MenuTool {
-    const char* caption;
+    const wchar_t* caption;
     const wchar_t* faceFile;
     Kind handler;
 };
 
 constexpr MenuTool kTools[] = {
-    {"Remove Duplicates", L"remdup.bmp", Kind::RemoveDuplicates},
-    {"Remove Characters", L"remchars.bmp", Kind::RemoveCharacters},
-    {"Change Case", L"changecase.bmp", Kind::ChangeCase},
-    {"Merge Cell Text", L"mergecells.bmp", Kind::MergeCellText},
+    {L"Remove Duplicates", L"remdup.bmp", Kind::RemoveDuplicates},
+    {L"Remove Characters", L"remchars.bmp", Kind::RemoveCharacters},
+    {L"Change Case", L"changecase.bmp", Kind::ChangeCase},
+    {L"Merge Cell Text", L"mergecells.bmp", Kind::MergeCellText},
 };
 
 sheet::Variant Missing() { return sheet::Variant::Missing(); }
@@ -55,13 +57,13 @@ public:
 
 private:
     void BuildMenu(const sheet::CommandBarControls& menu) {
-        auto family = legacy_menu::FindControl(menu, legacy_menu::kFamilyPopup).As<sheet::CommandBarPopup>();
+        auto family = sheet::CommandBarPopup(legacy_menu::FindControl(menu, legacy_menu::kFamilyPopup).Object());
         if (!family) {
             AddFamilyPopup(menu);
             return;
         }
         sheet::CommandBarControls entries = family.Controls();
-        auto submenu = legacy_menu::FindControl(entries, legacy_menu::kSubmenu).As<sheet::CommandBarPopup>();
+        auto submenu = sheet::CommandBarPopup(legacy_menu::FindControl(entries, legacy_menu::kSubmenu).Object());
         if (submenu) {
             ReconnectMenu(submenu, entries);
             return;
@@ -69,7 +71,7 @@ private:
         // Another family add-in made the popup: this submenu goes first, beside the website entry it made.
         SaveClipboard();
         sheet::Variant first = entries.Count() >= 1 ? sheet::Variant::Long(1) : Missing();
-        submenu = AddControl(entries, kControlPopup, std::move(first)).As<sheet::CommandBarPopup>();
+        submenu = sheet::CommandBarPopup(AddControl(entries, kControlPopup, std::move(first)).Object());
         submenu.SetCaption(legacy_menu::kSubmenu);
         submenu.SetVisible(true);
         FillSubmenu(submenu);
@@ -79,12 +81,12 @@ private:
     void AddFamilyPopup(const sheet::CommandBarControls& menu) {
         SaveClipboard();
         auto family =
-            AddControl(menu, kControlPopup, Missing(), sheet::Variant::Bool(false)).As<sheet::CommandBarPopup>();
+            sheet::CommandBarPopup(AddControl(menu, kControlPopup, Missing(), sheet::Variant::Bool(false)).Object());
         family.SetCaption(legacy_menu::kFamilyPopup);
         family.SetEnabled(true);
         family.SetVisible(true);
         sheet::CommandBarControls entries = family.Controls();
-        auto submenu = AddControl(entries, kControlPopup).As<sheet::CommandBarPopup>();
+        auto submenu = sheet::CommandBarPopup(AddControl(entries, kControlPopup).Object());
         submenu.SetCaption(legacy_menu::kSubmenu);
         FillSubmenu(submenu);
         sheet::CommandBarControl website = AddControl(entries, kControlButton);
@@ -96,13 +98,13 @@ private:
     void FillSubmenu(const sheet::CommandBarPopup& submenu) {
         sheet::CommandBarControls items = submenu.Controls();
         for (const MenuTool& tool : kTools) {
-            auto button = AddControl(items, kControlButton).As<sheet::CommandBarButton>();
+            auto button = sheet::CommandBarButton(AddControl(items, kControlButton).Object());
             button.SetStyle(sheet::ButtonStyle::IconAndCaption);
             button.SetCaption(tool.caption);
             SetButtonFace(m_folder + tool.faceFile, m_faceRoad, button);
             Connect(tool.handler, button);
         }
-        auto help = AddControl(items, kControlButton).As<sheet::CommandBarButton>();
+        auto help = sheet::CommandBarButton(AddControl(items, kControlButton).Object());
         help.SetStyle(sheet::ButtonStyle::Caption);
         help.SetCaption(legacy_menu::kHelp);
         help.SetBeginGroup(true);
@@ -125,12 +127,12 @@ private:
         }
         SaveClipboard();
         sheet::CommandBar toolbar =
-            bars.Add(sheet::Variant::String(sheet::WidenAnsi(legacy_menu::kToolbar)), sheet::Variant::Long(kBarFloating),
+            bars.Add(sheet::Variant::String(legacy_menu::kToolbar), sheet::Variant::Long(kBarFloating),
                      Missing(), sheet::Variant::Bool(false));
         toolbar.SetVisible(true);
         sheet::CommandBarControls buttons = toolbar.Controls();
         for (const MenuTool& tool : kTools) {
-            auto button = AddControl(buttons, kControlButton).As<sheet::CommandBarButton>();
+            auto button = sheet::CommandBarButton(AddControl(buttons, kControlButton).Object());
             button.SetStyle(sheet::ButtonStyle::Icon);
             button.SetTag(tool.caption);
             button.SetTooltipText(tool.caption);
@@ -143,7 +145,7 @@ private:
         const long count = buttons.Count();
         for (long i = 1; i <= count; ++i) {
             sheet::CommandBarControl button = buttons.Item(i);
-            const std::string tag = sheet::NarrowAnsi(button.Tag());
+            const std::wstring tag = button.Tag();
             for (const MenuTool& tool : kTools) {
                 if (tag == tool.caption) Connect(tool.handler, button);
             }
@@ -177,4 +179,15 @@ HRESULT CMyAddin::BuildCommandBarMenu() {
         // Whatever Excel refused, the menu stays as far as it got and Excel starts as usual.
     }
     return S_OK;
+}
+
+void CMyAddin::OpenHomePageAsFirstOfFamily() {
+    try {
+        sheet::CommandBarControl family =
+            legacy_menu::MenuBar(m_app.CommandBars()).Controls().Item(legacy_menu::kFamilyPopup);
+        if (sheet::CommandBarPopup(family.Object()).Controls().Item(1L).Caption() != legacy_menu::kSubmenu) return;
+    } catch (const sheet::CAutomationError&) {
+        return;  // no family popup, or an empty one: not this add-in's to act on
+    }
+    OpenHomePage();
 }

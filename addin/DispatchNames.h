@@ -6,11 +6,19 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include <string>
+#include <optional>
+#include <string_view>
 
-// The name in the ANSI code page; false when there is none or it does not fit the buffer.
-bool ToAnsiName(const wchar_t* name, std::string& ansi);
+class DispatchName {
+public:
+    // The checks GetIDsOfNames makes before it looks a name up: S_OK with the one name converted, else the
+    // HRESULT to return (DISP_E_UNKNOWNINTERFACE, E_POINTER, E_INVALIDARG, DISP_E_UNKNOWNNAME).
+    HRESULT Read(REFIID riid, LPOLESTR* names, UINT count, const DISPID* ids) noexcept;
+    // The converted name; valid while this object lives.
+    std::string_view Ansi() const noexcept { return m_name.value_or(std::string_view()); }
 
-// The checks GetIDsOfNames makes before it looks a name up: S_OK with the one name in `ansi`, else the
-// HRESULT to return (DISP_E_UNKNOWNINTERFACE, E_POINTER, E_INVALIDARG, DISP_E_UNKNOWNNAME).
-HRESULT ReadOneAnsiName(REFIID riid, LPOLESTR* names, UINT count, const DISPID* ids, std::string& ansi);
+private:
+    static constexpr size_t kBufferSize = 512;
+    char m_buffer[kBufferSize];
+    std::optional<std::string_view> m_name;
+};

@@ -41,14 +41,11 @@ HRESULT CEventHandler::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
 
 HRESULT CEventHandler::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     framework::ModuleStateGuard guard;
-    return framework::HResultBarrier([&] {
-        std::string name;
-        HRESULT hr = ReadOneAnsiName(riid, names, count, ids, name);
-        if (FAILED(hr)) return hr;
-        if (name != "Click") return DISP_E_UNKNOWNNAME;
-        *ids = DISPID_CommandBarButtonClick;
-        return S_OK;
-    });
+    DispatchName name;
+    if (HRESULT hr = name.Read(riid, names, count, ids); FAILED(hr)) return hr;
+    if (name.Ansi() != "Click") return DISP_E_UNKNOWNNAME;
+    *ids = DISPID_CommandBarButtonClick;
+    return S_OK;
 }
 
 HRESULT CEventHandler::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {

@@ -22,7 +22,7 @@ ExcelInstance::ExcelInstance(const wchar_t* progId) noexcept {
 ExcelInstance::~ExcelInstance() {
     if (!m_startedHere) return;
     try {
-        sheet::Application(m_application.Get(), false).Quit();
+        sheet::Application(m_application).Quit();
     } catch (...) {
         // An Excel that will not quit is left to itself.
     }

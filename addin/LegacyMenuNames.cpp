@@ -14,7 +14,7 @@ sheet::CommandBar MenuBar(const sheet::CommandBars& bars) {
     return bars.Item(kWorksheetMenuBar);
 }
 
-sheet::CommandBarControl FindControl(const sheet::CommandBarControls& controls, std::string_view caption) {
+sheet::CommandBarControl FindControl(const sheet::CommandBarControls& controls, std::wstring_view caption) {
     try {
         return controls.Item(caption);
     } catch (const sheet::CAutomationError&) {
@@ -22,7 +22,7 @@ sheet::CommandBarControl FindControl(const sheet::CommandBarControls& controls, 
     }
 }
 
-sheet::CommandBar FindBar(const sheet::CommandBars& bars, std::string_view name) {
+sheet::CommandBar FindBar(const sheet::CommandBars& bars, std::wstring_view name) {
     try {
         return bars.Item(name);
     } catch (const sheet::CAutomationError&) {

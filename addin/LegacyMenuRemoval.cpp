@@ -16,7 +16,7 @@ void DeleteToolbar(const sheet::CommandBars& bars) {
 }
 
 void DeleteFamilyEntry(const sheet::CommandBar& menuBar) {
-    auto family = legacy_menu::FindControl(menuBar.Controls(), legacy_menu::kFamilyPopup).As<sheet::CommandBarPopup>();
+    auto family = sheet::CommandBarPopup(legacy_menu::FindControl(menuBar.Controls(), legacy_menu::kFamilyPopup).Object());
     if (!family) return;
     if (family.Controls().Count() > legacy_menu::kEntriesOfOneAddin) {
         // Another family add-in shares the popup: only this add-in's entry goes.
@@ -43,8 +43,8 @@ void RemoveLegacyMenuFromExcel() noexcept {
     try {
         ExcelInstance excel(L"Excel.Application");
         if (!excel.Application()) return;
-        const sheet::Application app(excel.Application(), false);
-        if (!ClassifyExcelVersion(sheet::NarrowAnsi(app.Version())).legacyMenu) return;
+        const sheet::Application app{framework::ComPtr<IDispatch>(excel.Application())};
+        if (!ClassifyExcelVersion(app.Version()).legacyMenu) return;
         sheet::CommandBars bars = app.CommandBars();
         DeleteToolbar(bars);
         DeleteFamilyEntry(legacy_menu::MenuBar(bars));

@@ -1,5 +1,6 @@
 // The ribbon side of the add-in object: the markup, and the callbacks Excel calls by name.
-#include <string>
+#include <optional>
+#include <string_view>
 
 #include "addin/AddinGuids.h"
 #include "addin/ButtonImage.h"
@@ -10,9 +11,13 @@
 #include "framework/Barrier.h"
 #include "framework/Module.h"
 #include "framework/ModuleStateGuard.h"
+#include "framework/TextConversion.h"
 #include "res/resource.h"
 
 namespace {
+
+// Names are compared in the ANSI code page; a longer one, terminator included, matches nothing.
+constexpr size_t kAnsiNameBuffer = 512;
 
 // The string of a callback's first argument, by value or by reference; null for anything else.
 BSTR* StringArgument(DISPPARAMS& params) {
@@ -47,15 +52,12 @@ HRESULT CMyAddin::XRibbonExtensibility::GetCustomUI(BSTR, BSTR* RibbonXml) {
 HRESULT CMyAddin::XCallbackInterface::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID,
                                                     DISPID* rgDispId) {
     framework::ModuleStateGuard guard;
-    return framework::HResultBarrier([&] {
-        std::string name;
-        HRESULT hr = ReadOneAnsiName(riid, rgszNames, cNames, rgDispId, name);
-        if (FAILED(hr)) return hr;
-        DISPID id = DISPID_UNKNOWN;
-        if (!LookupRibbonCallback(name.c_str(), id)) return DISP_E_UNKNOWNNAME;
-        *rgDispId = id;
-        return S_OK;
-    });
+    DispatchName name;
+    if (HRESULT hr = name.Read(riid, rgszNames, cNames, rgDispId); FAILED(hr)) return hr;
+    DISPID id = DISPID_UNKNOWN;
+    if (!LookupRibbonCallback(name.Ansi(), id)) return DISP_E_UNKNOWNNAME;
+    *rgDispId = id;
+    return S_OK;
 }
 
 HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD, DISPPARAMS* pDispParams,
@@ -65,10 +67,10 @@ HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, L
     if (!pDispParams) return E_POINTER;
     return framework::HResultBarrier([&]() -> HRESULT {
         switch (dispIdMember) {
-        case DISPID_REMDUPS: return RunTool(kRemoveDuplicates);
-        case DISPID_REMCHARS: return RunTool(kRemoveCharacters);
-        case DISPID_CHANGECASE: return RunTool(kChangeCase);
-        case DISPID_MERGECELL: return RunTool(kMergeCellText);
+        case DISPID_REMDUPS: return RunTool(static_cast<long>(Tool::RemoveDuplicates));
+        case DISPID_REMCHARS: return RunTool(static_cast<long>(Tool::RemoveCharacters));
+        case DISPID_CHANGECASE: return RunTool(static_cast<long>(Tool::ChangeCase));
+        case DISPID_MERGECELL: return RunTool(static_cast<long>(Tool::MergeCellText));
         case DISPID_LOADIMAGES:
             if (!pVarResult) return S_OK;
             if (BSTR* imageId = StringArgument(*pDispParams)) return LoadImages(imageId, pVarResult);
@@ -83,19 +85,22 @@ HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, L
 
 HRESULT CMyAddin::XCallbackInterface::RunTool(long tool) {
     framework::ModuleStateGuard guard;
-    return framework::HResultBarrier([&] { m_outer.RunTool(static_cast<int>(tool)); });
+    return framework::HResultBarrier([&] { m_outer.RunTool(tool); });
 }
 
 HRESULT CMyAddin::XCallbackInterface::LoadImages(BSTR* imageId, VARIANT* result) {
     framework::ModuleStateGuard guard;
     if (!result) return S_OK;
-    framework::HResultBarrier([&] {
-        std::string name;
-        IDispatch* picture = nullptr;
-        if (imageId && ToAnsiName(*imageId ? *imageId : L"", name) && name == "remdups.bmp")
-            picture = CreatePictureFromPngResource(framework::CurrentResourceHandle(), IDR_PNG_REMDUPS);
-        SetNullPicture(result);
-        result->pdispVal = picture;
-    });
+    char buffer[kAnsiNameBuffer];
+    std::optional<std::string_view> name;
+    if (imageId) {
+        std::wstring_view id(*imageId, SysStringLen(*imageId));
+        name = framework::ToAnsiExact(id, buffer, kAnsiNameBuffer);
+    }
+    framework::ComPtr<IDispatch> picture;
+    if (name == std::string_view("remdups.bmp"))
+        picture = CreatePictureFromPngResource(framework::CurrentResourceHandle(), IDR_PNG_REMDUPS);
+    SetNullPicture(result);
+    result->pdispVal = picture.Detach();
     return S_OK;
 }

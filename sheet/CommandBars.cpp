@@ -10,8 +10,8 @@ void CommandBarControl::SetBeginGroup(bool begin) const {
 
 std::wstring CommandBarControl::Caption() const { return GetString(dispid::ControlCaption, L"CommandBarControl.Caption"); }
 
-void CommandBarControl::SetCaption(std::string_view caption) const {
-    Put(dispid::ControlCaption, L"CommandBarControl.Caption", Variant::String(WidenAnsi(caption)));
+void CommandBarControl::SetCaption(std::wstring_view caption) const {
+    Put(dispid::ControlCaption, L"CommandBarControl.Caption", Variant::String(caption));
 }
 
 void CommandBarControl::Delete(bool temporary) const {
@@ -28,12 +28,12 @@ void CommandBarControl::SetVisible(bool visible) const {
 
 std::wstring CommandBarControl::Tag() const { return GetString(dispid::ControlTag, L"CommandBarControl.Tag"); }
 
-void CommandBarControl::SetTag(std::string_view tag) const {
-    Put(dispid::ControlTag, L"CommandBarControl.Tag", Variant::String(WidenAnsi(tag)));
+void CommandBarControl::SetTag(std::wstring_view tag) const {
+    Put(dispid::ControlTag, L"CommandBarControl.Tag", Variant::String(tag));
 }
 
-void CommandBarControl::SetTooltipText(std::string_view text) const {
-    Put(dispid::ControlTooltipText, L"CommandBarControl.TooltipText", Variant::String(WidenAnsi(text)));
+void CommandBarControl::SetTooltipText(std::wstring_view text) const {
+    Put(dispid::ControlTooltipText, L"CommandBarControl.TooltipText", Variant::String(text));
 }
 
 void CommandBarButton::SetStyle(ButtonStyle style) const {
@@ -67,9 +67,9 @@ CommandBarControl CommandBarControls::Add(Variant type, Variant id, Variant para
 
 long CommandBarControls::Count() const { return GetLong(dispid::ControlsCount, L"CommandBarControls.Count"); }
 
-CommandBarControl CommandBarControls::Item(std::string_view caption) const {
+CommandBarControl CommandBarControls::Item(std::wstring_view caption) const {
     return ObjectOf<CommandBarControl>(Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBarControls.Item",
-                                              {Variant::String(WidenAnsi(caption))}));
+                                              {Variant::String(caption)}));
 }
 
 CommandBarControl CommandBarControls::Item(long index) const {
@@ -87,9 +87,9 @@ void CommandBar::SetVisible(bool visible) const {
     Put(dispid::CommandBarVisible, L"CommandBar.Visible", Variant::Bool(visible));
 }
 
-CommandBar CommandBars::Item(std::string_view name) const {
+CommandBar CommandBars::Item(std::wstring_view name) const {
     return ObjectOf<CommandBar>(
-        Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBars.Item", {Variant::String(WidenAnsi(name))}));
+        Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBars.Item", {Variant::String(name)}));
 }
 
 CommandBar CommandBars::Item(long index) const {

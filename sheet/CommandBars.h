@@ -15,13 +15,13 @@ public:
     using DispatchWrapper::DispatchWrapper;
     void SetBeginGroup(bool begin) const;
     std::wstring Caption() const;
-    void SetCaption(std::string_view caption) const;
+    void SetCaption(std::wstring_view caption) const;
     void Delete(bool temporary) const;
     void SetEnabled(bool enabled) const;
     void SetVisible(bool visible) const;
     std::wstring Tag() const;
-    void SetTag(std::string_view tag) const;
-    void SetTooltipText(std::string_view text) const;
+    void SetTag(std::wstring_view tag) const;
+    void SetTooltipText(std::wstring_view text) const;
 };
 
 // Office's msoButtonStyle values.
@@ -51,7 +51,7 @@ public:
     // Type, Id, Parameter, Before and Temporary; the ones left out travel as missing.
     CommandBarControl Add(Variant type, Variant id, Variant parameter, Variant before, Variant temporary) const;
     long Count() const;
-    CommandBarControl Item(std::string_view caption) const;
+    CommandBarControl Item(std::wstring_view caption) const;
     CommandBarControl Item(long index) const;
 };
 
@@ -66,7 +66,7 @@ public:
 class CommandBars : public DispatchWrapper {
 public:
     using DispatchWrapper::DispatchWrapper;
-    CommandBar Item(std::string_view name) const;
+    CommandBar Item(std::wstring_view name) const;
     CommandBar Item(long index) const;
     CommandBar ActiveMenuBar() const;
     CommandBar Add(Variant name, Variant position, Variant menuBar, Variant temporary) const;
