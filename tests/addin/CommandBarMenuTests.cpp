@@ -2,9 +2,12 @@
 // found again after a restart, and every button's click reaching what it is for.
 #include <windows.h>
 #include <commctrl.h>
+#include <ocidl.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
+
+#include <cwchar>
 
 #include "addin/ShellOpen.h"
 #include "framework/Module.h"
@@ -203,6 +206,66 @@ TEST_F(LegacyMenu, a_failure_halfway_ends_the_build_quietly_keeps_what_was_made_
     EXPECT_FALSE(excel->CommandBars().Find(L"Zenda Cellwright")) << "the build stopped before the toolbar";
     addin.Stop(ext_dm_UserClosed);
     EXPECT_FALSE(cwtest::FamilyPopup(*excel)) << "the user's unload takes the half-built menu away";
+}
+
+TEST_F(LegacyMenu, a_click_sink_answers_its_own_interfaces_and_the_one_name_click_and_ignores_clicks_once_unloaded) {
+    auto addin = std::make_unique<cwtest::StartedAddin>(*excel);
+    auto sinks = cwtest::FindControl(*excel, {L"Zenda Cellwright", L"Change Case"})->Events().Sinks();
+    ASSERT_EQ(sinks.size(), 1u);
+    host::ComRef<IDispatch> sink = sinks.front();
+    sinks.clear();
+
+    struct NameCase {
+        const IID* riid;
+        std::vector<const wchar_t*> names;
+        bool idsGiven;
+        HRESULT hr;
+        DISPID id;
+    };
+    const DISPID untouched = 0x0BADF00D;
+    const NameCase names[] = {
+        {&IID_NULL, {L"Click"}, true, S_OK, 1},
+        {&IID_NULL, {L"click"}, true, DISP_E_UNKNOWNNAME, untouched},
+        {&IID_NULL, {L"Cl\u0131ck"}, true, DISP_E_UNKNOWNNAME, untouched},
+        {&IID_IDispatch, {L"Click"}, true, DISP_E_UNKNOWNINTERFACE, untouched},
+        {&IID_NULL, {L"Click", L"Ctrl"}, true, E_INVALIDARG, untouched},
+        {&IID_NULL, {}, true, E_INVALIDARG, untouched},
+        {&IID_NULL, {L"Click"}, false, E_POINTER, untouched},
+    };
+    for (const NameCase& c : names) {
+        std::vector<LPOLESTR> list{nullptr};  // an array even for no name
+        for (size_t i = 0; i < c.names.size(); ++i) list.insert(list.begin() + i, const_cast<LPOLESTR>(c.names[i]));
+        DISPID id = untouched;
+        EXPECT_EQ(sink->GetIDsOfNames(*c.riid, list.data(), UINT(c.names.size()), 0, c.idsGiven ? &id : nullptr), c.hr)
+            << (c.names.empty() ? "no name" : std::string(c.names[0], c.names[0] + std::wcslen(c.names[0])));
+        EXPECT_EQ(id, c.id);
+    }
+
+    void* out = reinterpret_cast<void*>(0xdeadbeef);
+    EXPECT_EQ(sink->QueryInterface(IID_IConnectionPoint, &out), E_NOINTERFACE);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(sink->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
+    for (const IID* iid : {&DIID_CommandBarButtonEvents, &IID_IUnknown, &IID_IDispatch}) {
+        ASSERT_EQ(sink->QueryInterface(*iid, &out), S_OK);
+        EXPECT_EQ(out, static_cast<void*>(sink.Get()));
+        static_cast<IUnknown*>(out)->Release();
+    }
+    UINT count = 7;
+    EXPECT_EQ(sink->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 0u);
+    ITypeInfo* info = reinterpret_cast<ITypeInfo*>(0xdeadbeef);
+    EXPECT_EQ(sink->GetTypeInfo(0, 0, &info), E_FAIL);
+    EXPECT_EQ(info, nullptr);
+
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    host::WizardDriver driver;
+    driver.SetRunTimeout(1500);
+    EXPECT_TRUE(driver.Run([&] {
+        EXPECT_EQ(sink->Invoke(2, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr), S_OK);
+        addin.reset();  // Excel unloads the add-in; the sink is still held here
+        EXPECT_EQ(sink->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr), S_OK);
+    })) << driver.Report();
+    EXPECT_EQ(driver.SheetsSeen(), 0) << "neither another event nor a click after the unload runs a tool";
 }
 
 }  // namespace
