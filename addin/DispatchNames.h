@@ -12,8 +12,9 @@
 class DispatchName {
 public:
     // The checks GetIDsOfNames makes before it looks a name up: S_OK with the one name converted, else the
-    // HRESULT to return (DISP_E_UNKNOWNINTERFACE, E_POINTER, E_INVALIDARG, DISP_E_UNKNOWNNAME).
-    HRESULT Read(REFIID riid, LPOLESTR* names, UINT count, const DISPID* ids) noexcept;
+    // HRESULT to return (DISP_E_UNKNOWNINTERFACE, E_POINTER, E_INVALIDARG; DISP_E_UNKNOWNNAME, with the
+    // id set to DISPID_UNKNOWN, for a name the code page cannot hold exactly).
+    HRESULT Read(REFIID riid, LPOLESTR* names, UINT count, DISPID* ids) noexcept;
     // The converted name; valid while this object lives.
     std::string_view Ansi() const noexcept { return m_name.value_or(std::string_view()); }
 

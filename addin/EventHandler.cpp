@@ -43,9 +43,9 @@ HRESULT CEventHandler::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, L
     framework::ModuleStateGuard guard;
     DispatchName name;
     if (HRESULT hr = name.Read(riid, names, count, ids); FAILED(hr)) return hr;
-    if (name.Ansi() != "Click") return DISP_E_UNKNOWNNAME;
-    *ids = DISPID_CommandBarButtonClick;
-    return S_OK;
+    const bool known = name.Ansi() == "Click";
+    *ids = known ? DISPID_CommandBarButtonClick : DISPID_UNKNOWN;
+    return known ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
 HRESULT CEventHandler::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {

@@ -225,8 +225,8 @@ TEST_F(LegacyMenu, a_click_sink_answers_its_own_interfaces_and_the_one_name_clic
     const DISPID untouched = 0x0BADF00D;
     const NameCase names[] = {
         {&IID_NULL, {L"Click"}, true, S_OK, 1},
-        {&IID_NULL, {L"click"}, true, DISP_E_UNKNOWNNAME, untouched},
-        {&IID_NULL, {L"Cl\u0131ck"}, true, DISP_E_UNKNOWNNAME, untouched},
+        {&IID_NULL, {L"click"}, true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
+        {&IID_NULL, {L"Cl\u0131ck"}, true, DISP_E_UNKNOWNNAME, DISPID_UNKNOWN},
         {&IID_IDispatch, {L"Click"}, true, DISP_E_UNKNOWNINTERFACE, untouched},
         {&IID_NULL, {L"Click", L"Ctrl"}, true, E_INVALIDARG, untouched},
         {&IID_NULL, {}, true, E_INVALIDARG, untouched},
