@@ -203,7 +203,6 @@ def draw_range_picker():
     return canvas
 
 
-
 # ---- Command-bar button faces (Excel 2000 to 2003) ----
 
 BUTTON_FACE_GREY = (192, 192, 192)
