@@ -3,6 +3,7 @@
 #include "addin/AddinGuids.h"
 #include "addin/ExcelVersion.h"
 #include "addin/LegacyMenuRemoval.h"
+#include "addin/ToolOutcomes.h"
 #include "framework/Barrier.h"
 #include "framework/Exception.h"
 #include "framework/ModuleStateGuard.h"
@@ -96,7 +97,14 @@ std::wstring CMyAddin::SelectionAddress(const sheet::Application& app) noexcept 
 }
 
 merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {
-    return merge::MergeSelection(ApplicationForRun(), request);
+    sheet::Application app = ApplicationForRun();
+    merge::MergeResult result;
+    status::RunWithStatus(m_statusBar, L"Merge Cell Text",
+                          [&](status::Progress& progress, const status::StatusLines& lines) {
+                              result = merge::MergeSelection(app, request, progress);
+                              return MergeOutcome(request, result, lines);
+                          });
+    return result;
 }
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,
