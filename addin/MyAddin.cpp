@@ -8,6 +8,7 @@
 #include "framework/Exception.h"
 #include "framework/ModuleStateGuard.h"
 #include "tools/cleanup/CleanupEngines.h"
+#include "tools/duplicates/RemoveDuplicates.h"
 #include "tools/merge/MergeSelection.h"
 #include "tools/status/RunWithStatus.h"
 
@@ -94,6 +95,20 @@ std::wstring CMyAddin::SelectionAddress(const sheet::Application& app) noexcept 
     } catch (...) {
         return std::wstring();
     }
+}
+
+std::vector<duplicates::ColumnHeading> CMyAddin::KeyColumnChoices() {
+    return duplicates::ReadColumnHeadings(m_workRange);
+}
+
+void CMyAddin::SetKeyColumns(std::vector<UINT> offsets) { m_keyColumns = std::move(offsets); }
+
+duplicates::DuplicatesResult CMyAddin::RunRemoveDuplicates(duplicates::DupAction action, COLORREF color) {
+    sheet::Application app = ApplicationForRun();
+    // The run's own range and columns, whatever a disconnection does to the add-in's meanwhile.
+    sheet::Range workRange = m_workRange;
+    std::vector<UINT> keyColumns = m_keyColumns;
+    return duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color);
 }
 
 merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {
