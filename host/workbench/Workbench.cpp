@@ -1,6 +1,7 @@
 // The workbench plays Excel 2010 for the add-in registered in this Wine prefix: it opens a sample sheet in
 // the stand-in, connects the add-in by its ProgID, reaches the tools through the ribbon callbacks and
-// drives their wizards with the same script driver the tests use, printing each step.
+// drives their wizards with the same script driver the tests use, printing each step. Then it plays
+// Excel 2003, where the add-in builds its legacy menu (LegacyMenuScene).
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -15,6 +16,7 @@
 #include "host/Csv.h"
 #include "host/Excel.h"
 #include "host/LiveObjects.h"
+#include "host/workbench/LegacyMenuScene.h"
 #include "res/resource.h"
 #include "host/driver/WizardDriver.h"
 
@@ -181,6 +183,7 @@ int wmain(int argc, wchar_t** argv) {
     int result = 1;
     try {
         result = Run(argv[1]);
+        if (result == 0) result = workbench::PlayExcel2003(argv[1], Print);
     } catch (const std::exception& error) {
         std::fprintf(stdout, "workbench: %s\n", error.what());
     }
