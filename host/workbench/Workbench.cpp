@@ -1,12 +1,18 @@
 // The workbench plays Excel 2010 for the add-in registered in this Wine prefix: it opens a sample sheet in
 // the stand-in, connects the add-in by its ProgID, reaches the tools through the ribbon callbacks and
-// drives their wizards with the same script driver the tests use, printing each step.
+// drives their wizards with the same script driver the tests use, printing each step and saving a picture of
+// each page it passes through. With --tour it instead visits every wizard page once and saves its picture
+// under a fixed name, for the help pages and the README.
+//
+//   workbench <sample.csv> [--pictures <folder>]
+//   workbench <sample.csv> --tour <folder>
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
 
 #include <cstdio>
 #include <cwchar>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
@@ -15,6 +21,7 @@
 #include "host/Csv.h"
 #include "host/Excel.h"
 #include "host/LiveObjects.h"
+#include "host/workbench/PageAlbum.h"
 #include "res/resource.h"
 #include "tests/support/WizardDriver.h"
 
@@ -74,32 +81,60 @@ DISPID IdOf(IDispatch* callbacks, const wchar_t* name) {
     return id;
 }
 
-// Clicks the ribbon button whose callback is `name`, with a script for the wizard it opens.
-void ClickRibbonButton(IDispatch* callbacks, const wchar_t* name, UINT optionsPage, int option,
-                       const wchar_t* optionText) {
-    DISPID id = IdOf(callbacks, name);
-    std::wstring address, caption;
-    cwtest::WizardDriver driver;
-    driver.WaitForPage(IDD_SELECT_N)
-        .ReadText(IDC_RANGE_ADDRESS, address)
-        .PressNext()
-        .WaitForPage(optionsPage)
-        .ReadText(option, caption)
-        .CheckRadio(option)
-        .PressFinish();
+// Invokes a ribbon callback as the ribbon does, while the driver scripts the wizard it opens.
+void InvokeWithScript(IDispatch* callbacks, DISPID id, cwtest::WizardDriver& driver) {
     VARIANT control;
     control.vt = VT_DISPATCH;
     control.pdispVal = nullptr;
     DISPPARAMS params{&control, nullptr, 1, 0};
     HRESULT hr = E_FAIL;
     bool ok = driver.Run([&] { hr = callbacks->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr); });
-    Print(std::wstring(L"== ribbon \"") + name + L"\" (DISPID " + std::to_wstring(id) + L"): range page shows " +
-          address + L"; option \"" + caption + L"\" (" + optionText + L"); Finish");
     if (!ok) throw std::runtime_error("the wizard script failed: " + driver.Report());
     Check(hr, "Invoke");
 }
 
-int Run(const std::wstring& csvPath) {
+// Clicks the ribbon button whose callback is `name`, with a script for the wizard it opens.
+void ClickRibbonButton(IDispatch* callbacks, const wchar_t* name, UINT optionsPage, int option,
+                       const wchar_t* optionText, workbench::PageAlbum& album, const std::wstring& pictureName) {
+    DISPID id = IdOf(callbacks, name);
+    std::wstring address, caption;
+    cwtest::WizardDriver driver;
+    driver.WaitForPage(IDD_SELECT_N).ReadText(IDC_RANGE_ADDRESS, address);
+    album.Add(driver, pictureName + L"-range");
+    driver.PressNext().WaitForPage(optionsPage).ReadText(option, caption).CheckRadio(option);
+    album.Add(driver, pictureName + L"-options");
+    driver.PressFinish();
+    InvokeWithScript(callbacks, id, driver);
+    Print(std::wstring(L"== ribbon \"") + name + L"\" (DISPID " + std::to_wstring(id) + L"): range page shows " +
+          address + L"; option \"" + caption + L"\" (" + optionText + L"); Finish");
+}
+
+// Opens a tool's wizard and takes the picture of each page named, pressing Next between them; then Cancel.
+struct TourPage {
+    UINT templateId;
+    const wchar_t* pictureName;
+};
+void TourWizard(IDispatch* callbacks, const wchar_t* name, std::initializer_list<TourPage> pages,
+                workbench::PageAlbum& album) {
+    cwtest::WizardDriver driver;
+    bool first = true;
+    for (const TourPage& page : pages) {
+        if (!first) driver.PressNext();
+        first = false;
+        driver.WaitForPage(page.templateId);
+        if (page.pictureName) album.Add(driver, page.pictureName);
+    }
+    driver.PressCancel();
+    InvokeWithScript(callbacks, IdOf(callbacks, name), driver);
+}
+
+// Every wizard page once, under the names the help pages and the README use.
+void TakeTour(IDispatch* callbacks, workbench::PageAlbum& album) {
+    TourWizard(callbacks, L"RemChars", {{IDD_SELECT_N, L"range"}, {IDD_SELCHARS, L"remove-characters"}}, album);
+    TourWizard(callbacks, L"ChangeCase", {{IDD_SELECT_N, nullptr}, {IDD_CHANGECASE, L"change-case"}}, album);
+}
+
+int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
     auto excel = host::Excel::Create();
     excel->SetVersion(L"14.0");
     host::Sheet& sheet = excel->ActiveSheet();
@@ -133,34 +168,47 @@ int Run(const std::wstring& csvPath) {
     ribbon->Release();
 
     excel->Select(L"$A$2:$D$4");
-    ClickRibbonButton(callbacks, L"RemChars", IDD_SELCHARS, 2023, L"leading and trailing spaces");
-    PrintSheet(sheet, L"after Remove Characters");
-    ClickRibbonButton(callbacks, L"RemChars", IDD_SELCHARS, 2025, L"code unit 160");
-    PrintSheet(sheet, L"after Remove Characters");
-    ClickRibbonButton(callbacks, L"ChangeCase", IDD_CHANGECASE, 2025, L"each word capitalised");
-    PrintSheet(sheet, L"after Change Case");
-    Print(L"   The formula and the number are unchanged; \"00123\" and \"1E5\" are still text.");
+    if (tour) {
+        TakeTour(callbacks, album);
+    } else {
+        ClickRibbonButton(callbacks, L"RemChars", IDD_SELCHARS, 2023, L"leading and trailing spaces", album,
+                          L"remove-characters");
+        PrintSheet(sheet, L"after Remove Characters");
+        ClickRibbonButton(callbacks, L"RemChars", IDD_SELCHARS, 2025, L"code unit 160", album, L"remove-characters");
+        PrintSheet(sheet, L"after Remove Characters");
+        ClickRibbonButton(callbacks, L"ChangeCase", IDD_CHANGECASE, 2025, L"each word capitalised", album,
+                          L"change-case");
+        PrintSheet(sheet, L"after Change Case");
+        Print(L"   The formula and the number are unchanged; \"00123\" and \"1E5\" are still text.");
+    }
 
     callbacks->Release();
     Check(addin->OnDisconnection(ext_dm_HostShutdown, nullptr), "OnDisconnection");
     addin->Release();
     Print(L"== disconnected; stand-in objects still alive: " + std::to_wstring(host::LiveObjects()));
+    if (album.Enabled()) Print(L"== pictures of the wizard pages saved: " + std::to_wstring(album.Saved()));
     return host::LiveObjects() == 0 ? 0 : 1;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 2) {
-        Print(L"usage: workbench <sample.csv>");
+    std::wstring pictures;
+    bool tour = false;
+    if (argc == 4 && (std::wcscmp(argv[2], L"--pictures") == 0 || std::wcscmp(argv[2], L"--tour") == 0)) {
+        pictures = argv[3];
+        tour = std::wcscmp(argv[2], L"--tour") == 0;
+    } else if (argc != 2) {
+        Print(L"usage: workbench <sample.csv> [--pictures <folder> | --tour <folder>]");
         return 2;
     }
+    workbench::PageAlbum album(pictures, !tour);
     OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     int result = 1;
     try {
-        result = Run(argv[1]);
+        result = Run(argv[1], album, tour);
     } catch (const std::exception& error) {
         std::fprintf(stdout, "workbench: %s\n", error.what());
     }

@@ -1,0 +1,29 @@
+// The pictures of the wizard pages a run passes through, saved into one folder.
+#pragma once
+
+#include <string>
+
+#include "tests/support/WizardDriver.h"
+
+namespace workbench {
+
+class PageAlbum {
+public:
+    // No folder: no pictures.
+    explicit PageAlbum(std::wstring folder, bool numbered);
+
+    // Adds to a script: wait until the current page is drawn, then save what the screen shows of the wizard
+    // (and of any list it has dropped down) as "<name>.png", numbered in the order taken when asked to be.
+    void Add(cwtest::WizardDriver& driver, const std::wstring& name);
+
+    bool Enabled() const { return !m_folder.empty(); }
+    int Saved() const { return m_saved; }
+
+private:
+    std::wstring m_folder;
+    bool m_numbered;
+    int m_added = 0;
+    int m_saved = 0;
+};
+
+}  // namespace workbench
