@@ -35,7 +35,7 @@ PageAlbum::PageAlbum(std::wstring folder, bool numbered) : m_folder(std::move(fo
     if (Enabled()) CreateDirectoryW(m_folder.c_str(), nullptr);
 }
 
-void PageAlbum::Add(cwtest::WizardDriver& driver, const std::wstring& name) {
+void PageAlbum::Add(host::WizardDriver& driver, const std::wstring& name) {
     if (!Enabled()) return;
     std::wstring file = name + L".png";
     if (m_numbered) {
@@ -47,14 +47,14 @@ void PageAlbum::Add(cwtest::WizardDriver& driver, const std::wstring& name) {
     auto since = std::make_shared<DWORD>(0);
     driver
         .WaitUntil("the page of " + Narrow(file) + " is drawn",
-                   [since](const cwtest::WizardView& view) {
+                   [since](const host::WizardView& view) {
                        if (*since == 0) {
                            *since = GetTickCount();
                            BringIntoView(view.sheet);
                        }
                        return GetTickCount() - *since >= kSettleMilliseconds;
                    })
-        .Do("picture " + Narrow(file), [this, path](const cwtest::WizardView& view) {
+        .Do("picture " + Narrow(file), [this, path](const host::WizardView& view) {
             if (SaveThreadWindowsPicture(view.sheet, path)) ++m_saved;
         });
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 namespace workbench {
 
@@ -14,7 +14,7 @@ public:
 
     // Adds to a script: wait until the current page is drawn, then save what the screen shows of the wizard
     // (and of any list it has dropped down) as "<name>.png", numbered in the order taken when asked to be.
-    void Add(cwtest::WizardDriver& driver, const std::wstring& name);
+    void Add(host::WizardDriver& driver, const std::wstring& name);
 
     bool Enabled() const { return !m_folder.empty(); }
     int Saved() const { return m_saved; }

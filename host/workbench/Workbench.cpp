@@ -23,7 +23,7 @@
 #include "host/LiveObjects.h"
 #include "host/workbench/PageAlbum.h"
 #include "res/resource.h"
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ DISPID IdOf(IDispatch* callbacks, const wchar_t* name) {
 }
 
 // Invokes a ribbon callback as the ribbon does, while the driver scripts the wizard it opens.
-void InvokeWithScript(IDispatch* callbacks, DISPID id, cwtest::WizardDriver& driver) {
+void InvokeWithScript(IDispatch* callbacks, DISPID id, host::WizardDriver& driver) {
     VARIANT control;
     control.vt = VT_DISPATCH;
     control.pdispVal = nullptr;
@@ -98,7 +98,7 @@ void ClickRibbonButton(IDispatch* callbacks, const wchar_t* name, UINT optionsPa
                        const wchar_t* optionText, workbench::PageAlbum& album, const std::wstring& pictureName) {
     DISPID id = IdOf(callbacks, name);
     std::wstring address, caption;
-    cwtest::WizardDriver driver;
+    host::WizardDriver driver;
     driver.WaitForPage(IDD_SELECT_N).ReadText(IDC_RANGE_ADDRESS, address);
     album.Add(driver, pictureName + L"-range");
     driver.PressNext().WaitForPage(optionsPage).ReadText(option, caption).CheckRadio(option);
@@ -116,7 +116,7 @@ struct TourPage {
 };
 void TourWizard(IDispatch* callbacks, const wchar_t* name, std::initializer_list<TourPage> pages,
                 workbench::PageAlbum& album) {
-    cwtest::WizardDriver driver;
+    host::WizardDriver driver;
     bool first = true;
     for (const TourPage& page : pages) {
         if (!first) driver.PressNext();

@@ -5,12 +5,12 @@
 #include "res/resource.h"
 #include "tests/addin/AddinTestKit.h"
 #include "tests/support/MessageBoxRecorder.h"
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 namespace {
 
-using cwtest::WizardButtons;
-using cwtest::WizardDriver;
+using host::WizardButtons;
+using host::WizardDriver;
 
 class CommandRunner : public testing::Test {
 protected:
@@ -52,7 +52,7 @@ TEST_F(CommandRunner, every_tool_opens_on_its_range_page_with_the_absolute_addre
             .ReadText(IDC_RANGE_ADDRESS, address)
             .ReadButtons(buttons)
             .Do("read the picker's face",
-                [&](const cwtest::WizardView& view) {
+                [&](const host::WizardView& view) {
                     auto bitmap = reinterpret_cast<HBITMAP>(
                         SendDlgItemMessageW(view.page, IDC_RANGE_PICKER, BM_GETIMAGE, IMAGE_BITMAP, 0));
                     if (bitmap) GetObjectW(bitmap, sizeof(face), &face);
@@ -105,7 +105,7 @@ TEST_F(CommandRunner, the_picker_asks_excel_selects_the_pick_and_reopens_the_sam
         .ReadText(IDC_RANGE_ADDRESS, before)
         .Click(IDC_RANGE_PICKER)
         .WaitUntil("a new wizard showing the pick",
-                   [&](const cwtest::WizardView& view) {
+                   [&](const host::WizardView& view) {
                        wchar_t text[64] = {};
                        GetDlgItemTextW(view.page, IDC_RANGE_ADDRESS, text, 64);
                        return view.templateId == IDD_SELECT_N && std::wstring(text) == L"$D$4:$E$9";
@@ -138,7 +138,7 @@ TEST_F(CommandRunner, cancel_in_the_input_box_reopens_the_wizard_with_the_old_se
     Excel().QueueInputBoxRange(L"$A$1:$A$3");
     std::wstring afterCancel, afterPick;
     auto showing = [](const wchar_t* address) {
-        return [address](const cwtest::WizardView& view) {
+        return [address](const host::WizardView& view) {
             wchar_t text[64] = {};
             GetDlgItemTextW(view.page, IDC_RANGE_ADDRESS, text, 64);
             return std::wstring(text) == address;
@@ -147,7 +147,7 @@ TEST_F(CommandRunner, cancel_in_the_input_box_reopens_the_wizard_with_the_old_se
     WizardDriver driver;
     driver.WaitForPage(IDD_SELECT)
         .Click(IDC_RANGE_PICKER)
-        .WaitUntil("the second wizard", [&](const cwtest::WizardView&) { return driver.SheetsSeen() >= 2; })
+        .WaitUntil("the second wizard", [&](const host::WizardView&) { return driver.SheetsSeen() >= 2; })
         .ReadText(IDC_RANGE_ADDRESS, afterCancel)
         .Click(IDC_RANGE_PICKER)
         .WaitUntil("the third wizard showing the pick", showing(L"$A$1:$A$3"))
@@ -169,7 +169,7 @@ TEST_F(CommandRunner, a_chart_selection_shows_no_address_and_the_picker_still_ch
     driver.WaitForPage(IDD_SELECT)
         .ReadText(IDC_RANGE_ADDRESS, address)
         .Click(IDC_RANGE_PICKER)
-        .WaitUntil("the second wizard", [&](const cwtest::WizardView&) { return driver.SheetsSeen() >= 2; })
+        .WaitUntil("the second wizard", [&](const host::WizardView&) { return driver.SheetsSeen() >= 2; })
         .ReadText(IDC_RANGE_ADDRESS, picked)
         .PressCancel();
     cwtest::MessageBoxRecorder messages;

@@ -16,7 +16,7 @@
 #include "res/resource.h"
 #include "tests/addin/AddinTestKit.h"
 #include "tests/support/MessageBoxRecorder.h"
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 namespace {
 
@@ -347,7 +347,7 @@ TEST_F(Ribbon, excel_2010_reaches_every_tool_the_image_the_help_and_the_home_pag
         if (id == DISPID_REMDUPS) expectedPage = IDD_SELECT;
         if (id == DISPID_REMCHARS || id == DISPID_CHANGECASE || id == DISPID_MERGECELL) expectedPage = IDD_SELECT_N;
         std::wstring address;
-        cwtest::WizardDriver driver;
+        host::WizardDriver driver;
         if (expectedPage) driver.WaitForPage(expectedPage).ReadText(IDC_RANGE_ADDRESS, address).PressCancel();
         VARIANT control;
         control.vt = VT_DISPATCH;

@@ -11,9 +11,9 @@
 namespace {
 
 using cwtest::IsText;
-using cwtest::WizardButtons;
-using cwtest::WizardDriver;
-using cwtest::WizardView;
+using host::WizardButtons;
+using host::WizardDriver;
+using host::WizardView;
 
 using CleanupWizard = cwtest::WizardTest;
 

@@ -10,9 +10,12 @@
 #include "host/LiveObjects.h"
 #include "res/resource.h"
 #include "tests/addin/AddinTestKit.h"
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 namespace cwtest {
+
+using host::WizardDriver;
+
 
 class WizardTest : public testing::Test {
 protected:

@@ -1,6 +1,6 @@
 // The module object, the module state guard, the exception barriers and the message box route.
 #include "tests/support/MessageBoxRecorder.h"
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 #include "framework/Barrier.h"
 #include "framework/Exception.h"
@@ -15,6 +15,9 @@
 #include <stdexcept>
 
 namespace cwtest {
+
+using host::WizardDriver;
+
 namespace {
 
 class CTestApp : public framework::CWinApp {

@@ -1,7 +1,7 @@
 // Data exchange, control wrappers and the routing of commands and notifications inside a page.
 #include "tests/framework/TestPages.h"
 #include "tests/support/MessageBoxRecorder.h"
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 #include "framework/Bitmap.h"
 #include "framework/ModuleState.h"
@@ -12,6 +12,11 @@
 #include <algorithm>
 
 namespace cwtest {
+
+using host::WizardDriver;
+using host::WizardView;
+using host::ListRow;
+
 namespace {
 
 class PageRoutingTest : public ::testing::Test {

@@ -1,11 +1,15 @@
 // The wizard driver itself: every wait is bounded, failures close what is open, real message boxes are answered.
 #include "tests/framework/TestPages.h"
 #include "tests/support/MessageBoxRecorder.h"
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 #include <gtest/gtest.h>
 
 namespace cwtest {
+
+using host::WizardDriver;
+using host::WizardView;
+
 namespace {
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

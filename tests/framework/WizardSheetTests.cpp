@@ -1,7 +1,7 @@
 // The property sheet in wizard mode, driven as a user drives it.
 #include "tests/framework/TestPages.h"
 #include "tests/support/MessageBoxRecorder.h"
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 #include "framework/ModuleState.h"
 #include "framework/ModuleStateGuard.h"
@@ -11,6 +11,11 @@
 #include <algorithm>
 
 namespace cwtest {
+
+using host::WizardDriver;
+using host::WizardView;
+using host::WizardButtons;
+
 namespace {
 
 class WizardSheetTest : public ::testing::Test {

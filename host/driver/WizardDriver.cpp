@@ -1,4 +1,4 @@
-#include "tests/support/WizardDriver.h"
+#include "host/driver/WizardDriver.h"
 
 #include "framework/Barrier.h"
 #include "framework/PropertySheet.h"
@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace cwtest {
+namespace host {
 
 namespace {
 
@@ -598,4 +598,4 @@ std::string WizardDriver::Report() const
     return report;
 }
 
-}  // namespace cwtest
+}  // namespace host

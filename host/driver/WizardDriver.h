@@ -1,7 +1,8 @@
-// Scripts a modal property sheet from inside its own modal loop. The test lists steps, then runs the
-// command that shows the wizard; a thread timer, dispatched by the sheet's loop (or a message box's),
-// finds the thread's current sheet and page and performs the steps in order. Every wait is bounded; a
-// script that fails or times out cancels every open sheet and records why, so Run always returns.
+// Scripts a modal property sheet from inside its own modal loop, as a user would. The caller (a test, the
+// workbench) lists steps, then runs the command that shows the wizard; a thread timer, dispatched by the
+// sheet's loop (or a message box's), finds the thread's current sheet and page and performs the steps in
+// order. Every wait is bounded; a script that fails or times out cancels every open sheet and records why,
+// so Run always returns.
 //
 //   WizardDriver driver;
 //   driver.WaitForPage(IDD_SELECT_N).PressNext().WaitForPage(IDD_CHANGECASE).CheckRadio(2022).PressFinish();
@@ -14,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace cwtest {
+namespace host {
 
 // A sheet button counts as available when it is both visible and enabled.
 struct WizardButtons {
@@ -48,7 +49,7 @@ public:
     // Waits (bounded by the step timeout) until the current page is the one named.
     WizardDriver& WaitForPage(UINT templateId);
     WizardDriver& WaitForPageTitle(const std::wstring& title);
-    // Waits until a condition of the test's own holds on the current page.
+    // Waits until a condition of the caller's own holds on the current page.
     WizardDriver& WaitUntil(const std::string& description, std::function<bool(const WizardView&)> condition);
 
     // Controls of the current page. Each waits until the control is there, visible and enabled.
@@ -70,7 +71,7 @@ public:
     // Ticks or unticks an item of a list view with check boxes.
     WizardDriver& SetListCheck(int controlId, int item, bool checked);
 
-    // Reads into the test's variables, which must outlive Run.
+    // Reads into the caller's variables, which must outlive Run.
     WizardDriver& ReadText(int controlId, std::wstring& text);
     WizardDriver& ReadCheck(int controlId, bool& checked);
     WizardDriver& ReadEnabled(int controlId, bool& enabled);
@@ -85,7 +86,7 @@ public:
     WizardDriver& PressFinish();
     WizardDriver& PressCancel();
 
-    // A step of the test's own on the current page; it may show UI of its own.
+    // A step of the caller's own on the current page; it may show UI of its own.
     WizardDriver& Do(const std::string& description, std::function<void(const WizardView&)> action);
 
     // The bound of each step's wait (default 5 s) and of the whole run (default 60 s).
@@ -151,4 +152,4 @@ private:
     std::vector<HWND> m_closingBoxes;
 };
 
-}  // namespace cwtest
+}  // namespace host
