@@ -33,9 +33,6 @@ private:
 struct GlobalFreer {
     void operator()(void* block) const { GlobalFree(static_cast<HGLOBAL>(block)); }
 };
-struct StreamReleaser {
-    void operator()(IStream* stream) const { stream->Release(); }
-};
 struct BitmapDisposer {
     void operator()(GpBitmap* bitmap) const { DllExports::GdipDisposeImage(bitmap); }
 };
@@ -62,18 +59,17 @@ std::unique_ptr<void, GlobalFreer> CopyResource(HMODULE module, int resourceId) 
 }
 
 std::unique_ptr<GpBitmap, BitmapDisposer> DecodePng(HGLOBAL block) {
-    IStream* raw = nullptr;
+    framework::ComPtr<IStream> stream;
     // The stream does not free the block: the caller's holder does.
-    if (FAILED(CreateStreamOnHGlobal(block, FALSE, &raw))) return nullptr;
-    std::unique_ptr<IStream, StreamReleaser> stream(raw);
+    if (FAILED(CreateStreamOnHGlobal(block, FALSE, stream.ReleaseAndGetAddressOf()))) return nullptr;
     GpBitmap* bitmap = nullptr;
-    if (DllExports::GdipCreateBitmapFromStream(stream.get(), &bitmap) != Ok) return nullptr;
+    if (DllExports::GdipCreateBitmapFromStream(stream.Get(), &bitmap) != Ok) return nullptr;
     return std::unique_ptr<GpBitmap, BitmapDisposer>(bitmap);
 }
 
 }  // namespace
 
-IDispatch* CreatePictureFromPngResource(HMODULE module, int resourceId) {
+framework::ComPtr<IDispatch> CreatePictureFromPngResource(HMODULE module, int resourceId) {
     GdiplusSession gdiplus;
     if (!gdiplus.ok()) return nullptr;
     auto block = CopyResource(module, resourceId);
@@ -91,8 +87,9 @@ IDispatch* CreatePictureFromPngResource(HMODULE module, int resourceId) {
     description.picType = PICTYPE_BITMAP;
     description.bmp.hbitmap = handle.get();
     description.bmp.hpal = nullptr;
-    IDispatch* picture = nullptr;
-    if (FAILED(OleCreatePictureIndirect(&description, IID_IDispatch, TRUE, reinterpret_cast<void**>(&picture))))
+    framework::ComPtr<IDispatch> picture;
+    if (FAILED(OleCreatePictureIndirect(&description, IID_IDispatch, TRUE,
+                                        reinterpret_cast<void**>(picture.ReleaseAndGetAddressOf()))))
         return nullptr;
     handle.release();  // the picture owns it now
     return picture;

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <oaidl.h>
 
-// A new picture on every call (the caller owns the reference), or null when anything fails.
+#include "framework/ComPtr.h"
+
+// A new picture on every call, or null when anything fails.
 // Every GDI+, GDI, global-memory and stream resource it takes is freed on every path.
-IDispatch* CreatePictureFromPngResource(HMODULE module, int resourceId);
+framework::ComPtr<IDispatch> CreatePictureFromPngResource(HMODULE module, int resourceId);

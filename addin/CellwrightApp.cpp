@@ -6,8 +6,9 @@
 
 namespace {
 
+// The module's classes: the class factory and registration both read this one table.
 const framework::ClassEntry kClasses[] = {
-    {&CLSID_CellwrightAddin, L"Cellwright.ZendaUtils", &CMyAddin::Create},
+    {&CLSID_CellwrightAddin, L"Cellwright.ZendaUtils", L"Zenda Utilities Cellwright", &CMyAddin::Create},
 };
 
 }  // namespace

@@ -1,4 +1,6 @@
-// The module object of the add-in DLL.
+// The module object of the add-in DLL: one static instance (the DLL defines it beside its entry points, a
+// test program its own). Its InitInstance registers the module's class table, which serves both
+// DllGetClassObject and the registry entries; its name is the caption of the add-in's message boxes.
 #pragma once
 
 #include "framework/WinApp.h"
@@ -6,8 +8,5 @@
 class CCellwrightRMApp : public framework::CWinApp {
 public:
     CCellwrightRMApp();
-    // Registers the add-in's class factory, so that DllGetClassObject finds it.
     BOOL InitInstance() override;
 };
-
-// The DLL defines the one instance beside its entry points; a test program defines its own.

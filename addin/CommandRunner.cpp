@@ -23,32 +23,35 @@ std::unique_ptr<framework::CPropertyPage> MakePage(CMyAddin* addin) {
 
 }  // namespace
 
-void CMyAddin::RunTool(int tool) {
-    switch (tool) {
-    case kRemoveDuplicates: StartRemoveDuplicates(); break;
-    case kRemoveCharacters: StartRemoveCharacters(); break;
-    case kChangeCase: StartChangeCase(); break;
-    case kMergeCellText: StartMergeCellText(); break;
+void CMyAddin::RunTool(long tool) {
+    switch (static_cast<Tool>(tool)) {
+    case Tool::RemoveDuplicates:
+    case Tool::RemoveCharacters:
+    case Tool::ChangeCase:
+    case Tool::MergeCellText: RunCommand(static_cast<Tool>(tool)); break;
     default: break;
     }
 }
 
-void CMyAddin::StartRemoveDuplicates() { StartTool(kRemoveDuplicates); }
-void CMyAddin::StartRemoveCharacters() { StartTool(kRemoveCharacters); }
-void CMyAddin::StartChangeCase() { StartTool(kChangeCase); }
-void CMyAddin::StartMergeCellText() { StartTool(kMergeCellText); }
+void CMyAddin::StartRemoveDuplicates() { RunCommand(Tool::RemoveDuplicates); }
+void CMyAddin::StartRemoveCharacters() { RunCommand(Tool::RemoveCharacters); }
+void CMyAddin::StartChangeCase() { RunCommand(Tool::ChangeCase); }
+void CMyAddin::StartMergeCellText() { RunCommand(Tool::MergeCellText); }
 
-void CMyAddin::StartTool(int tool) {
+sheet::Range CMyAddin::Selection() const { return m_app.Selection(); }
+
+void CMyAddin::SetWorkRange(sheet::Range range) { m_workRange = std::move(range); }
+
+void CMyAddin::RunCommand(Tool tool) {
     // An automation error outside the pages' own handling (the picker's InputBox or Select, say) stops the
     // command here and is shown; it never reaches Excel.
     framework::MessageBarrier(WizardOwner(), [&] {
-        INT_PTR end = ShowWizard(tool);
         // A loop rather than nested wizards: each pick shows the same tool's wizard again.
-        while (end == kPickRangeEndCode) end = PickRangeAndRestart(tool);
+        while (ShowWizard(tool) == kPickRangeEndCode) PickRange();
     });
 }
 
-INT_PTR CMyAddin::PickRangeAndRestart(int tool) {
+void CMyAddin::PickRange() {
     std::wstring address;
     try {
         address = m_app.Selection().Address();
@@ -58,36 +61,31 @@ INT_PTR CMyAddin::PickRangeAndRestart(int tool) {
     sheet::Variant picked = m_app.InputBox(L"Please select a contegious range of cells and at least 2 rows.",
                                            L"Select data", address, kInputBoxCellReference);
     // Cancel answers the boolean False; OK answers the picked Range.
-    if (picked.type() != VT_BOOL) {
-        sheet::Range range = sheet::DispatchWrapper::ObjectOf<sheet::Range>(std::move(picked));
-        if (!range.IsEmpty()) {
-            m_workRange = std::move(range);
-            m_workRange.Select();
-        }
-    }
-    return ShowWizard(tool);
+    if (picked.type() == VT_BOOL) return;
+    sheet::Range range = sheet::DispatchWrapper::ObjectOf<sheet::Range>(std::move(picked));
+    if (range.IsEmpty()) return;
+    m_workRange = std::move(range);
+    m_workRange.Select();
 }
 
-INT_PTR CMyAddin::ShowWizard(int tool) {
+INT_PTR CMyAddin::ShowWizard(Tool tool) {
     // The pages outlive the sheet: it is declared after them.
     std::vector<std::unique_ptr<framework::CPropertyPage>> pages;
     switch (tool) {
-    case kRemoveDuplicates:
+    case Tool::RemoveDuplicates:
         pages.push_back(std::make_unique<CDlgSelect>(this));
         break;
-    case kRemoveCharacters:
+    case Tool::RemoveCharacters:
         pages.push_back(std::make_unique<CDlgSelectN>(this));
         pages.push_back(MakePage<CDlgSelChars>(this));
         break;
-    case kChangeCase:
+    case Tool::ChangeCase:
         pages.push_back(std::make_unique<CDlgSelectN>(this));
         pages.push_back(MakePage<CDlgChangeCase>(this));
         break;
-    case kMergeCellText:
+    case Tool::MergeCellText:
         pages.push_back(std::make_unique<CDlgSelectN>(this));
         break;
-    default:
-        return IDCANCEL;
     }
     framework::CPropertySheet sheet(std::wstring(), WizardOwner());
     for (auto& page : pages) sheet.AddPage(page.get());

@@ -35,7 +35,7 @@ extern "C" HRESULT WINAPI DllCanUnloadNow() {
 
 extern "C" HRESULT WINAPI DllRegisterServer() {
     framework::ModuleStateGuard guard;
-    return framework::HResultBarrier([] { return RegisterAddin(framework::ModuleInstance()); });
+    return framework::HResultBarrier([] { return RegisterAddin(); });
 }
 
 extern "C" HRESULT WINAPI DllUnregisterServer() {

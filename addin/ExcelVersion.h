@@ -8,4 +8,4 @@ struct ExcelVersionFlags {
     bool excel2000 = false;   // "9.0": the button faces need the clipboard saved around them
 };
 
-ExcelVersionFlags ClassifyExcelVersion(std::string_view version);
+ExcelVersionFlags ClassifyExcelVersion(std::wstring_view version);

@@ -4,10 +4,10 @@
 
 namespace {
 
-constexpr const char* kToolbarName = "Zenda Cellwright";
-constexpr const char* kMenuBarName = "Worksheet Menu Bar";
-constexpr const char* kFamilyPopupCaption = "Zenda Utilities";
-constexpr const char* kOwnEntryCaption = "Cellwright";
+constexpr const wchar_t* kToolbarName = L"Zenda Cellwright";
+constexpr const wchar_t* kMenuBarName = L"Worksheet Menu Bar";
+constexpr const wchar_t* kFamilyPopupCaption = L"Zenda Utilities";
+constexpr const wchar_t* kOwnEntryCaption = L"Cellwright";
 // The popup's own two entries of this add-in; more means another family add-in shares it.
 constexpr long kEntriesOfOneAddin = 2;
 
@@ -22,7 +22,7 @@ void DeleteToolbar(const sheet::CommandBars& bars) {
 void DeleteFamilyEntry(const sheet::CommandBars& bars) {
     sheet::CommandBarPopup popup;
     try {
-        popup.Attach(bars.Item(kMenuBarName).Controls().Item(kFamilyPopupCaption).Detach());
+        popup = sheet::CommandBarPopup(bars.Item(kMenuBarName).Controls().Item(kFamilyPopupCaption).Object());
     } catch (const sheet::CAutomationError&) {
         return;  // no family popup
     }

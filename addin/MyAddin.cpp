@@ -5,18 +5,11 @@
 #include "addin/LegacyMenuRemoval.h"
 #include "framework/Barrier.h"
 #include "framework/ModuleStateGuard.h"
-#include "sheet/DispatchWrapper.h"
 #include "tools/cleanup/CleanupEngines.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
 
-CMyAddin::~CMyAddin() {
-    ReleaseButtonHandlers();
-    m_workRange.Release();
-    m_app.Detach();
-    // Excel normally disconnects first; a host that never did must not keep its Application alive.
-    if (m_pApplication) m_pApplication->Release();
-}
+CMyAddin::~CMyAddin() { ReleaseButtonHandlers(); }
 
 HRESULT CMyAddin::Create(REFIID iid, void** ppv) noexcept { return framework::CreateComObject<CMyAddin>(iid, ppv); }
 
@@ -32,12 +25,9 @@ framework::InterfaceMap CMyAddin::GetInterfaceMap() const noexcept {
 
 HRESULT CMyAddin::OnConnection(IDispatch* application, ext_ConnectMode mode, SAFEARRAY**) {
     if (!application) return E_POINTER;
-    if (m_pApplication) m_pApplication->Release();
-    m_pApplication = application;
-    m_pApplication->AddRef();
-    m_app.Attach(application, false);
+    m_app = sheet::Application(framework::ComPtr<IDispatch>(application));
 
-    m_strVersion = sheet::NarrowAnsi(m_app.Version());
+    m_strVersion = m_app.Version();
     ExcelVersionFlags flags = ClassifyExcelVersion(m_strVersion);
     m_bLegacyMenu = flags.legacyMenu;
     m_bExcel2000 = flags.excel2000;
@@ -49,7 +39,7 @@ HRESULT CMyAddin::OnConnection(IDispatch* application, ext_ConnectMode mode, SAF
 
 HRESULT CMyAddin::OnStartupComplete() {
     if (m_bLegacyMenu && !m_bMenuBuilt) {
-        m_bMenuBuilt = TRUE;
+        m_bMenuBuilt = true;
         // The command-bar menu is built here once it exists; the flag already keeps it to one build.
     }
     return S_OK;
@@ -61,9 +51,7 @@ HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
         // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
         if (mode == ext_dm_UserClosed) RemoveLegacyMenu(m_app);
     }
-    m_app.Detach();
-    if (m_pApplication) m_pApplication->Release();
-    m_pApplication = nullptr;
+    m_app = sheet::Application();
     return S_OK;
 }
 
@@ -74,9 +62,9 @@ void CMyAddin::ReleaseButtonHandlers() noexcept {
     }
 }
 
-void CMyAddin::RunChangeCase(int mode) { cleanup::RunChangeCase(m_app, mode); }
+void CMyAddin::RunChangeCase(cleanup::CaseMode mode) { cleanup::RunChangeCase(m_app, mode); }
 
-void CMyAddin::RunRemoveCharacters(int mode) { cleanup::RunRemoveCharacters(m_app, mode); }
+void CMyAddin::RunRemoveCharacters(cleanup::RemoveMode mode) { cleanup::RunRemoveCharacters(m_app, mode); }
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,
                                                SAFEARRAY** custom) {

@@ -17,36 +17,34 @@ public:
     CMyAddin();
     static HRESULT Create(REFIID iid, void** ppv) noexcept;
 
-    // Tool numbers of the command runner.
-    enum Tool { kRemoveDuplicates = 0, kRemoveCharacters = 1, kChangeCase = 2, kMergeCellText = 3 };
+    // The tools, numbered as the ribbon's callbacks hand them to the command runner.
+    enum class Tool : long { RemoveDuplicates = 0, RemoveCharacters = 1, ChangeCase = 2, MergeCellText = 3 };
     // The end code with which the range picker closes a wizard.
     static constexpr INT_PTR kPickRangeEndCode = 55;
 
-    // The command runner: the start operation of the tool with that number; any other number does nothing.
-    void RunTool(int tool);
-    // Build and show a tool's wizard; an automation error is shown to the user and goes no further.
+    // The command runner: runs the tool with that number; any other number does nothing.
+    void RunTool(long tool);
+    // Each runs its tool's wizard until it ends with Finish or Cancel; an automation error is shown to the user
+    // and goes no further.
     void StartRemoveDuplicates();
     void StartRemoveCharacters();
     void StartChangeCase();
     void StartMergeCellText();
-    // Asks Excel for a new range, selects it, and shows the tool's wizard again; returns that wizard's end code.
-    INT_PTR PickRangeAndRestart(int tool);
 
-    // The engines the tools' last pages run.
-    void RunChangeCase(int mode) override;
-    void RunRemoveCharacters(int mode) override;
+    // For the range pages: Excel's selection, and the working range that Remove Duplicates works on.
+    sheet::Range Selection() const;
+    void SetWorkRange(sheet::Range range);
 
-    std::string m_strVersion;
-    BOOL m_bMenuBuilt = FALSE;
-    BOOL m_bLegacyMenu = FALSE;
-    BOOL m_bExcel2000 = FALSE;
-    sheet::Range m_workRange;          // owning
-    std::vector<UINT> m_keyColumns;
-    sheet::Application m_app;          // not owning: wraps m_pApplication
-    IDispatch* m_pApplication = nullptr;
-    // The command-bar button event handlers: Remove Duplicates, Remove Characters, Change Case,
-    // Merge Cell Text, website, Help; null while absent.
-    IUnknown* m_buttonHandlers[6] = {};
+    // What the connection found out.
+    const std::wstring& ExcelVersion() const noexcept { return m_strVersion; }
+    bool UsesLegacyMenu() const noexcept { return m_bLegacyMenu; }
+    bool IsExcel2000() const noexcept { return m_bExcel2000; }
+    bool IsMenuBuilt() const noexcept { return m_bMenuBuilt; }
+    bool IsConnected() const noexcept { return !m_app.IsEmpty(); }
+
+    // The engines the clean-up tools' last pages run.
+    void RunChangeCase(cleanup::CaseMode mode) override;
+    void RunRemoveCharacters(cleanup::RemoveMode mode) override;
 
 protected:
     framework::InterfaceMap GetInterfaceMap() const noexcept override;
@@ -54,14 +52,28 @@ protected:
 private:
     ~CMyAddin() override;
 
-    void StartTool(int tool);
-    INT_PTR ShowWizard(int tool);
+    // Shows the tool's wizard, and again after each pick of the range picker.
+    void RunCommand(Tool tool);
+    INT_PTR ShowWizard(Tool tool);
+    // Asks Excel for a new range and selects it; Cancel leaves the selection as it was.
+    void PickRange();
     HWND WizardOwner() const;
 
     HRESULT OnConnection(IDispatch* application, ext_ConnectMode mode, SAFEARRAY** custom);
     HRESULT OnDisconnection(ext_DisconnectMode mode);
     HRESULT OnStartupComplete();
     void ReleaseButtonHandlers() noexcept;
+
+    std::wstring m_strVersion;
+    bool m_bMenuBuilt = false;
+    bool m_bLegacyMenu = false;
+    bool m_bExcel2000 = false;
+    sheet::Range m_workRange;
+    std::vector<UINT> m_keyColumns;
+    sheet::Application m_app;  // Excel's Application object, from OnConnection to OnDisconnection
+    // The command-bar button event handlers: Remove Duplicates, Remove Characters, Change Case,
+    // Merge Cell Text, website, Help; null while absent.
+    IUnknown* m_buttonHandlers[6] = {};
 
     class XExtensibility : public framework::CNestedInterface<IDTExtensibility2, CMyAddin> {
     public:

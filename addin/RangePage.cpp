@@ -41,10 +41,11 @@ void CRangePage::OnPickRange() {
 CDlgSelect::CDlgSelect(CMyAddin* addin) : CRangePage(IDD_SELECT, addin) {}
 
 sheet::Range CDlgSelect::TakeSelection() {
-    m_pAddin->m_workRange = m_pAddin->m_app.Selection();
-    return m_pAddin->m_workRange;
+    sheet::Range selection = m_pAddin->Selection();
+    m_pAddin->SetWorkRange(selection);
+    return selection;
 }
 
 CDlgSelectN::CDlgSelectN(CMyAddin* addin) : CRangePage(IDD_SELECT_N, addin) {}
 
-sheet::Range CDlgSelectN::TakeSelection() { return m_pAddin->m_app.Selection(); }
+sheet::Range CDlgSelectN::TakeSelection() { return m_pAddin->Selection(); }

@@ -3,75 +3,72 @@
 #include <objbase.h>
 #include <olectl.h>
 
-#include "addin/AddinGuids.h"
+#include <string>
+
 #include "addin/RegistryKey.h"
-#include "sheet/DispatchWrapper.h"
+#include "framework/ClassRegistry.h"
+#include "framework/Module.h"
 
 namespace {
 
-constexpr DWORD kMaxModulePath = 511;
 constexpr DWORD kLoadAtStartup = 3;
+constexpr const wchar_t* kOfficeApplication = L"Excel";
 
-std::wstring ProgId() { return sheet::WidenAnsi(kProgId); }
-std::wstring FriendlyName() { return sheet::WidenAnsi(kFriendlyName); }
-std::wstring ClassKey() { return L"CLSID\\" + ClsidText(); }
-std::wstring AddinKey(const wchar_t* application) {
-    return std::wstring(L"Software\\Microsoft\\Office\\") + application + L"\\Addins\\" + ProgId();
+// The CLSID in its registry form, in braces.
+std::wstring RegistryForm(const CLSID& clsid) {
+    wchar_t text[40] = {};
+    StringFromGUID2(clsid, text, 40);
+    return text;
 }
 
-bool ModulePath(HMODULE module, std::wstring& path) {
-    wchar_t buffer[kMaxModulePath + 1];
-    DWORD length = GetModuleFileNameW(module, buffer, kMaxModulePath + 1);
-    if (length == 0 || length > kMaxModulePath) return false;
-    path.assign(buffer, length);
-    return true;
+std::wstring ClassKey(const framework::ClassEntry& entry) { return L"CLSID\\" + RegistryForm(*entry.clsid); }
+
+// Every class of the module is an Excel add-in, known to Office by its ProgID.
+std::wstring AddinKey(const framework::ClassEntry& entry) {
+    return std::wstring(L"Software\\Microsoft\\Office\\") + kOfficeApplication + L"\\Addins\\" + entry.progId;
 }
 
-// Creates the key and sets its default value when one is given.
-bool WriteKey(const std::wstring& path, const std::wstring* defaultValue) {
+// Creates the key and sets its default value.
+bool WriteKey(const std::wstring& path, const std::wstring& defaultValue) {
     RegistryKey key;
     if (key.Create(HKEY_CLASSES_ROOT, path) != ERROR_SUCCESS) return false;
-    return !defaultValue || key.SetString(nullptr, *defaultValue) == ERROR_SUCCESS;
+    return key.SetString(nullptr, defaultValue) == ERROR_SUCCESS;
 }
 
-HRESULT WriteOfficeAddinKey(const wchar_t* application, DWORD loadBehavior, const std::wstring& friendlyName) {
+bool WriteOfficeAddinKey(const framework::ClassEntry& entry) {
     RegistryKey key;
-    if (key.Create(HKEY_CURRENT_USER, AddinKey(application)) != ERROR_SUCCESS) return E_ACCESSDENIED;
-    bool ok = key.SetDword(L"LoadBehavior", loadBehavior) == ERROR_SUCCESS &&
-              key.SetDword(L"CommandLineSafe", 0) == ERROR_SUCCESS;
-    if (!friendlyName.empty())
-        ok = ok && key.SetString(L"FriendlyName", friendlyName) == ERROR_SUCCESS &&
-             key.SetString(L"Description", friendlyName) == ERROR_SUCCESS;
-    return ok ? S_OK : E_ACCESSDENIED;
+    if (key.Create(HKEY_CURRENT_USER, AddinKey(entry)) != ERROR_SUCCESS) return false;
+    return key.SetDword(L"LoadBehavior", kLoadAtStartup) == ERROR_SUCCESS &&
+           key.SetDword(L"CommandLineSafe", 0) == ERROR_SUCCESS &&
+           key.SetString(L"FriendlyName", entry.name) == ERROR_SUCCESS &&
+           key.SetString(L"Description", entry.name) == ERROR_SUCCESS;
+}
+
+bool RegisterClassEntry(const framework::ClassEntry& entry, const std::wstring& modulePath) {
+    const std::wstring classKey = ClassKey(entry);
+    bool ok = WriteKey(classKey, entry.name);
+    ok = WriteKey(classKey + L"\\InprocServer32", modulePath) && ok;
+    ok = WriteKey(classKey + L"\\ProgID", entry.progId) && ok;
+    ok = WriteKey(entry.progId, entry.name) && ok;
+    ok = WriteKey(std::wstring(entry.progId) + L"\\CLSID", RegistryForm(*entry.clsid)) && ok;
+    return WriteOfficeAddinKey(entry) && ok;
 }
 
 }  // namespace
 
-std::wstring ClsidText() {
-    wchar_t text[40] = {};
-    StringFromGUID2(CLSID_CellwrightAddin, text, 40);
-    return text;
-}
-
-HRESULT RegisterAddin(HMODULE module) {
-    std::wstring path;
-    if (!ModulePath(module, path)) return E_FAIL;
-    const std::wstring name = FriendlyName();
-    const std::wstring progId = ProgId();
-    const std::wstring clsid = ClsidText();
-
-    bool ok = WriteKey(ClassKey(), &name);
-    ok = WriteKey(ClassKey() + L"\\InprocServer32", &path) && ok;
-    ok = WriteKey(ClassKey() + L"\\ProgID", &progId) && ok;
-    ok = WriteKey(progId, &name) && ok;
-    ok = WriteKey(progId + L"\\CLSID", &clsid) && ok;
-    ok = SUCCEEDED(WriteOfficeAddinKey(L"Excel", kLoadAtStartup, name)) && ok;
+HRESULT RegisterAddin() {
+    const std::wstring path = framework::ModulePath();
+    if (path.empty()) return E_FAIL;
+    bool ok = true;
+    for (const framework::ClassEntry& entry : framework::RegisteredClasses()) ok = RegisterClassEntry(entry, path) && ok;
     return ok ? S_OK : SELFREG_E_CLASS;
 }
 
 HRESULT UnregisterAddin() {
-    DeleteKeyTree(HKEY_CLASSES_ROOT, ClassKey());
-    DeleteKeyTree(HKEY_CLASSES_ROOT, ProgId());
-    DeleteKeyTree(HKEY_CURRENT_USER, AddinKey(L"Excel"));
+    for (const framework::ClassEntry& entry : framework::RegisteredClasses()) {
+        DeleteKeyTree(HKEY_CLASSES_ROOT, ClassKey(entry));
+        DeleteKeyTree(HKEY_CLASSES_ROOT, entry.progId);
+        DeleteKeyTree(HKEY_CURRENT_USER, AddinKey(entry));
+    }
     return S_OK;
 }

@@ -1,16 +1,12 @@
-// Registers the DLL as an in-process server and as an Excel add-in that loads at start-up.
+// Registers every class of the module's class table as an in-process server and as an Excel add-in that
+// loads at start-up.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-
-// The CLSID in its registry form, in braces.
-std::wstring ClsidText();
-
 // SELFREG_E_CLASS when any entry cannot be written, so regsvr32 does not report a success Excel cannot use;
 // E_FAIL when the module path cannot be had.
-HRESULT RegisterAddin(HMODULE module);
+HRESULT RegisterAddin();
 
-// Removes the class, the ProgID and the add-in key; missing keys are no error. Always S_OK.
+// Removes each class's CLSID key, its ProgID and its add-in key; missing keys are no error. Always S_OK.
 HRESULT UnregisterAddin();

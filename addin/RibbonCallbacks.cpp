@@ -1,7 +1,6 @@
 // The ribbon side of the add-in object: the markup, and the callbacks Excel calls by name.
-#include <cstring>
-#include <memory>
-#include <new>
+#include <optional>
+#include <string_view>
 
 #include "addin/AddinGuids.h"
 #include "addin/ButtonImage.h"
@@ -11,17 +10,13 @@
 #include "framework/Barrier.h"
 #include "framework/Module.h"
 #include "framework/ModuleStateGuard.h"
+#include "framework/TextConversion.h"
 #include "res/resource.h"
 
 namespace {
 
-constexpr int kAnsiNameBuffer = 512;
-
-// The name in the ANSI code page; false when it does not fit the buffer, terminator included.
-bool ToAnsiName(const wchar_t* name, char* buffer) {
-    if (!name) return false;
-    return WideCharToMultiByte(CP_ACP, 0, name, -1, buffer, kAnsiNameBuffer, nullptr, nullptr) > 0;
-}
+// Names are compared in the ANSI code page; a longer one, terminator included, matches nothing.
+constexpr size_t kAnsiNameBuffer = 512;
 
 // The string of a callback's first argument, by value or by reference; null for anything else.
 BSTR* StringArgument(DISPPARAMS& params) {
@@ -59,10 +54,11 @@ HRESULT CMyAddin::XCallbackInterface::GetIDsOfNames(REFIID riid, LPOLESTR* rgszN
     if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     if (!rgDispId || !rgszNames) return E_POINTER;
     if (cNames != 1) return E_INVALIDARG;
-    std::unique_ptr<char[]> name(new (std::nothrow) char[kAnsiNameBuffer]);
-    if (!name) return E_OUTOFMEMORY;
+    char buffer[kAnsiNameBuffer];
+    std::optional<std::string_view> name;
+    if (rgszNames[0]) name = framework::ToAnsiExact(rgszNames[0], buffer, kAnsiNameBuffer);
     DISPID id = DISPID_UNKNOWN;
-    if (!ToAnsiName(rgszNames[0], name.get()) || !LookupRibbonCallback(name.get(), id)) return DISP_E_UNKNOWNNAME;
+    if (!name || !LookupRibbonCallback(*name, id)) return DISP_E_UNKNOWNNAME;
     *rgDispId = id;
     return S_OK;
 }
@@ -74,10 +70,10 @@ HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, L
     if (!pDispParams) return E_POINTER;
     return framework::HResultBarrier([&]() -> HRESULT {
         switch (dispIdMember) {
-        case DISPID_REMDUPS: return RunTool(kRemoveDuplicates);
-        case DISPID_REMCHARS: return RunTool(kRemoveCharacters);
-        case DISPID_CHANGECASE: return RunTool(kChangeCase);
-        case DISPID_MERGECELL: return RunTool(kMergeCellText);
+        case DISPID_REMDUPS: return RunTool(static_cast<long>(Tool::RemoveDuplicates));
+        case DISPID_REMCHARS: return RunTool(static_cast<long>(Tool::RemoveCharacters));
+        case DISPID_CHANGECASE: return RunTool(static_cast<long>(Tool::ChangeCase));
+        case DISPID_MERGECELL: return RunTool(static_cast<long>(Tool::MergeCellText));
         case DISPID_LOADIMAGES:
             if (!pVarResult) return S_OK;
             if (BSTR* imageId = StringArgument(*pDispParams)) return LoadImages(imageId, pVarResult);
@@ -92,18 +88,22 @@ HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, L
 
 HRESULT CMyAddin::XCallbackInterface::RunTool(long tool) {
     framework::ModuleStateGuard guard;
-    return framework::HResultBarrier([&] { m_outer.RunTool(static_cast<int>(tool)); });
+    return framework::HResultBarrier([&] { m_outer.RunTool(tool); });
 }
 
 HRESULT CMyAddin::XCallbackInterface::LoadImages(BSTR* imageId, VARIANT* result) {
     framework::ModuleStateGuard guard;
     if (!result) return S_OK;
-    std::unique_ptr<char[]> name(new (std::nothrow) char[kAnsiNameBuffer]);
-    if (!name) return S_OK;
-    IDispatch* picture = nullptr;
-    if (imageId && ToAnsiName(*imageId ? *imageId : L"", name.get()) && std::strcmp(name.get(), "remdups.bmp") == 0)
+    char buffer[kAnsiNameBuffer];
+    std::optional<std::string_view> name;
+    if (imageId) {
+        std::wstring_view id(*imageId, SysStringLen(*imageId));
+        name = framework::ToAnsiExact(id, buffer, kAnsiNameBuffer);
+    }
+    framework::ComPtr<IDispatch> picture;
+    if (name == std::string_view("remdups.bmp"))
         picture = CreatePictureFromPngResource(framework::CurrentResourceHandle(), IDR_PNG_REMDUPS);
     SetNullPicture(result);
-    result->pdispVal = picture;
+    result->pdispVal = picture.Detach();
     return S_OK;
 }

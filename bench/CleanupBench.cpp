@@ -75,7 +75,7 @@ int RunOne(int caseIndex, int tool) {
     Fill(excel->ActiveSheet(), c);
     excel->Select(c.selection);
     host::ComRef<IDispatch> appObject = excel->Application();
-    sheet::Application app(appObject.Get(), false);
+    sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     const SIZE_T workingSetBefore = Memory().WorkingSetSize;
 
@@ -85,9 +85,9 @@ int RunOne(int caseIndex, int tool) {
     std::wstring failure;
     try {
         if (tool == 0)
-            cleanup::RunChangeCase(app, CASE_UPPER);
+            cleanup::RunChangeCase(app, cleanup::CaseMode::Upper);
         else
-            cleanup::RunRemoveCharacters(app, REMOVE_LEADING_TRAILING);
+            cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing);
     } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }

@@ -1,11 +1,11 @@
-// Exceptions stop here: at a COM entry point they become an HRESULT, in a window or dialog procedure a
-// message box with the stop icon. GCC's unwinding must never run through user32 or COM frames.
+// Exceptions stop here: at a COM entry point they become an HRESULT and the caller's error information, in a
+// window or dialog procedure a message box with the stop icon. GCC's unwinding must never run through user32
+// or COM frames.
 #pragma once
 
 #include <windows.h>
 
 #include <exception>
-#include <new>
 #include <string>
 #include <type_traits>
 
@@ -18,6 +18,10 @@ std::wstring DescribeException(const std::exception_ptr& error);
 // Shows the failure in a message box (stop icon, OK) owned by owner's top-level window.
 void ReportException(HWND owner, const std::exception_ptr& error) noexcept;
 
+// Hands the failure to a COM caller: the thread's error information (IErrorInfo) gets its description, and
+// the result is its HRESULT (CException::Code(), E_OUTOFMEMORY for a lack of memory, else E_FAIL).
+HRESULT ReturnException(const std::exception_ptr& error) noexcept;
+
 // For COM entry points: f returns an HRESULT or nothing (S_OK).
 template <class F>
 HRESULT HResultBarrier(F&& f) noexcept
@@ -29,10 +33,8 @@ HRESULT HResultBarrier(F&& f) noexcept
         } else {
             return f();
         }
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
     } catch (...) {
-        return E_FAIL;
+        return ReturnException(std::current_exception());
     }
 }
 

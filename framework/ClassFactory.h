@@ -11,6 +11,8 @@ namespace framework {
 struct ClassEntry {
     const CLSID* clsid;
     const wchar_t* progId;
+    // The class's name in the registry: the default value of its CLSID and ProgID keys.
+    const wchar_t* name;
     // Creates one new object and asks it for iid, as CreateComObject does.
     HRESULT (*create)(REFIID iid, void** ppv);
 };

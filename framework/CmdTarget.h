@@ -2,6 +2,7 @@
 // object's nested interface implementations, and an optional automation IDispatch without members.
 #pragma once
 
+#include "framework/Barrier.h"
 #include "framework/NestedInterface.h"
 
 #include <windows.h>
@@ -103,17 +104,13 @@ HRESULT CreateComObject(REFIID iid, void** ppv) noexcept
 {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
-    try {
+    return HResultBarrier([&] {
         T* object = new (std::nothrow) T();
         if (!object) return E_OUTOFMEMORY;
         const HRESULT hr = object->ExternalQueryInterface(iid, ppv);
         object->ExternalRelease();
         return hr;
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    } catch (...) {
-        return E_FAIL;
-    }
+    });
 }
 
 }  // namespace framework

@@ -1,7 +1,6 @@
 #include "framework/Module.h"
 
 #include "framework/ModuleStateGuard.h"
-#include "framework/TextConversion.h"
 #include "framework/WinApp.h"
 
 #include <vector>
@@ -12,7 +11,7 @@ namespace {
 
 bool g_initialised = false;
 
-std::wstring ModulePath(HINSTANCE module)
+std::wstring PathOf(HINSTANCE module)
 {
     // Paths beyond MAX_PATH exist; grow until the whole path fits.
     std::vector<wchar_t> buffer(MAX_PATH);
@@ -59,10 +58,12 @@ void ProcessDetach() noexcept
 
 HINSTANCE ModuleInstance() noexcept { return ThisModuleState().instance; }
 
+std::wstring ModulePath() { return PathOf(ThisModuleState().instance); }
+
 const std::wstring& ModuleFolder()
 {
     static const std::wstring folder = [] {
-        std::wstring path = ModulePath(ThisModuleState().instance);
+        std::wstring path = ModulePath();
         const auto lastBackslash = path.find_last_of(L'\\');
         if (lastBackslash != std::wstring::npos) path.erase(lastBackslash + 1);
         return path;
@@ -70,12 +71,11 @@ const std::wstring& ModuleFolder()
     return folder;
 }
 
-std::string ModuleFolderAnsi() { return ToAnsi(ModuleFolder()); }
 
 std::wstring AppName()
 {
     if (CWinApp* app = GetApp(); app && !app->ExplicitAppName().empty()) return app->ExplicitAppName();
-    std::wstring name = ModulePath(ThisModuleState().instance);
+    std::wstring name = ModulePath();
     name.erase(0, name.find_last_of(L"\\/") + 1);  // npos + 1 wraps to 0: no folder part
     if (const auto dot = name.find_last_of(L'.'); dot != std::wstring::npos) name.erase(dot);
     return name;

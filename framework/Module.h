@@ -15,10 +15,10 @@ void ProcessDetach() noexcept;
 
 HINSTANCE ModuleInstance() noexcept;
 
+// The module's full path as the loader reports it, however long; empty when it cannot be had.
+std::wstring ModulePath();
 // The module's full path up to and including its last backslash; computed once.
 const std::wstring& ModuleFolder();
-// The same in the ANSI code page, for callers that pass narrow paths on.
-std::string ModuleFolderAnsi();
 
 // The caption of the module's message boxes: the application object's name, else the file's base name.
 std::wstring AppName();

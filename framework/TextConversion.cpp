@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 namespace framework {
 
 namespace {
@@ -28,9 +30,32 @@ std::wstring Widen(UINT codePage, const std::string& text)
 
 }  // namespace
 
-std::string ToAnsi(const std::wstring& text) { return Narrow(CP_ACP, text); }
+std::optional<std::string_view> ToAnsiExact(std::wstring_view text, char* buffer, std::size_t size) noexcept
+{
+    // Every character takes at least one byte, and the terminator one more.
+    if (!buffer || size == 0 || size > INT_MAX || text.size() >= size) return std::nullopt;
+    int length = 0;
+    if (!text.empty()) {
+        const int room = static_cast<int>(size - 1);
+        const int count = static_cast<int>(text.size());
+        const UINT codePage = ::GetACP();
+        if (codePage == CP_UTF8) {
+            // Every character has its exact form here; only a broken surrogate pair has none.
+            length = ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, text.data(), count, buffer, room, nullptr,
+                                           nullptr);
+        } else {
+            BOOL usedDefault = FALSE;
+            length = ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.data(), count, buffer, room, nullptr,
+                                           &usedDefault);
+            if (usedDefault) return std::nullopt;
+        }
+        if (length <= 0) return std::nullopt;
+    }
+    buffer[length] = '\0';
+    return std::string_view(buffer, static_cast<size_t>(length));
+}
+
 std::wstring FromAnsi(const std::string& text) { return Widen(CP_ACP, text); }
 std::string ToUtf8(const std::wstring& text) { return Narrow(CP_UTF8, text); }
-std::wstring FromUtf8(const std::string& text) { return Widen(CP_UTF8, text); }
 
 }  // namespace framework

@@ -1,6 +1,9 @@
 #include "sheet/AutomationError.h"
 
 #include <cstdio>
+#include <utility>
+
+#include "framework/Bstr.h"
 
 namespace sheet {
 
@@ -16,20 +19,19 @@ std::wstring CodeText(HRESULT code, const wchar_t* member) {
 }  // namespace
 
 CAutomationError::CAutomationError(HRESULT code, std::wstring description)
-    : framework::CException(std::move(description)), m_code(code) {}
+    : framework::CException(std::move(description), code) {}
 
 CAutomationError CAutomationError::FromInvoke(HRESULT hr, EXCEPINFO& info, const wchar_t* member) {
-    if (hr != DISP_E_EXCEPTION) return CAutomationError(hr, CodeText(hr, member));
-    if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
-    HRESULT code = info.scode ? info.scode : hr;
-    std::wstring description;
-    if (info.bstrDescription) description.assign(info.bstrDescription, SysStringLen(info.bstrDescription));
-    SysFreeString(info.bstrDescription);
-    SysFreeString(info.bstrSource);
-    SysFreeString(info.bstrHelpFile);
+    if (hr == DISP_E_EXCEPTION && info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
+    // The strings of the exception info are the caller's to free, whatever the call answered.
+    const framework::Bstr description = framework::Bstr::Adopt(std::exchange(info.bstrDescription, nullptr));
+    const framework::Bstr source = framework::Bstr::Adopt(std::exchange(info.bstrSource, nullptr));
+    const framework::Bstr helpFile = framework::Bstr::Adopt(std::exchange(info.bstrHelpFile, nullptr));
+    const HRESULT code = hr == DISP_E_EXCEPTION && FAILED(info.scode) ? info.scode : hr;
     info = EXCEPINFO{};
-    if (description.empty()) description = CodeText(code, member);
-    return CAutomationError(code, std::move(description));
+    std::wstring text = hr == DISP_E_EXCEPTION ? description.ToWString() : std::wstring();
+    if (text.empty()) text = CodeText(code, member);
+    return CAutomationError(code, std::move(text));
 }
 
 }  // namespace sheet

@@ -10,18 +10,13 @@
 
 namespace sheet {
 
+// Code() is the HRESULT of the call, or the SCODE Excel put into its exception info.
 class CAutomationError : public framework::CException {
 public:
     CAutomationError(HRESULT code, std::wstring description);
 
-    // The HRESULT of the call, or the SCODE Excel put into its exception info.
-    HRESULT Code() const noexcept { return m_code; }
-
-    // Builds the error from what Invoke gave back; clears the exception info's strings.
+    // Builds the error from what Invoke gave back; frees and clears the exception info's strings.
     static CAutomationError FromInvoke(HRESULT hr, EXCEPINFO& info, const wchar_t* member);
-
-private:
-    HRESULT m_code;
 };
 
 }  // namespace sheet

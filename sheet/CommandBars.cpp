@@ -10,8 +10,8 @@ void CommandBarControl::SetBeginGroup(bool begin) const {
 
 std::wstring CommandBarControl::Caption() const { return GetString(dispid::ControlCaption, L"CommandBarControl.Caption"); }
 
-void CommandBarControl::SetCaption(std::string_view caption) const {
-    Put(dispid::ControlCaption, L"CommandBarControl.Caption", Variant::String(WidenAnsi(caption)));
+void CommandBarControl::SetCaption(std::wstring_view caption) const {
+    Put(dispid::ControlCaption, L"CommandBarControl.Caption", Variant::String(caption));
 }
 
 void CommandBarControl::Delete(bool temporary) const {
@@ -31,9 +31,9 @@ CommandBarControl CommandBarControls::Add(Variant type, Variant id, Variant para
 
 long CommandBarControls::Count() const { return GetLong(dispid::ControlsCount, L"CommandBarControls.Count"); }
 
-CommandBarControl CommandBarControls::Item(std::string_view caption) const {
+CommandBarControl CommandBarControls::Item(std::wstring_view caption) const {
     return ObjectOf<CommandBarControl>(Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBarControls.Item",
-                                              {Variant::String(WidenAnsi(caption))}));
+                                              {Variant::String(caption)}));
 }
 
 CommandBarControl CommandBarControls::Item(long index) const {
@@ -47,9 +47,9 @@ CommandBarControls CommandBar::Controls() const {
 
 void CommandBar::Delete() const { Invoke(dispid::CommandBarDelete, CallKind::Method, L"CommandBar.Delete"); }
 
-CommandBar CommandBars::Item(std::string_view name) const {
+CommandBar CommandBars::Item(std::wstring_view name) const {
     return ObjectOf<CommandBar>(
-        Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBars.Item", {Variant::String(WidenAnsi(name))}));
+        Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBars.Item", {Variant::String(name)}));
 }
 
 CommandBar CommandBars::Item(long index) const {

@@ -15,7 +15,7 @@ public:
     using DispatchWrapper::DispatchWrapper;
     void SetBeginGroup(bool begin) const;
     std::wstring Caption() const;
-    void SetCaption(std::string_view caption) const;
+    void SetCaption(std::wstring_view caption) const;
     void Delete(bool temporary) const;
 };
 
@@ -36,7 +36,7 @@ public:
     // Type, Id, Parameter, Before and Temporary; the ones left out travel as missing.
     CommandBarControl Add(Variant type, Variant id, Variant parameter, Variant before, Variant temporary) const;
     long Count() const;
-    CommandBarControl Item(std::string_view caption) const;
+    CommandBarControl Item(std::wstring_view caption) const;
     CommandBarControl Item(long index) const;
 };
 
@@ -50,7 +50,7 @@ public:
 class CommandBars : public DispatchWrapper {
 public:
     using DispatchWrapper::DispatchWrapper;
-    CommandBar Item(std::string_view name) const;
+    CommandBar Item(std::wstring_view name) const;
     CommandBar Item(long index) const;
     CommandBar ActiveMenuBar() const;
     CommandBar Add(Variant name, Variant position, Variant menuBar, Variant temporary) const;

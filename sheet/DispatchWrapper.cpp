@@ -6,59 +6,10 @@
 
 namespace sheet {
 
-DispatchWrapper::DispatchWrapper(const DispatchWrapper& other) noexcept : m_p(other.m_p), m_owning(other.m_p != nullptr) {
-    if (m_p) m_p->AddRef();
-}
-
-DispatchWrapper::DispatchWrapper(DispatchWrapper&& other) noexcept : m_p(other.m_p), m_owning(other.m_owning) {
-    other.m_p = nullptr;
-    other.m_owning = false;
-}
-
-DispatchWrapper& DispatchWrapper::operator=(const DispatchWrapper& other) noexcept {
-    if (this != &other) {
-        if (other.m_p) other.m_p->AddRef();
-        Release();
-        m_p = other.m_p;
-        m_owning = other.m_p != nullptr;
-    }
-    return *this;
-}
-
-DispatchWrapper& DispatchWrapper::operator=(DispatchWrapper&& other) noexcept {
-    if (this != &other) {
-        Release();
-        m_p = other.m_p;
-        m_owning = other.m_owning;
-        other.m_p = nullptr;
-        other.m_owning = false;
-    }
-    return *this;
-}
-
-void DispatchWrapper::Attach(IDispatch* object, bool owning) noexcept {
-    Release();
-    m_p = object;
-    m_owning = owning;
-}
-
-IDispatch* DispatchWrapper::Detach() noexcept {
-    IDispatch* p = m_p;
-    m_p = nullptr;
-    m_owning = false;
-    return p;
-}
-
-void DispatchWrapper::Release() noexcept {
-    if (m_p && m_owning) m_p->Release();
-    m_p = nullptr;
-    m_owning = false;
-}
-
 Variant DispatchWrapper::Invoke(DISPID id, CallKind kind, const wchar_t* member,
                                 std::initializer_list<Variant> args) const {
     Variant result;
-    if (!m_p) return result;
+    if (!m_object) return result;
 
     // Shallow copies: the Variants in args keep ownership of their content.
     std::vector<VARIANT> reversed(args.size());
@@ -76,8 +27,8 @@ Variant DispatchWrapper::Invoke(DISPID id, CallKind kind, const wchar_t* member,
 
     EXCEPINFO info{};
     UINT argErr = 0;
-    HRESULT hr = m_p->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, static_cast<WORD>(kind), &params,
-                             kind == CallKind::Put ? nullptr : result.Receive(), &info, &argErr);
+    HRESULT hr = m_object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, static_cast<WORD>(kind), &params,
+                                  kind == CallKind::Put ? nullptr : result.Receive(), &info, &argErr);
     if (FAILED(hr)) throw CAutomationError::FromInvoke(hr, info, member);
     return result;
 }
@@ -112,38 +63,17 @@ bool DispatchWrapper::GetBool(DISPID id, const wchar_t* member) const {
 }
 
 std::wstring DispatchWrapper::GetString(DISPID id, const wchar_t* member) const {
-    if (!m_p) return {};
+    if (!m_object) return {};
     Variant v = Converted(Invoke(id, CallKind::Get, member), VT_BSTR, member);
     return std::wstring(v.StringView());
 }
 
-IDispatch* DispatchWrapper::TakeDispatch(Variant& result) {
-    if (result.type() == VT_DISPATCH) {
-        VARIANT raw = result.Detach();
-        return raw.pdispVal;
-    }
-    if (result.type() == VT_UNKNOWN && result.get().punkVal) {
-        IDispatch* object = nullptr;
-        result.get().punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&object));
-        return object;
-    }
-    return nullptr;
-}
-
-std::wstring WidenAnsi(std::string_view text) {
-    if (text.empty()) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
-}
-
-std::string NarrowAnsi(std::wstring_view text) {
-    if (text.empty()) return {};
-    int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), narrow.data(), n, nullptr, nullptr);
-    return narrow;
+framework::ComPtr<IDispatch> DispatchWrapper::TakeDispatch(Variant& result) {
+    if (result.type() == VT_DISPATCH) return framework::ComPtr<IDispatch>::Adopt(result.Detach().pdispVal);
+    framework::ComPtr<IDispatch> object;
+    if (result.type() == VT_UNKNOWN && result.get().punkVal)
+        result.get().punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object.ReleaseAndGetAddressOf()));
+    return object;
 }
 
 }  // namespace sheet

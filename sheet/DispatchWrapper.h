@@ -1,4 +1,4 @@
-// The base of every typed wrapper: one dispatch pointer, and whether the wrapper releases it.
+// The base of every typed wrapper: one counted reference to an automation object, always owned.
 #pragma once
 
 #include <windows.h>
@@ -6,8 +6,8 @@
 
 #include <initializer_list>
 #include <string>
-#include <string_view>
 
+#include "framework/ComPtr.h"
 #include "sheet/Variant.h"
 
 namespace sheet {
@@ -21,35 +21,25 @@ enum class CallKind : WORD {
 class DispatchWrapper {
 public:
     DispatchWrapper() noexcept = default;
-    // Takes over one reference when owning; borrows the pointer otherwise.
-    DispatchWrapper(IDispatch* object, bool owning) noexcept : m_p(object), m_owning(owning) {}
-    DispatchWrapper(const DispatchWrapper& other) noexcept;
-    DispatchWrapper(DispatchWrapper&& other) noexcept;
-    DispatchWrapper& operator=(const DispatchWrapper& other) noexcept;
-    DispatchWrapper& operator=(DispatchWrapper&& other) noexcept;
-    ~DispatchWrapper() { Release(); }
+    // Holds the object's reference; framework::ComPtr says whether it was shared or handed over.
+    explicit DispatchWrapper(framework::ComPtr<IDispatch> object) noexcept : m_object(std::move(object)) {}
 
-    void Attach(IDispatch* object, bool owning = true) noexcept;
-    IDispatch* Detach() noexcept;
-    void Release() noexcept;
+    IDispatch* get() const noexcept { return m_object.Get(); }
+    // The reference itself, for a wrapper of another kind over the same object.
+    const framework::ComPtr<IDispatch>& Object() const noexcept { return m_object; }
+    bool IsEmpty() const noexcept { return !m_object; }
+    explicit operator bool() const noexcept { return static_cast<bool>(m_object); }
 
-    IDispatch* get() const noexcept { return m_p; }
-    bool IsEmpty() const noexcept { return m_p == nullptr; }
-    explicit operator bool() const noexcept { return m_p != nullptr; }
-
-    // A wrapper of the wanted kind over an object result (empty for anything else); it owns the reference.
+    // A wrapper of the wanted kind over an object result (empty for anything else).
     template <class Wrapper>
     static Wrapper ObjectOf(Variant result) {
-        Wrapper w;
-        w.Attach(TakeDispatch(result), true);
-        return w;
+        return Wrapper(TakeDispatch(result));
     }
 
 protected:
     // Calls one member; on an empty wrapper makes no call and gives an empty result.
     // Arguments are in the member's own order; Invoke receives them reversed, as automation wants.
-    Variant Invoke(DISPID id, CallKind kind, const wchar_t* member,
-                   std::initializer_list<Variant> args = {}) const;
+    Variant Invoke(DISPID id, CallKind kind, const wchar_t* member, std::initializer_list<Variant> args = {}) const;
     void Put(DISPID id, const wchar_t* member, Variant value) const;
 
     long GetLong(DISPID id, const wchar_t* member) const;
@@ -62,14 +52,9 @@ protected:
     }
 
 private:
-    static IDispatch* TakeDispatch(Variant& result);
+    static framework::ComPtr<IDispatch> TakeDispatch(Variant& result);
 
-    IDispatch* m_p = nullptr;
-    bool m_owning = false;
+    framework::ComPtr<IDispatch> m_object;
 };
-
-// Converts a narrow string in the ANSI code page, as the add-in keeps its names.
-std::wstring WidenAnsi(std::string_view text);
-std::string NarrowAnsi(std::wstring_view text);
 
 }  // namespace sheet

@@ -36,18 +36,18 @@ private:
 
 TEST(ExcelVersion, only_2007_and_2010_go_without_the_legacy_menu_and_only_2000_saves_the_clipboard) {
     struct Case {
-        const char* version;
+        const wchar_t* version;
         bool legacy;
         bool excel2000;
     };
-    const Case cases[] = {{"9.0", true, true},    {"9.0.0.2719", true, true}, {"10.0", true, false},
-                          {"11.0", true, false},  {"12.0", false, false},     {"14.0", false, false},
-                          {"15.0", true, false},  {"9", true, false},         {"", true, false},
-                          {"12", true, false},    {"9.01", true, false}};
+    const Case cases[] = {{L"9.0", true, true},   {L"9.0.0.2719", true, true}, {L"10.0", true, false},
+                          {L"11.0", true, false}, {L"12.0", false, false},     {L"14.0", false, false},
+                          {L"15.0", true, false}, {L"9", true, false},         {L"", true, false},
+                          {L"12", true, false},   {L"9.01", true, false}};
     for (const Case& c : cases) {
         ExcelVersionFlags flags = ClassifyExcelVersion(c.version);
-        EXPECT_EQ(flags.legacyMenu, c.legacy) << c.version;
-        EXPECT_EQ(flags.excel2000, c.excel2000) << c.version;
+        EXPECT_EQ(flags.legacyMenu, c.legacy) << testing::PrintToString(c.version);
+        EXPECT_EQ(flags.excel2000, c.excel2000) << testing::PrintToString(c.version);
     }
 }
 
@@ -65,9 +65,9 @@ TEST_F(AddinLifecycle, the_class_object_is_served_for_the_add_in_CLSID_only) {
 TEST_F(AddinLifecycle, a_null_Application_gives_E_POINTER_and_changes_nothing) {
     DirectAddin a;
     EXPECT_EQ(a.extensibility->OnConnection(nullptr, ext_cm_AfterStartup, nullptr, nullptr), E_POINTER);
-    EXPECT_EQ(a.addin->m_pApplication, nullptr);
-    EXPECT_FALSE(a.addin->m_bMenuBuilt);
-    EXPECT_TRUE(a.addin->m_strVersion.empty());
+    EXPECT_FALSE(a.addin->IsConnected());
+    EXPECT_FALSE(a.addin->IsMenuBuilt());
+    EXPECT_TRUE(a.addin->ExcelVersion().empty());
 }
 
 TEST_F(AddinLifecycle, connecting_keeps_one_reference_to_Application_and_disconnecting_drops_it) {
@@ -78,13 +78,13 @@ TEST_F(AddinLifecycle, connecting_keeps_one_reference_to_Application_and_disconn
         DirectAddin a;
         host::ComRef<IDispatch> app = excel->Application();
         ASSERT_EQ(a.extensibility->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), S_OK);
-        EXPECT_EQ(a.addin->m_strVersion, "11.0");
-        EXPECT_TRUE(a.addin->m_bLegacyMenu);
-        EXPECT_FALSE(a.addin->m_bExcel2000);
+        EXPECT_EQ(a.addin->ExcelVersion(), L"11.0");
+        EXPECT_TRUE(a.addin->UsesLegacyMenu());
+        EXPECT_FALSE(a.addin->IsExcel2000());
         app = host::ComRef<IDispatch>();
         EXPECT_EQ(host::LiveObjects(), before + 1) << "the add-in holds Application";
         EXPECT_EQ(a.extensibility->OnDisconnection(ext_dm_UserClosed, nullptr), S_OK);
-        EXPECT_EQ(a.addin->m_pApplication, nullptr);
+        EXPECT_FALSE(a.addin->IsConnected());
         EXPECT_EQ(host::LiveObjects(), before);
     }
 }
@@ -96,25 +96,25 @@ TEST_F(AddinLifecycle, the_legacy_menu_is_built_at_start_up_completion_or_at_onc
     {
         DirectAddin atStartup;
         atStartup.extensibility->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
-        EXPECT_FALSE(atStartup.addin->m_bMenuBuilt) << "Excel calls OnStartupComplete itself";
+        EXPECT_FALSE(atStartup.addin->IsMenuBuilt()) << "Excel calls OnStartupComplete itself";
         EXPECT_EQ(atStartup.extensibility->OnStartupComplete(nullptr), S_OK);
-        EXPECT_TRUE(atStartup.addin->m_bMenuBuilt);
+        EXPECT_TRUE(atStartup.addin->IsMenuBuilt());
         EXPECT_EQ(atStartup.extensibility->OnStartupComplete(nullptr), S_OK);
-        EXPECT_TRUE(atStartup.addin->m_bMenuBuilt);
+        EXPECT_TRUE(atStartup.addin->IsMenuBuilt());
         atStartup.extensibility->OnDisconnection(ext_dm_HostShutdown, nullptr);
     }
     {
         DirectAddin afterStartup;
         afterStartup.extensibility->OnConnection(app.Get(), ext_cm_AfterStartup, nullptr, nullptr);
-        EXPECT_TRUE(afterStartup.addin->m_bMenuBuilt);
+        EXPECT_TRUE(afterStartup.addin->IsMenuBuilt());
         afterStartup.extensibility->OnDisconnection(ext_dm_HostShutdown, nullptr);
     }
     excel->SetVersion(L"14.0");
     {
         DirectAddin ribbonOnly;
         ribbonOnly.extensibility->OnConnection(app.Get(), ext_cm_AfterStartup, nullptr, nullptr);
-        EXPECT_FALSE(ribbonOnly.addin->m_bLegacyMenu);
-        EXPECT_FALSE(ribbonOnly.addin->m_bMenuBuilt);
+        EXPECT_FALSE(ribbonOnly.addin->UsesLegacyMenu());
+        EXPECT_FALSE(ribbonOnly.addin->IsMenuBuilt());
         ribbonOnly.extensibility->OnDisconnection(ext_dm_HostShutdown, nullptr);
     }
 }

@@ -35,7 +35,7 @@ protected:
     }
 };
 
-constexpr long kTools[] = {CMyAddin::kRemoveCharacters, CMyAddin::kChangeCase};
+constexpr long kTools[] = {cwtest::kRemoveCharacters, cwtest::kChangeCase};
 
 TEST_F(CleanupFailure, a_protected_sheet_shows_excels_description_and_changes_nothing) {
     Cells().SetText(L"A1", L" abc ");
@@ -79,7 +79,7 @@ TEST_F(CleanupFailure, a_failed_write_stops_the_run_and_keeps_only_what_was_writ
     Excel().Select(L"$A$1:$A$5");
     PresetSettings();
     cwtest::MessageBoxRecorder messages;
-    ASSERT_TRUE(FinishWith(CMyAddin::kChangeCase, IDC_OPTION_1, true));
+    ASSERT_TRUE(FinishWith(cwtest::kChangeCase, IDC_OPTION_1, true));
     ExpectStopMessage(messages, L"Cannot change part of a merged cell.");
     ExpectPresetSettings();
     EXPECT_TRUE(IsText(Cells().At(L"A1"), L"  TEXT 1"));
@@ -88,7 +88,7 @@ TEST_F(CleanupFailure, a_failed_write_stops_the_run_and_keeps_only_what_was_writ
     EXPECT_TRUE(IsText(Cells().At(L"A5"), L"  text 5"));
 
     messages.Clear();
-    ASSERT_TRUE(FinishWith(CMyAddin::kRemoveCharacters, IDC_OPTION_1, true));
+    ASSERT_TRUE(FinishWith(cwtest::kRemoveCharacters, IDC_OPTION_1, true));
     ExpectStopMessage(messages, L"Cannot change part of a merged cell.");
     ExpectPresetSettings();
     EXPECT_TRUE(IsText(Cells().At(L"A1"), L"TEXT 1"));

@@ -14,6 +14,11 @@
 
 namespace
 {
+using cleanup::CaseMode;
+using cleanup::kCaseModes;
+using cleanup::RemoveMode;
+using cleanup::kRemoveModes;
+
 // Letters at and around the ASCII letter ranges, every kind of white space, non-printing units and
 // their neighbours, accented letters, lone surrogates and the last code unit.
 const std::vector<wchar_t> kAlphabet = {
@@ -64,13 +69,13 @@ const std::vector<std::wstring>& Samples()
     return samples;
 }
 
-std::wstring CaseChanged(std::wstring text, int mode)
+std::wstring CaseChanged(std::wstring text, CaseMode mode)
 {
     ChangeCaseOfText(text, mode);
     return text;
 }
 
-std::wstring Removed(std::wstring text, int mode)
+std::wstring Removed(std::wstring text, RemoveMode mode)
 {
     RemoveCharactersFromText(text, mode);
     return text;
@@ -109,13 +114,13 @@ const int kOutOfRangeModes[] = {-1, 5, 7, 255, INT_MIN, INT_MAX};
 TEST(CaseRuleProperties, KeepTheLengthAndChangeOnlyTheCaseOfAsciiLetters)
 {
     for (const std::wstring& text : Samples())
-        for (int mode = CASE_UPPER; mode <= CASE_EACH_WORD; ++mode)
+        for (CaseMode mode : kCaseModes)
         {
             const std::wstring result = CaseChanged(text, mode);
-            ASSERT_EQ(text.size(), result.size()) << "mode " << mode << ", " << Describe(text);
+            ASSERT_EQ(text.size(), result.size()) << "mode " << static_cast<int>(mode) << ", " << Describe(text);
             for (std::size_t i = 0; i < text.size(); ++i)
                 ASSERT_TRUE(result[i] == text[i] || SameLetterIgnoringCase(result[i], text[i]))
-                    << "mode " << mode << ", position " << i << ", " << Describe(text);
+                    << "mode " << static_cast<int>(mode) << ", position " << i << ", " << Describe(text);
         }
 }
 
@@ -123,8 +128,8 @@ TEST(CaseRuleProperties, UpperCaseLeavesNoLowerCaseAsciiLetterAndLowerCaseNoUppe
 {
     for (const std::wstring& text : Samples())
     {
-        const std::wstring upper = CaseChanged(text, CASE_UPPER);
-        const std::wstring lower = CaseChanged(text, CASE_LOWER);
+        const std::wstring upper = CaseChanged(text, CaseMode::Upper);
+        const std::wstring lower = CaseChanged(text, CaseMode::Lower);
         EXPECT_TRUE(std::none_of(upper.begin(), upper.end(), [](wchar_t c) { return c >= L'a' && c <= L'z'; }))
             << Describe(text);
         EXPECT_TRUE(std::none_of(lower.begin(), lower.end(), [](wchar_t c) { return c >= L'A' && c <= L'Z'; }))
@@ -135,10 +140,10 @@ TEST(CaseRuleProperties, UpperCaseLeavesNoLowerCaseAsciiLetterAndLowerCaseNoUppe
 TEST(CaseRuleProperties, ApplyingARuleASecondTimeChangesNothing)
 {
     for (const std::wstring& text : Samples())
-        for (int mode = CASE_UPPER; mode <= CASE_EACH_WORD; ++mode)
+        for (CaseMode mode : kCaseModes)
         {
             const std::wstring once = CaseChanged(text, mode);
-            ASSERT_EQ(once, CaseChanged(once, mode)) << "mode " << mode << ", " << Describe(text);
+            ASSERT_EQ(once, CaseChanged(once, mode)) << "mode " << static_cast<int>(mode) << ", " << Describe(text);
         }
 }
 
@@ -146,7 +151,7 @@ TEST(CaseRuleProperties, UnderEachWordNoWordStartsInLowerCaseOrGoesOnInUpperCase
 {
     for (const std::wstring& text : Samples())
     {
-        const std::wstring words = CaseChanged(text, CASE_EACH_WORD);
+        const std::wstring words = CaseChanged(text, CaseMode::EachWord);
         for (std::size_t i = 0; i < words.size(); ++i)
         {
             const bool startsWord = !IsWhiteSpace(words[i]) && (i == 0 || IsWhiteSpace(words[i - 1]));
@@ -166,27 +171,27 @@ TEST(CaseRuleProperties, OutOfRangeCodesChangeNothing)
 {
     for (const std::wstring& text : Samples())
         for (int mode : kOutOfRangeModes)
-            ASSERT_EQ(text, CaseChanged(text, mode)) << "mode " << mode << ", " << Describe(text);
+            ASSERT_EQ(text, CaseChanged(text, static_cast<CaseMode>(mode))) << "mode " << mode << ", " << Describe(text);
 }
 
 TEST(RemovalRuleProperties, NeverAddACharacterAndKeepTheOrderOfWhatStays)
 {
     for (const std::wstring& text : Samples())
-        for (int mode = REMOVE_LEADING; mode <= REMOVE_NO_BREAK_SPACES; ++mode)
+        for (RemoveMode mode : kRemoveModes)
         {
             const std::wstring result = Removed(text, mode);
-            ASSERT_LE(result.size(), text.size()) << "mode " << mode << ", " << Describe(text);
-            ASSERT_TRUE(IsSubsequence(result, text)) << "mode " << mode << ", " << Describe(text);
+            ASSERT_LE(result.size(), text.size()) << "mode " << static_cast<int>(mode) << ", " << Describe(text);
+            ASSERT_TRUE(IsSubsequence(result, text)) << "mode " << static_cast<int>(mode) << ", " << Describe(text);
         }
 }
 
 TEST(RemovalRuleProperties, ApplyingARuleASecondTimeChangesNothing)
 {
     for (const std::wstring& text : Samples())
-        for (int mode = REMOVE_LEADING; mode <= REMOVE_NO_BREAK_SPACES; ++mode)
+        for (RemoveMode mode : kRemoveModes)
         {
             const std::wstring once = Removed(text, mode);
-            ASSERT_EQ(once, Removed(once, mode)) << "mode " << mode << ", " << Describe(text);
+            ASSERT_EQ(once, Removed(once, mode)) << "mode " << static_cast<int>(mode) << ", " << Describe(text);
         }
 }
 
@@ -194,8 +199,8 @@ TEST(RemovalRuleProperties, TrimmingCutsOnlyWhiteSpaceFromTheChosenEnd)
 {
     for (const std::wstring& text : Samples())
     {
-        const std::wstring leading = Removed(text, REMOVE_LEADING);
-        const std::wstring trailing = Removed(text, REMOVE_TRAILING);
+        const std::wstring leading = Removed(text, RemoveMode::Leading);
+        const std::wstring trailing = Removed(text, RemoveMode::Trailing);
         const std::size_t cutFront = text.size() - leading.size();
         ASSERT_EQ(leading, text.substr(cutFront)) << Describe(text);
         ASSERT_EQ(trailing, text.substr(0, trailing.size())) << Describe(text);
@@ -210,9 +215,9 @@ TEST(RemovalRuleProperties, BothEndsEqualsLeadingThenTrailingInEitherOrder)
 {
     for (const std::wstring& text : Samples())
     {
-        const std::wstring both = Removed(text, REMOVE_LEADING_TRAILING);
-        ASSERT_EQ(Removed(Removed(text, REMOVE_LEADING), REMOVE_TRAILING), both) << Describe(text);
-        ASSERT_EQ(Removed(Removed(text, REMOVE_TRAILING), REMOVE_LEADING), both) << Describe(text);
+        const std::wstring both = Removed(text, RemoveMode::LeadingAndTrailing);
+        ASSERT_EQ(Removed(Removed(text, RemoveMode::Leading), RemoveMode::Trailing), both) << Describe(text);
+        ASSERT_EQ(Removed(Removed(text, RemoveMode::Trailing), RemoveMode::Leading), both) << Describe(text);
     }
 }
 
@@ -221,12 +226,12 @@ TEST(RemovalRuleProperties, RemovingAllOfAKindTakesExactlyThatKind)
     const auto isNoBreakSpace = [](wchar_t c) { return c == 160; };
     for (const std::wstring& text : Samples())
     {
-        const std::wstring printing = Removed(text, REMOVE_NONPRINTING);
+        const std::wstring printing = Removed(text, RemoveMode::NonPrinting);
         ASSERT_EQ(text.size() - std::count_if(text.begin(), text.end(), IsNonPrinting), printing.size())
             << Describe(text);
         ASSERT_TRUE(std::none_of(printing.begin(), printing.end(), IsNonPrinting)) << Describe(text);
 
-        const std::wstring withoutNbsp = Removed(text, REMOVE_NO_BREAK_SPACES);
+        const std::wstring withoutNbsp = Removed(text, RemoveMode::NoBreakSpaces);
         ASSERT_EQ(text.size() - std::count_if(text.begin(), text.end(), isNoBreakSpace), withoutNbsp.size())
             << Describe(text);
         ASSERT_TRUE(std::none_of(withoutNbsp.begin(), withoutNbsp.end(), isNoBreakSpace)) << Describe(text);
@@ -237,5 +242,5 @@ TEST(RemovalRuleProperties, OutOfRangeCodesChangeNothing)
 {
     for (const std::wstring& text : Samples())
         for (int mode : kOutOfRangeModes)
-            ASSERT_EQ(text, Removed(text, mode)) << "mode " << mode << ", " << Describe(text);
+            ASSERT_EQ(text, Removed(text, static_cast<RemoveMode>(mode))) << "mode " << mode << ", " << Describe(text);
 }

@@ -17,7 +17,7 @@ using host::WizardView;
 
 using CleanupWizard = cwtest::WizardTest;
 
-constexpr long kTools[] = {CMyAddin::kRemoveCharacters, CMyAddin::kChangeCase};
+constexpr long kTools[] = {cwtest::kRemoveCharacters, cwtest::kChangeCase};
 constexpr int kOptions[] = {IDC_OPTION_1, IDC_OPTION_2, IDC_OPTION_3, IDC_OPTION_4, IDC_OPTION_5};
 
 TEST_F(CleanupWizard, the_options_page_opens_with_the_first_radio_checked_and_offers_back_and_finish_only) {
@@ -61,7 +61,7 @@ TEST_F(CleanupWizard, each_change_case_radio_gives_its_rule) {
     for (size_t i = 0; i < 5; ++i) {
         Cells().SetText(L"B2", L"hELLO wORLD");
         Excel().Select(L"$B$2");
-        ASSERT_TRUE(FinishWith(CMyAddin::kChangeCase, kOptions[i]));
+        ASSERT_TRUE(FinishWith(cwtest::kChangeCase, kOptions[i]));
         EXPECT_TRUE(IsText(Cells().At(L"B2"), results[i])) << "radio " << kOptions[i];
     }
 }
@@ -72,7 +72,7 @@ TEST_F(CleanupWizard, each_remove_characters_radio_gives_its_rule) {
     for (size_t i = 0; i < 5; ++i) {
         Cells().SetText(L"B2", text);
         Excel().Select(L"$B$2");
-        ASSERT_TRUE(FinishWith(CMyAddin::kRemoveCharacters, kOptions[i]));
+        ASSERT_TRUE(FinishWith(cwtest::kRemoveCharacters, kOptions[i]));
         EXPECT_TRUE(IsText(Cells().At(L"B2"), results[i])) << "radio " << kOptions[i];
     }
 }
@@ -92,7 +92,7 @@ TEST_F(CleanupWizard, finish_runs_the_tool_once_and_closes_the_wizard) {
         ASSERT_TRUE(Run(driver, tool)) << driver.Report();
         EXPECT_EQ(Excel().Log().Count(L"Application.Selection", host::Kind::Get), 1u) << "tool " << tool;
         EXPECT_EQ(Excel().Log().Count(L"Range.Value", host::Kind::Put), 2u) << "tool " << tool;
-        size_t settingsRead = tool == CMyAddin::kChangeCase ? 1u : 0u;
+        size_t settingsRead = tool == cwtest::kChangeCase ? 1u : 0u;
         EXPECT_EQ(Excel().Log().Count(L"Application.Calculation", host::Kind::Get), settingsRead) << "tool " << tool;
     }
     EXPECT_TRUE(IsText(Cells().At(L"A1"), L" Abc\u00A0"));

@@ -23,7 +23,7 @@ protected:
         m_liveBefore = host::LiveObjects();
         m_excel = host::Excel::Create();
         m_appObject = m_excel->Application();
-        m_app = sheet::Application(m_appObject.Get(), false);
+        m_app = sheet::Application(framework::ComPtr<IDispatch>(m_appObject.Get()));
     }
 
     void TearDown() override {

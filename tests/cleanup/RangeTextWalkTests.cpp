@@ -23,7 +23,7 @@ TEST_F(RangeTextWalk, an_all_text_row_costs_two_formula_tests_two_value_reads_an
     FillText(1, 1, 4, 3, [](long r, long c) { return (r % 2 ? L"low " : L"UP ") + std::to_wstring(c); });
     Excel().Select(L"$A$1:$C$4");
     Excel().ClearLog();
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
 
     EXPECT_EQ(Gets(L"Range.HasFormula"), 4u);
     EXPECT_EQ(Gets(L"Range.HasArray"), 4u);
@@ -43,7 +43,7 @@ TEST_F(RangeTextWalk, a_row_with_a_number_or_a_blank_costs_calls_only_for_the_te
     Cells().SetText(L"C2", L"jkl");
     Excel().Select(L"$A$1:$C$2");
     Excel().ClearLog();
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
 
     // Per row: its two formula tests and one read of its values; then one write per changed text (DEF
     // stays), reached through Cells.Item. The number and the blank cost nothing.
@@ -67,7 +67,7 @@ TEST_F(RangeTextWalk, in_a_row_with_formulas_only_a_text_that_changes_is_checked
     Cells().SetNumber(L"D1", 7);
     Excel().Select(L"$A$1:$D$1");
     Excel().ClearLog();
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
 
     // The row answers Null to HasFormula; then A1 and B1 (whose result would change) are asked, C1 and D1 not.
     EXPECT_EQ(Gets(L"Range.HasFormula"), 1u + 2u);
@@ -90,7 +90,7 @@ TEST_F(RangeTextWalk, formulas_and_array_formulas_stay_and_the_other_cells_of_th
     Cells().SetFormula(L"F2", L"=\" w\"", host::CellValue::Text(L" w"));
     Cells().SetText(L"F1", L" jkl");
     Excel().Select(L"$A$1:$C$2,$E$1,$F$1:$F$2");
-    RunRemoveCharacters(App(), REMOVE_LEADING);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::Leading);
 
     EXPECT_TRUE(IsText(Cells().At(L"A1"), L"abc"));
     EXPECT_TRUE(IsText(Cells().At(L"C1"), L"def"));
@@ -111,7 +111,7 @@ TEST_F(RangeTextWalk, formulas_and_array_formulas_stay_and_the_other_cells_of_th
 TEST_F(RangeTextWalk, blank_cells_are_never_written) {
     Cells().SetText(L"B2", L"x");
     Excel().Select(L"$A$1:$C$3,$E$1:$E$3,$G$1");
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_EQ(ValuePuts(), 1u);
     EXPECT_EQ(Cells().ContentCount(), 1u);
     EXPECT_TRUE(IsText(Cells().At(L"B2"), L"X"));
@@ -122,7 +122,7 @@ TEST_F(RangeTextWalk, single_cells_and_one_column_areas_cost_one_write_per_chang
     FillText(1, 3, 3, 3, [](long r, long) { return r == 2 ? L"TWO" : L"two"; });
     Excel().Select(L"$A$1,$C$1:$C$3");
     Excel().ClearLog();
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_EQ(ValuePuts(), 3u);
     EXPECT_EQ(Gets(L"Range.Value"), 4u);
     EXPECT_TRUE(IsText(Cells().At(L"A1"), L"ONE"));
@@ -135,7 +135,7 @@ TEST_F(RangeTextWalk, areas_are_walked_in_the_order_the_selection_lists_them_and
     FillText(1, 1, 6, 4, [](long, long) { return L"text"; });
     Cells().MergeCells(L"A5:A6");
     Excel().Select(L"$C$3:$D$3,$A$6,$A$1:$B$1");
-    std::wstring failure = FailureOf([&] { RunChangeCase(App(), CASE_UPPER); });
+    std::wstring failure = FailureOf([&] { RunChangeCase(App(), cleanup::CaseMode::Upper); });
     EXPECT_EQ(failure, L"Cannot change part of a merged cell.");
     EXPECT_TRUE(IsText(Cells().At(L"C3"), L"TEXT"));
     EXPECT_TRUE(IsText(Cells().At(L"D3"), L"TEXT"));
@@ -153,7 +153,7 @@ TEST_F(RangeTextWalk, a_merged_cell_inside_the_selection_is_processed_like_any_o
     Cells().MergeCells(L"A3:B3");
     Cells().SetText(L"A3", L"heading");
     Excel().Select(L"$A$3:$B$7");
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_TRUE(IsText(Cells().At(L"A3"), L"HEADING"));
     for (long r = 4; r <= 7; ++r)
         for (long c = 1; c <= 2; ++c) {
@@ -170,7 +170,7 @@ TEST_F(RangeTextWalk, a_selection_of_exactly_1000_rows_is_processed_as_selected)
     FillText(1, 2, 1001, 2, [](long, long) { return L"row"; });
     Cells().SetText(L"D2000", L"far");
     Excel().Select(L"$B$1:$B$1000");
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_EQ(Gets(L"Worksheet.UsedRange"), 0u);
     EXPECT_EQ(Excel().Log().Count(L"Application.Intersect"), 0u);
     EXPECT_EQ(ValuePuts(), 1000u);
@@ -178,7 +178,7 @@ TEST_F(RangeTextWalk, a_selection_of_exactly_1000_rows_is_processed_as_selected)
     EXPECT_TRUE(IsText(Cells().At(1001, 2), L"row"));
 
     Excel().Select(L"$B$1:$B$1001");
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_EQ(Gets(L"Worksheet.UsedRange"), 1u);
     EXPECT_TRUE(IsText(Cells().At(1001, 2), L"ROW"));
 }
@@ -186,7 +186,7 @@ TEST_F(RangeTextWalk, a_selection_of_exactly_1000_rows_is_processed_as_selected)
 TEST_F(RangeTextWalk, past_the_limit_only_the_selected_part_of_the_used_range_is_touched) {
     FillText(1, 1, 2000, 4, [](long r, long c) { return L"cell " + At(r, c); });
     Excel().Select(L"$B:$B");
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_EQ(Excel().Log().Count(L"Application.Intersect"), 1u);
     EXPECT_EQ(ValuePuts(), 2000u);
     EXPECT_EQ(Cells().ContentCount(), 8000u);
@@ -198,11 +198,11 @@ TEST_F(RangeTextWalk, past_the_limit_only_the_selected_part_of_the_used_range_is
     // Several whole columns: each is clipped on its own, the used range is asked once.
     Excel().Select(L"$A:$A,$D:$D");
     Excel().ClearLog();
-    RunRemoveCharacters(App(), REMOVE_NO_BREAK_SPACES);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::NoBreakSpaces);
     EXPECT_EQ(Gets(L"Worksheet.UsedRange"), 1u);
     Cells().SetText(L"A7", L"a\u00A0b");
     Cells().SetText(L"C7", L"c\u00A0d");
-    RunRemoveCharacters(App(), REMOVE_NO_BREAK_SPACES);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::NoBreakSpaces);
     EXPECT_TRUE(IsText(Cells().At(L"A7"), L"ab"));
     EXPECT_TRUE(IsText(Cells().At(L"C7"), L"c\u00A0d"));
 }
@@ -211,7 +211,7 @@ TEST_F(RangeTextWalk, whole_columns_over_a_used_range_away_from_a1_reach_only_it
     FillText(5, 3, 10, 4, [](long, long) { return L"abc"; });
     Cells().SetText(L"F12", L"abc");
     Excel().Select(L"$A:$D");
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_EQ(ValuePuts(), 6u);  // one block row each for rows 5 to 10
     EXPECT_TRUE(IsText(Cells().At(L"C5"), L"ABC"));
     EXPECT_TRUE(IsText(Cells().At(L"D10"), L"ABC"));
@@ -221,7 +221,7 @@ TEST_F(RangeTextWalk, whole_columns_over_a_used_range_away_from_a1_reach_only_it
 TEST_F(RangeTextWalk, whole_rows_reach_only_the_used_range_instead_of_every_column_of_the_sheet) {
     FillText(1, 1, 3, 4, [](long, long) { return L"abc"; });
     Excel().Select(L"$1:$3");
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_EQ(Gets(L"Worksheet.UsedRange"), 1u);
     EXPECT_EQ(Gets(L"Range.HasFormula"), 3u);  // one block row each, not 16,384 cells a row
     EXPECT_EQ(ValuePuts(), 3u);
@@ -234,7 +234,7 @@ TEST_F(RangeTextWalk, change_case_reads_the_three_settings_switches_them_off_aro
     Cells().SetText(L"A1", L"a");
     Cells().SetText(L"A2", L"b");
     Excel().Select(L"$A$1:$A$2");
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
     std::vector<std::wstring> calls = CallsTo({L"Application.Calculation", L"Application.ScreenUpdating",
                                                L"Application.EnableEvents", L"Range.Value"});
     std::vector<std::wstring> expected = {
@@ -257,7 +257,7 @@ TEST_F(RangeTextWalk, change_case_puts_back_exactly_the_settings_it_found_also_a
         Excel().SetScreenUpdating(false);
         Excel().SetEnableEvents(true);
         Excel().SetProtected(failing);
-        std::wstring failure = FailureOf([&] { RunChangeCase(App(), CASE_UPPER); });
+        std::wstring failure = FailureOf([&] { RunChangeCase(App(), cleanup::CaseMode::Upper); });
         EXPECT_EQ(failure.empty(), !failing);
         EXPECT_EQ(Excel().Calculation(), host::xl::CalculationManual) << "failing " << failing;
         EXPECT_FALSE(Excel().ScreenUpdating()) << "failing " << failing;
@@ -266,7 +266,7 @@ TEST_F(RangeTextWalk, change_case_puts_back_exactly_the_settings_it_found_also_a
     Excel().SetProtected(false);
     Excel().SetCalculation(host::xl::CalculationSemiautomatic);
     Excel().SetEnableEvents(false);
-    RunChangeCase(App(), CASE_LOWER);
+    RunChangeCase(App(), cleanup::CaseMode::Lower);
     EXPECT_EQ(Excel().Calculation(), host::xl::CalculationSemiautomatic);
     EXPECT_FALSE(Excel().EnableEvents());
 }
@@ -274,7 +274,7 @@ TEST_F(RangeTextWalk, change_case_puts_back_exactly_the_settings_it_found_also_a
 TEST_F(RangeTextWalk, remove_characters_never_touches_the_application_settings) {
     Cells().SetText(L"A1", L" a ");
     Excel().Select(L"$A$1:$B$2");
-    RunRemoveCharacters(App(), REMOVE_LEADING_TRAILING);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::LeadingAndTrailing);
     EXPECT_TRUE(IsText(Cells().At(L"A1"), L"a"));
     EXPECT_TRUE(CallsTo({L"Application.Calculation", L"Application.ScreenUpdating", L"Application.EnableEvents"})
                     .empty());
@@ -304,10 +304,10 @@ TEST_F(RangeTextWalk, numbers_dates_booleans_and_errors_keep_their_values_whatev
     std::vector<host::Cell> before;
     for (const wchar_t* address : {L"A1", L"A2", L"A3", L"A4", L"A5", L"A6", L"A7", L"B8", L"C8"})
         before.push_back(Cells().At(address));
-    RunChangeCase(App(), CASE_UPPER);
-    RunChangeCase(App(), CASE_LOWER);
-    RunRemoveCharacters(App(), REMOVE_LEADING_TRAILING);
-    RunRemoveCharacters(App(), REMOVE_NONPRINTING);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
+    RunChangeCase(App(), cleanup::CaseMode::Lower);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::LeadingAndTrailing);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::NonPrinting);
 
     size_t i = 0;
     for (const wchar_t* address : {L"A1", L"A2", L"A3", L"A4", L"A5", L"A6", L"A7", L"B8", L"C8"}) {
@@ -331,7 +331,7 @@ TEST_F(RangeTextWalk, texts_excel_would_read_as_something_else_stay_text_in_bloc
     long r = 1;
     for (const auto& text : texts) Cells().SetText(At(r++, 20), text.first);
     Excel().Select(L"$A$1:$M$1,$T$1:$T$12");
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
 
     for (size_t i = 0; i < texts.size(); ++i) {
         EXPECT_TRUE(IsText(Cells().At(1, long(i) + 1), texts[i].second)) << "block row, " << At(1, long(i) + 1);
@@ -347,7 +347,7 @@ TEST_F(RangeTextWalk, removing_characters_that_uncovers_a_number_or_a_formula_ke
     Cells().SetText(L"B1", L" true");
     Cells().SetText(L"C1", L" 3/4");
     Excel().Select(L"$A$1:$A$3,$B$1:$C$1");
-    RunRemoveCharacters(App(), REMOVE_LEADING_TRAILING);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::LeadingAndTrailing);
     EXPECT_TRUE(IsText(Cells().At(L"A1"), L"00123"));
     EXPECT_TRUE(IsText(Cells().At(L"A2"), L"=SUM(B1:B2)"));
     EXPECT_TRUE(IsText(Cells().At(L"A3"), L"12%"));
@@ -361,7 +361,7 @@ TEST_F(RangeTextWalk, a_text_of_blanks_only_is_emptied_by_the_space_rules_and_an
     Cells().Enter(L"C1", L"'");  // an empty text, as a lone apostrophe leaves it
     Cells().SetText(L"E1", L" \t ");
     Excel().Select(L"$A$1:$C$1,$E$1");
-    RunRemoveCharacters(App(), REMOVE_TRAILING);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::Trailing);
     EXPECT_TRUE(Cells().At(L"A1").IsEmpty());
     EXPECT_TRUE(IsText(Cells().At(L"B1"), L"x"));
     EXPECT_TRUE(IsText(Cells().At(L"C1"), L""));
@@ -377,7 +377,7 @@ TEST_F(RangeTextWalk, a_text_of_32767_characters_is_rewritten_whole) {
     Cells().SetText(L"B1", L"b");
     Cells().SetText(L"A3", longest);
     Excel().Select(L"$A$1:$B$1,$A$3");
-    RunChangeCase(App(), CASE_EACH_WORD);
+    RunChangeCase(App(), cleanup::CaseMode::EachWord);
     std::wstring expected(32767, L'a');
     expected[0] = L'A';
     expected[100] = L' ';
@@ -393,9 +393,9 @@ TEST_F(RangeTextWalk, unpaired_surrogates_survive_every_rule) {
     Cells().SetText(L"B1", odd);
     Cells().SetText(L"A3", odd);
     Excel().Select(L"$A$1:$B$1,$A$3");
-    RunChangeCase(App(), CASE_UPPER);
-    RunRemoveCharacters(App(), REMOVE_NO_BREAK_SPACES);
-    RunRemoveCharacters(App(), REMOVE_NONPRINTING);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::NoBreakSpaces);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::NonPrinting);
     const std::wstring expected = std::wstring(L"AB") + wchar_t(0xD83D) + L" CD" + wchar_t(0xDE00);
     for (const wchar_t* address : {L"A1", L"B1", L"A3"}) EXPECT_TRUE(IsText(Cells().At(address), expected)) << address;
 }
@@ -406,7 +406,7 @@ TEST_F(RangeTextWalk, a_text_holding_a_nul_is_left_whole_and_its_row_neighbours_
     Cells().SetText(L"B1", L"ef");
     Cells().SetText(L"A3", withNul);
     Excel().Select(L"$A$1:$B$1,$A$3");
-    RunChangeCase(App(), CASE_UPPER);
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_TRUE(IsText(Cells().At(L"A1"), withNul));
     EXPECT_TRUE(IsText(Cells().At(L"B1"), L"EF"));
     EXPECT_TRUE(IsText(Cells().At(L"A3"), withNul));
@@ -415,7 +415,7 @@ TEST_F(RangeTextWalk, a_text_holding_a_nul_is_left_whole_and_its_row_neighbours_
 TEST_F(RangeTextWalk, overlapping_areas_lose_nothing_and_a_cell_done_once_is_not_written_again) {
     FillText(1, 1, 3, 3, [](long r, long c) { return L" x" + At(r, c) + L" "; });
     Excel().Select(L"$A$1:$B$2,$B$2:$C$3");
-    RunRemoveCharacters(App(), REMOVE_LEADING_TRAILING);
+    RunRemoveCharacters(App(), cleanup::RemoveMode::LeadingAndTrailing);
     for (long r = 1; r <= 3; ++r)
         for (long c = 1; c <= 3; ++c) {
             bool selected = (r <= 2 && c <= 2) || (r >= 2 && c >= 2);

@@ -16,6 +16,10 @@ namespace cwtest {
 
 using host::WizardDriver;
 
+// The tool numbers the ribbon's callbacks hand to the command runner.
+constexpr long kRemoveCharacters = static_cast<long>(CMyAddin::Tool::RemoveCharacters);
+constexpr long kChangeCase = static_cast<long>(CMyAddin::Tool::ChangeCase);
+
 
 class WizardTest : public testing::Test {
 protected:
@@ -32,7 +36,7 @@ protected:
     host::Excel& Excel() { return m_addin->Excel(); }
     host::Sheet& Cells() { return m_addin->Excel().ActiveSheet(); }
 
-    static UINT OptionsPage(long tool) { return tool == CMyAddin::kChangeCase ? IDD_CHANGECASE : IDD_SELCHARS; }
+    static UINT OptionsPage(long tool) { return tool == kChangeCase ? IDD_CHANGECASE : IDD_SELCHARS; }
 
     // Runs the tool through the ribbon callback with the driver's script.
     bool Run(WizardDriver& driver, long tool) {

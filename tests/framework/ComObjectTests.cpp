@@ -102,8 +102,8 @@ private:
 HRESULT CreateThrowing(REFIID, void**) { throw std::runtime_error("constructor failed"); }
 
 const framework::ClassEntry kClasses[] = {
-    {&CLSID_TestObject, L"Cellwright.TestObject", &framework::CreateComObject<CTestObject>},
-    {&CLSID_Throwing, L"Cellwright.Throwing", &CreateThrowing},
+    {&CLSID_TestObject, L"Cellwright.TestObject", L"Test Object", &framework::CreateComObject<CTestObject>},
+    {&CLSID_Throwing, L"Cellwright.Throwing", L"Throwing Object", &CreateThrowing},
 };
 
 void* const kMarker = reinterpret_cast<void*>(0xdeadbeef);

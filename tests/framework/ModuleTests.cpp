@@ -10,9 +10,13 @@
 #include "framework/ShowMessage.h"
 #include "framework/WinApp.h"
 
+#include <oleauto.h>
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
+#include <string>
 
 namespace cwtest {
 
@@ -78,7 +82,7 @@ TEST(ModuleTest, TheModuleFolderIsTheModulePathUpToAndIncludingItsLastBackslash)
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(L'\\', folder.back());
     EXPECT_EQ(&folder, &framework::ModuleFolder()) << "computed once";
-    EXPECT_EQ(folder.size(), framework::ModuleFolderAnsi().size());
+    EXPECT_EQ(std::wstring(path), framework::ModulePath());
 }
 
 TEST(ModuleTest, TheApplicationNameIsTheCaptionOfTheModulesMessageBoxes)
@@ -127,13 +131,42 @@ TEST(ModuleStateTest, SettingTheResourceHandleChangesOnlyTheCurrentState)
     EXPECT_EQ(::GetModuleHandleW(nullptr), framework::CurrentResourceHandle());
 }
 
-TEST(BarrierTest, AnHResultBarrierTurnsExceptionsIntoErrorCodes)
+// The description the barrier left for the caller in the thread's error information, or "<none>".
+std::wstring ErrorDescription()
+{
+    IErrorInfo* info = nullptr;
+    if (::GetErrorInfo(0, &info) != S_OK || !info) return L"<none>";
+    BSTR description = nullptr;
+    info->GetDescription(&description);
+    std::wstring text = description ? description : L"";
+    ::SysFreeString(description);
+    info->Release();
+    return text;
+}
+
+TEST(BarrierTest, AnHResultBarrierReturnsEachExceptionsOwnCodeAndHandsItsDescriptionToTheCaller)
 {
     EXPECT_EQ(S_OK, framework::HResultBarrier([] {}));
     EXPECT_EQ(S_FALSE, framework::HResultBarrier([] { return S_FALSE; }));
-    EXPECT_EQ(E_FAIL, framework::HResultBarrier([]() -> HRESULT { throw framework::CException(L"failed"); }));
-    EXPECT_EQ(E_FAIL, framework::HResultBarrier([]() -> HRESULT { throw 7; }));
-    EXPECT_EQ(E_OUTOFMEMORY, framework::HResultBarrier([]() -> HRESULT { throw std::bad_alloc(); }));
+    struct Case {
+        std::function<void()> raise;
+        HRESULT code;
+        std::wstring description;
+    };
+    const Case cases[] = {
+        {[] { throw framework::CException(L"The cell is protected.", 0x800A03EC); }, static_cast<HRESULT>(0x800A03EC),
+         L"The cell is protected."},
+        {[] { throw framework::CException(L"failed"); }, E_FAIL, L"failed"},
+        {[] { throw framework::CException(L"no failure code", S_FALSE); }, E_FAIL, L"no failure code"},
+        {[] { throw std::runtime_error("broken"); }, E_FAIL, L"broken"},
+        {[] { throw std::bad_alloc(); }, E_OUTOFMEMORY, L"There is not enough memory to complete the operation."},
+        {[] { throw 7; }, E_FAIL, L"An unexpected error occurred. The operation was not completed."},
+    };
+    for (const Case& c : cases) {
+        ::SetErrorInfo(0, nullptr);
+        EXPECT_EQ(c.code, framework::HResultBarrier(c.raise)) << testing::PrintToString(c.description);
+        EXPECT_EQ(c.description, ErrorDescription());
+    }
 }
 
 TEST(BarrierTest, AMessageBarrierShowsEachKindOfExceptionWithTheStopIcon)

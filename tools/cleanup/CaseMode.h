@@ -1,11 +1,18 @@
+// The case rules of Change Case.
 #pragma once
 
-// The case rules, numbered as the Change Case page hands them to the engine.
-enum CaseMode
-{
-    CASE_UPPER = 0,
-    CASE_LOWER = 1,
-    CASE_FIRST_UPPER = 2,
-    CASE_FIRST_UPPER_REST_LOWER = 3,
-    CASE_EACH_WORD = 4
+namespace cleanup {
+
+enum class CaseMode {
+    Upper,
+    Lower,
+    FirstUpper,
+    FirstUpperRestLower,
+    EachWord,
 };
+
+// In the order the Change Case page offers them.
+constexpr CaseMode kCaseModes[] = {CaseMode::Upper, CaseMode::Lower, CaseMode::FirstUpper,
+                                   CaseMode::FirstUpperRestLower, CaseMode::EachWord};
+
+}  // namespace cleanup

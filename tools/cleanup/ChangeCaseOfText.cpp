@@ -1,8 +1,9 @@
 #include "tools/cleanup/ChangeCaseOfText.h"
 
-#include "tools/cleanup/CaseMode.h"
 #include "tools/cleanup/TextCharacters.h"
 
+namespace cleanup
+{
 namespace
 {
 // Case mapping is ASCII only: accented and non-Latin letters stay as they are whatever the locale.
@@ -69,28 +70,29 @@ void CapitaliseEachWord(std::wstring& text)
 }
 } // namespace
 
-void ChangeCaseOfText(std::wstring& text, int mode)
+void ChangeCaseOfText(std::wstring& text, CaseMode mode)
 {
     if (text.empty())
         return;
     switch (mode)
     {
-    case CASE_UPPER:
+    case CaseMode::Upper:
         UpperAll(text);
         break;
-    case CASE_LOWER:
+    case CaseMode::Lower:
         LowerAll(text);
         break;
-    case CASE_FIRST_UPPER:
+    case CaseMode::FirstUpper:
         UpperFirst(text);
         break;
-    case CASE_FIRST_UPPER_REST_LOWER:
+    case CaseMode::FirstUpperRestLower:
         UpperFirstLowerRest(text);
         break;
-    case CASE_EACH_WORD:
+    case CaseMode::EachWord:
         CapitaliseEachWord(text);
         break;
     default:
         break;
     }
 }
+} // namespace cleanup

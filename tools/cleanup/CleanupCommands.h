@@ -2,12 +2,15 @@
 // so the pages never reach up into the add-in itself.
 #pragma once
 
+#include "tools/cleanup/CaseMode.h"
+#include "tools/cleanup/RemoveMode.h"
+
 namespace cleanup {
 
 class CleanupCommands {
 public:
-    virtual void RunChangeCase(int mode) = 0;
-    virtual void RunRemoveCharacters(int mode) = 0;
+    virtual void RunChangeCase(CaseMode mode) = 0;
+    virtual void RunRemoveCharacters(RemoveMode mode) = 0;
 
 protected:
     ~CleanupCommands() = default;

@@ -6,12 +6,12 @@
 
 namespace cleanup {
 
-void RunChangeCase(const sheet::Application& app, int mode) {
-    WalkRangeText(app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, WalkSettings{true});
+void RunChangeCase(const sheet::Application& app, CaseMode mode) {
+    WalkRangeText(app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, ExcelUpdates::SuspendedForTheRun);
 }
 
-void RunRemoveCharacters(const sheet::Application& app, int mode) {
-    WalkRangeText(app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); }, WalkSettings{false});
+void RunRemoveCharacters(const sheet::Application& app, RemoveMode mode) {
+    WalkRangeText(app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); }, ExcelUpdates::LeftAlone);
 }
 
 }  // namespace cleanup

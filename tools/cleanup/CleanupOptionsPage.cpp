@@ -20,7 +20,7 @@ BOOL CCleanupOptionsPage::OnSetActive() {
 }
 
 BOOL CCleanupOptionsPage::OnWizardFinish() {
-    int mode = CheckedOption();
-    if (mode >= 0) RunTool(mode);
+    int option = CheckedOption();
+    if (option >= 0) RunTool(option);
     return CPropertyPage::OnWizardFinish();
 }

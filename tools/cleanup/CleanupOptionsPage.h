@@ -1,5 +1,6 @@
-// The options page both clean-up tools share: five radios (2021 to 2025 give codes 0 to 4), the first
-// checked when the page is made, Back and Finish, and Finish runs the tool with the checked code.
+// The options page both clean-up tools share: five radios (2021 to 2025, the tool's rules in the order of
+// kCaseModes or kRemoveModes), the first checked when the page is made, Back and Finish, and Finish runs the
+// tool with the checked rule.
 #pragma once
 
 #include "framework/PropertyPage.h"
@@ -9,7 +10,7 @@ class CCleanupOptionsPage : public framework::CPropertyPage {
 public:
     cleanup::CleanupCommands* m_pAddin = nullptr;  // not owned; set before the wizard shows
 
-    // The code of the first checked radio in id order, or -1 when none is checked.
+    // The position of the first checked radio in id order (0 to 4), or -1 when none is checked.
     int CheckedOption() const;
 
 protected:
@@ -20,5 +21,6 @@ protected:
     // A failure propagates: the framework shows Excel's description and the wizard stays open.
     BOOL OnWizardFinish() override;
 
-    virtual void RunTool(int mode) = 0;
+    // Runs the tool with the rule at this position of the page's list.
+    virtual void RunTool(int option) = 0;
 };

@@ -4,4 +4,4 @@
 
 CDlgChangeCase::CDlgChangeCase() : CCleanupOptionsPage(IDD_CHANGECASE) {}
 
-void CDlgChangeCase::RunTool(int mode) { m_pAddin->RunChangeCase(mode); }
+void CDlgChangeCase::RunTool(int option) { m_pAddin->RunChangeCase(cleanup::kCaseModes[option]); }

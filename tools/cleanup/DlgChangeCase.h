@@ -8,5 +8,5 @@ public:
     CDlgChangeCase();
 
 protected:
-    void RunTool(int mode) override;
+    void RunTool(int option) override;
 };

@@ -4,4 +4,4 @@
 
 CDlgSelChars::CDlgSelChars() : CCleanupOptionsPage(IDD_SELCHARS) {}
 
-void CDlgSelChars::RunTool(int mode) { m_pAddin->RunRemoveCharacters(mode); }
+void CDlgSelChars::RunTool(int option) { m_pAddin->RunRemoveCharacters(cleanup::kRemoveModes[option]); }

@@ -8,5 +8,5 @@ public:
     CDlgSelChars();
 
 protected:
-    void RunTool(int mode) override;
+    void RunTool(int option) override;
 };

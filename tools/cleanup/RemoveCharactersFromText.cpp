@@ -1,10 +1,11 @@
 #include "tools/cleanup/RemoveCharactersFromText.h"
 
-#include "tools/cleanup/RemoveMode.h"
 #include "tools/cleanup/TextCharacters.h"
 
 #include <algorithm>
 
+namespace cleanup
+{
 namespace
 {
 constexpr wchar_t kNoBreakSpace = 160;
@@ -28,29 +29,30 @@ void RemoveEvery(std::wstring& text, Predicate shouldGo)
 }
 } // namespace
 
-void RemoveCharactersFromText(std::wstring& text, int mode)
+void RemoveCharactersFromText(std::wstring& text, RemoveMode mode)
 {
     if (text.empty())
         return;
     switch (mode)
     {
-    case REMOVE_LEADING:
+    case RemoveMode::Leading:
         RemoveLeadingWhiteSpace(text);
         break;
-    case REMOVE_TRAILING:
+    case RemoveMode::Trailing:
         RemoveTrailingWhiteSpace(text);
         break;
-    case REMOVE_LEADING_TRAILING:
+    case RemoveMode::LeadingAndTrailing:
         RemoveLeadingWhiteSpace(text);
         RemoveTrailingWhiteSpace(text);
         break;
-    case REMOVE_NONPRINTING:
+    case RemoveMode::NonPrinting:
         RemoveEvery(text, IsNonPrinting);
         break;
-    case REMOVE_NO_BREAK_SPACES:
+    case RemoveMode::NoBreakSpaces:
         RemoveEvery(text, [](wchar_t c) { return c == kNoBreakSpace; });
         break;
     default:
         break;
     }
 }
+} // namespace cleanup

@@ -2,6 +2,12 @@
 
 #include <string>
 
-// Rewrites text in place under the removal rule `mode` (a RemoveMode code). The text only ever
-// gets shorter and what stays keeps its order. A code outside the RemoveMode range leaves it as it is.
-void RemoveCharactersFromText(std::wstring& text, int mode);
+#include "tools/cleanup/RemoveMode.h"
+
+namespace cleanup {
+
+// Rewrites text in place under a removal rule. The text only ever gets shorter and what stays keeps its
+// order. A value outside the RemoveMode range leaves it as it is.
+void RemoveCharactersFromText(std::wstring& text, RemoveMode mode);
+
+}  // namespace cleanup

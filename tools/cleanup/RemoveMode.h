@@ -1,11 +1,18 @@
+// The removal rules of Remove Characters.
 #pragma once
 
-// The removal rules, numbered as the Remove Characters page hands them to the engine.
-enum RemoveMode
-{
-    REMOVE_LEADING = 0,
-    REMOVE_TRAILING = 1,
-    REMOVE_LEADING_TRAILING = 2,
-    REMOVE_NONPRINTING = 3,
-    REMOVE_NO_BREAK_SPACES = 4
+namespace cleanup {
+
+enum class RemoveMode {
+    Leading,
+    Trailing,
+    LeadingAndTrailing,
+    NonPrinting,
+    NoBreakSpaces,
 };
+
+// In the order the Remove Characters page offers them.
+constexpr RemoveMode kRemoveModes[] = {RemoveMode::Leading, RemoveMode::Trailing, RemoveMode::LeadingAndTrailing,
+                                       RemoveMode::NonPrinting, RemoveMode::NoBreakSpaces};
+
+}  // namespace cleanup

@@ -200,7 +200,7 @@ bool RowHasNonText(const Variant& rowValues, long columns) {
     return false;
 }
 
-void WalkRangeText(const sheet::Application& app, const TextTransform& transform, WalkSettings settings) {
+void WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates) {
     Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
     // Read before anything is switched off: a selection that is not a range fails here.
@@ -208,7 +208,7 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
     long areaCount = areas.Count();
 
     std::optional<SuspendedUpdates> suspended;
-    if (settings.suspendUpdates) suspended.emplace(app);
+    if (updates == ExcelUpdates::SuspendedForTheRun) suspended.emplace(app);
 
     Walker walker(transform);
     Range usedRange;

@@ -11,9 +11,10 @@ namespace cleanup {
 // Rewrites one cell's text in place.
 using TextTransform = std::function<void(std::wstring&)>;
 
-struct WalkSettings {
-    // Calculation, screen updating and events are switched off for the run and put back as they were.
-    bool suspendUpdates = false;
+// What a walk does with Excel's calculation, screen updating and events.
+enum class ExcelUpdates {
+    LeftAlone,          // the walk does not touch them
+    SuspendedForTheRun, // switched off for the run and put back exactly as they were
 };
 
 // An area of more rows than this (whole columns, say) is clipped to the active sheet's used range.
@@ -25,7 +26,7 @@ constexpr long kColumnLimit = 256;
 // Applies the transform to every text cell of the selection that holds no formula, area by area, and writes
 // back only what changed. Numbers, dates, booleans, error values and blank cells are left alone. Failures
 // stop the walk and propagate after the settings are put back.
-void WalkRangeText(const sheet::Application& app, const TextTransform& transform, WalkSettings settings);
+void WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates);
 
 // True unless both HasFormula and HasArray answer a plain False (a mixed range answers Null).
 bool HasFormulaOrArray(const sheet::Range& range);
