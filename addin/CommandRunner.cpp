@@ -43,12 +43,30 @@ sheet::Range CMyAddin::Selection() const { return m_app.Selection(); }
 void CMyAddin::SetWorkRange(sheet::Range range) { m_workRange = std::move(range); }
 
 void CMyAddin::RunCommand(Tool tool) {
+    if (m_commandRunning) {
+        BringWizardToFront();
+        return;
+    }
+    if (!IsConnected()) return;
+    // Excel may disconnect and release the add-in while the wizard is open; the command keeps the object and
+    // the module until it returns. Declared first, it is let go last.
+    framework::ScopedReference keepAlive(*this);
+    m_commandRunning = true;
     // An automation error outside the pages' own handling (the picker's InputBox or Select, say) stops the
     // command here and is shown; it never reaches Excel.
     framework::MessageBarrier(WizardOwner(), [&] {
         // A loop rather than nested wizards: each pick shows the same tool's wizard again.
-        while (ShowWizard(tool) == kPickRangeEndCode) PickRange();
+        while (ShowWizard(tool) == kPickRangeEndCode && IsConnected()) PickRange();
     });
+    m_commandRunning = false;
+}
+
+void CMyAddin::BringWizardToFront() const {
+    HWND window = m_wizard ? m_wizard->GetSafeHwnd() : nullptr;
+    if (!window) return;
+    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
+    BringWindowToTop(window);
 }
 
 void CMyAddin::PickRange() {
@@ -90,6 +108,11 @@ INT_PTR CMyAddin::ShowWizard(Tool tool) {
     framework::CPropertySheet sheet(std::wstring(), WizardOwner());
     for (auto& page : pages) sheet.AddPage(page.get());
     sheet.SetWizardMode();
+    m_wizard = &sheet;
+    struct ClearOnReturn {
+        framework::CPropertySheet*& slot;
+        ~ClearOnReturn() { slot = nullptr; }
+    } clear{m_wizard};
     return sheet.DoModal();
 }
 

@@ -4,6 +4,7 @@
 #include "addin/ExcelVersion.h"
 #include "addin/LegacyMenuRemoval.h"
 #include "framework/Barrier.h"
+#include "framework/Exception.h"
 #include "framework/ModuleStateGuard.h"
 #include "tools/cleanup/CleanupEngines.h"
 
@@ -51,6 +52,10 @@ HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
         // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
         if (mode == ext_dm_UserClosed) RemoveLegacyMenu(m_app);
     }
+    // A wizard still open closes without another call to Excel.
+    if (m_wizard) m_wizard->EndDialog(IDCANCEL);
+    // Every Excel object goes now: one held past disconnection can keep Excel from closing.
+    m_workRange = sheet::Range();
     m_app = sheet::Application();
     return S_OK;
 }
@@ -62,9 +67,18 @@ void CMyAddin::ReleaseButtonHandlers() noexcept {
     }
 }
 
-void CMyAddin::RunChangeCase(cleanup::CaseMode mode) { cleanup::RunChangeCase(m_app, mode); }
+sheet::Application CMyAddin::ApplicationForRun() const {
+    if (!IsConnected())
+        throw framework::CException(L"Cellwright has been unloaded, so the command was not carried out.");
+    // The run's own reference: a disconnection in the middle of it does not pull Excel away under it.
+    return m_app;
+}
 
-void CMyAddin::RunRemoveCharacters(cleanup::RemoveMode mode) { cleanup::RunRemoveCharacters(m_app, mode); }
+void CMyAddin::RunChangeCase(cleanup::CaseMode mode) { cleanup::RunChangeCase(ApplicationForRun(), mode); }
+
+void CMyAddin::RunRemoveCharacters(cleanup::RemoveMode mode) {
+    cleanup::RunRemoveCharacters(ApplicationForRun(), mode);
+}
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,
                                                SAFEARRAY** custom) {

@@ -9,6 +9,7 @@
 #include "addin/OfficeInterfaces.h"
 #include "framework/CmdTarget.h"
 #include "framework/NestedInterface.h"
+#include "framework/PropertySheet.h"
 #include "sheet/Application.h"
 #include "tools/cleanup/CleanupCommands.h"
 
@@ -25,7 +26,7 @@ public:
     // The command runner: runs the tool with that number; any other number does nothing.
     void RunTool(long tool);
     // Each runs its tool's wizard until it ends with Finish or Cancel; an automation error is shown to the user
-    // and goes no further.
+    // and goes no further. One command at a time: while one runs, another brings its wizard to the front.
     void StartRemoveDuplicates();
     void StartRemoveCharacters();
     void StartChangeCase();
@@ -55,6 +56,9 @@ private:
     // Shows the tool's wizard, and again after each pick of the range picker.
     void RunCommand(Tool tool);
     INT_PTR ShowWizard(Tool tool);
+    void BringWizardToFront() const;
+    // The Application for an engine's run; after disconnection the run is refused with a message.
+    sheet::Application ApplicationForRun() const;
     // Asks Excel for a new range and selects it; Cancel leaves the selection as it was.
     void PickRange();
     HWND WizardOwner() const;
@@ -71,6 +75,8 @@ private:
     sheet::Range m_workRange;
     std::vector<UINT> m_keyColumns;
     sheet::Application m_app;  // Excel's Application object, from OnConnection to OnDisconnection
+    bool m_commandRunning = false;
+    framework::CPropertySheet* m_wizard = nullptr;  // the wizard on screen, while there is one
     // The command-bar button event handlers: Remove Duplicates, Remove Characters, Change Case,
     // Merge Cell Text, website, Help; null while absent.
     IUnknown* m_buttonHandlers[6] = {};
@@ -92,7 +98,7 @@ private:
         HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY** custom) override;
     };
 
-    // Every QueryInterface on it hands out the callback interface: that is how Excel's request for
+    // Its QueryInterface hands out the callback interface for IDispatch: that is how Excel's request for
     // IDispatch reaches the ribbon callbacks.
     class XRibbonExtensibility : public framework::CNestedInterface<IRibbonExtensibility, CMyAddin> {
     public:
@@ -110,6 +116,8 @@ private:
     class XCallbackInterface : public framework::CNestedInterface<ICellwrightCallbacks, CMyAddin> {
     public:
         using CNestedInterface::CNestedInterface;
+        // Asked for IDispatch, it gives itself: it is the dispatch interface Excel calls the ribbon through.
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override;
         HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_FAIL; }
         HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_FAIL; }
         HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,

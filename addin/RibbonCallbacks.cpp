@@ -27,17 +27,26 @@ BSTR* StringArgument(DISPPARAMS& params) {
     return nullptr;
 }
 
-void SetNullPicture(VARIANT* result) {
-    VariantClear(result);
+// The result is out-only: whatever the caller left in it is not ours to clear or release.
+void SetPicture(VARIANT* result, framework::ComPtr<IDispatch> picture) {
+    VariantInit(result);
     result->vt = VT_DISPATCH;
-    result->pdispVal = nullptr;
+    result->pdispVal = picture.Detach();
 }
 
 }  // namespace
 
-HRESULT CMyAddin::XRibbonExtensibility::QueryInterface(REFIID, void** ppv) {
+HRESULT CMyAddin::XRibbonExtensibility::QueryInterface(REFIID iid, void** ppv) {
     framework::ModuleStateGuard guard;
-    return m_outer.ExternalQueryInterface(IID_ICellwrightCallbacks, ppv);
+    // Excel asks the ribbon interface for IDispatch and calls the callbacks through what it gets.
+    if (iid == IID_IDispatch) return m_outer.ExternalQueryInterface(IID_ICellwrightCallbacks, ppv);
+    return m_outer.ExternalQueryInterface(iid, ppv);
+}
+
+HRESULT CMyAddin::XCallbackInterface::QueryInterface(REFIID iid, void** ppv) {
+    framework::ModuleStateGuard guard;
+    if (iid == IID_IDispatch) return m_outer.ExternalQueryInterface(IID_ICellwrightCallbacks, ppv);
+    return m_outer.ExternalQueryInterface(iid, ppv);
 }
 
 HRESULT CMyAddin::XRibbonExtensibility::GetCustomUI(BSTR, BSTR* RibbonXml) {
@@ -58,9 +67,9 @@ HRESULT CMyAddin::XCallbackInterface::GetIDsOfNames(REFIID riid, LPOLESTR* rgszN
     std::optional<std::string_view> name;
     if (rgszNames[0]) name = framework::ToAnsiExact(rgszNames[0], buffer, kAnsiNameBuffer);
     DISPID id = DISPID_UNKNOWN;
-    if (!name || !LookupRibbonCallback(*name, id)) return DISP_E_UNKNOWNNAME;
-    *rgDispId = id;
-    return S_OK;
+    const bool known = name && LookupRibbonCallback(*name, id);
+    *rgDispId = known ? id : DISPID_UNKNOWN;
+    return known ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
 HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD, DISPPARAMS* pDispParams,
@@ -68,6 +77,7 @@ HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, L
     framework::ModuleStateGuard guard;
     if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     if (!pDispParams) return E_POINTER;
+    if (pVarResult) VariantInit(pVarResult);
     return framework::HResultBarrier([&]() -> HRESULT {
         switch (dispIdMember) {
         case DISPID_REMDUPS: return RunTool(static_cast<long>(Tool::RemoveDuplicates));
@@ -77,7 +87,7 @@ HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, L
         case DISPID_LOADIMAGES:
             if (!pVarResult) return S_OK;
             if (BSTR* imageId = StringArgument(*pDispParams)) return LoadImages(imageId, pVarResult);
-            SetNullPicture(pVarResult);
+            SetPicture(pVarResult, nullptr);
             return S_OK;
         case DISPID_GOHOME: OpenHomePage(); return S_OK;
         case DISPID_HELP: OpenHelpFile(); return S_OK;
@@ -103,7 +113,6 @@ HRESULT CMyAddin::XCallbackInterface::LoadImages(BSTR* imageId, VARIANT* result)
     framework::ComPtr<IDispatch> picture;
     if (name == std::string_view("remdups.bmp"))
         picture = CreatePictureFromPngResource(framework::CurrentResourceHandle(), IDR_PNG_REMDUPS);
-    SetNullPicture(result);
-    result->pdispVal = picture.Detach();
+    SetPicture(result, std::move(picture));
     return S_OK;
 }

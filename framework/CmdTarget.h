@@ -97,6 +97,20 @@ private:
     XDispatch m_xDispatch{*this};
 };
 
+// Holds a reference to an object for a scope: a call that may outlive every outside reference (a modal wizard
+// while the host lets go of the object) keeps the object, and with it the module, alive until it returns.
+// The object may be gone when the scope ends: nothing of it may be touched after.
+class ScopedReference {
+public:
+    explicit ScopedReference(CCmdTarget& target) noexcept : m_target(target) { m_target.ExternalAddRef(); }
+    ~ScopedReference() { m_target.ExternalRelease(); }
+    ScopedReference(const ScopedReference&) = delete;
+    ScopedReference& operator=(const ScopedReference&) = delete;
+
+private:
+    CCmdTarget& m_target;
+};
+
 // Creates a T (reference count 1), asks it for iid and drops the creator's reference, so that a failed
 // QueryInterface frees the object again.
 template <class T>

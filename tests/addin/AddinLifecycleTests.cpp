@@ -1,4 +1,6 @@
 // The add-in object as Excel creates, connects, queries and drops it.
+#include <objidl.h>
+
 #include <gtest/gtest.h>
 
 #include "addin/AddinGuids.h"
@@ -222,13 +224,43 @@ TEST_F(AddinLifecycle, query_interface_follows_the_interface_map_and_one_referen
     ASSERT_EQ(identity->QueryInterface(IID_ICellwrightCallbacks, reinterpret_cast<void**>(&callbacks)), S_OK);
     IRibbonExtensibility* ribbon = nullptr;
     ASSERT_EQ(callbacks->QueryInterface(IID_IRibbonExtensibility, reinterpret_cast<void**>(&ribbon)), S_OK);
-    const IID asked[] = {IID_IUnknown, IID_IDispatch, IID_IClassFactory, IID_IRibbonExtensibility};
-    for (const IID& iid : asked) {
-        void* through = nullptr;
-        EXPECT_EQ(ribbon->QueryInterface(iid, &through), S_OK);
-        EXPECT_EQ(through, static_cast<void*>(callbacks)) << "the ribbon interface hands out the callbacks";
-        static_cast<IUnknown*>(through)->Release();
+    // Through the ribbon interface only IDispatch is special: Excel calls the callbacks through it.
+    struct Case {
+        IUnknown* through;
+        const IID* iid;
+        void* expected;
+    };
+    const Case cases[] = {
+        {ribbon, &IID_IDispatch, callbacks},
+        {ribbon, &IID_ICellwrightCallbacks, callbacks},
+        {ribbon, &IID_IUnknown, identity},
+        {ribbon, &IID_IRibbonExtensibility, ribbon},
+        {ribbon, &IID_IDTExtensibility2, extensibility},
+        {ribbon, &IID_ICellwrightAddin, automation},
+        {ribbon, &IID_IMarshal, nullptr},
+        {ribbon, &IID_IStream, nullptr},
+        {ribbon, &IID_IClassFactory, nullptr},
+        {ribbon, &IID_IPersist, nullptr},
+        {callbacks, &IID_IDispatch, callbacks},
+        {callbacks, &IID_IUnknown, identity},
+        {callbacks, &IID_IMarshal, nullptr},
+        {extensibility, &IID_IDispatch, automation},
+    };
+    for (const Case& c : cases) {
+        void* got = kMarker;
+        const HRESULT hr = c.through->QueryInterface(*c.iid, &got);
+        EXPECT_EQ(hr, c.expected ? S_OK : E_NOINTERFACE) << "case " << (&c - cases);
+        EXPECT_EQ(got, c.expected) << "case " << (&c - cases);
+        if (SUCCEEDED(hr)) static_cast<IUnknown*>(got)->Release();
     }
+    // GetCustomUI through what the ribbon interface gives for its own identifier opens no wizard.
+    IRibbonExtensibility* ownAgain = nullptr;
+    ASSERT_EQ(ribbon->QueryInterface(IID_IRibbonExtensibility, reinterpret_cast<void**>(&ownAgain)), S_OK);
+    BSTR markup = nullptr;
+    EXPECT_EQ(ownAgain->GetCustomUI(nullptr, &markup), S_OK);
+    EXPECT_EQ(std::wstring(markup, SysStringLen(markup)).rfind(L"<customUI ", 0), 0u);
+    SysFreeString(markup);
+    ownAgain->Release();
 
     // One count: AddRef through one interface, Release through another.
     const ULONG throughCallbacks = callbacks->AddRef();

@@ -21,6 +21,7 @@
 namespace {
 
 constexpr DISPID kUntouched = 0x0BADF00D;
+void* const kMarker = reinterpret_cast<void*>(static_cast<uintptr_t>(0xdeadbeef));
 
 struct ShellCall {
     std::wstring target;
@@ -202,10 +203,14 @@ TEST_F(Ribbon, callback_names_map_to_their_DISPIDs_case_sensitively) {
         EXPECT_EQ(IdOf(name, id), S_OK);
         EXPECT_EQ(id, expected);
     }
-    DISPID id;
-    EXPECT_EQ(IdOf(L"remdups", id), DISP_E_UNKNOWNNAME);
-    EXPECT_EQ(IdOf(L"RemDups ", id), DISP_E_UNKNOWNNAME);
-    EXPECT_EQ(IdOf(L"", id), DISP_E_UNKNOWNNAME);
+    // Only the exact names: no other case, no blank, and no look-alike that a best-fit conversion would map
+    // onto a name (fullwidth letters, a Latin letter with an accent).
+    for (const wchar_t* unknown : {L"remdups", L"RemDups ", L"", L"\uFF32\uFF45\uFF4D\uFF24\uFF55\uFF50\uFF53",
+                                   L"R\u00E9mDups", L"Rem\u0110ups", L"Help\uFF01"}) {
+        DISPID id;
+        EXPECT_EQ(IdOf(unknown, id), DISP_E_UNKNOWNNAME) << testing::PrintToString(std::wstring(unknown));
+        EXPECT_EQ(id, DISPID_UNKNOWN) << testing::PrintToString(std::wstring(unknown));
+    }
 }
 
 TEST_F(Ribbon, get_ids_of_names_checks_its_arguments_in_order) {
@@ -226,7 +231,7 @@ TEST_F(Ribbon, get_ids_of_names_checks_its_arguments_in_order) {
     EXPECT_EQ(IdOf(longest.c_str(), id), DISP_E_UNKNOWNNAME);
     std::wstring tooLong(600, L'H');
     EXPECT_EQ(IdOf(tooLong.c_str(), id), DISP_E_UNKNOWNNAME);
-    EXPECT_EQ(id, kUntouched);
+    EXPECT_EQ(id, DISPID_UNKNOWN);
 }
 
 TEST_F(Ribbon, invoke_refuses_other_interfaces_missing_parameters_and_unknown_DISPIDs) {
@@ -300,6 +305,75 @@ TEST_F(Ribbon, load_images_with_no_argument_or_a_number_gives_the_null_picture_a
     EXPECT_EQ(Callbacks()->Invoke(DISPID_LOADIMAGES, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr),
               S_OK)
         << "a null result is not written to";
+    VariantClear(&argument);
+}
+
+// A caller's object that must survive being passed as an out-only result: Invoke may not release it.
+class ForeignObject : public IUnknown {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override {
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    ULONG references = 1;
+};
+
+TEST_F(Ribbon, invoke_writes_its_result_without_clearing_what_the_caller_left_in_it) {
+    VARIANT argument;
+    argument.vt = VT_BSTR;
+    argument.bstrVal = SysAllocString(L"other.bmp");
+    ForeignObject foreign;
+    struct Case {
+        DISPID id;
+        UINT arguments;
+        VARTYPE expected;
+    };
+    const Case cases[] = {{DISPID_LOADIMAGES, 1, VT_DISPATCH}, {DISPID_LOADIMAGES, 0, VT_DISPATCH},
+                          {DISPID_HELP, 1, VT_EMPTY}, {DISPID_GOHOME, 1, VT_EMPTY}};
+    for (const Case& c : cases) {
+        const VARTYPE leftOvers[] = {VT_UNKNOWN, VT_BSTR, VT_ARRAY | VT_VARIANT};
+        for (VARTYPE leftOver : leftOvers) {
+            VARIANT result;
+            result.vt = leftOver;
+            if (leftOver == VT_UNKNOWN) {
+                result.punkVal = &foreign;
+            } else {
+                result.byref = kMarker;  // garbage: a clear would free it
+            }
+            DISPPARAMS params{&argument, nullptr, c.arguments, 0};
+            EXPECT_EQ(Callbacks()->Invoke(c.id, IID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr), S_OK);
+            EXPECT_EQ(result.vt, c.expected) << "DISPID " << c.id;
+            if (result.vt == VT_DISPATCH) {
+                EXPECT_EQ(result.pdispVal, nullptr);
+            }
+            EXPECT_EQ(foreign.references, 1u) << "DISPID " << c.id << ": the caller's object was released";
+        }
+    }
+    VariantClear(&argument);
+}
+
+TEST_F(Ribbon, load_images_matches_only_the_exact_image_name) {
+    for (const wchar_t* id : {L"\uFF52\uFF45\uFF4D\uFF44\uFF55\uFF50\uFF53.bmp", L"r\u00E9mdups.bmp"}) {
+        VARIANT argument;
+        argument.vt = VT_BSTR;
+        argument.bstrVal = SysAllocString(id);
+        VARIANT result;
+        ASSERT_EQ(LoadImage(&argument, 1, result), S_OK);
+        EXPECT_EQ(result.vt, VT_DISPATCH);
+        EXPECT_EQ(result.pdispVal, nullptr) << testing::PrintToString(std::wstring(id));
+        VariantClear(&result);
+        VariantClear(&argument);
+    }
+    // A name followed by more after a NUL inside the string is not the name.
+    VARIANT argument;
+    argument.vt = VT_BSTR;
+    argument.bstrVal = SysAllocStringLen(L"remdups.bmp\0x", 13);
+    VARIANT result;
+    ASSERT_EQ(LoadImage(&argument, 1, result), S_OK);
+    EXPECT_EQ(result.pdispVal, nullptr);
+    VariantClear(&result);
     VariantClear(&argument);
 }
 

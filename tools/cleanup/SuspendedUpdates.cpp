@@ -1,6 +1,27 @@
 #include "tools/cleanup/SuspendedUpdates.h"
 
+#include <exception>
+
 namespace cleanup {
+
+namespace {
+
+// One more try after a refusal: a setting left switched off is worse for the user than a second call.
+template <class Put>
+void PutTwice(Put put, std::exception_ptr& firstFailure) {
+    try {
+        put();
+        return;
+    } catch (...) {
+    }
+    try {
+        put();
+    } catch (...) {
+        if (!firstFailure) firstFailure = std::current_exception();
+    }
+}
+
+}  // namespace
 
 SuspendedUpdates::SuspendedUpdates(const sheet::Application& app) : m_app(app) {
     m_calculation = app.Calculation();
@@ -14,18 +35,27 @@ SuspendedUpdates::SuspendedUpdates(const sheet::Application& app) : m_app(app) {
         app.SetEnableEvents(false);
         m_changed = 3;
     } catch (...) {
-        Restore();
+        PutBack(false);
         throw;
     }
 }
 
-SuspendedUpdates::~SuspendedUpdates() { Restore(); }
+SuspendedUpdates::~SuspendedUpdates() {
+    try {
+        PutBack(false);
+    } catch (...) {
+    }
+}
 
-void SuspendedUpdates::Restore() noexcept {
-    if (m_changed >= 1) try { m_app.SetCalculation(m_calculation); } catch (...) {}
-    if (m_changed >= 2) try { m_app.SetScreenUpdating(m_screenUpdating); } catch (...) {}
-    if (m_changed >= 3) try { m_app.SetEnableEvents(m_enableEvents); } catch (...) {}
+void SuspendedUpdates::Restore() { PutBack(true); }
+
+void SuspendedUpdates::PutBack(bool report) {
+    std::exception_ptr failure;
+    if (m_changed >= 1) PutTwice([&] { m_app.SetCalculation(m_calculation); }, failure);
+    if (m_changed >= 2) PutTwice([&] { m_app.SetScreenUpdating(m_screenUpdating); }, failure);
+    if (m_changed >= 3) PutTwice([&] { m_app.SetEnableEvents(m_enableEvents); }, failure);
     m_changed = 0;
+    if (report && failure) std::rethrow_exception(failure);
 }
 
 }  // namespace cleanup

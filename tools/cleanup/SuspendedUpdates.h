@@ -8,13 +8,17 @@ namespace cleanup {
 class SuspendedUpdates {
 public:
     explicit SuspendedUpdates(const sheet::Application& app);
+    // Puts back what is still switched; a failure here goes unreported, as another one is on its way.
     ~SuspendedUpdates();
     SuspendedUpdates(const SuspendedUpdates&) = delete;
     SuspendedUpdates& operator=(const SuspendedUpdates&) = delete;
 
+    // Puts the settings back at the end of a run that went well. A setting Excel will not take back (asked
+    // twice) is reported like any other failure, after the others have been put back.
+    void Restore();
+
 private:
-    // Never throws: a setting that cannot be put back must not hide the failure that ended the run.
-    void Restore() noexcept;
+    void PutBack(bool report);
 
     const sheet::Application& m_app;
     long m_calculation = 0;

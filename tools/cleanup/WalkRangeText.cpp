@@ -226,6 +226,7 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
         long partCount = parts.Count();
         for (long j = 1; j <= partCount; ++j) walker.Area(parts.Item(j));
     }
+    if (suspended) suspended->Restore();
 }
 
 }  // namespace cleanup

@@ -1,0 +1,274 @@
+// The permanent fault sweep: each command is run as a user runs it, once cleanly to count the host calls it
+// makes, then once for every one of those calls failing, in each way Excel fails a call. Every time the add-in
+// must answer Excel with S_OK and nothing thrown, show at most the one failure in Excel's words, put the
+// user's settings back, leak nothing, and leave each cell either as it was or as the clean run left it.
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "addin/RibbonMarkup.h"
+#include "framework/ClassRegistry.h"
+#include "host/Excel.h"
+#include "host/ExcelConstants.h"
+#include "host/LiveObjects.h"
+#include "host/driver/WizardDriver.h"
+#include "res/resource.h"
+#include "sheet/Dispids.h"
+#include "tests/addin/AddinTestKit.h"
+#include "tests/support/FaultInjection.h"
+#include "tests/support/MessageBoxRecorder.h"
+
+namespace {
+
+using cwtest::FailureStyle;
+using cwtest::FaultPlan;
+
+constexpr long kLastRow = 8;
+constexpr long kLastColumn = 6;
+
+// What a user has: manual calculation and no screen updating, which a run must leave so.
+void PresetSettings(host::Excel& excel) {
+    excel.SetCalculation(host::xl::CalculationManual);
+    excel.SetScreenUpdating(false);
+    excel.SetEnableEvents(true);
+}
+
+// Texts to change among numbers, a formula, a text that reads as a number, a blank, and two areas.
+void UntidyTexts(host::Excel& excel) {
+    host::Sheet& sheet = excel.ActiveSheet();
+    sheet.SetText(L"A1", L"  alpha one ");
+    sheet.SetText(L"B1", L"beta ");
+    sheet.SetText(L"C1", L" gamma");
+    sheet.SetText(L"A2", L"delta");
+    sheet.SetNumber(L"B2", 42);
+    sheet.SetFormula(L"C2", L"=A2", host::CellValue::Text(L"delta"));
+    sheet.SetText(L"A3", L" 12 ");
+    sheet.SetText(L"C3", L"epsilon\u00A0");
+    sheet.SetText(L"E5", L" zeta ");
+    excel.Select(L"$A$1:$C$3,$E$5");
+}
+
+// A command as the user runs it from the ribbon.
+struct Command {
+    const char* name;
+    DISPID callback;
+    UINT firstPage;
+    // On the first page: the user's steps to the end of the wizard. A failed run leaves the wizard open; the
+    // user then cancels it.
+    std::function<void(const host::WizardView&)> finish;
+    std::function<void(host::Excel&)> arrange;
+};
+
+void PrintTo(const Command& command, std::ostream* out) { *out << command.name; }
+
+// Next, the option, Finish, and Cancel when a failure kept the wizard open.
+std::function<void(const host::WizardView&)> FinishWithOption(int option) {
+    return [option](const host::WizardView& view) {
+        ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+        ::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(view.sheet), option, BM_CLICK, 0, 0);
+        ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+        if (PropSheet_GetCurrentPageHwnd(view.sheet)) ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    };
+}
+
+const Command kCommands[] = {
+    {"Change Case", DISPID_CHANGECASE, IDD_SELECT_N, FinishWithOption(IDC_OPTION_1), UntidyTexts},
+    {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, FinishWithOption(IDC_OPTION_3), UntidyTexts},
+};
+
+const FailureStyle kStyles[] = {FailureStyle::Exception, FailureStyle::DeferredFillIn, FailureStyle::BareCode};
+
+const char* StyleName(FailureStyle style) {
+    switch (style) {
+    case FailureStyle::Exception: return "exception";
+    case FailureStyle::DeferredFillIn: return "deferred fill-in";
+    case FailureStyle::BareCode: return "bare code";
+    }
+    return "?";
+}
+
+bool SameCell(const host::Cell& a, const host::Cell& b) {
+    return a.hasFormula == b.hasFormula && a.formula == b.formula && a.value == b.value;
+}
+
+std::vector<host::Cell> Cells(host::Excel& excel) {
+    std::vector<host::Cell> cells;
+    for (long r = 1; r <= kLastRow; ++r)
+        for (long c = 1; c <= kLastColumn; ++c) cells.push_back(excel.ActiveSheet().At(r, c));
+    return cells;
+}
+
+// What one run of a command left behind.
+struct Outcome {
+    HRESULT invoked = E_FAIL;
+    bool threw = false;
+    std::string driverReport;
+    bool driverDone = false;
+    std::vector<framework::MessageRequest> messages;
+    std::vector<host::Cell> before;
+    std::vector<host::Cell> after;
+    long calculation = 0;
+    bool screenUpdating = true;
+    bool enableEvents = true;
+    size_t calls = 0;
+    size_t failures = 0;
+};
+
+// One run: a fresh stand-in arranged for the command, the add-in connected through the plan's proxy as Excel
+// connects it, the plan armed, the command started through its ribbon callback, and everything released.
+Outcome RunCommand(const Command& command, const std::function<void(FaultPlan&)>& arm) {
+    Outcome outcome;
+    auto excel = host::Excel::Create();
+    command.arrange(*excel);
+    PresetSettings(*excel);
+    outcome.before = Cells(*excel);
+
+    auto plan = std::make_shared<FaultPlan>();
+    IDTExtensibility2* addin = cwtest::CreateAddinThroughFactory();
+    if (!addin) return outcome;
+    IDispatch* callbacks = nullptr;
+    {
+        host::ComRef<IDispatch> app = cwtest::WithFaults(excel->Application(), plan);
+        addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
+        IRibbonExtensibility* ribbon = nullptr;
+        addin->QueryInterface(IID_IRibbonExtensibility, reinterpret_cast<void**>(&ribbon));
+        if (ribbon) {
+            ribbon->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&callbacks));
+            ribbon->Release();
+        }
+    }
+    if (callbacks) {
+        cwtest::MessageBoxRecorder messages;
+        host::WizardDriver driver;
+        driver.WaitForPage(command.firstPage).Do("finish the wizard", command.finish);
+        VARIANT control;
+        control.vt = VT_DISPATCH;
+        control.pdispVal = nullptr;
+        DISPPARAMS params{&control, nullptr, 1, 0};
+        plan->FailCall(0, FailureStyle::Exception);  // the connection's calls do not count
+        arm(*plan);
+        outcome.driverDone = driver.Run([&] {
+            try {
+                outcome.invoked = callbacks->Invoke(command.callback, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                                    &params, nullptr, nullptr, nullptr);
+            } catch (...) {
+                outcome.threw = true;
+            }
+        });
+        outcome.calls = plan->Calls();
+        outcome.failures = plan->Failures();
+        plan->FailCall(0, FailureStyle::Exception);
+        outcome.driverReport = driver.Report();
+        outcome.messages = messages.Messages();
+        callbacks->Release();
+    }
+    addin->OnDisconnection(ext_dm_HostShutdown, nullptr);
+    addin->Release();
+    outcome.after = Cells(*excel);
+    outcome.calculation = excel->Calculation();
+    outcome.screenUpdating = excel->ScreenUpdating();
+    outcome.enableEvents = excel->EnableEvents();
+    return outcome;
+}
+
+class LeakChecked : public testing::Test {
+protected:
+    void SetUp() override {
+        m_liveBefore = host::LiveObjects();
+        m_proxiesBefore = cwtest::LiveProxies();
+    }
+    void TearDown() override {
+        EXPECT_EQ(host::LiveObjects(), m_liveBefore) << "stand-in objects left alive";
+        EXPECT_EQ(cwtest::LiveProxies(), m_proxiesBefore) << "proxies left alive";
+        EXPECT_EQ(framework::CanUnloadNow(), S_OK) << "an add-in object or lock left alive";
+    }
+
+private:
+    long m_liveBefore = 0;
+    long m_proxiesBefore = 0;
+};
+
+class FaultSweep : public LeakChecked, public testing::WithParamInterface<Command> {};
+
+TEST_P(FaultSweep, every_failing_host_call_is_reported_once_and_leaves_cells_settings_and_objects_whole) {
+    const Command& command = GetParam();
+    const Outcome clean = RunCommand(command, [](FaultPlan&) {});
+    ASSERT_TRUE(clean.driverDone) << clean.driverReport;
+    ASSERT_EQ(clean.invoked, S_OK);
+    ASSERT_TRUE(clean.messages.empty()) << "the clean run shows nothing";
+    ASSERT_GT(clean.calls, 10u) << "a representative run";
+
+    for (FailureStyle style : kStyles) {
+        for (size_t n = 1; n <= clean.calls; ++n) {
+            SCOPED_TRACE(std::string(command.name) + ", call " + std::to_string(n) + " of " +
+                         std::to_string(clean.calls) + " fails with " + StyleName(style));
+            const long liveBefore = host::LiveObjects();
+            const Outcome run = RunCommand(command, [&](FaultPlan& plan) { plan.FailCall(n, style); });
+            EXPECT_EQ(host::LiveObjects(), liveBefore) << "stand-in objects left alive";
+            EXPECT_EQ(cwtest::LiveProxies(), 0) << "proxies left alive";
+            ASSERT_TRUE(run.driverDone) << run.driverReport;
+            EXPECT_FALSE(run.threw) << "an exception crossed into Excel";
+            EXPECT_EQ(run.invoked, S_OK);
+            EXPECT_EQ(run.failures, 1u);
+            ASSERT_LE(run.messages.size(), 1u);
+            if (run.messages.empty()) {
+                for (size_t i = 0; i < run.after.size(); ++i)
+                    EXPECT_TRUE(SameCell(run.after[i], clean.after[i])) << "cell " << i << ": a run that told "
+                                                                        << "the user nothing must have finished";
+            } else {
+                const framework::MessageRequest& message = run.messages[0];
+                EXPECT_EQ(message.flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+                if (style == FailureStyle::BareCode) {
+                    EXPECT_NE(message.text.find(L"0x800A03EC"), std::wstring::npos) << testing::PrintToString(message.text);
+                } else {
+                    EXPECT_EQ(message.text, FaultPlan::Description());
+                }
+                for (size_t i = 0; i < run.after.size(); ++i)
+                    EXPECT_TRUE(SameCell(run.after[i], run.before[i]) || SameCell(run.after[i], clean.after[i]))
+                        << "cell " << i << " is neither as before nor as the run leaves it";
+            }
+            EXPECT_EQ(run.calculation, host::xl::CalculationManual);
+            EXPECT_FALSE(run.screenUpdating);
+            EXPECT_TRUE(run.enableEvents);
+            if (HasFailure()) return;  // one broken position tells enough
+        }
+    }
+}
+
+using SettingsPutBack = LeakChecked;
+
+TEST_F(SettingsPutBack, a_setting_excel_will_not_take_back_after_a_run_that_went_well_is_reported) {
+    // Events go off at the start; every attempt to switch them on again is refused.
+    const Command& changeCase = kCommands[0];
+    const Outcome clean = RunCommand(changeCase, [](FaultPlan&) {});
+    const Outcome run = RunCommand(changeCase, [](FaultPlan& plan) {
+        plan.FailMember(sheet::dispid::EnableEvents, DISPATCH_PROPERTYPUT, 2, FailureStyle::Exception);
+    });
+    ASSERT_TRUE(run.driverDone) << run.driverReport;
+    EXPECT_EQ(run.invoked, S_OK);
+    EXPECT_EQ(run.failures, 2u) << "asked twice";
+    ASSERT_EQ(run.messages.size(), 1u) << "the user is told";
+    EXPECT_EQ(run.messages[0].text, FaultPlan::Description());
+    EXPECT_FALSE(run.enableEvents);
+    EXPECT_EQ(run.calculation, host::xl::CalculationManual) << "the other settings are put back";
+    EXPECT_FALSE(run.screenUpdating);
+    for (size_t i = 0; i < run.after.size(); ++i)
+        EXPECT_TRUE(SameCell(run.after[i], clean.after[i])) << "cell " << i << ": the run itself went well";
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, FaultSweep, testing::ValuesIn(kCommands),
+                         [](const testing::TestParamInfo<Command>& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name)
+                                 if (c == ' ') c = '_';
+                             return name;
+                         });
+
+}  // namespace
