@@ -1,5 +1,7 @@
 #include "host/CallLog.h"
 
+#include <cstdint>
+
 namespace host {
 
 const wchar_t* KindName(Kind kind)
@@ -15,6 +17,8 @@ const wchar_t* KindName(Kind kind)
 size_t CallLog::Start(CallRecord record)
 {
     ++m_counts[{record.Name(), record.kind}];
+    ++m_total;
+    if (m_countingOnly) return SIZE_MAX;
     m_calls.push_back(std::move(record));
     return m_calls.size() - 1;
 }
@@ -28,6 +32,7 @@ void CallLog::Clear()
 {
     m_calls.clear();
     m_counts.clear();
+    m_total = 0;
 }
 
 size_t CallLog::Count(const std::wstring& name) const

@@ -32,7 +32,12 @@ public:
     void Finish(size_t position, HRESULT result);
     void Clear();
 
-    size_t Total() const { return m_calls.size(); }
+    // Counting only keeps Total and Count and records no calls (Calls and Sequence stay empty), so that a
+    // run of millions of calls costs no memory; a benchmark switches it on before it starts.
+    void SetCountingOnly(bool countingOnly) { m_countingOnly = countingOnly; }
+    bool CountingOnly() const { return m_countingOnly; }
+
+    size_t Total() const { return m_total; }
     // Calls of "Object.Member" of any kind, or of one kind.
     size_t Count(const std::wstring& name) const;
     size_t Count(const std::wstring& name, Kind kind) const;
@@ -43,6 +48,8 @@ public:
 private:
     std::vector<CallRecord> m_calls;
     std::map<std::pair<std::wstring, Kind>, size_t> m_counts;
+    size_t m_total = 0;
+    bool m_countingOnly = false;
 };
 
 const wchar_t* KindName(Kind kind);

@@ -3,6 +3,7 @@
 #include "host/AreaSet.h"
 #include "host/CellVariant.h"
 #include "host/ExcelError.h"
+#include "host/FormulaText.h"
 
 #include <climits>
 #include <cmath>
@@ -173,6 +174,22 @@ Range Range::MergeArea() const
     return *this;
 }
 
+Range Range::Offset(long rows, long columns) const
+{
+    std::vector<Area> areas;
+    for (const auto& a : m_areas) areas.push_back(CheckedArea(a.top + rows, a.left + columns, a.bottom + rows, a.right + columns));
+    return Range(m_sheet, areas);
+}
+
+Range Range::Resize(std::optional<long> rows, std::optional<long> columns) const
+{
+    const Area& a = FirstArea();
+    long height = rows.value_or(a.Rows());
+    long width = columns.value_or(a.Columns());
+    if (height < 1 || width < 1) throw ExcelError(message::ObjectDefined);
+    return Range(m_sheet, {CheckedArea(a.top, a.left, a.top + height - 1, a.left + width - 1)});
+}
+
 std::wstring Range::Address(AddressOptions options) const
 {
     options.sheetName = m_sheet->Name();
@@ -182,11 +199,13 @@ std::wstring Range::Address(AddressOptions options) const
 
 // ---- Values
 
-Variant Range::Value(bool value2) const
+namespace {
+
+// Range.Value and Range.Formula of several cells: a 2-D array of VARIANTs from 1, rows first, whose element
+// for each stored cell is cellValue(row, column, stored); the others stay `blank`.
+template <class CellValueOf>
+Variant CellsArray(const Sheet& sheet, const Area& a, const Variant& blank, CellValueOf cellValue)
 {
-    const Area& a = FirstArea();
-    const Sheet& sheet = *m_sheet;
-    if (a.IsSingleCell()) return CellToVariant(sheet.Find(a.top, a.left), sheet.NumberFormatAt(a.top, a.left), value2);
     if (a.CellCount() > kValueCellLimit) throw ExcelError(message::OutOfMemory, E_OUTOFMEMORY);
     SAFEARRAYBOUND bounds[2] = {{ULONG(a.Rows()), 1}, {ULONG(a.Columns()), 1}};
     SAFEARRAY* array = SafeArrayCreate(VT_VARIANT, 2, bounds);
@@ -197,9 +216,14 @@ Variant Range::Value(bool value2) const
     // The first dimension varies fastest in a SAFEARRAY.
     const std::int64_t rows = a.Rows();
     try {
+        if (blank.Type() != VT_EMPTY) {
+            for (std::int64_t i = 0; i < a.CellCount(); ++i) Variant(blank).MoveTo(&data[i]);
+        }
         sheet.ForEachStored(a, [&](long r, long c, const Sheet::Stored& stored) {
-            Variant cell = CellToVariant(&stored, sheet.NumberFormatAt(r, c), value2);
-            cell.MoveTo(&data[(r - a.top) + std::int64_t(c - a.left) * rows]);
+            VARIANT& element = data[(r - a.top) + std::int64_t(c - a.left) * rows];
+            Variant value = cellValue(r, c, stored);
+            VariantClear(&element);
+            value.MoveTo(&element);
         });
     } catch (...) {
         SafeArrayUnaccessData(array);
@@ -207,6 +231,29 @@ Variant Range::Value(bool value2) const
     }
     SafeArrayUnaccessData(array);
     return result;
+}
+
+}  // namespace
+
+Variant Range::Value(bool value2) const
+{
+    const Area& a = FirstArea();
+    const Sheet& sheet = *m_sheet;
+    if (a.IsSingleCell()) return CellToVariant(sheet.Find(a.top, a.left), sheet.NumberFormatAt(a.top, a.left), value2);
+    return CellsArray(sheet, a, Variant::Empty(), [&](long r, long c, const Sheet::Stored& stored) {
+        return CellToVariant(&stored, sheet.NumberFormatAt(r, c), value2);
+    });
+}
+
+Variant Range::Formula() const
+{
+    const Area& a = FirstArea();
+    const Sheet& sheet = *m_sheet;
+    if (a.IsSingleCell()) return Variant::String(FormulaText(sheet.Find(a.top, a.left), sheet.NumberFormatAt(a.top, a.left)));
+    // Empty cells are empty strings, not Empty.
+    return CellsArray(sheet, a, Variant::String(std::wstring()), [&](long r, long c, const Sheet::Stored& stored) {
+        return Variant::String(FormulaText(&stored, sheet.NumberFormatAt(r, c)));
+    });
 }
 
 void Range::CheckContentChange(bool topLeftOfMergeAllowed) const

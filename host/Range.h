@@ -46,6 +46,10 @@ public:
     long Row() const { return FirstArea().top; }
     long Column() const { return FirstArea().left; }
     Range MergeArea() const;
+    // Range.Offset: every area moved; Range.Resize: the first area from its top-left cell, a size left out
+    // kept. Past the sheet, or a size below 1: "Application-defined or object-defined error".
+    Range Offset(long rows, long columns) const;
+    Range Resize(std::optional<long> rows, std::optional<long> columns) const;
 
     std::wstring Address(AddressOptions options) const;
 
@@ -56,6 +60,9 @@ public:
     // one-row or one-column array repeating down or across, elements past the array giving #N/A
     // and array elements past the area being dropped. Strings are parsed as if typed.
     void SetValue(const VARIANT& value);
+    // Range.Formula of the first area: the formula of a formula cell, the constant as text otherwise, ""
+    // for an empty cell; a string for one cell, else a 2-D array as Value gives it.
+    Variant Formula() const;
     // Displayed text; for several cells the common text, or Null when they differ.
     Variant Text() const;
     // True, False, or Null when the cells differ.

@@ -41,6 +41,9 @@ enum : DISPID {
     kMerge = 0x234,
     kAreas = 0x238,
     kMergeArea = 0x2A9,
+    kOffset = 0xFE,
+    kResize = 0x100,
+    kFormula = 0x105,
     kValue2 = 0x56C,
     kUnMerge = 0x568,
 };
@@ -51,6 +54,7 @@ const std::vector<Member>& Members()
         {L"_Default", kDefault, kGet | kPut, {L"RowIndex", L"ColumnIndex"}},
         {L"Value", kValue, kGet | kPut, {L"RangeValueDataType"}},
         {L"Value2", kValue2, kGet | kPut, {}},
+        {L"Formula", kFormula, kGet | kPut, {}},
         {L"Text", kText, kGet, {}},
         {L"Address", kAddress, kGet, {L"RowAbsolute", L"ColumnAbsolute", L"ReferenceStyle", L"External", L"RelativeTo"}},
         {L"Areas", kAreas, kGet, {}},
@@ -71,6 +75,8 @@ const std::vector<Member>& Members()
         {L"UnMerge", kUnMerge, kMethod, {}},
         {L"MergeCells", kMergeCells, kGet, {}},
         {L"MergeArea", kMergeArea, kGet, {}},
+        {L"Offset", kOffset, kGet, {L"RowOffset", L"ColumnOffset"}},
+        {L"Resize", kResize, kGet, {L"RowSize", L"ColumnSize"}},
         {L"ColumnWidth", kColumnWidth, kGet | kPut, {}},
         {L"HorizontalAlignment", kHorizontalAlignment, kGet | kPut, {}},
         {L"VerticalAlignment", kVerticalAlignment, kGet | kPut, {}},
@@ -181,6 +187,13 @@ Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args
             return {};
         }
         return m_range.Value(true);
+    case kFormula:
+        // A formula written is entered as typed, as through Value.
+        if (put) {
+            m_range.SetValue(args.PutValue());
+            return {};
+        }
+        return m_range.Formula();
     case kText: return m_range.Text();
     case kAddress: return Address(args);
     case kAreas: return ObjectResult(AreasObject::Create(SessionPtr(), m_range));
@@ -216,6 +229,8 @@ Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args
         return {};
     case kMergeCells: return m_range.MergeCells();
     case kMergeArea: return Object(m_range.MergeArea());
+    case kOffset: return Object(m_range.Offset(args.OptionalLong(0).value_or(0), args.OptionalLong(1).value_or(0)));
+    case kResize: return Object(m_range.Resize(args.OptionalLong(0), args.OptionalLong(1)));
     case kColumnWidth:
         if (put) {
             m_range.SetColumnWidth(PutAs(args, VT_R8, L"ColumnWidth").Get().dblVal);

@@ -46,6 +46,9 @@ constexpr DISPID WrapText = 0x114;
 constexpr DISPID Interior = 0x81;
 constexpr DISPID Row = 0x101;
 constexpr DISPID Column = 0xF0;
+constexpr DISPID Offset = 0xFE;
+constexpr DISPID Resize = 0x100;
+constexpr DISPID Formula = 0x105;
 
 // Interior
 constexpr DISPID Color = 0x63;

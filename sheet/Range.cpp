@@ -38,9 +38,20 @@ Range Range::Item(long row, long column) const {
 long Range::Row() const { return GetLong(dispid::Row, L"Range.Row"); }
 long Range::Column() const { return GetLong(dispid::Column, L"Range.Column"); }
 
+Range Range::Offset(long rows, long columns) const {
+    return ObjectOf<Range>(
+        Invoke(dispid::Offset, CallKind::Get, L"Range.Offset", {Variant::Long(rows), Variant::Long(columns)}));
+}
+
+Range Range::Resize(long rows, long columns) const {
+    return ObjectOf<Range>(
+        Invoke(dispid::Resize, CallKind::Get, L"Range.Resize", {Variant::Long(rows), Variant::Long(columns)}));
+}
+
 Variant Range::Value() const { return Invoke(dispid::Value, CallKind::Get, L"Range.Value"); }
 void Range::SetValue(Variant value) const { Put(dispid::Value, L"Range.Value", std::move(value)); }
 Variant Range::Text() const { return Invoke(dispid::Text, CallKind::Get, L"Range.Text"); }
+Variant Range::Formula() const { return Invoke(dispid::Formula, CallKind::Get, L"Range.Formula"); }
 Variant Range::HasArray() const { return Invoke(dispid::HasArray, CallKind::Get, L"Range.HasArray"); }
 Variant Range::HasFormula() const { return Invoke(dispid::HasFormula, CallKind::Get, L"Range.HasFormula"); }
 

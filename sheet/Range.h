@@ -38,10 +38,15 @@ public:
     Range Item(long row, long column) const;
     long Row() const;
     long Column() const;
+    // Offset moves the range; Resize reshapes it from its top-left cell. Both count from 0 and 1 as Excel does.
+    Range Offset(long rows, long columns) const;
+    Range Resize(long rows, long columns) const;
 
     Variant Value() const;
     void SetValue(Variant value) const;
     Variant Text() const;
+    // A formula cell's formula, any other cell's constant as text; a 2-D array for several cells.
+    Variant Formula() const;
     Variant HasArray() const;
     Variant HasFormula() const;
 

@@ -220,5 +220,27 @@ TEST_F(InvokeConventionTest, TheLogRecordsEveryCallInOrderWithItsKind)
     EXPECT_EQ(log.Calls().back().result, DISP_E_MEMBERNOTFOUND);
 }
 
+TEST_F(InvokeConventionTest, ALogThatOnlyCountsKeepsTotalsAndCountsButNoRecords)
+{
+    excel->ClearLog();
+    excel->Log().SetCountingOnly(true);
+    ComRef<IDispatch> a1 = RangeAt(L"A1");
+    Put(a1.Get(), id::Value, Int(1));
+    Get(a1.Get(), id::Value);
+    Get(a1.Get(), 0x7777);
+    CallLog& log = excel->Log();
+    EXPECT_EQ(log.Total(), 4u);
+    EXPECT_EQ(log.Count(L"Range.Value", Kind::Put), 1u);
+    EXPECT_EQ(log.Count(L"Range.#0x7777", Kind::Get), 1u);
+    EXPECT_TRUE(log.Calls().empty());
+    EXPECT_TRUE(log.Sequence().empty());
+    log.Clear();
+    EXPECT_EQ(log.Total(), 0u);
+    EXPECT_EQ(log.Count(L"Range.Value"), 0u);
+    log.SetCountingOnly(false);
+    Get(a1.Get(), id::Value);
+    EXPECT_EQ(log.Sequence(), std::vector<std::wstring>{L"Range.Value get"});
+}
+
 }  // namespace
 }  // namespace host::test

@@ -314,5 +314,58 @@ TEST_F(RangeModelTest, UnionAndIntersectWorkOnOneSheetOnly)
               L"Method 'Union' of object '_Application' failed");
 }
 
+TEST_F(RangeModelTest, FormulaGivesFormulasAndConstantsAsTheFormulaBarShowsThemAndEmptyCellsAsEmptyText)
+{
+    sheet->SetFormula(L"A1", L"=B1*2", CellValue::Number(4));
+    sheet->Enter(L"B1", L"'00123");
+    sheet->SetNumberFormat(L"C1", L"0.00");
+    sheet->SetNumber(L"C1", 1234.5678);
+    sheet->SetDate(L"A2", 2024, 1, 2);
+    sheet->SetBoolean(L"B2", true);
+    sheet->SetError(L"C2", xl::ErrDiv0);
+    sheet->SetArrayFormula(L"A3:B3", L"{=A1:B1}", CellValue::Number(4));
+    Variant one = At(L"A1").Formula();
+    ASSERT_EQ(one.Type(), VT_BSTR);
+    EXPECT_EQ(one.AsString(), L"=B1*2");
+    Variant many = At(L"A1:C4").Formula();
+    ASSERT_EQ(many.Type(), VT_ARRAY | VT_VARIANT);
+    const wchar_t* expected[4][3] = {{L"=B1*2", L"00123", L"1234.5678"},
+                                     {L"1/2/2024", L"TRUE", L"#DIV/0!"},
+                                     {L"=A1:B1", L"=A1:B1", L""},
+                                     {L"", L"", L""}};
+    for (long r = 1; r <= 4; ++r) {
+        for (long c = 1; c <= 3; ++c) {
+            Variant element = Element(many, r, c);
+            EXPECT_EQ(element.Type(), VT_BSTR) << r << "," << c;
+            EXPECT_EQ(element.AsString(), expected[r - 1][c - 1]) << r << "," << c;
+        }
+    }
+
+    const std::pair<double, const wchar_t*> numbers[] = {
+        {0.1 + 0.2, L"0.3"}, {-0.5, L"-0.5"}, {1e20, L"1E+20"}, {123456789012345678.0, L"1.23456789012346E+17"},
+        {0.000001, L"0.000001"}, {1.5e-10, L"1.5E-10"}, {100, L"100"}, {0, L"0"}};
+    for (const auto& [number, text] : numbers) {
+        sheet->SetNumber(L"E1", number);
+        EXPECT_EQ(At(L"E1").Formula().AsString(), text) << number;
+    }
+}
+
+TEST_F(RangeModelTest, OffsetMovesEveryAreaAndResizeReshapesTheFirstFromItsTopLeft)
+{
+    const AddressOptions absolute;
+    EXPECT_EQ(At(L"A1:B2").Offset(2, 1).Address(absolute), L"$B$3:$C$4");
+    EXPECT_EQ(At(L"A1:B2,D4").Offset(1, 1).Address(absolute), L"$B$2:$C$3,$E$5");
+    EXPECT_EQ(At(L"C3").Offset(-2, -2).Address(absolute), L"$A$1");
+    EXPECT_EQ(At(L"B2:C3").Resize(3, std::nullopt).Address(absolute), L"$B$2:$C$4");
+    EXPECT_EQ(At(L"B2:C3,E5").Resize(std::nullopt, 1).Address(absolute), L"$B$2:$B$3");
+    EXPECT_EQ(At(L"A1").Resize(1048576, 2).Address(absolute), L"$A:$B");
+    for (const auto& refused : std::vector<std::function<void()>>{
+             [&] { At(L"A1").Offset(-1, 0); }, [&] { At(L"XFD1").Offset(0, 1); },
+             [&] { At(L"A1048576").Offset(1, 0); }, [&] { At(L"A1").Resize(0, 1); },
+             [&] { At(L"A1").Resize(1, -1); }, [&] { At(L"B2").Resize(1048576, 1); }}) {
+        EXPECT_EQ(ErrorOf(refused), message::ObjectDefined);
+    }
+}
+
 }  // namespace
 }  // namespace host

@@ -165,5 +165,35 @@ TEST_F(RangeObjectTest, RowAndColumnAreThoseOfTheFirstCell)
     EXPECT_EQ(Get(range.Get(), id::Column).value.AsLong(), 3);
 }
 
+TEST_F(RangeObjectTest, OffsetResizeAndFormulaAnswerThroughInvokeWithTheirArgumentsOptional)
+{
+    cells.SetFormula(L"C3", L"=A1", CellValue::Number(0));
+    cells.SetText(L"D3", L"x");
+    ComRef<IDispatch> a1 = RangeAt(L"A1:B2");
+    ComRef<IDispatch> moved = GetObject(a1.Get(), id::Offset, {Int(2), Int(2)});
+    EXPECT_EQ(AddressOf(moved.Get()), L"$C$3:$D$4");
+    ComRef<IDispatch> down = GetObject(a1.Get(), id::Offset, {Int(1)});
+    EXPECT_EQ(AddressOf(down.Get()), L"$A$2:$B$3");
+    ComRef<IDispatch> across = GetObject(a1.Get(), id::Offset, {Missing(), Int(1)});
+    EXPECT_EQ(AddressOf(across.Get()), L"$B$1:$C$2");
+    ComRef<IDispatch> block = GetObject(moved.Get(), id::Resize, {Missing(), Int(2)});
+    EXPECT_EQ(AddressOf(block.Get()), L"$C$3:$D$4");
+    ComRef<IDispatch> row = GetObject(moved.Get(), id::Resize, {Int(1)});
+    EXPECT_EQ(AddressOf(row.Get()), L"$C$3:$D$3");
+    CallResult formulas = Get(row.Get(), id::Formula);
+    ASSERT_EQ(formulas.hr, S_OK);
+    ASSERT_EQ(formulas.value.Type(), VT_ARRAY | VT_VARIANT);
+    LONG index[2] = {1, 1};
+    VARIANT element;
+    VariantInit(&element);
+    SafeArrayGetElement(formulas.value.Get().parray, index, &element);
+    EXPECT_EQ(Variant::Adopt(element).AsString(), L"=A1");
+    EXPECT_EQ(Put(moved.Get(), id::Formula, Str(L"=1+1")).hr, S_OK);
+    EXPECT_TRUE(cells.At(L"D4").hasFormula);
+    CallResult refused = Get(a1.Get(), id::Offset, {Int(-1), Int(0)});
+    EXPECT_EQ(refused.hr, DISP_E_EXCEPTION);
+    EXPECT_EQ(refused.description, L"Application-defined or object-defined error");
+}
+
 }  // namespace
 }  // namespace host::test

@@ -87,7 +87,8 @@ def system_records(data, directory):
     records, pos = {}, 4
     while pos + 4 <= len(system):
         code, size = struct.unpack_from('<HH', system, pos)
-        records[code] = system[pos + 4:pos + 4 + size].split(b'\0', 1)[0].decode('cp1252')
+        # Some records are binary (code 4 holds the language and a timestamp); only the text ones are read.
+        records[code] = system[pos + 4:pos + 4 + size].split(b'\0', 1)[0].decode('cp1252', errors='replace')
         pos += 4 + size
     return records
 

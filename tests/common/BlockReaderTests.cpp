@@ -1,0 +1,218 @@
+// Reading worksheet rectangles in blocks: how they are cut, what each block costs in calls, and what it
+// tells about values and formulas.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/cleanup/EngineTest.h"
+#include "tools/common/BlockGrid.h"
+#include "tools/common/BlockReader.h"
+
+namespace {
+
+using blocks::Block;
+using blocks::BlockGrid;
+using blocks::BlockReader;
+using blocks::BlockRect;
+using blocks::CellFormula;
+using blocks::FormulaCells;
+using blocks::FormulaPresence;
+
+std::vector<BlockRect> AllBlocks(const BlockGrid& grid) {
+    std::vector<BlockRect> all;
+    for (BlockRect block; grid.Next(block);) all.push_back(block);
+    return all;
+}
+
+TEST(BlockGrid, blocks_are_bands_of_whole_rows_cut_across_only_when_a_row_alone_is_too_many_cells) {
+    struct Case {
+        long rows, columns, maxCells, rowsPerBlock;
+        std::vector<BlockRect> expected;
+    };
+    const Case cases[] = {
+        {5, 3, 6, 0, {{1, 1, 2, 3}, {3, 1, 2, 3}, {5, 1, 1, 3}}},
+        {2, 10, 4, 0, {{1, 1, 1, 4}, {1, 5, 1, 4}, {1, 9, 1, 2}, {2, 1, 1, 4}, {2, 5, 1, 4}, {2, 9, 1, 2}}},
+        {7, 2, 100, 3, {{1, 1, 3, 2}, {4, 1, 3, 2}, {7, 1, 1, 2}}},
+        {3, 3, 1000, 0, {{1, 1, 3, 3}}},
+        {1, 1, 65536, 0, {{1, 1, 1, 1}}},
+        {0, 5, 10, 0, {}},
+        {4, 4, 0, 0, std::vector<BlockRect>(16)},  // a cap below one cell is one cell
+    };
+    for (const Case& c : cases) {
+        BlockGrid grid(c.rows, c.columns, c.maxCells, c.rowsPerBlock);
+        std::vector<BlockRect> all = AllBlocks(grid);
+        EXPECT_EQ(grid.Count(), static_cast<long>(all.size())) << c.rows << "x" << c.columns;
+        if (c.maxCells == 0) {
+            EXPECT_EQ(all.size(), 16u);
+            continue;
+        }
+        EXPECT_EQ(all, c.expected) << c.rows << "x" << c.columns << " cap " << c.maxCells;
+    }
+    // A million rows of one column: sixteen blocks of 65,536 cells, the last one short.
+    BlockGrid column(1000000, 1);
+    std::vector<BlockRect> all = AllBlocks(column);
+    ASSERT_EQ(all.size(), 16u);
+    EXPECT_EQ(all.back().row, 15 * 65536 + 1);
+    EXPECT_EQ(all.back().rows, 1000000 - 15 * 65536);
+}
+
+class BlockReading : public cwtest::EngineTest {
+protected:
+    sheet::Range Area(const wchar_t* address) {
+        Excel().Select(address);
+        return App().Selection().Areas().Item(1);
+    }
+};
+
+TEST_F(BlockReading, each_block_costs_one_value_read_and_its_cells_are_the_sheets_wherever_the_area_lies) {
+    FillText(5, 3, 14, 5, [this](long r, long c) { return At(r, c); });
+    Cells().SetNumber(L"D9", 42);
+    Cells().ClearCell(L"E10");
+    sheet::Range area = Area(L"$C$5:$E$14");
+    Excel().ClearLog();
+
+    BlockReader reader(area, {9, FormulaCells::Ignored});
+    EXPECT_EQ(reader.Rows(), 10);
+    EXPECT_EQ(reader.Columns(), 3);
+    long blockCount = 0;
+    for (Block block; reader.Next(block);) {
+        ++blockCount;
+        EXPECT_EQ(block.Columns(), 3);
+        EXPECT_EQ(block.Range().Address(), L"$C$" + std::to_wstring(4 + block.Place().row) + L":$E$" +
+                                               std::to_wstring(3 + block.Place().row + block.Rows()));
+        for (long r = 1; r <= block.Rows(); ++r)
+            for (long c = 1; c <= 3; ++c) {
+                long row = 4 + block.Place().row + r - 1;
+                const VARIANT& cell = block.Value(r, c);
+                std::wstring address = At(row, c + 2);
+                if (address == L"D9") {
+                    EXPECT_EQ(cell.vt, VT_R8);
+                } else if (address == L"E10") {
+                    EXPECT_EQ(cell.vt, VT_EMPTY);
+                } else {
+                    EXPECT_EQ(blocks::TextOf(cell), address);
+                }
+                EXPECT_EQ(block.FormulaAt(r, c), CellFormula::No);
+            }
+    }
+    EXPECT_EQ(blockCount, 4);  // rows 5-7, 8-10, 11-13, 14
+    EXPECT_EQ(Gets(L"Range.Value"), 4u);
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 0u);
+    EXPECT_EQ(Gets(L"Range.Formula"), 0u);
+    EXPECT_EQ(Gets(L"Range.Resize"), 4u);
+    EXPECT_EQ(Gets(L"Range.Offset"), 3u);  // the first block starts where the area does
+}
+
+TEST_F(BlockReading, an_area_that_is_one_block_or_one_cell_is_read_as_it_is) {
+    Cells().SetText(L"B2", L"only");
+    sheet::Range cell = Area(L"$B$2");
+    Excel().ClearLog();
+    BlockReader reader(cell);
+    Block block;
+    ASSERT_TRUE(reader.Next(block));
+    EXPECT_EQ(blocks::TextOf(block.Value(1, 1)), L"only");
+    EXPECT_EQ(block.Value(2, 1).vt, VT_EMPTY);  // outside the block
+    EXPECT_FALSE(reader.Next(block));
+    EXPECT_EQ(Gets(L"Range.Resize") + Gets(L"Range.Offset"), 0u);
+    EXPECT_EQ(Gets(L"Range.Value"), 1u);
+
+    // The last block of a column can be one cell too.
+    FillText(1, 1, 5, 1, [](long r, long) { return std::to_wstring(r); });
+    BlockReader column(Area(L"$A$1:$A$5"), {2});
+    std::wstring seen;
+    for (Block b; column.Next(b);)
+        for (long r = 1; r <= b.Rows(); ++r) seen += blocks::TextOf(b.Value(r, 1));
+    EXPECT_EQ(seen, L"12345");
+}
+
+TEST_F(BlockReading, formulas_cost_one_has_formula_per_block_and_one_formula_read_only_where_they_mix) {
+    // Rows 1-2: constants only. Rows 3-4: formulas only. Rows 5-6: mixed.
+    FillText(1, 1, 2, 2, [](long, long) { return L"text"; });
+    Cells().SetFormula(L"A3:B4", L"=ROW()", host::CellValue::Number(3));
+    Cells().SetFormula(L"A5", L"=LOWER(\"X\")", host::CellValue::Text(L"x"));
+    Cells().SetText(L"B5", L"=looks like one");
+    Cells().SetFormula(L"A6", L"=B6", host::CellValue::Text(L"=B6"));  // yields its own text
+    Cells().SetArrayFormula(L"B6", L"{=1}", host::CellValue::Number(1));
+
+    for (FormulaCells formulas : {FormulaCells::Mapped, FormulaCells::Skipped}) {
+        Excel().ClearLog();
+        BlockReader reader(Area(L"$A$1:$B$6"), {4, formulas});
+        std::vector<Block> read(3);
+        for (Block& block : read) ASSERT_TRUE(reader.Next(block));
+        EXPECT_EQ(Gets(L"Range.HasFormula"), 3u);
+        EXPECT_EQ(Gets(L"Range.Formula"), 1u);
+        EXPECT_EQ(Gets(L"Range.Value"), formulas == FormulaCells::Skipped ? 2u : 3u);
+
+        EXPECT_EQ(read[0].Formulas(), FormulaPresence::None);
+        EXPECT_EQ(read[1].Formulas(), FormulaPresence::All);
+        EXPECT_EQ(read[1].ValuesRead(), formulas == FormulaCells::Mapped);
+        EXPECT_EQ(read[1].FormulaAt(2, 2), CellFormula::Yes);
+        EXPECT_EQ(read[2].Formulas(), FormulaPresence::Some);
+        EXPECT_EQ(read[2].FormulaAt(1, 1), CellFormula::Yes);
+        EXPECT_EQ(read[2].FormulaAt(1, 2), CellFormula::Unsure);
+        EXPECT_EQ(read[2].FormulaAt(2, 1), CellFormula::Unsure);
+        EXPECT_EQ(read[2].FormulaAt(2, 2), CellFormula::Yes);
+    }
+}
+
+TEST_F(BlockReading, a_mixed_block_tells_constants_and_formulas_apart_by_what_formula_gives) {
+    Cells().SetText(L"A1", L"plain");
+    Cells().SetNumber(L"B1", 5);
+    Cells().SetFormula(L"C1", L"=1/0", host::CellValue::Error(host::xl::ErrDiv0));
+    Cells().SetFormula(L"D1", L"=\"\"", host::CellValue::Text(L""));
+    Cells().Enter(L"E1", L"'=quoted");
+    Cells().SetFormula(L"F1", L"=A1", host::CellValue::Text(L"plain"));
+    BlockReader reader(Area(L"$A$1:$G$1"), {100, FormulaCells::Mapped});
+    Block block;
+    ASSERT_TRUE(reader.Next(block));
+    const CellFormula expected[] = {CellFormula::No,     CellFormula::No,  CellFormula::Yes, CellFormula::Yes,
+                                    CellFormula::Unsure, CellFormula::Yes, CellFormula::No};
+    for (long c = 1; c <= 7; ++c) EXPECT_EQ(block.FormulaAt(1, c), expected[c - 1]) << At(1, c);
+
+    // Only an unsure cell costs calls of its own to settle.
+    Excel().ClearLog();
+    EXPECT_FALSE(block.HoldsFormula(1, 5));
+    EXPECT_TRUE(block.HoldsFormula(1, 6));
+    EXPECT_FALSE(block.HoldsFormula(1, 7));
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 1u);
+    EXPECT_EQ(Gets(L"Range.Item"), 1u);
+}
+
+TEST(CellArray, an_answer_that_is_not_the_cells_asked_for_fails_instead_of_being_read) {
+    auto array = [](long rows, long columns, VARTYPE type) {
+        SAFEARRAYBOUND bounds[2] = {{static_cast<ULONG>(rows), 1}, {static_cast<ULONG>(columns), 1}};
+        VARIANT raw;
+        VariantInit(&raw);
+        raw.vt = VT_ARRAY | type;
+        raw.parray = SafeArrayCreate(type, 2, bounds);
+        return sheet::Variant::Adopt(raw);
+    };
+    auto fails = [](sheet::Variant value, long rows, long columns) {
+        try {
+            blocks::CellArray cells(std::move(value), rows, columns, L"Range.Value");
+        } catch (const sheet::CAutomationError& error) {
+            return error.Description();
+        }
+        return std::wstring();
+    };
+    EXPECT_EQ(fails(array(2, 2, VT_VARIANT), 3, 2), L"Range.Value did not give the 3 by 2 cells that were asked for.");
+    EXPECT_FALSE(fails(array(2, 2, VT_VARIANT), 2, 3).empty());
+    EXPECT_FALSE(fails(array(2, 2, VT_BSTR), 2, 2).empty());
+    EXPECT_FALSE(fails(sheet::Variant::String(L"one"), 2, 2).empty());
+    EXPECT_FALSE(fails(sheet::Variant(), 1, 2).empty());
+    EXPECT_TRUE(fails(array(2, 2, VT_VARIANT), 2, 2).empty());
+    EXPECT_TRUE(fails(sheet::Variant::String(L"one"), 1, 1).empty());
+
+    // Moving keeps the cells readable, a scalar as well as an array.
+    blocks::CellArray scalar(sheet::Variant::String(L"kept"), 1, 1, L"Range.Value");
+    blocks::CellArray moved(std::move(scalar));
+    EXPECT_EQ(blocks::TextOf(moved.At(1, 1)), L"kept");
+    EXPECT_FALSE(scalar.IsRead());
+    blocks::CellArray grid(array(3, 2, VT_VARIANT), 3, 2, L"Range.Value");
+    moved = std::move(grid);
+    EXPECT_EQ(moved.Rows(), 3);
+    EXPECT_EQ(moved.At(3, 2).vt, VT_EMPTY);
+}
+
+}  // namespace

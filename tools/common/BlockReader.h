@@ -1,0 +1,88 @@
+// Reads a rectangle of a worksheet in blocks: per block one Range.Value get (a two-dimensional array) and,
+// when asked, where the block's formulas are (one HasFormula, and for a mixed block one Range.Formula).
+//
+//   blocks::BlockReader reader(area, {blocks::kDefaultBlockCells, blocks::FormulaCells::Mapped});
+//   for (blocks::Block block; reader.Next(block);) {
+//       ... block.Value(r, c), block.FormulaAt(r, c), block.Range() ...
+//   }
+#pragma once
+
+#include "sheet/Range.h"
+#include "tools/common/BlockGrid.h"
+#include "tools/common/CellArray.h"
+#include "tools/common/FormulaMap.h"
+
+namespace blocks {
+
+enum class FormulaCells {
+    Ignored,  // values only: a formula cell gives its result
+    Mapped,   // values, and where the formulas are
+    Skipped,  // as Mapped, but a block of formulas only is not read at all: its values stay unread
+};
+
+struct ReadOptions {
+    long maxCells = kDefaultBlockCells;
+    FormulaCells formulas = FormulaCells::Ignored;
+    // Above 0: every block is this many rows tall (the last fewer), so that reads of separate columns line up.
+    long rowsPerBlock = 0;
+};
+
+class Block {
+public:
+    Block() = default;
+
+    // Where the block lies in its area, and the block's own range.
+    const BlockRect& Place() const noexcept { return m_place; }
+    const sheet::Range& Range() const noexcept { return m_range; }
+    long Rows() const noexcept { return m_place.rows; }
+    long Columns() const noexcept { return m_place.columns; }
+
+    // False only for a block of formulas whose reading was skipped.
+    bool ValuesRead() const noexcept { return m_values.IsRead(); }
+    // A cell's value, from (1, 1) within the block: VT_BSTR, VT_R8, VT_EMPTY and so on, as Range.Value gives it.
+    const VARIANT& Value(long row, long column) const noexcept { return m_values.At(row, column); }
+
+    FormulaPresence Formulas() const noexcept { return m_formulas.Presence(); }
+    // No when formulas were not mapped.
+    CellFormula FormulaAt(long row, long column) const noexcept {
+        return m_formulas.At(row, column, m_values.At(row, column));
+    }
+
+    // True for a formula cell: Yes from the map, or for Unsure the cell's own HasFormula (one Item and one
+    // HasFormula call), which is True or False for a single cell.
+    bool HoldsFormula(long row, long column) const;
+
+    // Reads the block whose range is given: one HasFormula first unless formulas are ignored (a block of
+    // formulas only stops there when they are skipped), one Range.Value, and one Range.Formula for a block
+    // that mixes formulas and constants.
+    static Block Read(sheet::Range range, const BlockRect& place, FormulaCells formulas);
+
+private:
+    BlockRect m_place;
+    sheet::Range m_range;
+    CellArray m_values;
+    FormulaMap m_formulas;
+};
+
+class BlockReader {
+public:
+    // `area` is one rectangular area; its size costs two Count calls.
+    explicit BlockReader(sheet::Range area, ReadOptions options = {});
+
+    long Rows() const noexcept { return m_rows; }
+    long Columns() const noexcept { return m_columns; }
+    const BlockGrid& Grid() const noexcept { return m_grid; }
+
+    // Reads the next block into `block`; false when the area is done.
+    bool Next(Block& block);
+
+private:
+    sheet::Range m_area;
+    FormulaCells m_formulas;
+    long m_rows;
+    long m_columns;
+    BlockGrid m_grid;
+    BlockRect m_place;
+};
+
+}  // namespace blocks

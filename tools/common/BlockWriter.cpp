@@ -1,0 +1,83 @@
+#include "tools/common/BlockWriter.h"
+
+#include <new>
+
+#include "sheet/AutomationError.h"
+#include "tools/common/SubRange.h"
+
+namespace blocks {
+
+namespace {
+
+// The changed values of one rectangle as Range.Value takes them: rows first, lower bounds 1.
+sheet::Variant ArrayOf(const BlockChanges& changes, const BlockRect& rect) {
+    SAFEARRAYBOUND bounds[2] = {{static_cast<ULONG>(rect.rows), 1}, {static_cast<ULONG>(rect.columns), 1}};
+    SAFEARRAY* array = SafeArrayCreate(VT_VARIANT, 2, bounds);
+    if (!array) throw std::bad_alloc();
+    VARIANT raw;
+    VariantInit(&raw);
+    raw.vt = VT_ARRAY | VT_VARIANT;
+    raw.parray = array;
+    sheet::Variant owned = sheet::Variant::Adopt(raw);
+    VARIANT* data = nullptr;
+    if (FAILED(SafeArrayAccessData(array, reinterpret_cast<void**>(&data)))) throw std::bad_alloc();
+    HRESULT hr = S_OK;
+    // VariantCopy leaves its source as it is; its signature only predates const.
+    for (long c = 0; c < rect.columns && SUCCEEDED(hr); ++c)
+        for (long r = 0; r < rect.rows && SUCCEEDED(hr); ++r)
+            hr = VariantCopy(&data[r + static_cast<size_t>(c) * static_cast<size_t>(rect.rows)],
+                             const_cast<VARIANT*>(&changes.At(rect.row + r, rect.column + c).get()));
+    SafeArrayUnaccessData(array);
+    if (FAILED(hr)) throw std::bad_alloc();
+    return owned;
+}
+
+class Writer {
+public:
+    Writer(const sheet::Range& block, const BlockChanges& changes) : m_block(block), m_changes(changes) {}
+
+    void Write(const BlockRect& rect) {
+        if (rect.rows == 1 && rect.columns == 1) {
+            ++m_puts;
+            m_block.Item(rect.row, rect.column).SetValue(m_changes.At(rect.row, rect.column));
+            return;
+        }
+        try {
+            ++m_puts;
+            SubRange(m_block, m_changes.Rows(), m_changes.Columns(), rect).SetValue(ArrayOf(m_changes, rect));
+            return;
+        } catch (const sheet::CAutomationError&) {
+            // Refused as a whole; its halves may not be.
+        }
+        BlockRect first = rect;
+        BlockRect second = rect;
+        if (rect.rows > 1) {
+            first.rows = rect.rows / 2;
+            second.row = rect.row + first.rows;
+            second.rows = rect.rows - first.rows;
+        } else {
+            first.columns = rect.columns / 2;
+            second.column = rect.column + first.columns;
+            second.columns = rect.columns - first.columns;
+        }
+        Write(first);
+        Write(second);
+    }
+
+    long Puts() const { return m_puts; }
+
+private:
+    const sheet::Range& m_block;
+    const BlockChanges& m_changes;
+    long m_puts = 0;
+};
+
+}  // namespace
+
+long WriteChanges(const sheet::Range& block, const BlockChanges& changes) {
+    Writer writer(block, changes);
+    for (const BlockRect& rect : ChangedRectangles(changes)) writer.Write(rect);
+    return writer.Puts();
+}
+
+}  // namespace blocks

@@ -1,0 +1,16 @@
+// Writes a block's changes back: one Range.Value put of a two-dimensional array per rectangle of changed
+// cells. Where Excel refuses a rectangle (one that takes in part of a merged area, say), its halves are
+// tried, down to single cells; a single cell that is refused fails the write with Excel's error. Cells
+// written before a failure stay written.
+#pragma once
+
+#include "sheet/Range.h"
+#include "tools/common/BlockChanges.h"
+
+namespace blocks {
+
+// `block` is the range the changes are relative to, the block's own range. Gives the number of puts made,
+// refused ones included.
+long WriteChanges(const sheet::Range& block, const BlockChanges& changes);
+
+}  // namespace blocks
