@@ -55,6 +55,12 @@ void UntidyTexts(host::Excel& excel) {
     excel.Select(L"$A$1:$C$3,$E$5");
 }
 
+// The same over whole columns: past the size limit, in blocks.
+void UntidyColumns(host::Excel& excel) {
+    UntidyTexts(excel);
+    excel.Select(L"$A:$C,$E:$E");
+}
+
 // A command as the user runs it from the ribbon.
 struct Command {
     const char* name;
@@ -81,6 +87,7 @@ std::function<void(const host::WizardView&)> FinishWithOption(int option) {
 const Command kCommands[] = {
     {"Change Case", DISPID_CHANGECASE, IDD_SELECT_N, FinishWithOption(IDC_OPTION_1), UntidyTexts},
     {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, FinishWithOption(IDC_OPTION_3), UntidyTexts},
+    {"Change Case over whole columns", DISPID_CHANGECASE, IDD_SELECT_N, FinishWithOption(IDC_OPTION_1), UntidyColumns},
 };
 
 const FailureStyle kStyles[] = {FailureStyle::Exception, FailureStyle::DeferredFillIn, FailureStyle::BareCode};

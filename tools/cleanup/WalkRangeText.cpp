@@ -8,6 +8,8 @@
 #include "sheet/AutomationError.h"
 #include "tools/cleanup/SuspendedUpdates.h"
 #include "tools/cleanup/TextStaysText.h"
+#include "tools/common/BlockReader.h"
+#include "tools/common/BlockWriter.h"
 
 namespace cleanup {
 
@@ -47,10 +49,6 @@ private:
     long m_count = 0;
 };
 
-std::wstring_view StringOf(const VARIANT& v) {
-    return v.bstrVal ? std::wstring_view(v.bstrVal, SysStringLen(v.bstrVal)) : std::wstring_view();
-}
-
 // A text with a NUL inside cannot be written back whole; such a cell is left as it is.
 bool HoldsNul(std::wstring_view text) { return text.find(L'\0') != std::wstring_view::npos; }
 
@@ -88,7 +86,7 @@ sheet::Areas AreasOfSelection(const Range& selection) {
 
 class Walker {
 public:
-    explicit Walker(const TextTransform& transform) : m_transform(transform) {}
+    Walker(const TextTransform& transform, long blockCells) : m_transform(transform), m_blockCells(blockCells) {}
 
     void Area(const Range& area) const {
         Range rows = area.Rows();
@@ -118,6 +116,12 @@ public:
         }
     }
 
+    // Past the size limit: block by block, one value read each and one write per rectangle of changed texts.
+    void AreaInBlocks(const Range& area) const {
+        blocks::BlockReader reader(area, {m_blockCells, blocks::FormulaCells::Skipped});
+        for (blocks::Block block; reader.Next(block);) TextsOfBlock(block);
+    }
+
 private:
     // The text the rule makes of a cell's text, when it changes; a blank or a text with a NUL stays as it is.
     std::optional<std::wstring> Rewritten(std::wstring_view original) const {
@@ -141,13 +145,30 @@ private:
         for (long c = 0; c < columnCount; ++c) {
             const VARIANT* element = values.At(c);
             if (!element || element->vt != VT_BSTR) continue;  // blank, number, date, boolean or error value
-            auto text = Rewritten(StringOf(*element));
+            auto text = Rewritten(blocks::TextOf(*element));
             if (!text) continue;
             Range cell = cells.Item(r, c + 1);
             // A formula's result can be a text; the formula stays.
             if (mayHoldFormulas && HasFormulaOrArray(cell)) continue;
             cell.SetValue(Variant::String(AsTypedText(*text)));
         }
+    }
+
+    void TextsOfBlock(const blocks::Block& block) const {
+        if (!block.ValuesRead()) return;  // formulas only
+        blocks::BlockChanges changes(block.Rows(), block.Columns());
+        for (long c = 1; c <= block.Columns(); ++c) {
+            for (long r = 1; r <= block.Rows(); ++r) {
+                const VARIANT& cell = block.Value(r, c);
+                if (cell.vt != VT_BSTR) continue;  // blank, number, date, boolean or error value
+                auto text = Rewritten(blocks::TextOf(cell));
+                if (!text) continue;
+                // A formula's result can be a text; the formula stays.
+                if (block.HoldsFormula(r, c)) continue;
+                changes.Set(r, c, Variant::String(AsTypedText(*text)));
+            }
+        }
+        blocks::WriteChanges(block.Range(), changes);
     }
 
     // Returns false, having written nothing, when the row is not all text after all.
@@ -161,7 +182,7 @@ private:
         for (long c = 0; c < values.Count(); ++c) {
             const VARIANT* element = values.At(c);
             if (!element || element->vt != VT_BSTR) return false;
-            std::wstring_view original = StringOf(*element);
+            std::wstring_view original = blocks::TextOf(*element);
             if (HoldsNul(original)) return false;
             std::wstring text(original);
             m_transform(text);
@@ -181,6 +202,7 @@ private:
     }
 
     const TextTransform& m_transform;
+    long m_blockCells;
 };
 
 }  // namespace
@@ -200,7 +222,8 @@ bool RowHasNonText(const Variant& rowValues, long columns) {
     return false;
 }
 
-void WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates) {
+void WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
+                   BlockCells blockCells) {
     Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
     // Read before anything is switched off: a selection that is not a range fails here.
@@ -210,7 +233,7 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
     std::optional<SuspendedUpdates> suspended;
     if (updates == ExcelUpdates::SuspendedForTheRun) suspended.emplace(app);
 
-    Walker walker(transform);
+    Walker walker(transform, blockCells.count);
     Range usedRange;
     for (long i = 1; i <= areaCount; ++i) {
         Range area = areas.Item(i);
@@ -224,7 +247,7 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
         if (inside.IsEmpty()) continue;
         sheet::Areas parts = inside.Areas();
         long partCount = parts.Count();
-        for (long j = 1; j <= partCount; ++j) walker.Area(parts.Item(j));
+        for (long j = 1; j <= partCount; ++j) walker.AreaInBlocks(parts.Item(j));
     }
     if (suspended) suspended->Restore();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "sheet/Application.h"
+#include "tools/common/BlockGrid.h"
 
 namespace cleanup {
 
@@ -17,7 +18,8 @@ enum class ExcelUpdates {
     SuspendedForTheRun, // switched off for the run and put back exactly as they were
 };
 
-// An area of more rows than this (whole columns, say) is clipped to the active sheet's used range.
+// An area of more rows than this (whole columns, say) is clipped to the active sheet's used range and walked
+// in blocks: one read of a block's values (and formulas) at a time, one write per rectangle of changed texts.
 constexpr long kRowLimit = 1000;
 // So is an area wider than a sheet of Excel 2000 (whole rows): cell by cell, its blanks alone would take
 // tens of thousands of calls a row.
@@ -26,7 +28,13 @@ constexpr long kColumnLimit = 256;
 // Applies the transform to every text cell of the selection that holds no formula, area by area, and writes
 // back only what changed. Numbers, dates, booleans, error values and blank cells are left alone. Failures
 // stop the walk and propagate after the settings are put back.
-void WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates);
+// How many cells a block holds past the size limit.
+struct BlockCells {
+    long count = blocks::kDefaultBlockCells;
+};
+
+void WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
+                   BlockCells blockCells = {});
 
 // True unless both HasFormula and HasArray answer a plain False (a mixed range answers Null).
 bool HasFormulaOrArray(const sheet::Range& range);

@@ -1,0 +1,188 @@
+// The range text walk past the size limit, where it works in blocks: what it costs, and that every cell
+// comes out exactly as the row-by-row walk within the limit leaves it.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host/ExcelConstants.h"
+#include "tests/cleanup/EngineTest.h"
+#include "tools/cleanup/CaseMode.h"
+#include "tools/cleanup/ChangeCaseOfText.h"
+#include "tools/cleanup/CleanupEngines.h"
+#include "tools/cleanup/RemoveCharactersFromText.h"
+#include "tools/cleanup/RemoveMode.h"
+#include "tools/cleanup/WalkRangeText.h"
+
+namespace {
+
+using cleanup::RunChangeCase;
+using cleanup::RunRemoveCharacters;
+using cwtest::IsText;
+
+using BlockWalk = cwtest::EngineTest;
+
+TEST_F(BlockWalk, each_block_costs_one_formula_test_and_one_value_read_and_each_changed_rectangle_one_write) {
+    // A:B over 40,000 rows: two blocks of 32,768 and 7,232 rows.
+    FillText(1, 1, 40000, 2, [](long r, long c) { return L" row " + std::to_wstring(r) + (c == 1 ? L" a" : L" b"); });
+    Excel().Select(L"$A:$B");
+    Excel().ClearLog();
+    RunRemoveCharacters(App(), cleanup::RemoveMode::Leading);
+
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 2u);
+    EXPECT_EQ(Gets(L"Range.Value"), 2u);
+    EXPECT_EQ(Gets(L"Range.Formula"), 0u);
+    EXPECT_EQ(ValuePuts(), 2u);
+    EXPECT_EQ(Gets(L"Range.Resize") + Gets(L"Range.Offset"), 3u);
+    // The selection, its areas, the used range and the part's size take 16; each block 4 or 5 more.
+    EXPECT_LE(Excel().Log().Total(), 30u);
+    for (long r : {1L, 32768L, 32769L, 40000L}) {
+        EXPECT_TRUE(IsText(Cells().At(r, 1), L"row " + std::to_wstring(r) + L" a")) << r;
+        EXPECT_TRUE(IsText(Cells().At(r, 2), L"row " + std::to_wstring(r) + L" b")) << r;
+    }
+
+    // Run again: nothing changes, so nothing is written.
+    Excel().ClearLog();
+    RunRemoveCharacters(App(), cleanup::RemoveMode::Leading);
+    EXPECT_EQ(ValuePuts(), 0u);
+}
+
+TEST_F(BlockWalk, formulas_cost_one_formula_read_per_mixed_block_and_a_text_that_looks_like_one_one_check) {
+    FillText(1, 1, 1500, 2, [](long, long) { return L"text"; });
+    Cells().SetFormula(L"A10", L"=LOWER(\"X\")", host::CellValue::Text(L"x"));
+    Cells().SetFormula(L"B20", L"=b21", host::CellValue::Text(L"=b21"));  // yields its own text
+    Cells().SetText(L"A30", L"=not a formula");
+    Cells().SetArrayFormula(L"A40:B41", L"{=LOWER(\"Y\")}", host::CellValue::Text(L"y"));
+    Excel().Select(L"$A:$B");
+    Excel().ClearLog();
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
+
+    // One block: its formula test, its values, its formulas; then one check for each unsure text.
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 1u + 2u);
+    EXPECT_EQ(Gets(L"Range.Formula"), 1u);
+    EXPECT_EQ(Gets(L"Range.HasArray"), 0u);
+    EXPECT_TRUE(Cells().At(L"A10").hasFormula);
+    EXPECT_EQ(Cells().At(L"A10").value.text, L"x");
+    EXPECT_TRUE(Cells().At(L"B20").hasFormula);
+    EXPECT_EQ(Cells().At(L"B20").value.text, L"=b21");
+    EXPECT_TRUE(IsText(Cells().At(L"A30"), L"=NOT A FORMULA"));
+    for (const wchar_t* part : {L"A40", L"B40", L"A41", L"B41"}) {
+        EXPECT_TRUE(Cells().At(part).hasArray) << part;
+        EXPECT_EQ(Cells().At(part).value.text, L"y") << part;
+    }
+    EXPECT_TRUE(IsText(Cells().At(L"B1500"), L"TEXT"));
+    // The formulas split the block's texts into a handful of rectangles, not one write per row.
+    EXPECT_LE(ValuePuts(), 12u);
+
+    // A block of formulas only is not even read.
+    Cells().SetFormula(L"D1:D2000", L"=ROW()", host::CellValue::Number(1));
+    Excel().Select(L"$D:$D");
+    Excel().ClearLog();
+    RunChangeCase(App(), cleanup::CaseMode::Upper);
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 1u);
+    EXPECT_EQ(Gets(L"Range.Value"), 0u);
+}
+
+TEST_F(BlockWalk, a_protected_sheet_fails_with_excels_description_after_a_few_calls_and_the_settings_come_back) {
+    FillText(1, 1, 5000, 3, [](long, long) { return L"abc"; });
+    Excel().Select(L"$A:$C");
+    Excel().SetCalculation(host::xl::CalculationManual);
+    Excel().SetProtected(true);
+    Excel().ClearLog();
+    std::wstring failure = FailureOf([&] { RunChangeCase(App(), cleanup::CaseMode::Upper); });
+    EXPECT_EQ(failure, L"The cell or chart that you are trying to change is protected and therefore read-only.");
+    EXPECT_LE(ValuePuts(), 16u);
+    EXPECT_EQ(Excel().Calculation(), host::xl::CalculationManual);
+    EXPECT_TRUE(IsText(Cells().At(L"A1"), L"abc"));
+}
+
+// ---- The same cells as the row-by-row walk
+
+// A sheet with every kind of cell the walk meets: texts in every case, with blanks, tabs, no-break spaces
+// and control characters, texts Excel would read as numbers, dates, booleans or formulas, a text holding a
+// NUL, empty texts, numbers, dates, booleans, errors, blanks, formulas with text results (one yielding its
+// own text), an array formula and merged areas.
+void FillEverything(host::Sheet& sheet, long rows, long columns) {
+    const std::vector<std::wstring> texts = {
+        L" item one ", L"ITEM TWO",  L"hELLO wORLD", L"\u00A0nbsp\u00A0inside\u00A0", L"\ttab\tand\nline\r",
+        L"00123",      L" 12% ",     L"true",        L"=lower(x)",                      L"-abc",
+        L"o'neil-smith and 3rd street", L"\x01" L"ctl\x7F" L"x\x90", L"  ", L"jan 5", L"#n/a", L"already"};
+    for (long r = 1; r <= rows; ++r) {
+        for (long c = 1; c <= columns; ++c) {
+            std::wstring address = host::ColumnLetters(c) + std::to_wstring(r);
+            long kind = (r * 7 + c * 13 + (r / 5) * 3) % 23;
+            switch (kind) {
+                case 16: sheet.SetNumber(address, r + c / 8.0); break;
+                case 17: break;  // blank
+                case 18: sheet.SetFormula(address, L"=LOWER(\" f \")", host::CellValue::Text(L" f ")); break;
+                case 19: sheet.SetDate(address, 2024, 1 + r % 12, 1 + c % 28); break;
+                case 20:
+                    if (r % 2) sheet.SetBoolean(address, true);
+                    else sheet.SetError(address, host::xl::ErrDiv0);
+                    break;
+                case 21:
+                    if (r % 3 == 0) sheet.SetText(address, std::wstring(L"nul\0 here", 9));
+                    else if (r % 3 == 1) sheet.Enter(address, L"'");
+                    else sheet.SetFormula(address, L"=own", host::CellValue::Text(L"=own"));
+                    break;
+                case 22: sheet.SetText(address, L" x" + std::to_wstring(r) + L" "); break;
+                default: sheet.SetText(address, texts[static_cast<size_t>(kind)]); break;
+            }
+        }
+    }
+    sheet.SetArrayFormula(L"B8:C9", L"={\" y \"}", host::CellValue::Text(L" y "));
+    for (const wchar_t* merged : {L"A3:B3", L"D700:D702", L"E1001:F1002"}) {
+        host::Area area = *host::ParseReference(merged)->areas.begin();
+        for (long r = area.top; r <= area.bottom; ++r)
+            for (long c = area.left; c <= area.right; ++c)
+                if (r != area.top || c != area.left) sheet.ClearCell(host::ColumnLetters(c) + std::to_wstring(r));
+        sheet.MergeCells(merged);
+    }
+}
+
+TEST_F(BlockWalk, every_rule_leaves_every_cell_as_the_row_by_row_walk_does) {
+    constexpr long kRows = 1300, kColumns = 6;
+    std::vector<std::pair<const char*, cleanup::TextTransform>> rules;
+    for (cleanup::CaseMode mode : cleanup::kCaseModes)
+        rules.push_back({"case", [mode](std::wstring& text) { cleanup::ChangeCaseOfText(text, mode); }});
+    for (cleanup::RemoveMode mode : cleanup::kRemoveModes)
+        rules.push_back({"remove", [mode](std::wstring& text) { cleanup::RemoveCharactersFromText(text, mode); }});
+
+    for (size_t i = 0; i < rules.size(); ++i) {
+        // Small blocks, so that block edges fall everywhere: 100 rows of 6 columns, or 4 cells of one row.
+        for (long blockCells : {600L, 4L}) {
+            auto rowByRow = host::Excel::Create();
+            host::ComRef<IDispatch> rowByRowApp = rowByRow->Application();
+            FillEverything(rowByRow->ActiveSheet(), kRows, kColumns);
+            rowByRow->Select(L"$A$1:$F$1000,$A$1001:$F$1300");
+            cleanup::WalkRangeText(sheet::Application(framework::ComPtr<IDispatch>(rowByRowApp.Get())),
+                                   rules[i].second, cleanup::ExcelUpdates::LeftAlone);
+
+            auto inBlocks = host::Excel::Create();
+            host::ComRef<IDispatch> inBlocksApp = inBlocks->Application();
+            FillEverything(inBlocks->ActiveSheet(), kRows, kColumns);
+            inBlocks->Select(blockCells == 4 ? L"$1:$1300" : L"$A:$F");
+            cleanup::WalkRangeText(sheet::Application(framework::ComPtr<IDispatch>(inBlocksApp.Get())),
+                                   rules[i].second, cleanup::ExcelUpdates::LeftAlone, cleanup::BlockCells{blockCells});
+
+            size_t differences = 0;
+            for (long r = 1; r <= kRows && differences < 5; ++r)
+                for (long c = 1; c <= kColumns; ++c) {
+                    host::Cell expected = rowByRow->ActiveSheet().At(r, c);
+                    host::Cell got = inBlocks->ActiveSheet().At(r, c);
+                    if (got.value == expected.value && got.hasFormula == expected.hasFormula &&
+                        got.formula == expected.formula && got.numberFormat == expected.numberFormat)
+                        continue;
+                    ++differences;
+                    ADD_FAILURE() << rules[i].first << " rule " << i << ", blocks of " << blockCells << ", "
+                                  << testing::PrintToString(At(r, c)) << ": row by row "
+                                  << testing::PrintToString(expected.value.text) << ", in blocks "
+                                  << testing::PrintToString(got.value.text);
+                }
+            EXPECT_EQ(inBlocks->ActiveSheet().ContentCount(), rowByRow->ActiveSheet().ContentCount());
+        }
+    }
+}
+
+}  // namespace
