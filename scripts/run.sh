@@ -4,22 +4,12 @@
 # of each wizard page it passes through (under Xvfb with Wine's X11 driver; the X display is $CW_DISPLAY,
 # or a free one when that is unset).
 set -euo pipefail
-repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$repo_root/scripts/setup.sh" >/dev/null
-"$repo_root/scripts/build.sh" >/dev/null
-source "$repo_root/scripts/wine-env.sh"
-source "$repo_root/scripts/display.sh"
-WINEPREFIX=$(ensure_picture_prefix)
-export WINEPREFIX
-start_display
-trap 'wineserver -k >/dev/null 2>&1 || true; stop_display' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/picture-session.sh"
 
 pictures=$build_root/pictures
 rm -rf "$pictures"
-dll=$(winepath -w "$repo_root/dist/i686/cellwright.dll" 2>/dev/null)
-echo "== regsvr32 $dll"
-wine regsvr32 /s "$dll" && echo "registered (regsvr32 exit code 0)"
+echo "== regsvr32 $addin_dll"
+wine regsvr32 /s "$addin_dll" && echo "registered (regsvr32 exit code 0)"
 echo "== workbench: Excel 2010 stand-in with a sample sheet"
-wine "$build_root/i686/host/workbench/workbench.exe" "$(winepath -w "$repo_root/host/workbench/untidy.csv")" \
-  --pictures "$(winepath -w "$pictures")"
+wine "$workbench" "$sample_sheet" --pictures "$(winepath -w "$pictures")"
 echo "== the pictures of the wizard pages are in $pictures"

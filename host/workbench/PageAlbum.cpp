@@ -35,18 +35,27 @@ PageAlbum::PageAlbum(std::wstring folder, bool numbered) : m_folder(std::move(fo
     if (Enabled()) CreateDirectoryW(m_folder.c_str(), nullptr);
 }
 
-void PageAlbum::Add(host::WizardDriver& driver, const std::wstring& name) {
-    if (!Enabled()) return;
+std::wstring PageAlbum::PathOf(const std::wstring& name) {
     std::wstring file = name + L".png";
     if (m_numbered) {
         wchar_t number[8];
         std::swprintf(number, 8, L"%02d-", ++m_added);
         file = number + file;
     }
-    const std::wstring path = m_folder + L"\\" + file;
+    return m_folder + L"\\" + file;
+}
+
+void PageAlbum::SaveNow(HWND window, const std::wstring& name) {
+    if (Enabled() && SaveThreadWindowsPicture(window, PathOf(name))) ++m_saved;
+}
+
+void PageAlbum::Add(host::WizardDriver& driver, const std::wstring& name) {
+    if (!Enabled()) return;
+    const std::wstring path = PathOf(name);
+    const std::string file = Narrow(path.substr(path.rfind(L'\\') + 1));
     auto since = std::make_shared<DWORD>(0);
     driver
-        .WaitUntil("the page of " + Narrow(file) + " is drawn",
+        .WaitUntil("the page of " + file + " is drawn",
                    [since](const host::WizardView& view) {
                        if (*since == 0) {
                            *since = GetTickCount();
@@ -54,7 +63,7 @@ void PageAlbum::Add(host::WizardDriver& driver, const std::wstring& name) {
                        }
                        return GetTickCount() - *since >= kSettleMilliseconds;
                    })
-        .Do("picture " + Narrow(file), [this, path](const host::WizardView& view) {
+        .Do("picture " + file, [this, path](const host::WizardView& view) {
             if (SaveThreadWindowsPicture(view.sheet, path)) ++m_saved;
         });
 }

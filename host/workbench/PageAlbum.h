@@ -1,6 +1,8 @@
 // The pictures of the wizard pages a run passes through, saved into one folder.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 #include "host/driver/WizardDriver.h"
@@ -15,11 +17,15 @@ public:
     // Adds to a script: wait until the current page is drawn, then save what the screen shows of the wizard
     // (and of any list it has dropped down) as "<name>.png", numbered in the order taken when asked to be.
     void Add(host::WizardDriver& driver, const std::wstring& name);
+    // Saves the picture of a window drawn by the workbench itself, at once.
+    void SaveNow(HWND window, const std::wstring& name);
 
     bool Enabled() const { return !m_folder.empty(); }
     int Saved() const { return m_saved; }
 
 private:
+    std::wstring PathOf(const std::wstring& name);
+
     std::wstring m_folder;
     bool m_numbered;
     int m_added = 0;

@@ -3,6 +3,8 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include "framework/GdiplusSession.h"
+
 namespace workbench {
 
 namespace {
@@ -47,24 +49,6 @@ private:
     bool m_ok = false;
 };
 
-class GdiplusSession {
-public:
-    GdiplusSession() {
-        Gdiplus::GdiplusStartupInput input;
-        m_ok = Gdiplus::GdiplusStartup(&m_token, &input, nullptr) == Gdiplus::Ok;
-    }
-    ~GdiplusSession() {
-        if (m_ok) Gdiplus::GdiplusShutdown(m_token);
-    }
-    GdiplusSession(const GdiplusSession&) = delete;
-    GdiplusSession& operator=(const GdiplusSession&) = delete;
-    bool ok() const { return m_ok; }
-
-private:
-    ULONG_PTR m_token = 0;
-    bool m_ok = false;
-};
-
 // GDI+'s built-in PNG encoder.
 constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 
@@ -75,7 +59,7 @@ bool SaveThreadWindowsPicture(HWND window, const std::wstring& pngPath) {
     EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), AddVisibleWindow, reinterpret_cast<LPARAM>(&area));
     if (IsRectEmpty(&area)) return false;
     ScreenCopy copy(area);
-    GdiplusSession gdiplus;
+    framework::GdiplusSession gdiplus;
     if (!copy.ok() || !gdiplus.ok()) return false;
     Gdiplus::Bitmap picture(copy.bitmap(), nullptr);
     return picture.Save(pngPath.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok;

@@ -21,6 +21,8 @@
 #include "host/Csv.h"
 #include "host/Excel.h"
 #include "host/LiveObjects.h"
+#include "host/InputBoxPresenter.h"
+#include "host/workbench/InputBoxWindow.h"
 #include "host/workbench/PageAlbum.h"
 #include "res/resource.h"
 #include "host/driver/WizardDriver.h"
@@ -128,9 +130,32 @@ void TourWizard(IDispatch* callbacks, const wchar_t* name, std::initializer_list
     InvokeWithScript(callbacks, IdOf(callbacks, name), driver);
 }
 
+// The range picker: the wizard closes, Excel's box asks for a range, and the wizard comes back with it.
+void TourPicker(host::Excel& excel, IDispatch* callbacks, workbench::PageAlbum& album) {
+    const std::wstring picked = L"$A$2:$B$4";
+    excel.QueueInputBoxRange(picked);
+    host::SetInputBoxPresenter([&album](const host::InputBoxCall& call, const std::wstring& typed) {
+        workbench::ShowInputBox(call.title.AsString(), call.prompt, typed,
+                                [&album](HWND box) { album.SaveNow(box, L"picker"); });
+    });
+    host::WizardDriver driver;
+    driver.WaitForPage(IDD_SELECT_N)
+        .Click(IDC_RANGE_PICKER)
+        .WaitUntil("the wizard is back with the picked range",
+                   [picked](const host::WizardView& view) {
+                       wchar_t address[64] = {};
+                       GetDlgItemTextW(view.page, IDC_RANGE_ADDRESS, address, 64);
+                       return picked == address;
+                   })
+        .PressCancel();
+    InvokeWithScript(callbacks, IdOf(callbacks, L"ChangeCase"), driver);
+    host::SetInputBoxPresenter(nullptr);
+}
+
 // Every wizard page once, under the names the help pages and the README use.
-void TakeTour(IDispatch* callbacks, workbench::PageAlbum& album) {
+void TakeTour(host::Excel& excel, IDispatch* callbacks, workbench::PageAlbum& album) {
     TourWizard(callbacks, L"RemChars", {{IDD_SELECT_N, L"range"}, {IDD_SELCHARS, L"remove-characters"}}, album);
+    TourPicker(excel, callbacks, album);
     TourWizard(callbacks, L"ChangeCase", {{IDD_SELECT_N, nullptr}, {IDD_CHANGECASE, L"change-case"}}, album);
 }
 
@@ -169,7 +194,7 @@ int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
 
     excel->Select(L"$A$2:$D$4");
     if (tour) {
-        TakeTour(callbacks, album);
+        TakeTour(*excel, callbacks, album);
     } else {
         ClickRibbonButton(callbacks, L"RemChars", IDD_SELCHARS, 2023, L"leading and trailing spaces", album,
                           L"remove-characters");
