@@ -9,6 +9,7 @@
 #include "sheet/AutomationError.h"
 #include "tools/cleanup/DlgChangeCase.h"
 #include "tools/cleanup/DlgSelChars.h"
+#include "tools/merge/DlgSelMerge.h"
 
 namespace {
 
@@ -102,7 +103,9 @@ INT_PTR CMyAddin::ShowWizard(Tool tool) {
         pages.push_back(MakePage<CDlgChangeCase>(this));
         break;
     case Tool::MergeCellText:
+        // The mode page owns the option pages and puts the chosen one third on Next.
         pages.push_back(std::make_unique<CDlgSelectN>(this));
+        pages.push_back(MakePage<CDlgSelMerge>(this));
         break;
     }
     framework::CPropertySheet sheet(std::wstring(), WizardOwner());

@@ -7,6 +7,7 @@
 #include "framework/Exception.h"
 #include "framework/ModuleStateGuard.h"
 #include "tools/cleanup/CleanupEngines.h"
+#include "tools/merge/MergeSelection.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
 
@@ -78,6 +79,10 @@ void CMyAddin::RunChangeCase(cleanup::CaseMode mode) { cleanup::RunChangeCase(Ap
 
 void CMyAddin::RunRemoveCharacters(cleanup::RemoveMode mode) {
     cleanup::RunRemoveCharacters(ApplicationForRun(), mode);
+}
+
+merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {
+    return merge::MergeSelection(ApplicationForRun(), request);
 }
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,

@@ -12,8 +12,9 @@
 #include "framework/PropertySheet.h"
 #include "sheet/Application.h"
 #include "tools/cleanup/CleanupCommands.h"
+#include "tools/merge/MergeCommands.h"
 
-class CMyAddin : public framework::CCmdTarget, public cleanup::CleanupCommands {
+class CMyAddin : public framework::CCmdTarget, public cleanup::CleanupCommands, public merge::MergeCommands {
 public:
     CMyAddin();
     static HRESULT Create(REFIID iid, void** ppv) noexcept;
@@ -46,6 +47,8 @@ public:
     // The engines the clean-up tools' last pages run.
     void RunChangeCase(cleanup::CaseMode mode) override;
     void RunRemoveCharacters(cleanup::RemoveMode mode) override;
+    // The engine the merge option pages run.
+    merge::MergeResult MergeSelection(const merge::MergeRequest& request) override;
 
 protected:
     framework::InterfaceMap GetInterfaceMap() const noexcept override;

@@ -12,11 +12,11 @@
 #include <psapi.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "bench/BenchProcess.h"
 #include "host/Address.h"
 #include "host/Excel.h"
 #include "sheet/Application.h"
@@ -55,23 +55,6 @@ const Case kCases[] = {
 constexpr int kCaseCount = sizeof(kCases) / sizeof(kCases[0]);
 const char* const kTools[] = {"Change Case", "Remove Characters"};
 
-double Megabytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
-
-// User and kernel time of this thread, which the run uses alone: unlike wall time, not stretched by a busy machine.
-double ThreadCpuMilliseconds() {
-    FILETIME created, exited, kernel, user;
-    if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user)) return 0;
-    auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
-}
-
-PROCESS_MEMORY_COUNTERS Memory() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
-    return counters;
-}
-
 // Lower-case text with blanks around it, so that both tools change every text cell.
 void Fill(host::Sheet& sheet, const Case& c) {
     for (long r = 1; r <= c.rows; ++r) {
@@ -103,12 +86,12 @@ int RunOne(int caseIndex, int tool) {
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);
-    const SIZE_T workingSetBefore = Memory().WorkingSetSize;
+    const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
-    const double cpuStart = ThreadCpuMilliseconds();
+    const double cpuStart = bench::ThreadCpuMilliseconds();
     std::wstring failure;
     try {
         if (tool == 0)
@@ -119,8 +102,8 @@ int RunOne(int caseIndex, int tool) {
         failure = error.Description();
     }
     QueryPerformanceCounter(&end);
-    const double cpuMilliseconds = ThreadCpuMilliseconds() - cpuStart;
-    const PROCESS_MEMORY_COUNTERS after = Memory();
+    const double cpuMilliseconds = bench::ThreadCpuMilliseconds() - cpuStart;
+    const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
     const double cells = static_cast<double>(c.rows) * c.columns;
     const double milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
@@ -129,78 +112,26 @@ int RunOne(int caseIndex, int tool) {
     const size_t writes = excel->Log().Count(L"Range.Value", host::Kind::Put);
     std::printf("%-18s %-42s %8.0f %9.1f %9.1f %8zu %7.4f %8zu %9.1f %7.1f %7.1f %7.1f\n", kTools[tool], c.name,
                 cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells, writes,
-                writes ? cells / static_cast<double>(writes) : 0.0, Megabytes(workingSetBefore),
-                Megabytes(after.PeakWorkingSetSize), Megabytes(after.PeakPagefileUsage));
+                writes ? cells / static_cast<double>(writes) : 0.0, bench::Megabytes(workingSetBefore),
+                bench::Megabytes(after.PeakWorkingSetSize), bench::Megabytes(after.PeakPagefileUsage));
     if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
     std::fflush(stdout);
     return failure.empty() ? 0 : 1;
 }
 
-// Runs one case in a child process and copies its output here.
-void RunInChild(int caseIndex, int tool) {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(path) + L"\" " + std::to_wstring(caseIndex) + L" " +
-                           std::to_wstring(tool);
-
-    SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {
-        std::printf("cannot create a pipe (error %lu)\n", GetLastError());
-        return;
-    }
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION process{};
-    BOOL started = CreateProcessW(path, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    if (!started) {
-        std::printf("cannot start %ls (error %lu)\n", command.c_str(), GetLastError());
-        CloseHandle(readEnd);
-        return;
-    }
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
-        std::fwrite(buffer, 1, read, stdout);
-        std::fflush(stdout);
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    CloseHandle(readEnd);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    OleInitialize(nullptr);
-    int result = 0;
-    if (argc == 3) {
-        int caseIndex = std::atoi(argv[1]);
-        int tool = std::atoi(argv[2]);
-        if (caseIndex >= 0 && caseIndex < kCaseCount && (tool == 0 || tool == 1)) {
-            result = RunOne(caseIndex, tool);
-        } else {
-            std::printf("usage: cleanup_bench [<case 0-%d> <tool 0-1>]\n", kCaseCount - 1);
-            result = 2;
-        }
-    } else {
-        std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; WS before is the\n"
-                    "working set with the sheet filled, before the run; peaks include the sheet (the log only counts). Time is\n"
-                    "mostly the stand-in's own work per cell (every string written is parsed as if typed); cpu ms is\n"
-                    "the run's thread alone, which a busy machine does not stretch.\n\n",
-                    static_cast<int>(sizeof(void*) * 8));
-        std::printf("%-18s %-42s %8s %9s %9s %8s %7s %8s %9s %7s %7s %7s\n", "tool", "data", "cells", "ms",
-                    "cpu ms", "calls", "c/cell", "writes", "cells/wr", "WS MB", "peak WS", "peak PF");
-        for (int caseIndex = 0; caseIndex < kCaseCount; ++caseIndex)
-            for (int tool = 0; tool < 2; ++tool) RunInChild(caseIndex, tool);
-    }
-    OleUninitialize();
-    return result;
+    return bench::Main(
+        argc, argv, kCaseCount, 2, "cleanup_bench [<case> <tool 0-1>]",
+        [] {
+            std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; WS before is the\n"
+                        "working set with the sheet filled, before the run; peaks include the sheet (the log only "
+                        "counts). Time is\nmostly the stand-in's own work per cell (every string written is parsed as "
+                        "if typed); cpu ms is\nthe run's thread alone, which a busy machine does not stretch.\n\n",
+                        static_cast<int>(sizeof(void*) * 8));
+            std::printf("%-18s %-42s %8s %9s %9s %8s %7s %8s %9s %7s %7s %7s\n", "tool", "data", "cells", "ms",
+                        "cpu ms", "calls", "c/cell", "writes", "cells/wr", "WS MB", "peak WS", "peak PF");
+        },
+        RunOne);
 }

@@ -469,6 +469,9 @@ void Range::Merge(bool across)
                 }
             }
         }
+        std::int64_t values = 0;
+        m_sheet->ForEachStored(target, [&](long, long, const Sheet::Stored& s) { values += s.HasContent() ? 1 : 0; });
+        if (values > 1) m_sheet->RecordMergeQuestion();
         m_sheet->RemoveMergedAreas(target);
         // Only the upper-left value stays.
         if (target.left < target.right) m_sheet->EraseContent({target.top, target.left + 1, target.top, target.right});

@@ -80,6 +80,11 @@ public:
     // Number of cells with content (a value, a formula or an apostrophe).
     size_t ContentCount() const;
 
+    // How often Excel would have asked the user before a merge dropped values other than the top-left one
+    // (Application.DisplayAlerts on); the stand-in answers OK and counts.
+    size_t MergeQuestions() const { return m_mergeQuestions; }
+    void RecordMergeQuestion() { ++m_mergeQuestions; }
+
     bool IsProtected() const { return m_protected; }
     void SetProtected(bool value) { m_protected = value; }
 
@@ -163,6 +168,7 @@ private:
     std::map<long, double> m_columnWidths;
     std::vector<Area> m_selection{Area::Cell(1, 1)};
     bool m_protected = false;
+    size_t m_mergeQuestions = 0;
 };
 
 template <class F>

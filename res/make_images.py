@@ -6,6 +6,8 @@
 writes into OUTPUT_DIR:
   remdups.png       16 x 16 RGBA icon of the Remove Duplicates ribbon button
   range_picker.bmp  17 x 16 bitmap, 16 bits per pixel (5-5-5), face of the range picker button
+  merge_*.bmp       119 x 52 bitmaps, 16 bits per pixel, the Merge Cell Text mode page's illustrations:
+                    a sample table before, and after each grouping
 
 The output depends on nothing but this file, byte for byte, so that a build is reproducible.
 """
@@ -195,6 +197,123 @@ def draw_range_picker():
     return canvas
 
 
+# ---- Merge Cell Text: a sample table of three rows of three cells, and what each grouping makes of it.
+
+MERGE_WIDTH, MERGE_HEIGHT = 119, 52
+MERGE_SHEET = (255, 255, 255, 255)
+MERGE_GRID = (160, 160, 160, 255)
+MERGE_FRAME = (96, 96, 96, 255)
+MERGE_TEXT = (0, 0, 128, 255)
+MERGE_JOINED = (255, 248, 200, 255)
+# Cell edges: three columns of 38 pixels and three rows of 16 between one-pixel lines.
+MERGE_COLUMN_EDGES = (0, 39, 78, 118)
+MERGE_ROW_EDGES = (2, 18, 34, 50)
+
+# Five by seven glyphs of the sample texts A1 to C3; the comma reaches below the baseline.
+MERGE_GLYPHS = {
+    'A': [' XXX ', 'X   X', 'X   X', 'XXXXX', 'X   X', 'X   X', 'X   X'],
+    'B': ['XXXX ', 'X   X', 'X   X', 'XXXX ', 'X   X', 'X   X', 'XXXX '],
+    'C': [' XXX ', 'X   X', 'X    ', 'X    ', 'X    ', 'X   X', ' XXX '],
+    '1': ['  X  ', ' XX  ', '  X  ', '  X  ', '  X  ', '  X  ', ' XXX '],
+    '2': [' XXX ', 'X   X', '    X', '   X ', '  X  ', ' X   ', 'XXXXX'],
+    '3': [' XXX ', 'X   X', '    X', '  XX ', '    X', 'X   X', ' XXX '],
+    ',': ['  ', '  ', '  ', '  ', '  ', ' X', ' X', 'X '],
+}
+MERGE_SAMPLE = [['A1', 'B1', 'C1'], ['A2', 'B2', 'C2'], ['A3', 'B3', 'C3']]
+
+
+def merge_text_width(text):
+    return sum(len(MERGE_GLYPHS[c][0]) + 1 for c in text) - 1
+
+
+def merge_text(canvas, left, top, text):
+    """Draws the text with its top-left corner at (left, top)."""
+    x = left
+    for c in text:
+        glyph = MERGE_GLYPHS[c]
+        canvas.plot(glyph, x, top, {'X': MERGE_TEXT})
+        x += len(glyph[0]) + 1
+
+
+def merge_table(joined_cells):
+    """The table with the given cells merged: (first row, first column, last row, last column) from 0, each
+    filled as a joined cell and without the grid lines inside it."""
+    canvas = Canvas(MERGE_WIDTH, MERGE_HEIGHT, MERGE_SHEET)
+    left, right = MERGE_COLUMN_EDGES[0], MERGE_COLUMN_EDGES[-1]
+    top, bottom = MERGE_ROW_EDGES[0], MERGE_ROW_EDGES[-1]
+    for x in MERGE_COLUMN_EDGES:
+        canvas.fill_rect(x, top, x, bottom, MERGE_GRID)
+    for y in MERGE_ROW_EDGES:
+        canvas.fill_rect(left, y, right, y, MERGE_GRID)
+    for first_row, first_column, last_row, last_column in joined_cells:
+        canvas.fill_rect(MERGE_COLUMN_EDGES[first_column] + 1, MERGE_ROW_EDGES[first_row] + 1,
+                         MERGE_COLUMN_EDGES[last_column + 1] - 1, MERGE_ROW_EDGES[last_row + 1] - 1, MERGE_JOINED)
+    canvas.frame_rect(left, top, right, bottom, MERGE_FRAME)
+    return canvas
+
+
+def merge_cell_text(canvas, row, column, text, line=0):
+    """Text in a cell, left-aligned and on the given line from the cell's top."""
+    merge_text(canvas, MERGE_COLUMN_EDGES[column] + 3, MERGE_ROW_EDGES[row] + 4 + line * 9, text)
+
+
+def draw_merge_before():
+    """Three rows of three cells, each holding its own text."""
+    canvas = merge_table([])
+    for r, row in enumerate(MERGE_SAMPLE):
+        for c, text in enumerate(row):
+            merge_cell_text(canvas, r, c, text)
+    return canvas
+
+
+def draw_merge_rows_after():
+    """Each row merged into one cell holding its three texts."""
+    canvas = merge_table([(r, 0, r, 2) for r in range(3)])
+    for r, row in enumerate(MERGE_SAMPLE):
+        merge_cell_text(canvas, r, 0, ','.join(row))
+    return canvas
+
+
+def draw_merge_columns_after():
+    """Each column merged into one cell, its three texts on separate lines."""
+    canvas = merge_table([(0, c, 2, c) for c in range(3)])
+    for c in range(3):
+        for r in range(3):
+            merge_cell_text(canvas, 0, c, MERGE_SAMPLE[r][c], line=r)
+    return canvas
+
+
+def draw_merge_all_after():
+    """The whole table merged into one cell holding every text, comma separated and wrapped."""
+    canvas = merge_table([(0, 0, 2, 2)])
+    room = MERGE_COLUMN_EDGES[-1] - MERGE_COLUMN_EDGES[0] - 5
+    texts = [text for row in MERGE_SAMPLE for text in row]
+    lines, line = [], ''
+    for i, text in enumerate(texts):
+        piece = text + (',' if i + 1 < len(texts) else '')
+        if line and merge_text_width(line + piece) > room:
+            lines.append(line)
+            line = ''
+        line += piece
+    lines.append(line)
+    for n, text in enumerate(lines):
+        merge_cell_text(canvas, 0, 0, text, line=n)
+    return canvas
+
+
+def merge_images():
+    """The mode page's six illustrations by file name."""
+    before = bmp16_bytes(draw_merge_before())
+    return {
+        'merge_all_before.bmp': before,
+        'merge_all_after.bmp': bmp16_bytes(draw_merge_all_after()),
+        'merge_columns_before.bmp': before,
+        'merge_columns_after.bmp': bmp16_bytes(draw_merge_columns_after()),
+        'merge_rows_before.bmp': before,
+        'merge_rows_after.bmp': bmp16_bytes(draw_merge_rows_after()),
+    }
+
+
 def main(argv):
     if len(argv) != 2:
         sys.stderr.write('usage: make_images.py OUTPUT_DIR\n')
@@ -205,6 +324,7 @@ def main(argv):
         'remdups.png': png_bytes(draw_remove_duplicates()),
         'range_picker.bmp': bmp16_bytes(draw_range_picker()),
     }
+    images.update(merge_images())
     for name, data in images.items():
         path = os.path.join(out_dir, name)
         temporary = path + '.tmp'

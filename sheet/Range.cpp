@@ -68,6 +68,7 @@ void Range::Select() const { Invoke(dispid::Select, CallKind::Method, L"Range.Se
 void Range::Merge(bool across) const {
     Invoke(dispid::Merge, CallKind::Method, L"Range.Merge", {Variant::Bool(across)});
 }
+void Range::Merge() const { Invoke(dispid::Merge, CallKind::Method, L"Range.Merge"); }
 void Range::UnMerge() const { Invoke(dispid::UnMerge, CallKind::Method, L"Range.UnMerge"); }
 Variant Range::ColumnWidth() const { return Invoke(dispid::ColumnWidth, CallKind::Get, L"Range.ColumnWidth"); }
 void Range::SetColumnWidth(Variant width) const { Put(dispid::ColumnWidth, L"Range.ColumnWidth", std::move(width)); }

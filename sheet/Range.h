@@ -56,6 +56,8 @@ public:
     void ClearContents() const;
     void Select() const;
     void Merge(bool across) const;
+    // Merge with Across left out.
+    void Merge() const;
     void UnMerge() const;
     Variant ColumnWidth() const;
     void SetColumnWidth(Variant width) const;

@@ -23,6 +23,19 @@ TEST_F(MergeTest, MergeKeepsOnlyTheTopLeftValue)
     EXPECT_EQ(At(L"B2").MergeArea().Address({}), L"$A$1:$B$2");
 }
 
+TEST_F(MergeTest, MergingMoreThanOneValueAsksTheUserFirstAndOneValueOrNoneDoesNot)
+{
+    At(L"A1:B1").Merge(false);
+    sheet->SetText(L"B2", L"only");
+    At(L"A2:C2").Merge(false);
+    EXPECT_EQ(sheet->MergeQuestions(), 0u);
+    sheet->SetText(L"A3", L"first");
+    sheet->SetNumber(L"B4", 2);
+    At(L"A3:B4").Merge(false);
+    EXPECT_EQ(sheet->MergeQuestions(), 1u);
+    EXPECT_EQ(sheet->At(L"A3").value, CellValue::Text(L"first"));
+}
+
 TEST_F(MergeTest, MergeAcrossMergesEachRowByItself)
 {
     sheet->SetText(L"B2", L"row two");

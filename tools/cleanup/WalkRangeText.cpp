@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sheet/AutomationError.h"
+#include "sheet/SelectionAreas.h"
 #include "tools/cleanup/SuspendedUpdates.h"
 #include "tools/cleanup/TextStaysText.h"
 #include "tools/common/BlockReader.h"
@@ -71,17 +72,6 @@ Variant RowArray(const std::vector<std::wstring>& texts) {
         if (FAILED(hr)) throw std::bad_alloc();
     }
     return row;
-}
-
-// A chart or a drawing answers none of Range's members; the user gets told what to do instead of a code.
-sheet::Areas AreasOfSelection(const Range& selection) {
-    try {
-        return selection.Areas();
-    } catch (const sheet::CAutomationError& error) {
-        if (error.Code() != DISP_E_MEMBERNOTFOUND) throw;
-        throw sheet::CAutomationError(
-            error.Code(), L"The selection is not a range of cells. Select the cells to change and try again.");
-    }
 }
 
 class Walker {
@@ -227,7 +217,7 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
     Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
     // Read before anything is switched off: a selection that is not a range fails here.
-    sheet::Areas areas = AreasOfSelection(selection);
+    sheet::Areas areas = sheet::AreasOfSelection(selection);
     long areaCount = areas.Count();
 
     std::optional<SuspendedUpdates> suspended;

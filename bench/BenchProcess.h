@@ -1,0 +1,25 @@
+// What the benchmarks share: each case runs in a process of its own, so that memory peaks do not mix.
+#pragma once
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <functional>
+#include <string>
+
+namespace bench {
+
+double Megabytes(SIZE_T bytes);
+PROCESS_MEMORY_COUNTERS Memory();
+// User and kernel time of this thread, which a run uses alone: unlike wall time, not stretched by a busy machine.
+double ThreadCpuMilliseconds();
+
+// Runs this program again with the arguments and copies its output here.
+void RunInChild(const std::wstring& arguments);
+
+// A benchmark's main: with two numbers, runs that one case here (usage for numbers out of range);
+// without, prints the header and runs every pair of numbers in a child process of its own.
+int Main(int argc, char** argv, int firstCount, int secondCount, const char* usage,
+         const std::function<void()>& printHeader, const std::function<int(int first, int second)>& runOne);
+
+}  // namespace bench

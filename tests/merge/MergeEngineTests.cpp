@@ -1,0 +1,276 @@
+// The merge engine against the stand-in: the order of Excel calls for every target, what the cells hold
+// afterwards, groups of one cell, texts that must stay texts, the size limit and one-cell areas.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/ExcelConstants.h"
+#include "tests/merge/MergeEngineTest.h"
+
+namespace {
+
+using cwtest::IsText;
+using merge::MergeTarget;
+using MergeEngine = cwtest::MergeEngineTest;
+
+// The calls that change cells or formats, one letter each, in order.
+const std::map<std::wstring, wchar_t> kWriteLetters = {
+    {L"Range.ClearContents call", L'C'},       {L"Range.Value put", L'V'},
+    {L"Range.WrapText put", L'W'},             {L"Range.UnMerge call", L'U'},
+    {L"Range.Merge call", L'M'},               {L"Range.HorizontalAlignment put", L'H'},
+    {L"Range.VerticalAlignment put", L'A'},    {L"Range.ColumnWidth get", L'g'},
+    {L"Range.ColumnWidth put", L'p'},
+};
+
+struct OrderCase {
+    MergeTarget target;
+    bool mergeCells;
+    bool clearSources;
+    const wchar_t* writes;  // one group of letters per row, column or area, after the clearing
+};
+
+TEST_F(MergeEngine, every_target_makes_its_calls_in_order_with_and_without_merging) {
+    const OrderCase cases[] = {
+        {MergeTarget::LeftCells, true, false, L"C WUVMHV WUVMHV"},
+        {MergeTarget::RightCells, true, false, L"C MHWUVMV MHWUVMV"},
+        {MergeTarget::TopLeftCell, true, false, L"C MWVVHA"},
+        {MergeTarget::TopRightCell, true, false, L"C MWVVHA"},
+        {MergeTarget::BottomLeftCell, true, false, L"C MWVVHA"},
+        {MergeTarget::BottomRightCell, true, false, L"C MWVVHA"},
+        {MergeTarget::TopCells, true, false, L"C WVgUVMVpA WVgUVMVpA"},
+        {MergeTarget::BottomCells, true, false, L"C WVgUVMVpA WVgUVMVpA"},
+        // Clearing counts for nothing more while merging.
+        {MergeTarget::LeftCells, true, true, L"C WUVMHV WUVMHV"},
+        {MergeTarget::LeftCells, false, false, L"V V"},
+        {MergeTarget::RightCells, false, true, L"C V V"},
+        {MergeTarget::TopLeftCell, false, false, L"VW"},
+        {MergeTarget::BottomRightCell, false, true, L"C VW"},
+        {MergeTarget::TopCells, false, false, L"V V"},
+        {MergeTarget::BottomCells, false, true, L"C V V"},
+    };
+    for (const OrderCase& c : cases) {
+        Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+        for (const wchar_t* address : {L"A1", L"B1", L"A2", L"B2"}) Cells().SetText(address, address);
+        Excel().Select(L"$A$1:$B$2");
+        Excel().ClearLog();
+        Merge(c.target, c.mergeCells, c.clearSources);
+
+        std::wstring writes;
+        for (const std::wstring& call : Excel().Log().Sequence()) {
+            auto letter = kWriteLetters.find(call);
+            if (letter != kWriteLetters.end()) writes.push_back(letter->second);
+        }
+        std::wstring expected;
+        for (const wchar_t* p = c.writes; *p; ++p)
+            if (*p != L' ') expected.push_back(*p);
+        EXPECT_EQ(writes, expected) << "target " << static_cast<int>(c.target) << (c.mergeCells ? " merging" : "")
+                                    << (c.clearSources ? " clearing" : "");
+    }
+}
+
+struct ResultCase {
+    MergeTarget target;
+    bool mergeCells;
+    bool clearSources;
+    std::vector<std::wstring> texts;  // A1:C2 afterwards, row by row
+    const wchar_t* merged;            // the sheet's merged areas
+    const wchar_t* target1;           // the (first) target cell
+    bool wrap;
+    long horizontal;
+    long vertical;
+};
+
+TEST_F(MergeEngine, every_target_leaves_the_joined_texts_merged_areas_and_formats_it_promises) {
+    // The block, row by row: a, (empty), b / c, d, (empty).
+    const long general = host::xl::HAlignGeneral;
+    const long bottom = host::xl::VAlignBottom;
+    const ResultCase cases[] = {
+        {MergeTarget::LeftCells, true, false, {L"a, b", L"", L"", L"c, d", L"", L""}, L"$A$1:$C$1,$A$2:$C$2", L"A1",
+         true, host::xl::HAlignLeft, bottom},
+        {MergeTarget::RightCells, true, false, {L"a, b", L"", L"", L"c, d", L"", L""}, L"$A$1:$C$1,$A$2:$C$2", L"A2",
+         true, host::xl::HAlignRight, bottom},
+        {MergeTarget::LeftCells, false, false, {L"a, b", L"", L"b", L"c, d", L"d", L""}, L"", L"A1", false, general,
+         bottom},
+        {MergeTarget::RightCells, false, true, {L"", L"", L"a, b", L"", L"", L"c, d"}, L"", L"C2", false, general,
+         bottom},
+        {MergeTarget::TopLeftCell, true, false, {L"a, b, c, d", L"", L"", L"", L"", L""}, L"$A$1:$C$2", L"A1", true,
+         host::xl::HAlignLeft, host::xl::VAlignTop},
+        {MergeTarget::BottomRightCell, true, false, {L"a, b, c, d", L"", L"", L"", L"", L""}, L"$A$1:$C$2", L"A1",
+         true, host::xl::HAlignRight, bottom},
+        {MergeTarget::TopRightCell, false, false, {L"a", L"", L"a, b, c, d", L"c", L"d", L""}, L"", L"C1", true,
+         general, bottom},
+        {MergeTarget::BottomLeftCell, false, true, {L"", L"", L"", L"a, b, c, d", L"", L""}, L"", L"A2", true, general,
+         bottom},
+        // A column whose top cell is empty begins with the separator.
+        {MergeTarget::TopCells, true, false, {L"a, c", L", d", L"b", L"", L"", L""}, L"$A$1:$A$2,$B$1:$B$2,$C$1:$C$2",
+         L"B1", true, general, host::xl::VAlignTop},
+        {MergeTarget::BottomCells, false, true, {L"", L"", L"", L"a, c", L", d", L"b"}, L"", L"B2", false, general,
+         bottom},
+    };
+    for (const ResultCase& c : cases) {
+        Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+        Cells().SetText(L"A1", L"a");
+        Cells().SetText(L"C1", L"b");
+        Cells().SetText(L"A2", L"c");
+        Cells().SetText(L"B2", L"d");
+        for (long column = 1; column <= 3; ++column) Cells().SetColumnWidth(column, 4.0 + column);
+        Excel().Select(L"$A$1:$C$2");
+        Merge(c.target, c.mergeCells, c.clearSources);
+
+        const std::string name = "target " + std::to_string(static_cast<int>(c.target)) +
+                                 (c.mergeCells ? " merging" : "") + (c.clearSources ? " clearing" : "");
+        EXPECT_EQ(Texts(1, 1, 2, 3), c.texts) << name;
+        EXPECT_EQ(MergedAreas(), c.merged) << name;
+        host::Cell target = Cells().At(c.target1);
+        EXPECT_EQ(target.wrapText, c.wrap) << name;
+        EXPECT_EQ(target.horizontalAlignment, c.horizontal) << name;
+        EXPECT_EQ(target.verticalAlignment, c.vertical) << name;
+        for (long column = 1; column <= 3; ++column)
+            EXPECT_EQ(Cells().ColumnWidth(column), 4.0 + column) << name << ", column " << column;
+        // Every merge meets emptied cells: Excel never stops to ask about values it would drop.
+        EXPECT_EQ(Cells().MergeQuestions(), 0u) << name;
+    }
+}
+
+TEST_F(MergeEngine, a_group_of_one_cell_keeps_its_formula_and_number_and_gets_only_its_formats) {
+    // One column joined row by row and one row joined column by column: each cell is its own group.
+    const struct {
+        const wchar_t* selection;
+        const wchar_t* formula;
+        const wchar_t* number;
+        const wchar_t* text;
+        MergeTarget target;
+    } layouts[] = {{L"$A$1:$A$3", L"A1", L"A2", L"A3", MergeTarget::LeftCells},
+                   {L"$A$1:$C$1", L"A1", L"B1", L"C1", MergeTarget::TopCells}};
+    for (const auto& layout : layouts) {
+        for (bool mergeCells : {false, true}) {
+            for (bool clearSources : {false, true}) {
+                Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+                Cells().SetFormula(layout.formula, L"=D1*2", host::CellValue::Number(4));
+                Cells().SetNumber(layout.number, 1.23456);
+                Cells().SetNumberFormat(layout.number, L"0.00");
+                Cells().SetText(layout.text, L"x");
+                Excel().Select(layout.selection);
+                Excel().ClearLog();
+                Merge(layout.target, mergeCells, clearSources);
+
+                const std::string name = std::string(mergeCells ? "merging" : "not merging") +
+                                         (clearSources ? ", clearing" : "") + " " +
+                                         testing::PrintToString(std::wstring(layout.selection));
+                EXPECT_EQ(ValuePuts(), 0u) << name;
+                EXPECT_EQ(Excel().Log().Count(L"Range.ClearContents"), 0u) << name;
+                host::Cell formula = Cells().At(layout.formula);
+                EXPECT_TRUE(formula.hasFormula) << name;
+                EXPECT_EQ(formula.formula, L"=D1*2") << name;
+                EXPECT_EQ(Cells().At(layout.number).value, host::CellValue::Number(1.23456)) << name;
+                EXPECT_TRUE(IsText(Cells().At(layout.text), L"x")) << name;
+                EXPECT_EQ(Cells().At(layout.text).wrapText, mergeCells) << name;
+                EXPECT_EQ(MergedAreas(), L"") << name;
+            }
+        }
+    }
+}
+
+TEST_F(MergeEngine, a_joined_text_excel_would_read_as_something_else_stays_exactly_that_text) {
+    const struct {
+        const wchar_t* left;
+        const wchar_t* right;
+        const wchar_t* separator;
+        const wchar_t* joined;
+    } cases[] = {
+        {L"2023", L"12", L"-", L"2023-12"},  // a date
+        {L"1", L"5", L"", L"15"},           // a number
+        {L"=A", L"1", L"", L"=A1"},         // a formula
+        {L"TR", L"UE", L"", L"TRUE"},       // a boolean
+        {L"12", L"%", L"", L"12%"},         // a percentage
+        {L"'quoted", L"x", L" ", L"'quoted x"},
+    };
+    for (bool mergeCells : {false, true}) {
+        for (const auto& c : cases) {
+            Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+            Cells().SetText(L"A1", c.left);
+            Cells().SetText(L"B1", c.right);
+            Excel().Select(L"$A$1:$B$1");
+            Merge(MergeTarget::LeftCells, mergeCells, false, c.separator);
+            EXPECT_TRUE(IsText(Cells().At(L"A1"), c.joined)) << testing::PrintToString(std::wstring(c.joined));
+        }
+    }
+}
+
+TEST_F(MergeEngine, a_cell_text_ends_at_its_first_nul) {
+    Cells().SetText(L"A1", std::wstring(L"a\0hidden", 8));
+    Cells().SetText(L"B1", L"b");
+    Excel().Select(L"$A$1:$B$1");
+    Merge(MergeTarget::RightCells, false, false, L"-");
+    EXPECT_TRUE(IsText(Cells().At(L"B1"), L"a-b"));
+}
+
+TEST_F(MergeEngine, past_the_row_limit_only_the_selection_inside_the_used_range_is_read_and_written) {
+    FillText(1, 1, 3, 2, [](long r, long c) { return At(r, c); });
+    Cells().SetText(L"Z5000", L"far away");
+    Cells().SetText(L"C2", L"beside");
+    Excel().Select(L"$A:$B");
+    Excel().ClearLog();
+    merge::MergeResult result = Merge(MergeTarget::LeftCells, false);
+
+    EXPECT_EQ(Texts(1, 1, 3, 3), (std::vector<std::wstring>{L"A1, B1", L"B1", L"", L"A2, B2", L"B2", L"beside",
+                                                             L"A3, B3", L"B3", L""}));
+    EXPECT_TRUE(IsText(Cells().At(L"Z5000"), L"far away"));
+    // The rows down to the used range's end cost no writes and no text reads of their own.
+    EXPECT_EQ(ValuePuts(), 3u);
+    EXPECT_EQ(Gets(L"Range.Text"), 6u);
+    EXPECT_EQ(result.cellsWritten, 3);
+    EXPECT_EQ(result.areas, 1);
+}
+
+TEST_F(MergeEngine, a_selection_of_exactly_a_thousand_rows_is_merged_as_selected) {
+    Cells().SetText(L"A1000", L"last");
+    Cells().SetText(L"B1000", L"row");
+    Cells().SetText(L"A2000", L"outside");
+    Excel().Select(L"$A$1:$B$1000");
+    Excel().ClearLog();
+    Merge(MergeTarget::TopLeftCell, false);
+    EXPECT_TRUE(IsText(Cells().At(L"A1"), L"last, row"));
+    EXPECT_EQ(Gets(L"Application.Intersect"), 0u);
+}
+
+TEST_F(MergeEngine, one_cell_areas_of_a_selection_are_not_even_read) {
+    FillText(1, 1, 3, 2, [](long r, long c) { return At(r, c); });
+    Cells().SetText(L"D4", L"alone");
+    Excel().Select(L"$A$1:$B$1,$D$4,$A$3:$B$3");
+    Excel().ClearLog();
+    merge::MergeResult result = Merge(MergeTarget::RightCells, true);
+
+    EXPECT_EQ(Texts(1, 1, 3, 2), (std::vector<std::wstring>{L"A1, B1", L"", L"A2", L"B2", L"A3, B3", L""}));
+    EXPECT_EQ(MergedAreas(), L"$A$1:$B$1,$A$3:$B$3");
+    EXPECT_TRUE(IsText(Cells().At(L"D4"), L"alone"));
+    EXPECT_EQ(Gets(L"Range.Text"), 4u);
+    EXPECT_EQ(result.areas, 2);
+    EXPECT_EQ(result.groupsMerged, 2);
+    EXPECT_EQ(result.cellsWritten, 2);
+}
+
+TEST_F(MergeEngine, a_joined_text_too_long_for_a_cell_stops_before_the_area_changes) {
+    const std::wstring half(20000, L'x');
+    Cells().SetText(L"A1", half);
+    Cells().SetText(L"B1", half);
+    Cells().SetText(L"A3", L"first");
+    Cells().SetText(L"B3", L"area");
+    Excel().Select(L"$A$3:$B$3,$A$1:$B$1");
+    std::wstring failure;
+    try {
+        Merge(MergeTarget::LeftCells, true);
+    } catch (const sheet::CAutomationError& error) {
+        failure = error.Description();
+    }
+    EXPECT_EQ(failure, L"The joined text would be longer than the 32,767 characters a cell can hold. Select fewer "
+                       L"cells or a shorter separator and try again.");
+    EXPECT_TRUE(IsText(Cells().At(L"A1"), half));
+    EXPECT_TRUE(IsText(Cells().At(L"B1"), half));
+    EXPECT_EQ(MergedAreas(), L"$A$3:$B$3");
+    EXPECT_TRUE(IsText(Cells().At(L"A3"), L"first, area"));
+}
+
+}  // namespace

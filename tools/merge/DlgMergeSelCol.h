@@ -1,0 +1,9 @@
+// The "Merge By Column" option page.
+#pragma once
+
+#include "tools/merge/MergeOptionsPage.h"
+
+class CDlgMergeSelCol : public CMergeOptionsPage {
+public:
+    CDlgMergeSelCol();
+};

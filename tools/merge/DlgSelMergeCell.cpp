@@ -1,0 +1,7 @@
+#include "tools/merge/DlgSelMergeCell.h"
+
+#include "res/resource.h"
+
+CDlgSelMergeCell::CDlgSelMergeCell()
+    : CMergeOptionsPage(IDD_MERGE_IN_A_CELL, {merge::MergeTarget::TopLeftCell, merge::MergeTarget::TopRightCell,
+                                               merge::MergeTarget::BottomLeftCell, merge::MergeTarget::BottomRightCell}) {}

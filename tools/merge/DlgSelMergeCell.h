@@ -1,0 +1,9 @@
+// The "Merge In a Cell" option page.
+#pragma once
+
+#include "tools/merge/MergeOptionsPage.h"
+
+class CDlgSelMergeCell : public CMergeOptionsPage {
+public:
+    CDlgSelMergeCell();
+};
