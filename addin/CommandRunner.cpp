@@ -53,6 +53,8 @@ void CMyAddin::RunCommand(Tool tool) {
     // the module until it returns. Declared first, it is let go last.
     framework::ScopedReference keepAlive(*this);
     m_commandRunning = true;
+    // The last run's line gives way to what the user had as soon as the next command starts.
+    m_statusBar.RestoreNow();
     // An automation error outside the pages' own handling (the picker's InputBox or Select, say) stops the
     // command here and is shown; it never reaches Excel.
     framework::MessageBarrier(WizardOwner(), [&] {

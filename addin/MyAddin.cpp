@@ -8,6 +8,7 @@
 #include "framework/ModuleStateGuard.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/merge/MergeSelection.h"
+#include "tools/status/RunWithStatus.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
 
@@ -48,6 +49,7 @@ HRESULT CMyAddin::OnStartupComplete() {
 }
 
 HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
+    m_statusBar.RestoreNow();
     if (m_bLegacyMenu) {
         ReleaseButtonHandlers();
         // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
@@ -75,10 +77,29 @@ sheet::Application CMyAddin::ApplicationForRun() const {
     return m_app;
 }
 
-void CMyAddin::RunChangeCase(cleanup::CaseMode mode) { cleanup::RunChangeCase(ApplicationForRun(), mode); }
+void CMyAddin::RunChangeCase(cleanup::CaseMode mode) {
+    sheet::Application app = ApplicationForRun();
+    status::RunWithStatus(m_statusBar, L"Change Case", [&](status::Progress& progress, const status::StatusLines& lines) {
+        long changed = cleanup::RunChangeCase(app, mode, progress);
+        return lines.CellsChanged(changed, SelectionAddress(app));
+    });
+}
 
 void CMyAddin::RunRemoveCharacters(cleanup::RemoveMode mode) {
-    cleanup::RunRemoveCharacters(ApplicationForRun(), mode);
+    sheet::Application app = ApplicationForRun();
+    status::RunWithStatus(m_statusBar, L"Remove Characters",
+                          [&](status::Progress& progress, const status::StatusLines& lines) {
+                              long changed = cleanup::RunRemoveCharacters(app, mode, progress);
+                              return lines.CellsChanged(changed, SelectionAddress(app));
+                          });
+}
+
+std::wstring CMyAddin::SelectionAddress(const sheet::Application& app) noexcept {
+    try {
+        return app.Selection().Address();
+    } catch (...) {
+        return std::wstring();
+    }
 }
 
 merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {

@@ -13,6 +13,7 @@
 #include "sheet/Application.h"
 #include "tools/cleanup/CleanupCommands.h"
 #include "tools/merge/MergeCommands.h"
+#include "tools/status/StatusBarKeeper.h"
 
 class CMyAddin : public framework::CCmdTarget, public cleanup::CleanupCommands, public merge::MergeCommands {
 public:
@@ -70,6 +71,8 @@ private:
     HRESULT OnDisconnection(ext_DisconnectMode mode);
     HRESULT OnStartupComplete();
     void ReleaseButtonHandlers() noexcept;
+    // The selection's address for a line on the status bar; empty when it cannot be read.
+    static std::wstring SelectionAddress(const sheet::Application& app) noexcept;
 
     std::wstring m_strVersion;
     bool m_bMenuBuilt = false;
@@ -78,6 +81,8 @@ private:
     sheet::Range m_workRange;
     std::vector<UINT> m_keyColumns;
     sheet::Application m_app;  // Excel's Application object, from OnConnection to OnDisconnection
+    // What the tools' runs show on Excel's status bar, and what the user had there.
+    status::StatusBarKeeper m_statusBar{m_app};
     bool m_commandRunning = false;
     framework::CPropertySheet* m_wizard = nullptr;  // the wizard on screen, while there is one
     // The command-bar button event handlers: Remove Duplicates, Remove Characters, Change Case,

@@ -26,6 +26,7 @@ enum : DISPID {
     kCalculation = 0x13C,
     kInputBox = 0x165,
     kScreenUpdating = 0x17E,
+    kStatusBar = 0x182,
     kVersion = 0x188,
     kWindows = 0x1AE,
     kIntersect = 0x2FE,
@@ -48,6 +49,7 @@ const std::vector<Member>& Members()
         {L"InputBox", kInputBox, kMethod,
          {L"Prompt", L"Title", L"Default", L"Left", L"Top", L"HelpFile", L"HelpContextID", L"Type"}},
         {L"ScreenUpdating", kScreenUpdating, kGet | kPut, {}},
+        {L"StatusBar", kStatusBar, kGet | kPut, {}},
         {L"Version", kVersion, kGet, {}},
         {L"Windows", kWindows, kGet, {}},
         {L"Intersect", kIntersect, kMethod, NumberedParams(L"Arg", 30)},
@@ -124,6 +126,7 @@ Variant ApplicationObject::Call(const Member& member, Kind kind, const Arguments
             return {};
         }
         return Variant::Bool(excel.EnableEvents());
+    case kStatusBar: return StatusBar(put, args);
     case kVersion: return Variant::String(excel.Version());
     case kWindows: return ObjectResult(WindowsObject::Create(SessionPtr()));
     case kCommandBars: return ObjectResult(CommandBarsObject::Create(SessionPtr()));
@@ -132,6 +135,25 @@ Variant ApplicationObject::Call(const Member& member, Kind kind, const Arguments
     default: break;
     }
     throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0};
+}
+
+Variant ApplicationObject::StatusBar(bool put, const Arguments& args)
+{
+    Excel& excel = Session();
+    if (excel.StatusBarFails()) throw ExcelError(message::MethodFailed(L"StatusBar", L"_Application"));
+    if (!put) return excel.StatusBar() ? Variant::String(*excel.StatusBar()) : Variant::Bool(false);
+    // False gives the status bar back to Excel; anything else shows as its text.
+    Variant value = args.PutVariant();
+    if (value.Type() == VT_BOOL && value.Get().boolVal == VARIANT_FALSE) {
+        excel.RecordStatusBarPut(std::nullopt);
+        return {};
+    }
+    Variant text;
+    if (FAILED(VariantChangeType(&text.Get(), &value.Get(), VARIANT_ALPHABOOL, VT_BSTR))) {
+        throw ExcelError(message::UnableToSet(L"StatusBar", L"Application"));
+    }
+    excel.RecordStatusBarPut(text.AsString());
+    return {};
 }
 
 Variant ApplicationObject::InputBox(const Arguments& args)

@@ -15,6 +15,7 @@ private:
     Variant Call(const Member& member, Kind kind, const Arguments& args) override;
 
     Variant InputBox(const Arguments& args);
+    Variant StatusBar(bool put, const Arguments& args);
     Variant UnionOrIntersect(bool isUnion, const Arguments& args);
 };
 

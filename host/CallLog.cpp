@@ -20,6 +20,7 @@ size_t CallLog::Start(CallRecord record)
     ++m_total;
     if (m_countingOnly) return SIZE_MAX;
     m_calls.push_back(std::move(record));
+    if (m_observer) m_observer(m_calls.back());
     return m_calls.size() - 1;
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -31,6 +32,9 @@ public:
     size_t Start(CallRecord record);
     void Finish(size_t position, HRESULT result);
     void Clear();
+    // Called with each call as it starts, before the object answers it: a test's way to act mid-run
+    // (press a key, say). An empty function stops it.
+    void SetObserver(std::function<void(const CallRecord&)> observer) { m_observer = std::move(observer); }
 
     // Counting only keeps Total and Count and records no calls (Calls and Sequence stay empty), so that a
     // run of millions of calls costs no memory; a benchmark switches it on before it starts.
@@ -50,6 +54,7 @@ private:
     std::map<std::pair<std::wstring, Kind>, size_t> m_counts;
     size_t m_total = 0;
     bool m_countingOnly = false;
+    std::function<void(const CallRecord&)> m_observer;
 };
 
 const wchar_t* KindName(Kind kind);

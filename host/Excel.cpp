@@ -86,6 +86,12 @@ void Excel::SelectRange(const Range& range)
     m_chartSelected = false;
 }
 
+void Excel::RecordStatusBarPut(std::optional<std::wstring> text)
+{
+    m_statusBarPuts.push_back(text);
+    m_statusBar = std::move(text);
+}
+
 void Excel::QueueInputBoxRange(const std::wstring& address)
 {
     auto reference = ParseReference(address);

@@ -24,6 +24,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,16 @@ public:
     void SetEnableEvents(bool value) { m_enableEvents = value; }
     const std::wstring& Version() const { return m_version; }
     void SetVersion(std::wstring version) { m_version = std::move(version); }
+    // The status bar: no text while Excel shows its own (StatusBar reads False), else the text put there.
+    const std::optional<std::wstring>& StatusBar() const { return m_statusBar; }
+    // A fixture: the text a macro left there (or Excel's own), not recorded as a put.
+    void SetStatusBar(std::optional<std::wstring> text) { m_statusBar = std::move(text); }
+    // Every StatusBar put through automation, in order; False is recorded as no text.
+    const std::vector<std::optional<std::wstring>>& StatusBarPuts() const { return m_statusBarPuts; }
+    void RecordStatusBarPut(std::optional<std::wstring> text);
+    // While set, reading or putting StatusBar fails as a busy Excel fails it.
+    void SetStatusBarFails(bool fails) { m_statusBarFails = fails; }
+    bool StatusBarFails() const { return m_statusBarFails; }
     int QuitCount() const { return m_quitCount; }
     long WindowCount() const { return m_windowCount; }
     void SetWindowCount(long count) { m_windowCount = count; }
@@ -138,6 +149,9 @@ private:
     bool m_screenUpdating = true;
     bool m_enableEvents = true;
     std::wstring m_version = L"14.0";
+    std::optional<std::wstring> m_statusBar;
+    std::vector<std::optional<std::wstring>> m_statusBarPuts;
+    bool m_statusBarFails = false;
     int m_quitCount = 0;
     long m_windowCount = 1;
     host::CommandBars m_commandBars;

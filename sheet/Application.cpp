@@ -41,6 +41,16 @@ void Application::SetEnableEvents(bool on) const {
     Put(dispid::EnableEvents, L"Application.EnableEvents", Variant::Bool(on));
 }
 
+std::optional<std::wstring> Application::StatusBar() const {
+    Variant shown = Invoke(dispid::StatusBar, CallKind::Get, L"Application.StatusBar");
+    if (!shown.IsString()) return std::nullopt;
+    return std::wstring(shown.StringView());
+}
+
+void Application::SetStatusBar(const std::optional<std::wstring>& text) const {
+    Put(dispid::StatusBar, L"Application.StatusBar", text ? Variant::String(*text) : Variant::Bool(false));
+}
+
 std::wstring Application::Version() const { return GetString(dispid::Version, L"Application.Version"); }
 void Application::Quit() const { Invoke(dispid::Quit, CallKind::Method, L"Application.Quit"); }
 

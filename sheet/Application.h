@@ -1,6 +1,7 @@
 // Excel's Application object, the root of every automation call, and the objects reached only from it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "sheet/CommandBars.h"
@@ -44,6 +45,11 @@ public:
     void SetScreenUpdating(bool on) const;
     bool EnableEvents() const;
     void SetEnableEvents(bool on) const;
+
+    // Application.StatusBar: no text while Excel shows its own (False), else the text a macro put there.
+    std::optional<std::wstring> StatusBar() const;
+    // Puts a text there, or with no text gives the status bar back to Excel (False).
+    void SetStatusBar(const std::optional<std::wstring>& text) const;
 
     std::wstring Version() const;
     void Quit() const;

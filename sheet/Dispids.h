@@ -18,6 +18,7 @@ constexpr DISPID Quit = 0x12E;
 constexpr DISPID ScreenUpdating = 0x17E;
 constexpr DISPID EnableEvents = 0x4BC;
 constexpr DISPID Version = 0x188;
+constexpr DISPID StatusBar = 0x182;
 
 // Worksheet
 constexpr DISPID UsedRange = 0x19C;

@@ -68,6 +68,13 @@ void PrintSheet(const host::Sheet& sheet, const wchar_t* heading) {
     }
 }
 
+// Prints what the add-in put on the status bar since the last look; False is Excel's own status bar.
+void PrintStatusBar(const host::Excel& excel, size_t& seen) {
+    const auto& puts = excel.StatusBarPuts();
+    for (; seen < puts.size(); ++seen)
+        Print(L"   status bar: " + (puts[seen] ? L"\"" + *puts[seen] + L"\"" : std::wstring(L"False (Excel's own)")));
+}
+
 void Check(HRESULT hr, const char* what) {
     if (FAILED(hr)) {
         char text[160];
@@ -192,23 +199,36 @@ int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
     Check(ribbon->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&callbacks)), "QueryInterface(IDispatch)");
     ribbon->Release();
 
+    size_t statusSeen = 0;
     excel->Select(L"$A$2:$D$4");
     if (tour) {
         TakeTour(*excel, callbacks, album);
     } else {
         ClickRibbonButton(callbacks, L"RemChars", IDD_SELCHARS, 2023, L"leading and trailing spaces", album,
                           L"remove-characters");
+        PrintStatusBar(*excel, statusSeen);
         PrintSheet(sheet, L"after Remove Characters");
         ClickRibbonButton(callbacks, L"RemChars", IDD_SELCHARS, 2025, L"code unit 160", album, L"remove-characters");
+        PrintStatusBar(*excel, statusSeen);
         PrintSheet(sheet, L"after Remove Characters");
         ClickRibbonButton(callbacks, L"ChangeCase", IDD_CHANGECASE, 2025, L"each word capitalised", album,
                           L"change-case");
+        PrintStatusBar(*excel, statusSeen);
         PrintSheet(sheet, L"after Change Case");
         Print(L"   The formula and the number are unchanged; \"00123\" and \"1E5\" are still text.");
+
+        // A long run: whole column F over 140,000 rows of names, past the 1000-row limit, shows its progress.
+        for (long row = 1; row <= 140000; ++row) sheet.SetText(L"F" + std::to_wstring(row), L"name " + std::to_wstring(row));
+        excel->Select(L"$F:$F");
+        ClickRibbonButton(callbacks, L"ChangeCase", IDD_CHANGECASE, 2021, L"upper case", album, L"change-case");
+        PrintStatusBar(*excel, statusSeen);
+        Print(L"   F1 is now \"" + sheet.At(L"F1").value.text + L"\", F140000 \"" + sheet.At(L"F140000").value.text + L"\"");
     }
 
     callbacks->Release();
     Check(addin->OnDisconnection(ext_dm_HostShutdown, nullptr), "OnDisconnection");
+    Print(L"== the add-in gives the status bar back as it disconnects:");
+    PrintStatusBar(*excel, statusSeen);
     addin->Release();
     Print(L"== disconnected; stand-in objects still alive: " + std::to_wstring(host::LiveObjects()));
     if (album.Enabled()) Print(L"== pictures of the wizard pages saved: " + std::to_wstring(album.Saved()));

@@ -61,6 +61,26 @@ TEST_F(ApplicationObjectTest, SettingsAreReadAndWrittenAndTestsCanPresetThem)
     EXPECT_EQ(Get(windows.Get(), id::Count).value.AsLong(), 2);
 }
 
+TEST_F(ApplicationObjectTest, StatusBarReadsFalseWhileExcelsOwnShowsAndEveryPutIsRecorded)
+{
+    CallResult own = Get(app.Get(), id::StatusBar);
+    EXPECT_EQ(own.value.Type(), VT_BOOL);
+    EXPECT_FALSE(own.value.AsBool());
+    EXPECT_EQ(Put(app.Get(), id::StatusBar, Str(L"Working")).hr, S_OK);
+    EXPECT_EQ(Get(app.Get(), id::StatusBar).value.AsString(), L"Working");
+    EXPECT_EQ(Put(app.Get(), id::StatusBar, Variant::Bool(false)).hr, S_OK);
+    EXPECT_EQ(Get(app.Get(), id::StatusBar).value.Type(), VT_BOOL);
+    EXPECT_EQ(Put(app.Get(), id::StatusBar, Int(42)).hr, S_OK);
+    EXPECT_EQ(excel->StatusBarPuts(),
+              (std::vector<std::optional<std::wstring>>{L"Working", std::nullopt, L"42"}));
+    excel->SetStatusBar(L"A macro's text");
+    EXPECT_EQ(Get(app.Get(), id::StatusBar).value.AsString(), L"A macro's text");
+    EXPECT_EQ(excel->StatusBarPuts().size(), 3u) << "a fixture is no put";
+    excel->SetStatusBarFails(true);
+    EXPECT_EQ(Get(app.Get(), id::StatusBar).hr, DISP_E_EXCEPTION);
+    EXPECT_EQ(Put(app.Get(), id::StatusBar, Str(L"x")).hr, DISP_E_EXCEPTION);
+}
+
 TEST_F(ApplicationObjectTest, InputBoxAnswersFromTheQueueAndRecordsItsArguments)
 {
     excel->QueueInputBoxRange(L"$B$2:$C$5");

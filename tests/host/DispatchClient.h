@@ -41,7 +41,7 @@ constexpr DISPID Value = 0x6, Count = 0x76, Interior = 0x81, HorizontalAlignment
                  Cells = 0xEE, Column = 0xF0, Columns = 0xF1, ColumnWidth = 0xF2, EntireColumn = 0xF6,
                  ClearContents = 0x71, Row = 0x101, Rows = 0x102, HasArray = 0x10A, HasFormula = 0x10B,
                  WrapText = 0x114, Quit = 0x12E, ActiveSheet = 0x133, Calculation = 0x13C, InputBox = 0x165,
-                 ScreenUpdating = 0x17E, Version = 0x188, UsedRange = 0x19C, Windows = 0x1AE, Merge = 0x234,
+                 ScreenUpdating = 0x17E, StatusBar = 0x182, Version = 0x188, UsedRange = 0x19C, Windows = 0x1AE, Merge = 0x234,
                  Areas = 0x238, Intersect = 0x2FE, Union = 0x30B, EnableEvents = 0x4BC, UnMerge = 0x568,
                  Range = 0xC5, MergeCells = 0xD0, Name = 0x6E, Offset = 0xFE, Resize = 0x100,
                  Formula = 0x105;

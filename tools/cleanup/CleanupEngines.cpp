@@ -6,12 +6,14 @@
 
 namespace cleanup {
 
-void RunChangeCase(const sheet::Application& app, CaseMode mode) {
-    WalkRangeText(app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, ExcelUpdates::SuspendedForTheRun);
+long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress) {
+    return WalkRangeText(app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); },
+                         ExcelUpdates::SuspendedForTheRun, BlockCells{}, progress);
 }
 
-void RunRemoveCharacters(const sheet::Application& app, RemoveMode mode) {
-    WalkRangeText(app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); }, ExcelUpdates::LeftAlone);
+long RunRemoveCharacters(const sheet::Application& app, RemoveMode mode, status::Progress& progress) {
+    return WalkRangeText(app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); },
+                         ExcelUpdates::LeftAlone, BlockCells{}, progress);
 }
 
 }  // namespace cleanup

@@ -76,9 +76,13 @@ Variant RowArray(const std::vector<std::wstring>& texts) {
 
 class Walker {
 public:
-    Walker(const TextTransform& transform, long blockCells) : m_transform(transform), m_blockCells(blockCells) {}
+    Walker(const TextTransform& transform, long blockCells, status::Progress& progress)
+        : m_transform(transform), m_blockCells(blockCells), m_progress(progress) {}
 
-    void Area(const Range& area) const {
+    long Changed() const { return m_changed; }
+
+    // Both give false when progress stopped the walk.
+    bool Area(const Range& area) {
         Range rows = area.Rows();
         Range columns = area.Columns();
         Range cells = area.Cells();
@@ -86,9 +90,11 @@ public:
         long columnCount = columns.Count();
         if (rowCount == 1 && columnCount == 1) {
             Cell(rows.Item(1));
-            return;
+            return m_progress.Continue(++m_rowsDone);
         }
-        for (long r = 1; r <= rowCount; ++r) {
+        // Progress hears of each row before the next one starts.
+        for (long r = 1; r <= rowCount; ++r, ++m_rowsDone) {
+            if (r > 1 && !m_progress.Continue(m_rowsDone)) return false;
             Range row = rows.Item(r);
             if (columnCount == 1) {
                 Cell(row);
@@ -104,12 +110,22 @@ public:
             if (!mayHoldFormulas && !RowHasNonText(value, columnCount) && BlockRow(row)) continue;
             MixedRow(cells, r, values, columnCount, mayHoldFormulas);
         }
+        return m_progress.Continue(m_rowsDone);
     }
 
     // Past the size limit: block by block, one value read each and one write per rectangle of changed texts.
-    void AreaInBlocks(const Range& area) const {
+    bool AreaInBlocks(const Range& area) {
         blocks::BlockReader reader(area, {m_blockCells, blocks::FormulaCells::Skipped});
-        for (blocks::Block block; reader.Next(block);) TextsOfBlock(block);
+        long rowsBefore = m_rowsDone;
+        for (blocks::Block block; reader.Next(block);) {
+            TextsOfBlock(block);
+            // A band of rows is done with its last block.
+            const blocks::BlockRect& place = block.Place();
+            if (place.column + place.columns - 1 < reader.Columns()) continue;
+            m_rowsDone = rowsBefore + place.row + place.rows - 1;
+            if (!m_progress.Continue(m_rowsDone)) return false;
+        }
+        return true;
     }
 
 private:
@@ -122,16 +138,21 @@ private:
         return text;
     }
 
-    void Cell(const Range& cell) const {
+    void Cell(const Range& cell) {
         if (HasFormulaOrArray(cell)) return;
         Variant value = cell.Value();
         if (!value.IsString()) return;
-        if (auto text = Rewritten(value.StringView())) cell.SetValue(Variant::String(AsTypedText(*text)));
+        if (auto text = Rewritten(value.StringView())) Write(cell, *text);
+    }
+
+    void Write(const Range& cell, const std::wstring& text) {
+        cell.SetValue(Variant::String(AsTypedText(text)));
+        ++m_changed;
     }
 
     // A row that is not all text: the row's values already tell which cells hold a text, so only a text that
     // changes costs calls, and a formula check only when the row holds formulas at all.
-    void MixedRow(const Range& cells, long r, const RowValues& values, long columnCount, bool mayHoldFormulas) const {
+    void MixedRow(const Range& cells, long r, const RowValues& values, long columnCount, bool mayHoldFormulas) {
         for (long c = 0; c < columnCount; ++c) {
             const VARIANT* element = values.At(c);
             if (!element || element->vt != VT_BSTR) continue;  // blank, number, date, boolean or error value
@@ -140,13 +161,14 @@ private:
             Range cell = cells.Item(r, c + 1);
             // A formula's result can be a text; the formula stays.
             if (mayHoldFormulas && HasFormulaOrArray(cell)) continue;
-            cell.SetValue(Variant::String(AsTypedText(*text)));
+            Write(cell, *text);
         }
     }
 
-    void TextsOfBlock(const blocks::Block& block) const {
+    void TextsOfBlock(const blocks::Block& block) {
         if (!block.ValuesRead()) return;  // formulas only
         blocks::BlockChanges changes(block.Rows(), block.Columns());
+        long changed = 0;
         for (long c = 1; c <= block.Columns(); ++c) {
             for (long r = 1; r <= block.Rows(); ++r) {
                 const VARIANT& cell = block.Value(r, c);
@@ -156,19 +178,21 @@ private:
                 // A formula's result can be a text; the formula stays.
                 if (block.HoldsFormula(r, c)) continue;
                 changes.Set(r, c, Variant::String(AsTypedText(*text)));
+                ++changed;
             }
         }
         blocks::WriteChanges(block.Range(), changes);
+        m_changed += changed;
     }
 
     // Returns false, having written nothing, when the row is not all text after all.
-    bool BlockRow(const Range& row) const {
+    bool BlockRow(const Range& row) {
         Variant value = row.Value();
         RowValues values(value);
         if (!values.IsArray()) return false;
         std::vector<std::wstring> texts;
         texts.reserve(static_cast<size_t>(values.Count()));
-        bool changed = false;
+        long changed = 0;
         for (long c = 0; c < values.Count(); ++c) {
             const VARIANT* element = values.At(c);
             if (!element || element->vt != VT_BSTR) return false;
@@ -176,11 +200,11 @@ private:
             if (HoldsNul(original)) return false;
             std::wstring text(original);
             m_transform(text);
-            changed = changed || text != original;
+            if (text != original) ++changed;
             // An empty text written back as "" would empty the cell; the apostrophe keeps it an empty text.
             texts.push_back(original.empty() && text.empty() ? std::wstring(L"'") : AsTypedText(text));
         }
-        if (!changed) return true;
+        if (changed == 0) return true;
         try {
             row.SetValue(RowArray(texts));
         } catch (const sheet::CAutomationError&) {
@@ -188,11 +212,15 @@ private:
             // other refusal (a protected sheet, say) comes back from the first cell written.
             return false;
         }
+        m_changed += changed;
         return true;
     }
 
     const TextTransform& m_transform;
     long m_blockCells;
+    status::Progress& m_progress;
+    long m_rowsDone = 0;
+    long m_changed = 0;
 };
 
 }  // namespace
@@ -212,8 +240,8 @@ bool RowHasNonText(const Variant& rowValues, long columns) {
     return false;
 }
 
-void WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
-                   BlockCells blockCells) {
+long WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
+                   BlockCells blockCells, status::Progress& progress) {
     Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
     // Read before anything is switched off: a selection that is not a range fails here.
@@ -223,23 +251,41 @@ void WalkRangeText(const sheet::Application& app, const TextTransform& transform
     std::optional<SuspendedUpdates> suspended;
     if (updates == ExcelUpdates::SuspendedForTheRun) suspended.emplace(app);
 
-    Walker walker(transform, blockCells.count);
+    // The areas to walk are gathered first, so that progress knows the rows before it.
+    struct Part {
+        Range range;
+        bool inBlocks;
+    };
+    std::vector<Part> parts;
+    long totalRows = 0;
     Range usedRange;
     for (long i = 1; i <= areaCount; ++i) {
         Range area = areas.Item(i);
-        if (area.Rows().Count() <= kRowLimit && area.Columns().Count() <= kColumnLimit) {
-            walker.Area(area);
+        long rows = area.Rows().Count();
+        if (rows <= kRowLimit && area.Columns().Count() <= kColumnLimit) {
+            totalRows += rows;
+            parts.push_back({std::move(area), false});
             continue;
         }
         // Whole columns, whole rows and other huge areas: only the part inside the used range can hold text.
         if (usedRange.IsEmpty()) usedRange = sheet.UsedRange();
         Range inside = app.Intersect(area, usedRange);
         if (inside.IsEmpty()) continue;
-        sheet::Areas parts = inside.Areas();
-        long partCount = parts.Count();
-        for (long j = 1; j <= partCount; ++j) walker.AreaInBlocks(parts.Item(j));
+        sheet::Areas insideAreas = inside.Areas();
+        long insideCount = insideAreas.Count();
+        for (long j = 1; j <= insideCount; ++j) {
+            Range part = insideAreas.Item(j);
+            totalRows += part.Rows().Count();
+            parts.push_back({std::move(part), true});
+        }
     }
+
+    progress.Begin(totalRows);
+    Walker walker(transform, blockCells.count, progress);
+    for (const Part& part : parts)
+        if (!(part.inBlocks ? walker.AreaInBlocks(part.range) : walker.Area(part.range))) break;
     if (suspended) suspended->Restore();
+    return walker.Changed();
 }
 
 }  // namespace cleanup

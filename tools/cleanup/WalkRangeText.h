@@ -6,6 +6,7 @@
 
 #include "sheet/Application.h"
 #include "tools/common/BlockGrid.h"
+#include "tools/status/Progress.h"
 
 namespace cleanup {
 
@@ -25,16 +26,17 @@ constexpr long kRowLimit = 1000;
 // tens of thousands of calls a row.
 constexpr long kColumnLimit = 256;
 
-// Applies the transform to every text cell of the selection that holds no formula, area by area, and writes
-// back only what changed. Numbers, dates, booleans, error values and blank cells are left alone. Failures
-// stop the walk and propagate after the settings are put back.
 // How many cells a block holds past the size limit.
 struct BlockCells {
     long count = blocks::kDefaultBlockCells;
 };
 
-void WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
-                   BlockCells blockCells = {});
+// Applies the transform to every text cell of the selection that holds no formula, area by area, and writes
+// back only what changed. Numbers, dates, booleans, error values and blank cells are left alone. Progress
+// hears of every row (past the limit, of every block's rows) and may stop the walk there. Failures stop the
+// walk and propagate after the settings are put back. Gives the number of cells changed.
+long WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
+                   BlockCells blockCells = {}, status::Progress& progress = status::NoProgress());
 
 // True unless both HasFormula and HasArray answer a plain False (a mixed range answers Null).
 bool HasFormulaOrArray(const sheet::Range& range);

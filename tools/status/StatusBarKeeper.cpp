@@ -1,0 +1,76 @@
+#include "tools/status/StatusBarKeeper.h"
+
+#include <map>
+
+namespace status {
+
+namespace {
+
+// A thread timer carries no pointer of ours; its id finds the keeper. Only Excel's thread gets here.
+std::map<UINT_PTR, StatusBarKeeper*>& Timers() {
+    static std::map<UINT_PTR, StatusBarKeeper*> timers;
+    return timers;
+}
+
+}  // namespace
+
+StatusBarKeeper::~StatusBarKeeper() { StopTimer(); }
+
+void StatusBarKeeper::Show(const std::wstring& line) noexcept {
+    StopTimer();
+    try {
+        if (!m_holding) {
+            m_users = m_app.StatusBar();
+            m_holding = true;
+        }
+        m_shown = line;
+        m_app.SetStatusBar(line);
+    } catch (...) {
+        // The user's status bar stays as it was, or shows our earlier line until the put-back.
+    }
+}
+
+void StatusBarKeeper::RestoreLater() noexcept {
+    if (!m_holding) return;
+    StopTimer();
+    try {
+        auto& timers = Timers();
+        UINT_PTR id = SetTimer(nullptr, 0, m_delayMs, &StatusBarKeeper::OnTimer);
+        if (!id) return;
+        m_timer = id;
+        timers[id] = this;
+    } catch (...) {
+        StopTimer();
+        RestoreNow();
+    }
+}
+
+void StatusBarKeeper::RestoreNow() noexcept {
+    StopTimer();
+    if (!m_holding) return;
+    m_holding = false;
+    try {
+        if (m_app.StatusBar() == std::optional<std::wstring>(m_shown)) m_app.SetStatusBar(m_users);
+    } catch (...) {
+        // Left as it is: a line of ours is better than a failure in the user's way.
+    }
+}
+
+void StatusBarKeeper::StopTimer() noexcept {
+    if (!m_timer) return;
+    KillTimer(nullptr, m_timer);
+    Timers().erase(m_timer);
+    m_timer = 0;
+}
+
+void CALLBACK StatusBarKeeper::OnTimer(HWND, UINT, UINT_PTR id, DWORD) noexcept {
+    auto& timers = Timers();
+    auto found = timers.find(id);
+    if (found == timers.end()) {
+        KillTimer(nullptr, id);
+        return;
+    }
+    found->second->RestoreNow();
+}
+
+}  // namespace status
