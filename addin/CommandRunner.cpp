@@ -9,6 +9,8 @@
 #include "sheet/AutomationError.h"
 #include "tools/cleanup/DlgChangeCase.h"
 #include "tools/cleanup/DlgSelChars.h"
+#include "tools/duplicates/DlgColumns.h"
+#include "tools/duplicates/DlgRemType.h"
 #include "tools/merge/DlgSelMerge.h"
 
 namespace {
@@ -95,6 +97,8 @@ INT_PTR CMyAddin::ShowWizard(Tool tool) {
     switch (tool) {
     case Tool::RemoveDuplicates:
         pages.push_back(std::make_unique<CDlgSelect>(this));
+        pages.push_back(MakePage<CDlgColumns>(this));
+        pages.push_back(MakePage<CDlgRemType>(this));
         break;
     case Tool::RemoveCharacters:
         pages.push_back(std::make_unique<CDlgSelectN>(this));

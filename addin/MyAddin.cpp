@@ -3,10 +3,12 @@
 #include "addin/AddinGuids.h"
 #include "addin/ExcelVersion.h"
 #include "addin/LegacyMenuRemoval.h"
+#include "addin/ToolOutcomes.h"
 #include "framework/Barrier.h"
 #include "framework/Exception.h"
 #include "framework/ModuleStateGuard.h"
 #include "tools/cleanup/CleanupEngines.h"
+#include "tools/duplicates/RemoveDuplicates.h"
 #include "tools/merge/MergeSelection.h"
 #include "tools/status/RunWithStatus.h"
 
@@ -102,8 +104,29 @@ std::wstring CMyAddin::SelectionAddress(const sheet::Application& app) noexcept 
     }
 }
 
+std::vector<duplicates::ColumnHeading> CMyAddin::KeyColumnChoices() {
+    return duplicates::ReadColumnHeadings(m_workRange);
+}
+
+void CMyAddin::SetKeyColumns(std::vector<UINT> offsets) { m_keyColumns = std::move(offsets); }
+
+duplicates::DuplicatesResult CMyAddin::RunRemoveDuplicates(duplicates::DupAction action, COLORREF color) {
+    sheet::Application app = ApplicationForRun();
+    // The run's own range and columns, whatever a disconnection does to the add-in's meanwhile.
+    sheet::Range workRange = m_workRange;
+    std::vector<UINT> keyColumns = m_keyColumns;
+    return duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color);
+}
+
 merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {
-    return merge::MergeSelection(ApplicationForRun(), request);
+    sheet::Application app = ApplicationForRun();
+    merge::MergeResult result;
+    status::RunWithStatus(m_statusBar, L"Merge Cell Text",
+                          [&](status::Progress& progress, const status::StatusLines& lines) {
+                              result = merge::MergeSelection(app, request, progress);
+                              return MergeOutcome(request, result, lines);
+                          });
+    return result;
 }
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,

@@ -12,10 +12,14 @@
 #include "framework/PropertySheet.h"
 #include "sheet/Application.h"
 #include "tools/cleanup/CleanupCommands.h"
+#include "tools/duplicates/DuplicatesCommands.h"
 #include "tools/merge/MergeCommands.h"
 #include "tools/status/StatusBarKeeper.h"
 
-class CMyAddin : public framework::CCmdTarget, public cleanup::CleanupCommands, public merge::MergeCommands {
+class CMyAddin : public framework::CCmdTarget,
+                 public cleanup::CleanupCommands,
+                 public duplicates::DuplicatesCommands,
+                 public merge::MergeCommands {
 public:
     CMyAddin();
     static HRESULT Create(REFIID iid, void** ppv) noexcept;
@@ -48,6 +52,10 @@ public:
     // The engines the clean-up tools' last pages run.
     void RunChangeCase(cleanup::CaseMode mode) override;
     void RunRemoveCharacters(cleanup::RemoveMode mode) override;
+    // What the Remove Duplicates pages need: the working range's columns, the ticked ones, and the engine.
+    std::vector<duplicates::ColumnHeading> KeyColumnChoices() override;
+    void SetKeyColumns(std::vector<UINT> offsets) override;
+    duplicates::DuplicatesResult RunRemoveDuplicates(duplicates::DupAction action, COLORREF color) override;
     // The engine the merge option pages run.
     merge::MergeResult MergeSelection(const merge::MergeRequest& request) override;
 

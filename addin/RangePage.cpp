@@ -1,6 +1,7 @@
 #include "addin/RangePage.h"
 
 #include "addin/MyAddin.h"
+#include "framework/Barrier.h"
 #include "framework/DataExchange.h"
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
@@ -41,7 +42,16 @@ void CRangePage::OnPickRange() {
 CDlgSelect::CDlgSelect(CMyAddin* addin) : CRangePage(IDD_SELECT, addin) {}
 
 sheet::Range CDlgSelect::TakeSelection() {
-    sheet::Range selection = m_pAddin->Selection();
+    // A selection Excel fails to give leaves no working range, never the last command's, and is told here:
+    // the next page has nothing to list.
+    m_pAddin->SetWorkRange(sheet::Range());
+    sheet::Range selection;
+    try {
+        selection = m_pAddin->Selection();
+    } catch (...) {
+        framework::ReportException(GetSafeHwnd(), std::current_exception());
+        return selection;
+    }
     m_pAddin->SetWorkRange(selection);
     return selection;
 }

@@ -32,6 +32,8 @@ const std::vector<Member>& Members()
     return members;
 }
 
+constexpr size_t kMaxReferenceText = 255;
+
 // One argument of Range(): its areas on the sheet.
 std::vector<Area> Corner(const std::shared_ptr<Sheet>& sheet, const Arguments& args, size_t position,
                          const wchar_t* className)
@@ -43,7 +45,9 @@ std::vector<Area> Corner(const std::shared_ptr<Sheet>& sheet, const Arguments& a
         if (!range || range->SheetPtr() != sheet) throw ExcelError(failed);
         return range->Areas();
     }
-    auto reference = ParseReference(args.String(position));
+    // Excel takes a reference text of at most 255 characters.
+    std::wstring text = args.String(position);
+    auto reference = text.size() <= kMaxReferenceText ? ParseReference(text) : std::nullopt;
     if (!reference) throw ExcelError(failed);
     if (!reference->sheetName.empty()) {
         const std::wstring& name = sheet->Name();

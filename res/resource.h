@@ -17,6 +17,8 @@
 
 #define IDD_SELECT_MERGE        106
 #define IDD_SELECT              2009
+#define IDD_DUP_COLUMNS         2011
+#define IDD_DUP_ACTION          2012
 #define IDD_SELECT_N            2013
 #define IDD_SELCHARS            2014
 #define IDD_CHANGECASE          2015
@@ -38,3 +40,11 @@
 #define IDC_OPTION_3            2023
 #define IDC_OPTION_4            2024
 #define IDC_OPTION_5            2025
+
+// Remove Duplicates: "Choose Columns" and "Choose Action".
+#define IDC_CHECK_ALL           2018
+#define IDC_COLUMN_LIST         2020
+#define IDC_ACTION_SELECT       2021
+#define IDC_ACTION_COLOR        2022
+#define IDC_ACTION_DELETE       2023
+#define IDC_COLOR_LIST          1003

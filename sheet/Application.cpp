@@ -4,8 +4,12 @@
 
 namespace sheet {
 
-Range Worksheet::UsedRange() const { return GetObject<Range>(dispid::UsedRange, L"Worksheet.UsedRange"); }
-Range Worksheet::Cells() const { return GetObject<Range>(dispid::Cells, L"Worksheet.Cells"); }
+Range Worksheet::UsedRange() const { return GetObject<sheet::Range>(dispid::UsedRange, L"Worksheet.UsedRange"); }
+Range Worksheet::Cells() const { return GetObject<sheet::Range>(dispid::Cells, L"Worksheet.Cells"); }
+Range Worksheet::Range(const std::wstring& reference) const {
+    return ObjectOf<sheet::Range>(
+        Invoke(dispid::Range, CallKind::Get, L"Worksheet.Range", {Variant::String(reference), Variant::Missing()}));
+}
 
 long Windows::Count() const { return GetLong(dispid::Count, L"Windows.Count"); }
 

@@ -12,8 +12,10 @@ namespace sheet {
 class Worksheet : public DispatchWrapper {
 public:
     using DispatchWrapper::DispatchWrapper;
-    Range UsedRange() const;
-    Range Cells() const;
+    sheet::Range UsedRange() const;
+    sheet::Range Cells() const;
+    // Worksheet.Range with one A1 reference text ("A5:J7,A9:J9"); Excel takes at most 255 characters.
+    sheet::Range Range(const std::wstring& reference) const;
 };
 
 class Windows : public DispatchWrapper {

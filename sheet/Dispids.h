@@ -22,6 +22,7 @@ constexpr DISPID StatusBar = 0x182;
 
 // Worksheet
 constexpr DISPID UsedRange = 0x19C;
+constexpr DISPID Range = 0xC5;
 
 // Range, Areas, Windows
 constexpr DISPID Areas = 0x238;

@@ -4,14 +4,26 @@
 
 namespace sheet {
 
-Areas AreasOfSelection(const Range& selection) {
+namespace {
+
+template <class Read>
+auto OfCells(Read read) {
     try {
-        return selection.Areas();
+        return read();
     } catch (const CAutomationError& error) {
         if (error.Code() != DISP_E_MEMBERNOTFOUND) throw;
-        throw CAutomationError(error.Code(),
-                               L"The selection is not a range of cells. Select the cells to change and try again.");
+        throw CAutomationError(error.Code(), kSelectionIsNotCells);
     }
+}
+
+}  // namespace
+
+Areas AreasOfSelection(const Range& selection) {
+    return OfCells([&] { return selection.Areas(); });
+}
+
+Range RowsOfSelection(const Range& selection) {
+    return OfCells([&] { return selection.Rows(); });
 }
 
 }  // namespace sheet

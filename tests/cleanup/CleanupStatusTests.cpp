@@ -18,22 +18,7 @@ namespace {
 
 using cwtest::IsText;
 using cwtest::StatusBarPuts;
-
-// Hears every row the walk reports and stops it after the given one.
-class StoppingProgress final : public status::Progress {
-public:
-    explicit StoppingProgress(long stopAfter) : m_stopAfter(stopAfter) {}
-    void Begin(long totalRows) override { totals.push_back(totalRows); }
-    bool Continue(long rowsDone) override {
-        rows.push_back(rowsDone);
-        return rowsDone < m_stopAfter;
-    }
-    std::vector<long> totals;
-    std::vector<long> rows;
-
-private:
-    long m_stopAfter;
-};
+using cwtest::StoppingProgress;
 
 using CleanupProgress = cwtest::EngineTest;
 

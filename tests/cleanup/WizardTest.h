@@ -19,6 +19,7 @@ using host::WizardDriver;
 // The tool numbers the ribbon's callbacks hand to the command runner.
 constexpr long kRemoveCharacters = static_cast<long>(CMyAddin::Tool::RemoveCharacters);
 constexpr long kChangeCase = static_cast<long>(CMyAddin::Tool::ChangeCase);
+constexpr long kRemoveDuplicates = static_cast<long>(CMyAddin::Tool::RemoveDuplicates);
 
 
 class WizardTest : public testing::Test {

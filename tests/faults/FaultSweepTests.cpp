@@ -84,10 +84,33 @@ std::function<void(const host::WizardView&)> FinishWithOption(int option) {
     };
 }
 
+// A list of a text and a number whose row 3 repeats row 1.
+void RepeatedRows(host::Excel& excel) {
+    host::Sheet& sheet = excel.ActiveSheet();
+    for (long r = 1; r <= 3; ++r) {
+        sheet.SetText(L"A" + std::to_wstring(r), r == 2 ? L"bob" : L"ann");
+        sheet.SetNumber(L"B" + std::to_wstring(r), r % 2);
+    }
+    excel.Select(L"$A$1:$B$3");
+}
+
+// Next; with columns listed, Next, Delete and Finish; then Cancel when a failure kept the wizard open.
+void FinishRemoveDuplicates(const host::WizardView& view) {
+    ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    HWND list = ::GetDlgItem(PropSheet_GetCurrentPageHwnd(view.sheet), IDC_COLUMN_LIST);
+    if (list && ListView_GetItemCount(list) > 0) {
+        ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+        ::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(view.sheet), IDC_ACTION_DELETE, BM_CLICK, 0, 0);
+        ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+    }
+    if (PropSheet_GetCurrentPageHwnd(view.sheet)) ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
+
 const Command kCommands[] = {
     {"Change Case", DISPID_CHANGECASE, IDD_SELECT_N, FinishWithOption(IDC_OPTION_1), UntidyTexts},
     {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, FinishWithOption(IDC_OPTION_3), UntidyTexts},
     {"Change Case over whole columns", DISPID_CHANGECASE, IDD_SELECT_N, FinishWithOption(IDC_OPTION_1), UntidyColumns},
+    {"Remove Duplicates", DISPID_REMDUPS, IDD_SELECT, FinishRemoveDuplicates, RepeatedRows},
 };
 
 const FailureStyle kStyles[] = {FailureStyle::Exception, FailureStyle::DeferredFillIn, FailureStyle::BareCode};

@@ -113,6 +113,20 @@ TEST(AreaSetTest, UnionJoinsNeighbouringRowsAndDropsOverlaps)
     EXPECT_EQ(FormatAddress(UnionOfAreas({{1, 1, 1, 1}, {1, 2, 1, 2}}), {}), L"$A$1:$B$1");
 }
 
+TEST(AreaSetTest, UnionOfThousandsOfSeparateRowsKeepsEachRowInItsPlace)
+{
+    // A client selecting every other row of a long list, many rows at a time.
+    std::vector<Area> rows;
+    for (long r = 1; r <= 20000; r += 2) rows.push_back({r, 1, r, 3});
+    std::vector<Area> joined = UnionOfAreas(rows);
+    ASSERT_EQ(joined.size(), rows.size());
+    EXPECT_EQ(joined.front(), rows.front());
+    EXPECT_EQ(joined.back(), rows.back());
+    // Adding the rows between joins everything into one area.
+    for (long r = 2; r <= 20000; r += 2) rows.push_back({r, 1, r, 3});
+    EXPECT_EQ(FormatAddress(UnionOfAreas(rows), {}), L"$A$1:$C$20000");
+}
+
 TEST(AreaSetTest, IntersectionOfDisjointAreasIsEmpty)
 {
     EXPECT_TRUE(IntersectionOfAreas({{1, 1, 2, 2}}, {{3, 3, 4, 4}}).empty());

@@ -197,3 +197,41 @@ TEST_F(RangeObjectTest, OffsetResizeAndFormulaAnswerThroughInvokeWithTheirArgume
 
 }  // namespace
 }  // namespace host::test
+
+namespace host::test {
+namespace {
+
+TEST_F(RangeObjectTest, AnEmptyValueOrAFillColourReachesEveryAreaOfARange)
+{
+    // As in Excel: a scalar written to several areas fills each, and so does Interior.Color.
+    for (const wchar_t* address : {L"A1", L"B1", L"A3", L"B3", L"A2"}) cells.SetText(address, L"x");
+    ComRef<IDispatch> range = RangeAt(L"A1:B1,A3:B3");
+    EXPECT_EQ(Put(range.Get(), id::Value, Variant()).hr, S_OK);
+    ComRef<IDispatch> interior = GetObject(range.Get(), id::Interior);
+    EXPECT_EQ(Put(interior.Get(), id::Color, Int(0xFF)).hr, S_OK);
+    for (const wchar_t* address : {L"A1", L"B1", L"A3", L"B3"}) {
+        EXPECT_TRUE(cells.At(address).IsEmpty()) << address;
+        EXPECT_EQ(cells.At(address).interiorColor, COLORREF(0xFF));
+    }
+    EXPECT_FALSE(cells.At(L"A2").IsEmpty());
+    EXPECT_FALSE(cells.At(L"A2").interiorColor);
+}
+
+TEST_F(RangeObjectTest, RangeTakesAReferenceTextOfAtMost255Characters)
+{
+    // Excel refuses a longer text (error 1004), however valid the reference.
+    std::wstring at255 = L"A1";
+    for (int i = 0; i < 83; ++i) at255 += L",B1";
+    at255 += L",B10";
+    std::wstring at256 = at255 + L"0";
+    ASSERT_EQ(at255.size(), 255u);
+    CallResult taken = Get(sheet.Get(), id::Range, {Str(at255.c_str())});
+    EXPECT_EQ(taken.hr, S_OK);
+    EXPECT_EQ(CountOf(taken.value.Get().pdispVal), 85);
+    CallResult refused = Get(sheet.Get(), id::Range, {Str(at256.c_str())});
+    EXPECT_EQ(refused.hr, DISP_E_EXCEPTION);
+    EXPECT_EQ(refused.description, L"Range method of _Worksheet class failed");
+}
+
+}  // namespace
+}  // namespace host::test

@@ -35,6 +35,20 @@ TEST_F(StatusBarKeeping, what_the_user_had_comes_back_after_the_delay_or_at_once
     }
 }
 
+TEST_F(StatusBarKeeping, a_put_back_excel_refuses_is_tried_again_after_the_delay) {
+    StatusBarKeeper keeper(App(), 30);
+    keeper.Show(L"ours");
+    keeper.RestoreLater();
+    Excel().SetStatusBarFails(true);  // the user is editing a cell, say
+    size_t refusedBefore = Excel().Log().Count(L"Application.StatusBar", host::Kind::Get);
+    EXPECT_TRUE(cwtest::PumpMessagesUntil(
+        [&] { return Excel().Log().Count(L"Application.StatusBar", host::Kind::Get) > refusedBefore; }, 3000));
+    EXPECT_TRUE(keeper.Holding());
+    Excel().SetStatusBarFails(false);
+    EXPECT_TRUE(cwtest::PumpMessagesUntil([&] { return !keeper.Holding(); }, 3000));
+    EXPECT_EQ(Excel().StatusBar(), std::nullopt);
+}
+
 TEST_F(StatusBarKeeping, a_line_put_since_ours_stays_and_a_keeper_gone_puts_nothing_back) {
     size_t before = Excel().StatusBarPuts().size();
     {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/cleanup/EngineTest.h"
+#include "tools/status/Progress.h"
 
 namespace cwtest {
 
@@ -47,6 +48,24 @@ bool PumpMessagesUntil(Done done, DWORD milliseconds) {
     }
     return true;
 }
+
+// Hears every row an engine reports and stops it at the first check past the given row.
+class StoppingProgress final : public status::Progress {
+public:
+    explicit StoppingProgress(long stopAfter) : m_stopAfter(stopAfter) {}
+    void Begin(long totalRows) override { totals.push_back(totalRows); }
+    bool Continue(long rowsDone) override {
+        rows.push_back(rowsDone);
+        return rowsDone < m_stopAfter;
+    }
+    void Advance(long rowsDone) override { advances.push_back(rowsDone); }
+    std::vector<long> totals;
+    std::vector<long> rows;      // at each Continue
+    std::vector<long> advances;  // at each Advance
+
+private:
+    long m_stopAfter;
+};
 
 class StatusTest : public EngineTest {
 protected:

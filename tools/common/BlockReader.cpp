@@ -40,6 +40,8 @@ BlockReader::BlockReader(sheet::Range area, ReadOptions options)
       m_grid(m_rows, m_columns, options.maxCells, options.rowsPerBlock) {}
 
 bool BlockReader::Next(Block& block) {
+    // The last block's arrays go before the next ones come, so that only one block is held at a time.
+    block = Block();
     if (!m_grid.Next(m_place)) return false;
     block = Block::Read(SubRange(m_area, m_rows, m_columns, m_place), m_place, m_formulas);
     return true;

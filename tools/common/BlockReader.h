@@ -73,7 +73,7 @@ public:
     long Columns() const noexcept { return m_columns; }
     const BlockGrid& Grid() const noexcept { return m_grid; }
 
-    // Reads the next block into `block`; false when the area is done.
+    // Reads the next block into `block`; false, with `block` emptied, when the area is done.
     bool Next(Block& block);
 
 private:

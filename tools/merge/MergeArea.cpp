@@ -33,13 +33,15 @@ bool IsLeft(MergeTarget target) {
 // the formatting steps run.
 class AreaWriter {
 public:
-    AreaWriter(const Range& area, const TextGrid& texts, const MergeRequest& request, MergeResult& result)
+    AreaWriter(const Range& area, const TextGrid& texts, const MergeRequest& request, MergeResult& result,
+               const std::function<void(long)>& rowDone)
         : m_area(area),
           m_rows(texts.rows),
           m_columns(texts.columns),
           m_target(request.target),
           m_writesValues(!GroupsAreSingleCells(GroupingOf(request.target), texts.rows, texts.columns)),
-          m_result(result) {}
+          m_result(result),
+          m_rowDone(rowDone) {}
 
     void Run(const TextGrid& texts, const MergeRequest& request) {
         std::vector<std::wstring> typed = TypedResults(JoinGroups(texts, GroupingOf(m_target), request.separator));
@@ -92,7 +94,10 @@ private:
         switch (GroupingOf(m_target)) {
         case Grouping::RowByRow: {
             const long column = IsLeft(m_target) ? 1 : m_columns;
-            for (long r = 1; r <= m_rows; ++r) WriteCell(cells, r, column, typed[static_cast<size_t>(r - 1)]);
+            for (long r = 1; r <= m_rows; ++r) {
+                WriteCell(cells, r, column, typed[static_cast<size_t>(r - 1)]);
+                RowDone(r);
+            }
             break;
         }
         case Grouping::ColumnByColumn: {
@@ -120,7 +125,7 @@ private:
 
     void MergeRows(const std::vector<std::wstring>& typed) {
         Range rows = m_area.Rows();
-        for (long r = 1; r <= m_rows; ++r) {
+        for (long r = 1; r <= m_rows; RowDone(r++)) {
             const std::wstring& text = typed[static_cast<size_t>(r - 1)];
             if (m_target == MergeTarget::LeftCells) {
                 if (text.empty()) continue;
@@ -186,6 +191,10 @@ private:
         Written();
     }
 
+    void RowDone(long row) const {
+        if (m_rowDone) m_rowDone(row);
+    }
+
     // A group of one cell merges nothing.
     void CountMerge() {
         if (m_writesValues) ++m_result.groupsMerged;
@@ -197,12 +206,14 @@ private:
     const MergeTarget m_target;
     const bool m_writesValues;
     MergeResult& m_result;
+    const std::function<void(long)>& m_rowDone;
 };
 
 }  // namespace
 
-void MergeArea(const Range& area, const TextGrid& texts, const MergeRequest& request, MergeResult& result) {
-    AreaWriter(area, texts, request, result).Run(texts, request);
+void MergeArea(const Range& area, const TextGrid& texts, const MergeRequest& request, MergeResult& result,
+               const std::function<void(long row)>& rowDone) {
+    AreaWriter(area, texts, request, result, rowDone).Run(texts, request);
     ++result.areas;
 }
 

@@ -3,6 +3,7 @@
 
 #include "sheet/Application.h"
 #include "tools/merge/MergeRequest.h"
+#include "tools/status/Progress.h"
 
 namespace merge {
 
@@ -13,7 +14,9 @@ constexpr long kColumnLimit = 256;
 
 // Joins the displayed texts of the selection, area by area in order, each read and written whole before the
 // next is read; an area of one cell is left alone. Shows nothing and leaves the application's settings
-// alone. A failure propagates; areas and cells changed before it stay changed.
-MergeResult MergeSelection(const sheet::Application& app, const MergeRequest& request);
+// alone. A failure propagates; areas and cells changed before it stay changed. Progress hears of the rows as
+// they are written, and may stop the run only between areas: once an area is emptied it is written whole.
+MergeResult MergeSelection(const sheet::Application& app, const MergeRequest& request,
+                           status::Progress& progress = status::NoProgress());
 
 }  // namespace merge

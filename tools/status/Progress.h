@@ -10,6 +10,9 @@ public:
     virtual void Begin(long totalRows) = 0;
     // rowsDone of them are done. False asks the engine to stop there: what is done stays done.
     virtual bool Continue(long rowsDone) = 0;
+    // rowsDone of them are done, within work that must not stop halfway (cells already emptied and not yet
+    // written again, say); a request to stop waits for the next Continue.
+    virtual void Advance(long rowsDone) = 0;
 
 protected:
     ~Progress() = default;
@@ -21,6 +24,7 @@ inline Progress& NoProgress() {
     public:
         void Begin(long) override {}
         bool Continue(long) override { return true; }
+        void Advance(long) override {}
     };
     static Silent silent;
     return silent;

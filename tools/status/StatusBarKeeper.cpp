@@ -32,6 +32,28 @@ void StatusBarKeeper::Show(const std::wstring& line) noexcept {
 
 void StatusBarKeeper::RestoreLater() noexcept {
     if (!m_holding) return;
+    m_triesLeft = kRestoreTries;
+    StartTimer();
+}
+
+void StatusBarKeeper::RestoreNow() noexcept {
+    StopTimer();
+    // A command is starting or Excel is letting go of the add-in: one try, and the line is given up.
+    if (!PutBack()) m_holding = false;
+}
+
+bool StatusBarKeeper::PutBack() noexcept {
+    if (!m_holding) return true;
+    try {
+        if (m_app.StatusBar() == std::optional<std::wstring>(m_shown)) m_app.SetStatusBar(m_users);
+    } catch (...) {
+        return false;
+    }
+    m_holding = false;
+    return true;
+}
+
+void StatusBarKeeper::StartTimer() noexcept {
     StopTimer();
     try {
         auto& timers = Timers();
@@ -41,18 +63,6 @@ void StatusBarKeeper::RestoreLater() noexcept {
         timers[id] = this;
     } catch (...) {
         StopTimer();
-        RestoreNow();
-    }
-}
-
-void StatusBarKeeper::RestoreNow() noexcept {
-    StopTimer();
-    if (!m_holding) return;
-    m_holding = false;
-    try {
-        if (m_app.StatusBar() == std::optional<std::wstring>(m_shown)) m_app.SetStatusBar(m_users);
-    } catch (...) {
-        // Left as it is: a line of ours is better than a failure in the user's way.
     }
 }
 
@@ -70,7 +80,13 @@ void CALLBACK StatusBarKeeper::OnTimer(HWND, UINT, UINT_PTR id, DWORD) noexcept 
         KillTimer(nullptr, id);
         return;
     }
-    found->second->RestoreNow();
+    StatusBarKeeper& keeper = *found->second;
+    keeper.StopTimer();
+    if (keeper.PutBack()) return;
+    if (--keeper.m_triesLeft > 0)
+        keeper.StartTimer();
+    else
+        keeper.m_holding = false;  // given up: the line stays until Excel's next own one
 }
 
 }  // namespace status

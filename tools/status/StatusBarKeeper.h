@@ -16,6 +16,9 @@ namespace status {
 class StatusBarKeeper {
 public:
     static constexpr UINT kRestoreDelayMs = 10000;
+    // Excel refuses calls while the user edits a cell: a put-back the timer could not make is tried again
+    // after the delay, this many times in all.
+    static constexpr int kRestoreTries = 6;
 
     // The wrapper is Excel's Application for as long as this lives; an empty one makes no calls.
     explicit StatusBarKeeper(const sheet::Application& app, UINT restoreDelayMs = kRestoreDelayMs) noexcept
@@ -37,7 +40,10 @@ public:
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) noexcept;
+    void StartTimer() noexcept;
     void StopTimer() noexcept;
+    // False when Excel refused the call; the line of ours is still held then.
+    bool PutBack() noexcept;
 
     const sheet::Application& m_app;
     UINT m_delayMs;
@@ -45,6 +51,7 @@ private:
     std::optional<std::wstring> m_users;  // no text: Excel's own
     std::wstring m_shown;
     UINT_PTR m_timer = 0;
+    int m_triesLeft = 0;
 };
 
 }  // namespace status

@@ -14,19 +14,30 @@ void StatusProgress::Begin(long totalRows) {
 bool StatusProgress::Continue(long rowsDone) {
     m_done = rowsDone;
     if (m_stopped) return false;
-    if (rowsDone < m_nextCheck || rowsDone >= m_total) return true;
+    if (rowsDone >= m_total) return true;
+    if (!m_escaped && !EscapeAtCheck(rowsDone)) return true;
+    m_stopped = true;
+    return false;
+}
+
+void StatusProgress::Advance(long rowsDone) {
+    m_done = rowsDone;
+    if (!m_stopped && !m_escaped && rowsDone < m_total) m_escaped = EscapeAtCheck(rowsDone);
+}
+
+bool StatusProgress::EscapeAtCheck(long rowsDone) {
+    if (rowsDone < m_nextCheck) return false;
     m_nextCheck = rowsDone + kCheckRows;
     if (m_escape.Pressed()) {
-        m_stopped = true;
         EscapeKey::Consume();
-        return false;
+        return true;
     }
     long long percent = static_cast<long long>(rowsDone) * 100 / m_total;
     if (Long() && percent != m_percentShown) {
         m_percentShown = percent;
         m_statusBar.Show(m_lines.Progress(m_tool, rowsDone, m_total));
     }
-    return true;
+    return false;
 }
 
 bool StatusProgress::Long() const noexcept {

@@ -26,12 +26,15 @@ public:
 
     void Begin(long totalRows) override;
     bool Continue(long rowsDone) override;
+    void Advance(long rowsDone) override;
 
     bool Stopped() const noexcept { return m_stopped; }
     long RowsDone() const noexcept { return m_done; }
     long TotalRows() const noexcept { return m_total; }
 
 private:
+    // At a check: whether Esc was pressed, and a line when the share done has grown.
+    bool EscapeAtCheck(long rowsDone);
     bool Long() const noexcept;
 
     StatusBarKeeper& m_statusBar;
@@ -43,6 +46,7 @@ private:
     long m_done = 0;
     long m_nextCheck = kCheckRows;
     long long m_percentShown = -1;
+    bool m_escaped = false;  // Esc seen, not yet acted on
     bool m_stopped = false;
 };
 

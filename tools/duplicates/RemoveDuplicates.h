@@ -1,0 +1,30 @@
+// The Remove Duplicates engine, written against the automation wrappers alone. It scans the working range's
+// rows from the top, keys each row on its ticked columns, leaves the first row of every key alone and acts on
+// every later row with that key. It shows nothing and keeps no copy of what it changes.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "sheet/Application.h"
+#include "tools/duplicates/DupAction.h"
+
+namespace duplicates {
+
+// What a run did, for the user to be told.
+struct DuplicatesResult {
+    long rowsExamined = 0;
+    long duplicatesFound = 0;
+    long rowsActedOn = 0;  // selected, coloured or emptied
+};
+
+// More rows than this (whole columns, say) are worked on where they meet the used range, in blocks.
+constexpr long kRowLimit = 1000;
+
+// keyColumns: ascending offsets from the working range's first column. colour: a COLORREF, for Color only.
+// An automation failure ends the run at that call and propagates; rows acted on before it stay changed.
+DuplicatesResult RunRemoveDuplicates(const sheet::Application& app, const sheet::Range& workRange,
+                                     const std::vector<UINT>& keyColumns, DupAction action, COLORREF color);
+
+}  // namespace duplicates
