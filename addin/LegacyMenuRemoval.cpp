@@ -1,39 +1,29 @@
 #include "addin/LegacyMenuRemoval.h"
 
+#include "addin/ExcelInstance.h"
+#include "addin/ExcelVersion.h"
+#include "addin/LegacyMenuNames.h"
 #include "sheet/AutomationError.h"
 
 namespace {
 
-constexpr const wchar_t* kToolbarName = L"Zenda Cellwright";
-constexpr const wchar_t* kMenuBarName = L"Worksheet Menu Bar";
-constexpr const wchar_t* kFamilyPopupCaption = L"Zenda Utilities";
-constexpr const wchar_t* kOwnEntryCaption = L"Cellwright";
-// The popup's own two entries of this add-in; more means another family add-in shares it.
-constexpr long kEntriesOfOneAddin = 2;
-
 void DeleteToolbar(const sheet::CommandBars& bars) {
     try {
-        bars.Item(kToolbarName).Delete();
+        if (sheet::CommandBar toolbar = legacy_menu::FindBar(bars, legacy_menu::kToolbar)) toolbar.Delete();
     } catch (const sheet::CAutomationError&) {
-        // No toolbar: nothing to delete.
+        // A toolbar that will not go does not keep the menu entry.
     }
 }
 
-void DeleteFamilyEntry(const sheet::CommandBars& bars) {
-    sheet::CommandBarPopup popup;
-    try {
-        popup = sheet::CommandBarPopup(bars.Item(kMenuBarName).Controls().Item(kFamilyPopupCaption).Object());
-    } catch (const sheet::CAutomationError&) {
-        return;  // no family popup
-    }
-    if (popup.Controls().Count() > kEntriesOfOneAddin) {
-        try {
-            popup.Controls().Item(kOwnEntryCaption).Delete(false);
-        } catch (const sheet::CAutomationError&) {
-            // Another family add-in's popup without an entry of ours.
-        }
+void DeleteFamilyEntry(const sheet::CommandBar& menuBar) {
+    auto family = sheet::CommandBarPopup(legacy_menu::FindControl(menuBar.Controls(), legacy_menu::kFamilyPopup).Object());
+    if (!family) return;
+    if (family.Controls().Count() > legacy_menu::kEntriesOfOneAddin) {
+        // Another family add-in shares the popup: only this add-in's entry goes.
+        if (sheet::CommandBarControl own = legacy_menu::FindControl(family.Controls(), legacy_menu::kSubmenu))
+            own.Delete(false);
     } else {
-        popup.Delete(false);
+        family.Delete(false);
     }
 }
 
@@ -43,8 +33,22 @@ void RemoveLegacyMenu(const sheet::Application& app) noexcept {
     try {
         sheet::CommandBars bars = app.CommandBars();
         DeleteToolbar(bars);
-        DeleteFamilyEntry(bars);
+        DeleteFamilyEntry(bars.Item(legacy_menu::kWorksheetMenuBar));
     } catch (...) {
         // Unloading goes on whatever Excel's command bars say.
+    }
+}
+
+void RemoveLegacyMenuFromExcel() noexcept {
+    try {
+        ExcelInstance excel(L"Excel.Application");
+        if (!excel.Application()) return;
+        const sheet::Application app{framework::ComPtr<IDispatch>(excel.Application())};
+        if (!ClassifyExcelVersion(app.Version()).legacyMenu) return;
+        sheet::CommandBars bars = app.CommandBars();
+        DeleteToolbar(bars);
+        DeleteFamilyEntry(legacy_menu::MenuBar(bars));
+    } catch (...) {
+        // Unregistration succeeds whatever Excel says.
     }
 }

@@ -14,7 +14,7 @@
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
 
-CMyAddin::~CMyAddin() { ReleaseButtonHandlers(); }
+CMyAddin::~CMyAddin() { m_buttonHandlers.ReleaseAll(); }
 
 HRESULT CMyAddin::Create(REFIID iid, void** ppv) noexcept { return framework::CreateComObject<CMyAddin>(iid, ppv); }
 
@@ -45,7 +45,7 @@ HRESULT CMyAddin::OnConnection(IDispatch* application, ext_ConnectMode mode, SAF
 HRESULT CMyAddin::OnStartupComplete() {
     if (m_bLegacyMenu && !m_bMenuBuilt) {
         m_bMenuBuilt = true;
-        // The command-bar menu is built here once it exists; the flag already keeps it to one build.
+        BuildCommandBarMenu();
     }
     return S_OK;
 }
@@ -53,7 +53,7 @@ HRESULT CMyAddin::OnStartupComplete() {
 HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
     m_statusBar.RestoreNow();
     if (m_bLegacyMenu) {
-        ReleaseButtonHandlers();
+        m_buttonHandlers.ReleaseAll();
         // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
         if (mode == ext_dm_UserClosed) RemoveLegacyMenu(m_app);
     }
@@ -63,13 +63,6 @@ HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
     m_workRange = sheet::Range();
     m_app = sheet::Application();
     return S_OK;
-}
-
-void CMyAddin::ReleaseButtonHandlers() noexcept {
-    for (IUnknown*& handler : m_buttonHandlers) {
-        if (handler) handler->Release();
-        handler = nullptr;
-    }
 }
 
 sheet::Application CMyAddin::ApplicationForRun() const {

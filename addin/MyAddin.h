@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "addin/ButtonHandlerSet.h"
 #include "addin/CallbackInterface.h"
 #include "addin/OfficeInterfaces.h"
 #include "framework/CmdTarget.h"
@@ -37,6 +38,13 @@ public:
     void StartRemoveCharacters();
     void StartChangeCase();
     void StartMergeCellText();
+
+    // The legacy menu and toolbar of Excel 2000 to 2003, built or found again, with the Click handlers
+    // connected; a failure ends the build silently. Always S_OK.
+    HRESULT BuildCommandBarMenu();
+    // The click on the family's shared website entry: opens the home page only when this add-in's submenu
+    // stands first in the family popup, so that of all the family's add-ins one opens it.
+    void OpenHomePageAsFirstOfFamily();
 
     // For the range pages: Excel's selection, and the working range that Remove Duplicates works on.
     sheet::Range Selection() const;
@@ -78,7 +86,6 @@ private:
     HRESULT OnConnection(IDispatch* application, ext_ConnectMode mode, SAFEARRAY** custom);
     HRESULT OnDisconnection(ext_DisconnectMode mode);
     HRESULT OnStartupComplete();
-    void ReleaseButtonHandlers() noexcept;
     // The selection's address for a line on the status bar; empty when it cannot be read.
     static std::wstring SelectionAddress(const sheet::Application& app) noexcept;
 
@@ -93,9 +100,8 @@ private:
     status::StatusBarKeeper m_statusBar{m_app};
     bool m_commandRunning = false;
     framework::CPropertySheet* m_wizard = nullptr;  // the wizard on screen, while there is one
-    // The command-bar button event handlers: Remove Duplicates, Remove Characters, Change Case,
-    // Merge Cell Text, website, Help; null while absent.
-    IUnknown* m_buttonHandlers[6] = {};
+    // The command-bar buttons' Click handlers, from the menu's build until disconnection.
+    CButtonHandlerSet m_buttonHandlers;
 
     class XExtensibility : public framework::CNestedInterface<IDTExtensibility2, CMyAddin> {
     public:

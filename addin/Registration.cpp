@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "addin/LegacyMenuRemoval.h"
 #include "addin/RegistryKey.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Module.h"
@@ -70,5 +71,6 @@ HRESULT UnregisterAddin() {
         DeleteKeyTree(HKEY_CLASSES_ROOT, entry.progId);
         DeleteKeyTree(HKEY_CURRENT_USER, AddinKey(entry));
     }
+    RemoveLegacyMenuFromExcel();
     return S_OK;
 }

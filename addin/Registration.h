@@ -8,5 +8,6 @@
 // E_FAIL when the module path cannot be had.
 HRESULT RegisterAddin();
 
-// Removes each class's CLSID key, its ProgID and its add-in key; missing keys are no error. Always S_OK.
+// Removes each class's CLSID key, its ProgID and its add-in key (missing keys are no error), then the legacy
+// menu from Excel. Always S_OK.
 HRESULT UnregisterAddin();

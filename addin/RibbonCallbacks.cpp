@@ -4,6 +4,7 @@
 
 #include "addin/AddinGuids.h"
 #include "addin/ButtonImage.h"
+#include "addin/DispatchNames.h"
 #include "addin/MyAddin.h"
 #include "addin/RibbonMarkup.h"
 #include "addin/ShellOpen.h"
@@ -60,14 +61,10 @@ HRESULT CMyAddin::XRibbonExtensibility::GetCustomUI(BSTR, BSTR* RibbonXml) {
 HRESULT CMyAddin::XCallbackInterface::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID,
                                                     DISPID* rgDispId) {
     framework::ModuleStateGuard guard;
-    if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-    if (!rgDispId || !rgszNames) return E_POINTER;
-    if (cNames != 1) return E_INVALIDARG;
-    char buffer[kAnsiNameBuffer];
-    std::optional<std::string_view> name;
-    if (rgszNames[0]) name = framework::ToAnsiExact(rgszNames[0], buffer, kAnsiNameBuffer);
+    DispatchName name;
+    if (HRESULT hr = name.Read(riid, rgszNames, cNames, rgDispId); FAILED(hr)) return hr;
     DISPID id = DISPID_UNKNOWN;
-    const bool known = name && LookupRibbonCallback(*name, id);
+    const bool known = LookupRibbonCallback(name.Ansi(), id);
     *rgDispId = known ? id : DISPID_UNKNOWN;
     return known ? S_OK : DISP_E_UNKNOWNNAME;
 }

@@ -11,6 +11,13 @@ bool CBitmap::LoadBitmap(UINT resourceId) noexcept
     return m_bitmap != nullptr;
 }
 
+bool CBitmap::LoadFromFile(const std::wstring& path) noexcept
+{
+    DeleteObject();
+    m_bitmap = static_cast<HBITMAP>(::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    return m_bitmap != nullptr;
+}
+
 void CBitmap::DeleteObject() noexcept
 {
     if (m_bitmap) ::DeleteObject(std::exchange(m_bitmap, nullptr));

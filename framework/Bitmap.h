@@ -1,8 +1,9 @@
-// Owns one GDI bitmap loaded from the current resource module.
+// Owns one GDI bitmap, loaded from the current resource module or from a bitmap file.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 namespace framework {
@@ -23,6 +24,11 @@ public:
 
     // Replaces the bitmap held; false (and nothing held) when the resource is missing.
     bool LoadBitmap(UINT resourceId) noexcept;
+    // A .bmp file at its own size, as a bitmap compatible with the screen; false (and nothing held) when
+    // it cannot be read.
+    bool LoadFromFile(const std::wstring& path) noexcept;
+    // Hands the bitmap to a new owner (the clipboard, say).
+    HBITMAP Detach() noexcept { return std::exchange(m_bitmap, nullptr); }
     void DeleteObject() noexcept;
 
     HBITMAP GetSafeHandle() const noexcept { return m_bitmap; }

@@ -21,11 +21,18 @@ public:
     // Excel's own bars cannot be deleted.
     bool BuiltIn() const { return m_builtIn; }
 
+    // New bars are hidden until made visible; the built-in menu bar shows.
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool value) { m_visible = value; }
+
     CommandBarControls& Controls() const { return *m_controls; }
     const std::shared_ptr<CommandBarControls>& ControlsPtr() const { return m_controls; }
 
     bool Deleted() const { return m_deleted; }
     void MarkDeleted();
+
+    // What Excel keeps of the bar when it ends; null for a temporary bar.
+    std::shared_ptr<CommandBar> PersistentCopy() const;
 
 private:
     std::wstring m_name;
@@ -34,6 +41,7 @@ private:
     bool m_temporary;
     bool m_builtIn;
     bool m_deleted = false;
+    bool m_visible;
     std::shared_ptr<CommandBarControls> m_controls = std::make_shared<CommandBarControls>();
 };
 

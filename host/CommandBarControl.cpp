@@ -19,6 +19,27 @@ CommandBarControls& CommandBarControl::Controls() const
     return *m_controls;
 }
 
+std::shared_ptr<CommandBarControl> CommandBarControl::PersistentCopy() const
+{
+    if (m_temporary) return nullptr;
+    auto copy = std::make_shared<CommandBarControl>(m_type, m_caption, false);
+    copy->m_beginGroup = m_beginGroup;
+    copy->m_enabled = m_enabled;
+    copy->m_visible = m_visible;
+    copy->m_tag = m_tag;
+    copy->m_tooltipText = m_tooltipText;
+    copy->m_style = m_style;
+    copy->m_face = m_face;
+    if (m_controls) copy->m_controls = m_controls->PersistentCopy();
+    return copy;
+}
+
+void CommandBarControl::DropSinks()
+{
+    m_events.Clear();
+    if (m_controls) m_controls->DropSinks();
+}
+
 void CommandBarControl::MarkDeleted()
 {
     m_deleted = true;

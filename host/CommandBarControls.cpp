@@ -79,6 +79,32 @@ std::vector<std::wstring> CommandBarControls::Captions() const
     return captions;
 }
 
+std::shared_ptr<CommandBarControls> CommandBarControls::PersistentCopy() const
+{
+    auto copy = std::make_shared<CommandBarControls>();
+    for (const auto& control : m_controls) {
+        if (auto kept = control->PersistentCopy()) copy->m_controls.push_back(std::move(kept));
+    }
+    return copy;
+}
+
+void CommandBarControls::DropSinks()
+{
+    for (const auto& control : m_controls) control->DropSinks();
+}
+
+std::shared_ptr<CommandBarControls> CommandBarControls::ListHolding(const CommandBarControl& control,
+                                                                   const std::shared_ptr<CommandBarControls>& self) const
+{
+    for (const auto& c : m_controls) {
+        if (c.get() == &control) return self;
+        if (c->ControlsPtr()) {
+            if (auto inner = c->ControlsPtr()->ListHolding(control, c->ControlsPtr())) return inner;
+        }
+    }
+    return nullptr;
+}
+
 void CommandBarControls::MarkDeleted()
 {
     m_deleted = true;

@@ -30,6 +30,13 @@ public:
     // "&File", "&Edit", ... in order.
     std::vector<std::wstring> Captions() const;
 
+    // The controls that are not temporary, copied as Excel keeps them from one run to the next.
+    std::shared_ptr<CommandBarControls> PersistentCopy() const;
+    void DropSinks();
+    // The list that holds `control`, here or in a popup further in; null when none does.
+    std::shared_ptr<CommandBarControls> ListHolding(const CommandBarControl& control,
+                                                    const std::shared_ptr<CommandBarControls>& self) const;
+
     bool Deleted() const { return m_deleted; }
     // Marks this list and every control in it, when its bar or popup goes.
     void MarkDeleted();

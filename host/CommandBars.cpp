@@ -65,6 +65,29 @@ bool CommandBars::Remove(const CommandBar& bar)
     return true;
 }
 
+void CommandBars::Restart()
+{
+    std::vector<std::shared_ptr<CommandBar>> kept;
+    std::shared_ptr<CommandBar> active;
+    for (const auto& bar : m_bars) {
+        auto copy = bar->PersistentCopy();
+        if (copy && bar == m_activeMenuBar) active = copy;
+        if (copy) kept.push_back(std::move(copy));
+        bar->Controls().DropSinks();
+        bar->MarkDeleted();
+    }
+    m_bars = std::move(kept);
+    m_activeMenuBar = active ? active : m_bars.front();
+}
+
+std::shared_ptr<CommandBarControls> CommandBars::ListHolding(const CommandBarControl& control) const
+{
+    for (const auto& bar : m_bars) {
+        if (auto list = bar->Controls().ListHolding(control, bar->ControlsPtr())) return list;
+    }
+    return nullptr;
+}
+
 std::vector<std::wstring> CommandBars::Names() const
 {
     std::vector<std::wstring> names;

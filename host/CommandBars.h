@@ -41,6 +41,12 @@ public:
     // In order, the built-in menu bar first.
     std::vector<std::wstring> Names() const;
 
+    // Excel ends and starts again: the bars and controls that are not temporary come back as new
+    // objects with everything set on them but their sinks; the old ones count as deleted.
+    void Restart();
+    // The list a control sits in, on any bar; null when it is on none.
+    std::shared_ptr<CommandBarControls> ListHolding(const CommandBarControl& control) const;
+
 private:
     std::vector<std::shared_ptr<CommandBar>> m_bars;
     std::shared_ptr<CommandBar> m_activeMenuBar;

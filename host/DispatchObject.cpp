@@ -153,6 +153,9 @@ HRESULT DispatchObject::Dispatch(const Member& member, Kind kind, const DISPPARA
 {
     try {
         Arguments args(params, member.params.size(), kind == Kind::Put);
+        if (m_excel->TakeInjectedFailure(std::wstring(m_className) + L"." + member.name)) {
+            throw ExcelError(message::OfficeMemberFailed(member.name, m_className), E_FAIL);
+        }
         Variant value = Call(member, kind, args);
         if (result && kind != Kind::Put) value.MoveTo(result);
         return S_OK;

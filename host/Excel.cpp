@@ -2,6 +2,7 @@
 
 #include "host/Address.h"
 #include "host/ApplicationObject.h"
+#include "host/CommandBarControlObject.h"
 #include "host/ExcelError.h"
 
 #include <stdexcept>
@@ -112,6 +113,46 @@ Excel::InputBoxAnswer Excel::TakeInputBoxAnswer()
     InputBoxAnswer answer = m_inputBoxAnswers.front();
     m_inputBoxAnswers.pop_front();
     return answer;
+}
+
+size_t Excel::Click(const std::shared_ptr<CommandBarControl>& button)
+{
+    if (!button || button->IsPopup() || button->Deleted() || !button->Enabled()) return 0;
+    std::shared_ptr<CommandBarControls> parent = m_commandBars.ListHolding(*button);
+    if (!parent) return 0;
+    const std::vector<ComRef<IDispatch>> sinks = button->Events().Sinks();
+    for (const auto& sink : sinks) {
+        ComRef<IDispatch> control = CommandBarControlObject::Create(shared_from_this(), parent, button);
+        VARIANT_BOOL cancelDefault = VARIANT_FALSE;
+        VARIANT args[2];
+        args[0].vt = VT_BOOL | VT_BYREF;  // CancelDefault, last parameter first
+        args[0].pboolVal = &cancelDefault;
+        args[1].vt = VT_DISPATCH;
+        args[1].pdispVal = control.Get();
+        DISPPARAMS params{args, nullptr, 2, 0};
+        sink->Invoke(kClickDispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+    }
+    return sinks.size();
+}
+
+void Excel::FailCall(const std::wstring& name, size_t occurrence)
+{
+    if (occurrence == 0) throw std::invalid_argument("calls are counted from 1");
+    m_failures.emplace_back(name, occurrence);
+}
+
+bool Excel::TakeInjectedFailure(const std::wstring& name)
+{
+    bool fail = false;
+    for (auto it = m_failures.begin(); it != m_failures.end();) {
+        if (it->first == name && --it->second == 0) {
+            fail = true;
+            it = m_failures.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return fail;
 }
 
 Range Excel::ResolveReference(const std::wstring& text) const

@@ -118,6 +118,18 @@ public:
     // ---- Office command bars: "Worksheet Menu Bar" with "&File", "&Edit" and "&Help" at first.
     host::CommandBars& CommandBars() { return m_commandBars; }
     const host::CommandBars& CommandBars() const { return m_commandBars; }
+    // The user clicks a button: Office calls Click (DISPID 1, with the button and CancelDefault by
+    // reference) on every sink advised on it, in advise order. Gives the number of sinks called; a
+    // popup, a disabled or deleted button, or one on no bar calls none.
+    size_t Click(const std::shared_ptr<CommandBarControl>& button);
+    // Excel ends and starts again with the command bars it keeps (see CommandBars::Restart).
+    void Restart() { m_commandBars.Restart(); }
+
+    // ---- Failures a test asks for: the `occurrence`-th call from now of "Object.Member" (as the log
+    // names it) fails as Office fails a call, "Method 'Member' of object 'Object' failed".
+    void FailCall(const std::wstring& name, size_t occurrence = 1);
+    // For the automation objects: whether this call is the one to fail.
+    bool TakeInjectedFailure(const std::wstring& name);
 
     // ---- Log of Invoke calls
     CallLog& Log() { return m_log; }
@@ -155,6 +167,7 @@ private:
     int m_quitCount = 0;
     long m_windowCount = 1;
     host::CommandBars m_commandBars;
+    std::vector<std::pair<std::wstring, size_t>> m_failures;
     CallLog m_log;
 };
 

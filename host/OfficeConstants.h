@@ -7,6 +7,12 @@ namespace host::mso {
 constexpr long ControlButton = 1;
 constexpr long ControlPopup = 10;
 
+// MsoButtonStyle
+constexpr long ButtonAutomatic = 0;
+constexpr long ButtonIcon = 1;
+constexpr long ButtonCaption = 2;
+constexpr long ButtonIconAndCaption = 3;
+
 // MsoBarPosition
 constexpr long BarLeft = 0;
 constexpr long BarTop = 1;

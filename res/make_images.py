@@ -6,6 +6,12 @@
 writes into OUTPUT_DIR:
   remdups.png       16 x 16 RGBA icon of the Remove Duplicates ribbon button
   range_picker.bmp  17 x 16 bitmap, 16 bits per pixel (5-5-5), face of the range picker button
+  face_probe.bmp    17 x 17 bitmap, 16 colours, the face with which the add-in learns Office's
+                    clipboard formats for button faces (Excel 2000)
+  remdup.bmp, remchars.bmp, changecase.bmp, mergecells.bmp
+                    16 x 16 bitmaps, 24 bits per pixel, the command-bar button faces of the four tools,
+                    each with its mask beside it (remdupmask.bmp, ...): 1 bit per pixel, black where
+                    the face shows, white where the button shows through
   merge_*.bmp       119 x 52 bitmaps, 16 bits per pixel, the Merge Cell Text mode page's illustrations:
                     a sample table before, and after each grouping
 
@@ -197,6 +203,145 @@ def draw_range_picker():
     return canvas
 
 
+# ---- Command-bar button faces (Excel 2000 to 2003) ----
+
+BUTTON_FACE_GREY = (192, 192, 192)
+
+# The sixteen colours of the standard VGA palette, in the order 4-bit bitmaps use them.
+VGA_PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
+    (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
+    (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+
+
+def bmp_file(width, height, bits_per_pixel, palette, rows):
+    """A bottom-up BI_RGB bitmap file; `rows` are the packed pixel rows from top to bottom."""
+    row_size = (width * bits_per_pixel + 31) // 32 * 4
+    pixel_bytes = b''.join(row + b'\0' * (row_size - len(row)) for row in reversed(rows))
+    table = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in palette)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits_per_pixel, 0,
+                       len(pixel_bytes), 2835, 2835, len(palette), 0)
+    offset = 14 + len(info) + len(table)
+    file_header = struct.pack('<2sIHHI', b'BM', offset + len(pixel_bytes), 0, 0, offset)
+    return file_header + info + table + pixel_bytes
+
+
+def opaque_colour(pixel, background=BUTTON_FACE_GREY):
+    """The pixel over the button face colour, as the face shows it."""
+    r, g, b, a = pixel
+    alpha = a / 255.0
+    return tuple(round(c * alpha + bg * (1.0 - alpha)) for c, bg in zip((r, g, b), background))
+
+
+def bmp24_face_bytes(canvas):
+    """The face: every pixel over the button face colour, 24 bits per pixel."""
+    rows = [bytes(v for pixel in row for v in reversed(opaque_colour(pixel))) for row in canvas.pixels]
+    return bmp_file(canvas.width, canvas.height, 24, [], rows)
+
+
+def bmp1_mask_bytes(canvas):
+    """The mask: black (index 0) where the face is at least half opaque, white (index 1) elsewhere."""
+    rows = []
+    for row in canvas.pixels:
+        packed = bytearray((canvas.width + 7) // 8)
+        for x, (_, _, _, a) in enumerate(row):
+            if a < 128:
+                packed[x // 8] |= 0x80 >> (x % 8)
+        rows.append(bytes(packed))
+    return bmp_file(canvas.width, canvas.height, 1, [(0, 0, 0), (255, 255, 255)], rows)
+
+
+def bmp4_bytes(canvas):
+    """16 colours: each pixel takes the nearest colour of the VGA palette."""
+    def nearest(colour):
+        return min(range(16), key=lambda i: sum((c - p) ** 2 for c, p in zip(colour, VGA_PALETTE[i])))
+
+    rows = []
+    for row in canvas.pixels:
+        indices = [nearest(opaque_colour(pixel)) for pixel in row] + [0]
+        rows.append(bytes((indices[x] << 4) | indices[x + 1] for x in range(0, canvas.width, 2)))
+    return bmp_file(canvas.width, canvas.height, 4, VGA_PALETTE, rows)
+
+
+FACE_INK = (0, 0, 128, 255)
+FACE_PAPER = (255, 255, 255, 255)
+FACE_FRAME = (70, 90, 120, 255)
+FACE_RED = (215, 30, 30, 255)
+
+# Five by seven letters for the faces.
+FACE_GLYPHS = {
+    'A': [' XXX ', 'X   X', 'X   X', 'XXXXX', 'X   X', 'X   X', 'X   X'],
+    'a': ['     ', '     ', ' XXX ', '    X', ' XXXX', 'X   X', ' XXXX'],
+    'b': ['X    ', 'X    ', 'XXXX ', 'X   X', 'X   X', 'X   X', 'XXXX '],
+}
+
+
+def draw_glyph(canvas, letter, left, top, colour):
+    canvas.plot([row.replace('X', 'k') for row in FACE_GLYPHS[letter]], left, top, {'k': colour})
+
+
+def draw_remove_characters_face():
+    """A line of text whose middle letter is struck out in red."""
+    canvas = Canvas(16, 16)
+    canvas.fill_rect(0, 3, 15, 12, FACE_PAPER)
+    canvas.frame_rect(0, 3, 15, 12, FACE_FRAME)
+    draw_glyph(canvas, 'a', 1, 4, FACE_INK)
+    draw_glyph(canvas, 'b', 6, 4, FACE_INK)
+    draw_glyph(canvas, 'a', 11, 4, FACE_INK)
+    canvas.line(5.5, 11.5, 10.5, 4.5, 1.6, FACE_RED)
+    return canvas
+
+
+def draw_change_case_face():
+    """An upper-case A beside a lower-case a, an arrow between them."""
+    canvas = Canvas(16, 16)
+    draw_glyph(canvas, 'A', 0, 2, FACE_INK)
+    draw_glyph(canvas, 'a', 11, 2, FACE_INK)
+    canvas.fill_rect(5, 12, 10, 12, FACE_RED)
+    canvas.plot(['k ', 'kk', 'k '], 10, 11, {'k': FACE_RED})
+    canvas.plot([' k', 'kk', ' k'], 4, 11, {'k': FACE_RED})
+    return canvas
+
+
+def draw_merge_cells_face():
+    """Two cells side by side above one wide cell they flow into."""
+    canvas = Canvas(16, 16)
+    for left in (0, 9):
+        canvas.fill_rect(left, 0, left + 6, 5, FACE_PAPER)
+        canvas.frame_rect(left, 0, left + 6, 5, FACE_FRAME)
+        canvas.fill_rect(left + 2, 2, left + 4, 3, FACE_INK)
+    canvas.fill_rect(0, 10, 15, 15, FACE_PAPER)
+    canvas.frame_rect(0, 10, 15, 15, FACE_FRAME)
+    canvas.fill_rect(3, 12, 12, 13, FACE_INK)
+    canvas.plot(['k', 'k', 'k'], 3, 6, {'k': FACE_RED})
+    canvas.plot(['k', 'k', 'k'], 12, 6, {'k': FACE_RED})
+    return canvas
+
+
+def draw_face_probe():
+    """A plain framed square: Office only needs some face to copy back."""
+    canvas = Canvas(17, 17, (192, 192, 192, 255))
+    canvas.fill_rect(3, 3, 13, 13, (255, 255, 0, 255))
+    canvas.frame_rect(3, 3, 13, 13, (0, 0, 128, 255))
+    return canvas
+
+
+def button_face_files():
+    """The face and mask files of the four tools' command-bar buttons, by file name."""
+    faces = {
+        'remdup': draw_remove_duplicates(),
+        'remchars': draw_remove_characters_face(),
+        'changecase': draw_change_case_face(),
+        'mergecells': draw_merge_cells_face(),
+    }
+    files = {}
+    for name, canvas in faces.items():
+        files[name + '.bmp'] = bmp24_face_bytes(canvas)
+        files[name + 'mask.bmp'] = bmp1_mask_bytes(canvas)
+    return files
+
+
 # ---- Merge Cell Text: a sample table of three rows of three cells, and what each grouping makes of it.
 
 MERGE_WIDTH, MERGE_HEIGHT = 119, 52
@@ -323,7 +468,9 @@ def main(argv):
     images = {
         'remdups.png': png_bytes(draw_remove_duplicates()),
         'range_picker.bmp': bmp16_bytes(draw_range_picker()),
+        'face_probe.bmp': bmp4_bytes(draw_face_probe()),
     }
+    images.update(button_face_files())
     images.update(merge_images())
     for name, data in images.items():
         path = os.path.join(out_dir, name)

@@ -6,6 +6,7 @@
 #define IDC_STATIC              (-1)
 #endif
 
+#define IDB_FACE_PROBE          1000
 #define IDB_RANGE_PICKER        1003
 #define IDB_MERGE_ALL_BEFORE    1008
 #define IDB_MERGE_ALL_AFTER     1009

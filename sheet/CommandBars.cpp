@@ -18,6 +18,42 @@ void CommandBarControl::Delete(bool temporary) const {
     Invoke(dispid::ControlDelete, CallKind::Method, L"CommandBarControl.Delete", {Variant::Bool(temporary)});
 }
 
+void CommandBarControl::SetEnabled(bool enabled) const {
+    Put(dispid::ControlEnabled, L"CommandBarControl.Enabled", Variant::Bool(enabled));
+}
+
+void CommandBarControl::SetVisible(bool visible) const {
+    Put(dispid::ControlVisible, L"CommandBarControl.Visible", Variant::Bool(visible));
+}
+
+std::wstring CommandBarControl::Tag() const { return GetString(dispid::ControlTag, L"CommandBarControl.Tag"); }
+
+void CommandBarControl::SetTag(std::wstring_view tag) const {
+    Put(dispid::ControlTag, L"CommandBarControl.Tag", Variant::String(tag));
+}
+
+void CommandBarControl::SetTooltipText(std::wstring_view text) const {
+    Put(dispid::ControlTooltipText, L"CommandBarControl.TooltipText", Variant::String(text));
+}
+
+void CommandBarButton::SetStyle(ButtonStyle style) const {
+    Put(dispid::ButtonStyle, L"CommandBarButton.Style", Variant::Long(static_cast<long>(style)));
+}
+
+void CommandBarButton::CopyFace() const { Invoke(dispid::ButtonCopyFace, CallKind::Method, L"CommandBarButton.CopyFace"); }
+
+void CommandBarButton::PasteFace() const {
+    Invoke(dispid::ButtonPasteFace, CallKind::Method, L"CommandBarButton.PasteFace");
+}
+
+void CommandBarButton::SetPicture(IDispatch* picture) const {
+    Put(dispid::ButtonPicture, L"CommandBarButton.Picture", Variant::Object(picture));
+}
+
+void CommandBarButton::SetMask(IDispatch* mask) const {
+    Put(dispid::ButtonMask, L"CommandBarButton.Mask", Variant::Object(mask));
+}
+
 CommandBarControls CommandBarPopup::Controls() const {
     return GetObject<CommandBarControls>(dispid::PopupControls, L"CommandBarPopup.Controls");
 }
@@ -46,6 +82,10 @@ CommandBarControls CommandBar::Controls() const {
 }
 
 void CommandBar::Delete() const { Invoke(dispid::CommandBarDelete, CallKind::Method, L"CommandBar.Delete"); }
+
+void CommandBar::SetVisible(bool visible) const {
+    Put(dispid::CommandBarVisible, L"CommandBar.Visible", Variant::Bool(visible));
+}
 
 CommandBar CommandBars::Item(std::wstring_view name) const {
     return ObjectOf<CommandBar>(

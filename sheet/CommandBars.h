@@ -17,11 +17,26 @@ public:
     std::wstring Caption() const;
     void SetCaption(std::wstring_view caption) const;
     void Delete(bool temporary) const;
+    void SetEnabled(bool enabled) const;
+    void SetVisible(bool visible) const;
+    std::wstring Tag() const;
+    void SetTag(std::wstring_view tag) const;
+    void SetTooltipText(std::wstring_view text) const;
 };
+
+// Office's msoButtonStyle values.
+enum class ButtonStyle : long { Icon = 1, Caption = 2, IconAndCaption = 3 };
 
 class CommandBarButton : public CommandBarControl {
 public:
     using CommandBarControl::CommandBarControl;
+    void SetStyle(ButtonStyle style) const;
+    // The face through the clipboard, in the formats Office registers for it.
+    void CopyFace() const;
+    void PasteFace() const;
+    // Pictures (IPictureDisp); Office 2002 and later.
+    void SetPicture(IDispatch* picture) const;
+    void SetMask(IDispatch* mask) const;
 };
 
 class CommandBarPopup : public CommandBarControl {
@@ -45,6 +60,7 @@ public:
     using DispatchWrapper::DispatchWrapper;
     CommandBarControls Controls() const;
     void Delete() const;
+    void SetVisible(bool visible) const;
 };
 
 class CommandBars : public DispatchWrapper {

@@ -67,5 +67,15 @@ constexpr DISPID ControlBeginGroup = 0x60040000;
 constexpr DISPID ControlCaption = 0x60040003;
 constexpr DISPID ControlDelete = 0x60040007;
 constexpr DISPID PopupControls = 0x60050001;
+constexpr DISPID CommandBarVisible = 0x6004001E;
+constexpr DISPID ControlEnabled = 0x6004000A;
+constexpr DISPID ControlTag = 0x60040023;
+constexpr DISPID ControlTooltipText = 0x60040025;
+constexpr DISPID ControlVisible = 0x60040029;
+constexpr DISPID ButtonCopyFace = 0x60050002;
+constexpr DISPID ButtonPasteFace = 0x60050005;
+constexpr DISPID ButtonStyle = 0x6005000A;
+constexpr DISPID ButtonPicture = 0x6005000E;
+constexpr DISPID ButtonMask = 0x60050010;
 
 }  // namespace sheet::dispid

@@ -1,8 +1,9 @@
 // The workbench plays Excel 2010 for the add-in registered in this Wine prefix: it opens a sample sheet in
 // the stand-in, connects the add-in by its ProgID, reaches the tools through the ribbon callbacks and
 // drives their wizards with the same script driver the tests use, printing each step and saving a picture of
-// each page it passes through. With --tour it instead visits every wizard page once and saves its picture
-// under a fixed name, for the help pages and the README.
+// each page it passes through. Then it plays Excel 2003, where the add-in builds its legacy menu
+// (LegacyMenuScene). With --tour it instead visits every wizard page once and saves its picture under a
+// fixed name, for the help pages and the README.
 //
 //   workbench <sample.csv> [--pictures <folder>]
 //   workbench <sample.csv> --tour <folder>
@@ -23,6 +24,7 @@
 #include "host/LiveObjects.h"
 #include "host/InputBoxPresenter.h"
 #include "host/workbench/InputBoxWindow.h"
+#include "host/workbench/LegacyMenuScene.h"
 #include "host/workbench/PageAlbum.h"
 #include "res/resource.h"
 #include "host/driver/WizardDriver.h"
@@ -254,6 +256,7 @@ int wmain(int argc, wchar_t** argv) {
     int result = 1;
     try {
         result = Run(argv[1], album, tour);
+        if (result == 0 && !tour) result = workbench::PlayExcel2003(argv[1], Print);
     } catch (const std::exception& error) {
         std::fprintf(stdout, "workbench: %s\n", error.what());
     }

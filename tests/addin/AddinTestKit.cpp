@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "addin/AddinGuids.h"
+#include "addin/ShellOpen.h"
 #include "framework/ClassRegistry.h"
 
 namespace cwtest {
@@ -53,6 +54,29 @@ HRESULT ConnectedAddin::InvokeCallback(DISPID id) {
                                      nullptr);
     VariantClear(&result);
     return hr;
+}
+
+namespace {
+ShellOpenRecorder* g_activeRecorder = nullptr;
+}
+
+ShellOpenRecorder::ShellOpenRecorder() : m_previous(SetShellOpenFunction(&ShellOpenRecorder::Record)) {
+    g_activeRecorder = this;
+}
+
+ShellOpenRecorder::~ShellOpenRecorder() {
+    g_activeRecorder = nullptr;
+    SetShellOpenFunction(m_previous);
+}
+
+void ShellOpenRecorder::Record(const std::wstring& target, int show) {
+    if (g_activeRecorder) g_activeRecorder->m_calls.push_back({target, show});
+}
+
+std::vector<std::wstring> ShellOpenRecorder::Targets() const {
+    std::vector<std::wstring> targets;
+    for (const Call& call : m_calls) targets.push_back(call.target);
+    return targets;
 }
 
 }  // namespace cwtest

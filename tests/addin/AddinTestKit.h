@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "addin/CallbackInterface.h"
 #include "addin/OfficeInterfaces.h"
@@ -35,6 +36,30 @@ private:
     std::shared_ptr<host::Excel> m_excel;
     IDTExtensibility2* m_extensibility = nullptr;
     ICellwrightCallbacks* m_callbacks = nullptr;
+};
+
+// Takes the place of the shell for its lifetime: the add-in's help and home page calls are recorded,
+// nothing opens.
+class ShellOpenRecorder {
+public:
+    struct Call {
+        std::wstring target;
+        int show;
+    };
+    ShellOpenRecorder();
+    ~ShellOpenRecorder();
+    ShellOpenRecorder(const ShellOpenRecorder&) = delete;
+    ShellOpenRecorder& operator=(const ShellOpenRecorder&) = delete;
+
+    const std::vector<Call>& Calls() const { return m_calls; }
+    std::vector<std::wstring> Targets() const;
+    void Clear() { m_calls.clear(); }
+
+private:
+    static void Record(const std::wstring& target, int show);
+
+    std::vector<Call> m_calls;
+    void (*m_previous)(const std::wstring&, int) = nullptr;
 };
 
 }  // namespace cwtest

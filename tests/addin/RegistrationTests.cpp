@@ -9,7 +9,9 @@
 #include "addin/AddinGuids.h"
 #include "addin/OfficeInterfaces.h"
 #include "host/Excel.h"
+#include "host/ExcelServer.h"
 #include "host/LiveObjects.h"
+#include "tests/addin/LegacyMenuTestKit.h"
 
 namespace {
 
@@ -135,6 +137,62 @@ TEST_F(RegisteredDll, registration_that_cannot_write_its_keys_reports_a_failure)
     EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, L"Cellwright.ZendaUtils\\CLSID", nullptr),
               L"{6A3F2C71-5B0E-4D8A-9C1E-2F7B8E4D5A10}")
         << "the entries that could be written are written";
+}
+
+// Unregistering with Excel running, or with none (then Excel is started as regsvr32 would find it, its
+// menu still there from its last run).
+TEST_F(RegisteredDll, unregistering_takes_the_menu_out_of_the_excel_it_finds_and_quits_only_one_it_started) {
+    struct Case {
+        const char* what;
+        const wchar_t* running;  // null: none runs
+        const wchar_t* version;
+        int others;               // other family add-ins' entries in the popup
+        long windows;
+        std::vector<std::wstring> familyLeft;  // empty: no popup left
+        bool toolbarLeft;
+    };
+    using Captions = std::vector<std::wstring>;
+    const Case cases[] = {
+        {"a running Excel 2003", L"11.0", nullptr, 0, 1, {}, false},
+        {"a running Excel 2002 shared with another add-in", L"10.0", nullptr, 1, 1,
+         Captions{L"Zenda Other Tool", L"Zenda Utilities Website"}, false},
+        {"another program's Excel without a window", L"11.0", nullptr, 0, 0, {}, false},
+        {"a running Excel 2010", L"14.0", nullptr, 0, 1, Captions{L"Cellwright", L"Zenda Utilities Website"}, true},
+        {"no Excel running: Excel 2003 is started", nullptr, L"11.0", 0, 0, {}, false},
+        {"no Excel running: Excel 2007 is started", nullptr, L"12.0", 0, 0,
+         Captions{L"Cellwright", L"Zenda Utilities Website"}, true},
+    };
+    ASSERT_EQ(m_register(), S_OK);
+    const long liveBefore = host::LiveObjects();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        host::ExcelServer server;
+        ASSERT_TRUE(server.Registered());
+        auto prepare = [&](host::Excel& excel) {
+            excel.SetVersion(c.running ? c.running : c.version);
+            cwtest::LeaveLegacyMenu(excel, c.others);
+        };
+        std::shared_ptr<host::Excel> running;
+        if (c.running) {
+            running = host::Excel::Create();
+            prepare(*running);
+            running->SetWindowCount(c.windows);
+            server.SetRunning(running);
+        }
+        server.SetStartup(prepare);
+
+        EXPECT_EQ(m_unregister(), S_OK);
+        ASSERT_EQ(server.Started().size(), c.running ? 0u : 1u);
+        host::Excel& excel = c.running ? *running : *server.Started().front();
+        EXPECT_EQ(excel.QuitCount(), c.running ? 0 : 1) << "only an Excel unregistration started is quit";
+        auto family = cwtest::FamilyPopup(excel);
+        EXPECT_EQ(family ? family->Controls().Captions() : Captions{}, c.familyLeft);
+        EXPECT_EQ(excel.CommandBars().Find(L"Zenda Cellwright") != nullptr, c.toolbarLeft);
+        if (c.toolbarLeft) {
+            EXPECT_EQ(excel.Log().Count(L"Application.CommandBars"), 0u) << "a ribbon version is left alone";
+        }
+    }
+    EXPECT_EQ(host::LiveObjects(), liveBefore);
 }
 
 }  // namespace

@@ -23,24 +23,16 @@ namespace {
 constexpr DISPID kUntouched = 0x0BADF00D;
 void* const kMarker = reinterpret_cast<void*>(static_cast<uintptr_t>(0xdeadbeef));
 
-struct ShellCall {
-    std::wstring target;
-    int show;
-};
-std::vector<ShellCall> g_shellCalls;
-void RecordShellCall(const std::wstring& target, int show) { g_shellCalls.push_back({target, show}); }
-
 class Ribbon : public testing::Test {
 protected:
     void SetUp() override {
         m_liveBefore = host::LiveObjects();
-        g_shellCalls.clear();
-        m_previousShell = SetShellOpenFunction(&RecordShellCall);
+        m_shell = std::make_unique<cwtest::ShellOpenRecorder>();
         m_addin = std::make_unique<cwtest::ConnectedAddin>(L"14.0");
     }
     void TearDown() override {
         m_addin.reset();
-        SetShellOpenFunction(m_previousShell);
+        m_shell.reset();
         EXPECT_EQ(host::LiveObjects(), m_liveBefore) << "stand-in objects leaked";
     }
 
@@ -60,10 +52,10 @@ protected:
     }
 
     std::unique_ptr<cwtest::ConnectedAddin> m_addin;
+    std::unique_ptr<cwtest::ShellOpenRecorder> m_shell;
 
 private:
     long m_liveBefore = 0;
-    ShellOpenFunction m_previousShell = nullptr;
 };
 
 // One element of the markup: depth, qualified name and its attributes as name=value, sorted.
@@ -243,7 +235,7 @@ TEST_F(Ribbon, invoke_refuses_other_interfaces_missing_parameters_and_unknown_DI
     for (DISPID unknown : {0, 6, 33, 36, -1})
         EXPECT_EQ(Callbacks()->Invoke(unknown, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr),
                   DISP_E_MEMBERNOTFOUND);
-    EXPECT_TRUE(g_shellCalls.empty());
+    EXPECT_TRUE(m_shell->Calls().empty());
     UINT count = 7;
     EXPECT_EQ(Callbacks()->GetTypeInfoCount(&count), E_FAIL);
 }
@@ -380,11 +372,11 @@ TEST_F(Ribbon, load_images_matches_only_the_exact_image_name) {
 TEST_F(Ribbon, help_opens_the_help_file_beside_the_module_maximised_and_homepage_the_home_page_normally) {
     EXPECT_EQ(m_addin->InvokeCallback(DISPID_HELP), S_OK);
     EXPECT_EQ(m_addin->InvokeCallback(DISPID_GOHOME), S_OK);
-    ASSERT_EQ(g_shellCalls.size(), 2u);
-    EXPECT_EQ(g_shellCalls[0].target, framework::ModuleFolder() + L"cellwrighthelp.chm");
-    EXPECT_EQ(g_shellCalls[0].show, SW_SHOWMAXIMIZED);
-    EXPECT_EQ(g_shellCalls[1].target, kHomePageAddress);
-    EXPECT_EQ(g_shellCalls[1].show, SW_SHOWNORMAL);
+    ASSERT_EQ(m_shell->Calls().size(), 2u);
+    EXPECT_EQ(m_shell->Calls()[0].target, framework::ModuleFolder() + L"cellwrighthelp.chm");
+    EXPECT_EQ(m_shell->Calls()[0].show, SW_SHOWMAXIMIZED);
+    EXPECT_EQ(m_shell->Calls()[1].target, kHomePageAddress);
+    EXPECT_EQ(m_shell->Calls()[1].show, SW_SHOWNORMAL);
     EXPECT_EQ(framework::ModuleFolder().back(), L'\\');
 }
 
@@ -436,7 +428,7 @@ TEST_F(Ribbon, excel_2010_reaches_every_tool_the_image_the_help_and_the_home_pag
             EXPECT_EQ(address, L"$B$2:$C$4") << "DISPID " << id;
         }
     }
-    EXPECT_EQ(g_shellCalls.size(), 2u);
+    EXPECT_EQ(m_shell->Calls().size(), 2u);
     EXPECT_EQ(messages.Count(), 0u);
 
     VARIANT argument;

@@ -1,0 +1,26 @@
+// The names of the legacy menu's bars and controls, and how the menu bar that holds it is found.
+#pragma once
+
+#include "sheet/CommandBars.h"
+
+namespace legacy_menu {
+
+inline constexpr const wchar_t* kToolbar = L"Zenda Cellwright";
+inline constexpr const wchar_t* kWorksheetMenuBar = L"Worksheet Menu Bar";
+// The popup the family's add-ins share on the menu bar, with their submenus and the website entry.
+inline constexpr const wchar_t* kFamilyPopup = L"Zenda Utilities";
+inline constexpr const wchar_t* kSubmenu = L"Cellwright";
+inline constexpr const wchar_t* kWebsite = L"Zenda Utilities Website";
+inline constexpr const wchar_t* kHelp = L"Help";
+// The family popup of this add-in alone holds two entries, its submenu and the website's.
+inline constexpr long kEntriesOfOneAddin = 2;
+
+// The menu bar Excel shows; "Worksheet Menu Bar" when ActiveMenuBar fails or gives none.
+sheet::CommandBar MenuBar(const sheet::CommandBars& bars);
+
+// The control with that caption, or an empty wrapper when there is none.
+sheet::CommandBarControl FindControl(const sheet::CommandBarControls& controls, std::wstring_view caption);
+// The bar of that name, or an empty wrapper when there is none.
+sheet::CommandBar FindBar(const sheet::CommandBars& bars, std::wstring_view name);
+
+}  // namespace legacy_menu

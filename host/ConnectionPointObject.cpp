@@ -1,0 +1,88 @@
+#include "host/ConnectionPointObject.h"
+
+#include "host/LiveObjects.h"
+
+#include <new>
+#include <olectl.h>
+
+namespace host {
+
+ConnectionPointObject::ConnectionPointObject(std::shared_ptr<CommandBarControl> button,
+                                             ComRef<IConnectionPointContainer> container)
+    : m_button(std::move(button)), m_container(std::move(container))
+{
+    detail::ObjectCreated();
+}
+
+ConnectionPointObject::~ConnectionPointObject() { detail::ObjectDestroyed(); }
+
+ComRef<IConnectionPoint> ConnectionPointObject::Create(std::shared_ptr<CommandBarControl> button,
+                                                       ComRef<IConnectionPointContainer> container)
+{
+    auto* point = new (std::nothrow) ConnectionPointObject(std::move(button), std::move(container));
+    if (!point) throw std::bad_alloc();
+    return ComRef<IConnectionPoint>::Adopt(point);
+}
+
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::QueryInterface(REFIID iid, void** object)
+{
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    if (iid != IID_IUnknown && iid != IID_IConnectionPoint) return E_NOINTERFACE;
+    *object = static_cast<IConnectionPoint*>(this);
+    AddRef();
+    return S_OK;
+}
+
+ULONG STDMETHODCALLTYPE ConnectionPointObject::AddRef() { return ++m_references; }
+
+ULONG STDMETHODCALLTYPE ConnectionPointObject::Release()
+{
+    ULONG remaining = --m_references;
+    if (remaining == 0) delete this;
+    return remaining;
+}
+
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::GetConnectionInterface(IID* iid)
+{
+    if (!iid) return E_POINTER;
+    *iid = DIID_CommandBarButtonEvents;
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::GetConnectionPointContainer(IConnectionPointContainer** container)
+{
+    if (!container) return E_POINTER;
+    *container = ComRef<IConnectionPointContainer>(m_container).Detach();
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::Advise(IUnknown* sink, DWORD* cookie)
+{
+    if (!cookie) return E_POINTER;
+    *cookie = 0;
+    if (!sink) return E_POINTER;
+    if (m_button->Deleted()) return E_FAIL;
+    ComRef<IDispatch> events;
+    if (FAILED(sink->QueryInterface(DIID_CommandBarButtonEvents, reinterpret_cast<void**>(events.Out()))) || !events)
+        return CONNECT_E_CANNOTCONNECT;
+    try {
+        *cookie = m_button->Events().Advise(std::move(events));
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::Unadvise(DWORD cookie)
+{
+    return m_button->Events().Unadvise(cookie) ? S_OK : CONNECT_E_NOCONNECTION;
+}
+
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::EnumConnections(IEnumConnections** connections)
+{
+    if (connections) *connections = nullptr;
+    return E_NOTIMPL;
+}
+
+}  // namespace host
