@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "addin/OfficeInterfaces.h"
@@ -11,19 +10,12 @@
 #include "host/Excel.h"
 #include "host/LiveObjects.h"
 #include "host/driver/WizardDriver.h"
+#include "host/workbench/WizardSteps.h"
 #include "res/resource.h"
 
 namespace workbench {
 
 namespace {
-
-void Check(HRESULT hr, const char* what) {
-    if (FAILED(hr)) {
-        char text[160];
-        std::snprintf(text, sizeof text, "%s failed (0x%08lX)", what, static_cast<unsigned long>(hr));
-        throw std::runtime_error(text);
-    }
-}
 
 // Excel 2003 loading the registered add-in at its start.
 class LoadedAddin {
@@ -92,13 +84,7 @@ void ClickTool(host::Excel& excel, const std::shared_ptr<host::CommandBarControl
     for (long row = 2; row <= 4; ++row) before.push_back(Quoted(sheet.At(row, 1)));
     std::wstring address, caption;
     host::WizardDriver driver;
-    driver.WaitForPage(IDD_SELECT_N)
-        .ReadText(IDC_RANGE_ADDRESS, address)
-        .PressNext()
-        .WaitForPage(optionsPage)
-        .ReadText(option, caption)
-        .CheckRadio(option)
-        .PressFinish();
+    ScriptOptionWizard(driver, optionsPage, option, address, caption);
     size_t heard = 0;
     if (!driver.Run([&] { heard = excel.Click(button); }) || heard != 1)
         throw std::runtime_error("the click's wizard script failed: " + driver.Report());

@@ -17,10 +17,14 @@
 #include "host/Excel.h"
 #include "host/LiveObjects.h"
 #include "host/workbench/LegacyMenuScene.h"
+#include "host/workbench/WizardSteps.h"
 #include "res/resource.h"
 #include "host/driver/WizardDriver.h"
 
 namespace {
+
+using workbench::Check;
+using workbench::ScriptOptionWizard;
 
 void Print(const std::wstring& text) {
     int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -68,14 +72,6 @@ void PrintStatusBar(const host::Excel& excel, size_t& seen) {
         Print(L"   status bar: " + (puts[seen] ? L"\"" + *puts[seen] + L"\"" : std::wstring(L"False (Excel's own)")));
 }
 
-void Check(HRESULT hr, const char* what) {
-    if (FAILED(hr)) {
-        char text[160];
-        std::snprintf(text, sizeof text, "%s failed (0x%08lX)", what, static_cast<unsigned long>(hr));
-        throw std::runtime_error(text);
-    }
-}
-
 DISPID IdOf(IDispatch* callbacks, const wchar_t* name) {
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     DISPID id = DISPID_UNKNOWN;
@@ -89,13 +85,7 @@ void ClickRibbonButton(IDispatch* callbacks, const wchar_t* name, UINT optionsPa
     DISPID id = IdOf(callbacks, name);
     std::wstring address, caption;
     host::WizardDriver driver;
-    driver.WaitForPage(IDD_SELECT_N)
-        .ReadText(IDC_RANGE_ADDRESS, address)
-        .PressNext()
-        .WaitForPage(optionsPage)
-        .ReadText(option, caption)
-        .CheckRadio(option)
-        .PressFinish();
+    ScriptOptionWizard(driver, optionsPage, option, address, caption);
     VARIANT control;
     control.vt = VT_DISPATCH;
     control.pdispVal = nullptr;
