@@ -26,10 +26,13 @@
 #include "host/workbench/InputBoxWindow.h"
 #include "host/workbench/LegacyMenuScene.h"
 #include "host/workbench/PageAlbum.h"
+#include "host/workbench/WizardSteps.h"
 #include "res/resource.h"
 #include "host/driver/WizardDriver.h"
 
 namespace {
+
+using workbench::Check;
 
 void Print(const std::wstring& text) {
     int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -77,14 +80,6 @@ void PrintStatusBar(const host::Excel& excel, size_t& seen) {
         Print(L"   status bar: " + (puts[seen] ? L"\"" + *puts[seen] + L"\"" : std::wstring(L"False (Excel's own)")));
 }
 
-void Check(HRESULT hr, const char* what) {
-    if (FAILED(hr)) {
-        char text[160];
-        std::snprintf(text, sizeof text, "%s failed (0x%08lX)", what, static_cast<unsigned long>(hr));
-        throw std::runtime_error(text);
-    }
-}
-
 DISPID IdOf(IDispatch* callbacks, const wchar_t* name) {
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     DISPID id = DISPID_UNKNOWN;
@@ -110,11 +105,7 @@ void ClickRibbonButton(IDispatch* callbacks, const wchar_t* name, UINT optionsPa
     DISPID id = IdOf(callbacks, name);
     std::wstring address, caption;
     host::WizardDriver driver;
-    driver.WaitForPage(IDD_SELECT_N).ReadText(IDC_RANGE_ADDRESS, address);
-    album.Add(driver, pictureName + L"-range");
-    driver.PressNext().WaitForPage(optionsPage).ReadText(option, caption).CheckRadio(option);
-    album.Add(driver, pictureName + L"-options");
-    driver.PressFinish();
+    workbench::ScriptOptionWizard(driver, optionsPage, option, address, caption, album, pictureName);
     InvokeWithScript(callbacks, id, driver);
     Print(std::wstring(L"== ribbon \"") + name + L"\" (DISPID " + std::to_wstring(id) + L"): range page shows " +
           address + L"; option \"" + caption + L"\" (" + optionText + L"); Finish");
@@ -256,7 +247,7 @@ int wmain(int argc, wchar_t** argv) {
     int result = 1;
     try {
         result = Run(argv[1], album, tour);
-        if (result == 0 && !tour) result = workbench::PlayExcel2003(argv[1], Print);
+        if (result == 0 && !tour) result = workbench::PlayExcel2003(argv[1], Print, album);
     } catch (const std::exception& error) {
         std::fprintf(stdout, "workbench: %s\n", error.what());
     }
