@@ -8,27 +8,11 @@
 #include <cstring>
 #include <memory>
 
+#include "framework/GdiplusSession.h"
+
 namespace {
 
 using namespace Gdiplus;
-
-class GdiplusSession {
-public:
-    GdiplusSession() {
-        GdiplusStartupInput input;
-        m_ok = GdiplusStartup(&m_token, &input, nullptr) == Ok;
-    }
-    ~GdiplusSession() {
-        if (m_ok) GdiplusShutdown(m_token);
-    }
-    GdiplusSession(const GdiplusSession&) = delete;
-    GdiplusSession& operator=(const GdiplusSession&) = delete;
-    bool ok() const { return m_ok; }
-
-private:
-    ULONG_PTR m_token = 0;
-    bool m_ok = false;
-};
 
 struct GlobalFreer {
     void operator()(void* block) const { GlobalFree(static_cast<HGLOBAL>(block)); }
@@ -70,7 +54,7 @@ std::unique_ptr<GpBitmap, BitmapDisposer> DecodePng(HGLOBAL block) {
 }  // namespace
 
 framework::ComPtr<IDispatch> CreatePictureFromPngResource(HMODULE module, int resourceId) {
-    GdiplusSession gdiplus;
+    framework::GdiplusSession gdiplus;
     if (!gdiplus.ok()) return nullptr;
     auto block = CopyResource(module, resourceId);
     if (!block) return nullptr;

@@ -1,5 +1,7 @@
 #include "host/ApplicationObject.h"
 
+#include "host/InputBoxPresenter.h"
+
 #include "host/ChartObject.h"
 #include "host/CommandBarsObject.h"
 #include "host/Excel.h"
@@ -167,9 +169,9 @@ Variant ApplicationObject::InputBox(const Arguments& args)
     call.helpContextId = args.Value(6);
     call.type = args.Value(7);
     long type = args.OptionalLong(7).value_or(2);
-    excel.RecordInputBox(std::move(call));
-
     Excel::InputBoxAnswer answer = excel.TakeInputBoxAnswer();
+    PresentInputBox(call, answer.text);
+    excel.RecordInputBox(std::move(call));
     switch (answer.kind) {
     case Excel::InputBoxAnswer::Kind::Cancel: return Variant::Bool(false);
     case Excel::InputBoxAnswer::Kind::Range:

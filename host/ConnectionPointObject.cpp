@@ -24,25 +24,6 @@ ComRef<IConnectionPoint> ConnectionPointObject::Create(std::shared_ptr<CommandBa
     return ComRef<IConnectionPoint>::Adopt(point);
 }
 
-HRESULT STDMETHODCALLTYPE ConnectionPointObject::QueryInterface(REFIID iid, void** object)
-{
-    if (!object) return E_POINTER;
-    *object = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IConnectionPoint) return E_NOINTERFACE;
-    *object = static_cast<IConnectionPoint*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG STDMETHODCALLTYPE ConnectionPointObject::AddRef() { return ++m_references; }
-
-ULONG STDMETHODCALLTYPE ConnectionPointObject::Release()
-{
-    ULONG remaining = --m_references;
-    if (remaining == 0) delete this;
-    return remaining;
-}
-
 HRESULT STDMETHODCALLTYPE ConnectionPointObject::GetConnectionInterface(IID* iid)
 {
     if (!iid) return E_POINTER;

@@ -4,24 +4,21 @@
 
 #include "host/CommandBarControl.h"
 #include "host/ComRef.h"
+#include "host/UnknownImpl.h"
 
 #include <windows.h>
 #include <ocidl.h>
 
-#include <atomic>
 #include <memory>
 
 namespace host {
 
-class ConnectionPointObject : public IConnectionPoint {
+class ConnectionPointObject : public UnknownImpl<IConnectionPoint, IID_IConnectionPoint> {
 public:
     // `container` is the button object it was found through.
     static ComRef<IConnectionPoint> Create(std::shared_ptr<CommandBarControl> button,
                                            ComRef<IConnectionPointContainer> container);
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
     HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** container) override;
     // The sink must answer the event interface; a button that is deleted takes no sink.
@@ -31,9 +28,8 @@ public:
 
 private:
     ConnectionPointObject(std::shared_ptr<CommandBarControl> button, ComRef<IConnectionPointContainer> container);
-    virtual ~ConnectionPointObject();
+    ~ConnectionPointObject() override;
 
-    std::atomic<ULONG> m_references{1};
     std::shared_ptr<CommandBarControl> m_button;
     ComRef<IConnectionPointContainer> m_container;
 };

@@ -1,8 +1,9 @@
 #include "host/ExcelServer.h"
 
+#include "host/UnknownImpl.h"
+
 #include <oleauto.h>
 
-#include <atomic>
 #include <new>
 #include <utility>
 
@@ -18,26 +19,10 @@ namespace {
 constexpr const wchar_t* kProgIdKey = L"Excel.Application";
 constexpr const wchar_t* kClsidText = L"{00024500-0000-0000-C000-000000000046}";
 
-class ExcelClassObject : public IClassFactory {
+class ExcelClassObject : public UnknownImpl<IClassFactory, IID_IClassFactory> {
 public:
     explicit ExcelClassObject(std::shared_ptr<ExcelServer::State> state) : m_state(std::move(state)) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object) return E_POINTER;
-        *object = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IClassFactory) return E_NOINTERFACE;
-        *object = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        ULONG remaining = --m_references;
-        if (remaining == 0) delete this;
-        return remaining;
-    }
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override
     {
         if (!object) return E_POINTER;
@@ -56,9 +41,8 @@ public:
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
 private:
-    virtual ~ExcelClassObject() = default;
+    ~ExcelClassObject() override = default;
 
-    std::atomic<ULONG> m_references{1};
     std::shared_ptr<ExcelServer::State> m_state;
 };
 

@@ -1,7 +1,5 @@
 #include "host/RecordingSink.h"
 
-#include "host/ButtonEvents.h"
-
 #include <new>
 #include <stdexcept>
 
@@ -34,25 +32,6 @@ ComRef<RecordingSink> RecordingSink::Create(std::function<void()> onClick)
     auto* sink = new (std::nothrow) RecordingSink(std::move(onClick));
     if (!sink) throw std::bad_alloc();
     return ComRef<RecordingSink>::Adopt(sink);
-}
-
-HRESULT STDMETHODCALLTYPE RecordingSink::QueryInterface(REFIID iid, void** object)
-{
-    if (!object) return E_POINTER;
-    *object = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IDispatch && iid != DIID_CommandBarButtonEvents) return E_NOINTERFACE;
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG STDMETHODCALLTYPE RecordingSink::AddRef() { return ++m_references; }
-
-ULONG STDMETHODCALLTYPE RecordingSink::Release()
-{
-    ULONG remaining = --m_references;
-    if (remaining == 0) delete this;
-    return remaining;
 }
 
 HRESULT STDMETHODCALLTYPE RecordingSink::GetTypeInfoCount(UINT* count)

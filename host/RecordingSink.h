@@ -6,26 +6,24 @@
 //   sink->Clicks();   // one entry per click: the caption of the button Office passed
 #pragma once
 
+#include "host/ButtonEvents.h"
 #include "host/ComRef.h"
+#include "host/UnknownImpl.h"
 
 #include <windows.h>
 #include <oaidl.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace host {
 
-class RecordingSink : public IDispatch {
+// Answers IUnknown, IDispatch and _CommandBarButtonEvents.
+class RecordingSink : public UnknownImpl<IDispatch, IID_IDispatch, DIID_CommandBarButtonEvents> {
 public:
     static ComRef<RecordingSink> Create(std::function<void()> onClick = nullptr);
 
-    // Answers IUnknown, IDispatch and _CommandBarButtonEvents.
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
@@ -35,13 +33,11 @@ public:
     // The caption of the button passed with each click ("?" when the arguments were not Office's two:
     // the button and CancelDefault by reference).
     const std::vector<std::wstring>& Clicks() const { return m_clicks; }
-    ULONG References() const { return m_references; }
 
 private:
     explicit RecordingSink(std::function<void()> onClick) : m_onClick(std::move(onClick)) {}
-    virtual ~RecordingSink() = default;
+    ~RecordingSink() override = default;
 
-    std::atomic<ULONG> m_references{1};
     std::function<void()> m_onClick;
     std::vector<std::wstring> m_clicks;
 };

@@ -106,6 +106,21 @@ class Canvas:
                     self.blend(left + column, top + row, palette[key])
 
 
+# Five by seven glyphs: the faces' letters and the Merge Cell Text sample's texts A1 to C3; the comma
+# reaches below the baseline.
+GLYPHS = {
+    'A': [' XXX ', 'X   X', 'X   X', 'XXXXX', 'X   X', 'X   X', 'X   X'],
+    'B': ['XXXX ', 'X   X', 'X   X', 'XXXX ', 'X   X', 'X   X', 'XXXX '],
+    'C': [' XXX ', 'X   X', 'X    ', 'X    ', 'X    ', 'X   X', ' XXX '],
+    'a': ['     ', '     ', ' XXX ', '    X', ' XXXX', 'X   X', ' XXXX'],
+    'b': ['X    ', 'X    ', 'XXXX ', 'X   X', 'X   X', 'X   X', 'XXXX '],
+    '1': ['  X  ', ' XX  ', '  X  ', '  X  ', '  X  ', '  X  ', ' XXX '],
+    '2': [' XXX ', 'X   X', '    X', '   X ', '  X  ', ' X   ', 'XXXXX'],
+    '3': [' XXX ', 'X   X', '    X', '  XX ', '    X', 'X   X', ' XXX '],
+    ',': ['  ', '  ', '  ', '  ', '  ', ' X', ' X', 'X '],
+}
+
+
 def png_bytes(canvas):
     """Encodes the canvas as an 8-bit RGBA PNG (colour type 6), rows unfiltered."""
     def chunk(kind, data):
@@ -269,16 +284,9 @@ FACE_PAPER = (255, 255, 255, 255)
 FACE_FRAME = (70, 90, 120, 255)
 FACE_RED = (215, 30, 30, 255)
 
-# Five by seven letters for the faces.
-FACE_GLYPHS = {
-    'A': [' XXX ', 'X   X', 'X   X', 'XXXXX', 'X   X', 'X   X', 'X   X'],
-    'a': ['     ', '     ', ' XXX ', '    X', ' XXXX', 'X   X', ' XXXX'],
-    'b': ['X    ', 'X    ', 'XXXX ', 'X   X', 'X   X', 'X   X', 'XXXX '],
-}
-
 
 def draw_glyph(canvas, letter, left, top, colour):
-    canvas.plot([row.replace('X', 'k') for row in FACE_GLYPHS[letter]], left, top, {'k': colour})
+    canvas.plot(GLYPHS[letter], left, top, {'X': colour})
 
 
 def draw_remove_characters_face():
@@ -354,28 +362,18 @@ MERGE_JOINED = (255, 248, 200, 255)
 MERGE_COLUMN_EDGES = (0, 39, 78, 118)
 MERGE_ROW_EDGES = (2, 18, 34, 50)
 
-# Five by seven glyphs of the sample texts A1 to C3; the comma reaches below the baseline.
-MERGE_GLYPHS = {
-    'A': [' XXX ', 'X   X', 'X   X', 'XXXXX', 'X   X', 'X   X', 'X   X'],
-    'B': ['XXXX ', 'X   X', 'X   X', 'XXXX ', 'X   X', 'X   X', 'XXXX '],
-    'C': [' XXX ', 'X   X', 'X    ', 'X    ', 'X    ', 'X   X', ' XXX '],
-    '1': ['  X  ', ' XX  ', '  X  ', '  X  ', '  X  ', '  X  ', ' XXX '],
-    '2': [' XXX ', 'X   X', '    X', '   X ', '  X  ', ' X   ', 'XXXXX'],
-    '3': [' XXX ', 'X   X', '    X', '  XX ', '    X', 'X   X', ' XXX '],
-    ',': ['  ', '  ', '  ', '  ', '  ', ' X', ' X', 'X '],
-}
 MERGE_SAMPLE = [['A1', 'B1', 'C1'], ['A2', 'B2', 'C2'], ['A3', 'B3', 'C3']]
 
 
 def merge_text_width(text):
-    return sum(len(MERGE_GLYPHS[c][0]) + 1 for c in text) - 1
+    return sum(len(GLYPHS[c][0]) + 1 for c in text) - 1
 
 
 def merge_text(canvas, left, top, text):
     """Draws the text with its top-left corner at (left, top)."""
     x = left
     for c in text:
-        glyph = MERGE_GLYPHS[c]
+        glyph = GLYPHS[c]
         canvas.plot(glyph, x, top, {'X': MERGE_TEXT})
         x += len(glyph[0]) + 1
 

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# The main job: install, build, register the add-in in the project's Wine prefix as regsvr32 does,
-# then let the workbench play Excel 2010 and Excel 2003 against it and print each step.
+# The main job: install, build, register the add-in in a Wine prefix as regsvr32 does, then let the
+# workbench play Excel 2010 and Excel 2003 against it: it prints the sheet before and after each step and
+# saves a picture of each wizard page it passes through (under Xvfb with Wine's X11 driver; the X display
+# is $CW_DISPLAY, or a free one when that is unset).
 set -euo pipefail
-repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$repo_root/scripts/setup.sh" >/dev/null
-"$repo_root/scripts/build.sh" >/dev/null
-source "$repo_root/scripts/wine-env.sh"
-ensure_wine_prefix
+source "$(dirname "${BASH_SOURCE[0]}")/picture-session.sh"
 
-dll=$(winepath -w "$repo_root/dist/i686/cellwright.dll" 2>/dev/null)
-echo "== regsvr32 $dll"
-wine regsvr32 /s "$dll" && echo "registered (regsvr32 exit code 0)"
+pictures=$build_root/pictures
+rm -rf "$pictures"
+echo "== regsvr32 $addin_dll"
+wine regsvr32 /s "$addin_dll" && echo "registered (regsvr32 exit code 0)"
 echo "== workbench: Excel 2010, then Excel 2003, stand-ins with a sample sheet"
-wine "$build_root/i686/host/workbench/workbench.exe" "$(winepath -w "$repo_root/host/workbench/untidy.csv")"
+wine "$workbench" "$sample_sheet" --pictures "$(winepath -w "$pictures")"
+echo "== the pictures of the wizard pages are in $pictures"

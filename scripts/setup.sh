@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(wine wine32 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 cmake ninja-build
-          googletest fp-utils xvfb python3)
+          googletest fp-utils fonts-wine xvfb python3 wixl)
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

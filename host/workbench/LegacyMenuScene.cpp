@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "addin/OfficeInterfaces.h"
@@ -11,19 +10,12 @@
 #include "host/Excel.h"
 #include "host/LiveObjects.h"
 #include "host/driver/WizardDriver.h"
+#include "host/workbench/WizardSteps.h"
 #include "res/resource.h"
 
 namespace workbench {
 
 namespace {
-
-void Check(HRESULT hr, const char* what) {
-    if (FAILED(hr)) {
-        char text[160];
-        std::snprintf(text, sizeof text, "%s failed (0x%08lX)", what, static_cast<unsigned long>(hr));
-        throw std::runtime_error(text);
-    }
-}
 
 // Excel 2003 loading the registered add-in at its start.
 class LoadedAddin {
@@ -86,19 +78,13 @@ std::wstring Quoted(const host::Cell& cell) { return L"\"" + cell.value.text + L
 // Clicks a button whose tool has an option page, picks the option and presses Finish; prints the
 // column's texts before and after.
 void ClickTool(host::Excel& excel, const std::shared_ptr<host::CommandBarControl>& button, const std::wstring& name,
-               UINT optionsPage, int option, PrintLine print) {
+               UINT optionsPage, int option, PrintLine print, PageAlbum& album, const std::wstring& pictureName) {
     host::Sheet& sheet = excel.ActiveSheet();
     std::vector<std::wstring> before;
     for (long row = 2; row <= 4; ++row) before.push_back(Quoted(sheet.At(row, 1)));
     std::wstring address, caption;
     host::WizardDriver driver;
-    driver.WaitForPage(IDD_SELECT_N)
-        .ReadText(IDC_RANGE_ADDRESS, address)
-        .PressNext()
-        .WaitForPage(optionsPage)
-        .ReadText(option, caption)
-        .CheckRadio(option)
-        .PressFinish();
+    ScriptOptionWizard(driver, optionsPage, option, address, caption, album, pictureName);
     size_t heard = 0;
     if (!driver.Run([&] { heard = excel.Click(button); }) || heard != 1)
         throw std::runtime_error("the click's wizard script failed: " + driver.Report());
@@ -109,7 +95,7 @@ void ClickTool(host::Excel& excel, const std::shared_ptr<host::CommandBarControl
 
 }  // namespace
 
-int PlayExcel2003(const std::wstring& csvPath, PrintLine print) {
+int PlayExcel2003(const std::wstring& csvPath, PrintLine print, PageAlbum& album) {
     auto excel = host::Excel::Create();
     excel->SetVersion(L"11.0");
     host::ImportCsv(excel->ActiveSheet(), csvPath);
@@ -120,7 +106,7 @@ int PlayExcel2003(const std::wstring& csvPath, PrintLine print) {
         print(L"== OnStartupComplete built the legacy menu and toolbar:");
         PrintMenu(*excel, print);
         ClickTool(*excel, ToolbarButton(*excel, L"Change Case"), L"the toolbar's \"Change Case\"", IDD_CHANGECASE,
-                  IDC_OPTION_1, print);
+                  IDC_OPTION_1, print, album, L"excel-2003-change-case");
     }
     excel->Restart();
     excel->ClearLog();
@@ -135,7 +121,7 @@ int PlayExcel2003(const std::wstring& csvPath, PrintLine print) {
         button = button ? button->Controls().Find(L"Remove Characters") : nullptr;
         if (!button) throw std::runtime_error("the menu's Remove Characters is gone");
         ClickTool(*excel, button, L"Zenda Utilities > Cellwright > Remove Characters", IDD_SELCHARS, IDC_OPTION_3,
-                  print);
+                  print, album, L"excel-2003-remove-characters");
     }
     excel.reset();
     print(L"== disconnected; stand-in objects still alive: " + std::to_wstring(host::LiveObjects()));

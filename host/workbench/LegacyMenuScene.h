@@ -5,12 +5,14 @@
 
 #include <string>
 
+#include "host/workbench/PageAlbum.h"
+
 namespace workbench {
 
 using PrintLine = void (*)(const std::wstring& line);
 
 // Returns 0 when every step worked and nothing the stand-in handed out is still held; throws
-// std::runtime_error when a step fails.
-int PlayExcel2003(const std::wstring& csvPath, PrintLine print);
+// std::runtime_error when a step fails. The album takes the wizard pages the clicks pass through.
+int PlayExcel2003(const std::wstring& csvPath, PrintLine print, PageAlbum& album);
 
 }  // namespace workbench
