@@ -143,3 +143,5 @@ void PasteFaceThroughClipboard(const std::wstring& facePath, const std::wstring&
     PutFaceOnClipboard(face.GetSafeHandle(), mask.GetSafeHandle(), names);
     button.PasteFace();
 }
+
+void ForgetFaceFormats() noexcept { ModuleFaceFormats() = FaceFormatNames{}; }

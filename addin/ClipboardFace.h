@@ -11,3 +11,6 @@
 // button of the module may keep the probe face); Excel's refusals are thrown.
 void PasteFaceThroughClipboard(const std::wstring& facePath, const std::wstring& maskPath,
                                const sheet::CommandBarButton& button);
+
+// The next face finds the formats again, as the first face of a newly loaded module does.
+void ForgetFaceFormats() noexcept;

@@ -2,6 +2,8 @@
 // floating toolbar, and the Click handlers connected to their buttons. Menu and toolbar outlast Excel's
 // run; a later start finds them and only connects the handlers again.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "addin/ButtonFace.h"
 #include "addin/ButtonHandlerSet.h"
@@ -42,6 +44,45 @@ sheet::CommandBarControl AddControl(const sheet::CommandBarControls& controls, l
     return controls.Add(sheet::Variant::Long(type), Missing(), Missing(), std::move(before), std::move(temporary));
 }
 
+// A control that is not there connects nothing; a control without button events stays unconnected.
+void ConnectHandler(const CButtonHandlerSet& handlers, Kind kind, const sheet::DispatchWrapper& control) {
+    if (CEventHandler* handler = handlers[kind]; handler && control) handler->Connect(control.get());
+}
+
+// A popup or bar this start adds, with the handlers that wait for its buttons. Complete, it connects them;
+// left incomplete by Excel's refusal, it takes itself away again, so that the next start finds all of it
+// or none of it and builds it whole rather than finding a part and adding nothing.
+class NewPart {
+public:
+    NewPart(const CButtonHandlerSet& handlers, sheet::CommandBarControl popup)
+        : m_handlers(handlers), m_popup(std::move(popup)) {}
+    NewPart(const CButtonHandlerSet& handlers, sheet::CommandBar bar) : m_handlers(handlers), m_bar(std::move(bar)) {}
+    NewPart(const NewPart&) = delete;
+    NewPart& operator=(const NewPart&) = delete;
+    ~NewPart() {
+        if (m_complete) return;
+        try {
+            if (m_popup) m_popup.Delete(false);
+            if (m_bar) m_bar.Delete();
+        } catch (...) {
+            // What Excel will not take away stays as far as it got.
+        }
+    }
+
+    void Connect(Kind kind, sheet::CommandBarControl button) { m_buttons.push_back({kind, std::move(button)}); }
+    void Complete() {
+        m_complete = true;
+        for (const auto& [kind, button] : m_buttons) ConnectHandler(m_handlers, kind, button);
+    }
+
+private:
+    const CButtonHandlerSet& m_handlers;
+    sheet::CommandBarControl m_popup;
+    sheet::CommandBar m_bar;
+    std::vector<std::pair<Kind, sheet::CommandBarControl>> m_buttons;
+    bool m_complete = false;
+};
+
 class MenuBuilder {
 public:
     MenuBuilder(const sheet::Application& app, const CButtonHandlerSet& handlers, FaceRoad faceRoad)
@@ -72,9 +113,11 @@ private:
         SaveClipboard();
         sheet::Variant first = entries.Count() >= 1 ? sheet::Variant::Long(1) : Missing();
         submenu = sheet::CommandBarPopup(AddControl(entries, kControlPopup, std::move(first)).Object());
+        NewPart part(m_handlers, submenu);
         submenu.SetCaption(legacy_menu::kSubmenu);
         submenu.SetVisible(true);
-        FillSubmenu(submenu);
+        FillSubmenu(submenu, part);
+        part.Complete();
         Connect(Kind::Website, legacy_menu::FindControl(entries, legacy_menu::kWebsite));
     }
 
@@ -82,33 +125,35 @@ private:
         SaveClipboard();
         auto family =
             sheet::CommandBarPopup(AddControl(menu, kControlPopup, Missing(), sheet::Variant::Bool(false)).Object());
+        NewPart part(m_handlers, family);
         family.SetCaption(legacy_menu::kFamilyPopup);
         family.SetEnabled(true);
         family.SetVisible(true);
         sheet::CommandBarControls entries = family.Controls();
         auto submenu = sheet::CommandBarPopup(AddControl(entries, kControlPopup).Object());
         submenu.SetCaption(legacy_menu::kSubmenu);
-        FillSubmenu(submenu);
+        FillSubmenu(submenu, part);
         sheet::CommandBarControl website = AddControl(entries, kControlButton);
         website.SetCaption(legacy_menu::kWebsite);
         website.SetBeginGroup(true);
-        Connect(Kind::Website, website);
+        part.Connect(Kind::Website, website);
+        part.Complete();
     }
 
-    void FillSubmenu(const sheet::CommandBarPopup& submenu) {
+    void FillSubmenu(const sheet::CommandBarPopup& submenu, NewPart& part) {
         sheet::CommandBarControls items = submenu.Controls();
         for (const MenuTool& tool : kTools) {
             auto button = sheet::CommandBarButton(AddControl(items, kControlButton).Object());
             button.SetStyle(sheet::ButtonStyle::IconAndCaption);
             button.SetCaption(tool.caption);
             SetButtonFace(m_folder + tool.faceFile, m_faceRoad, button);
-            Connect(tool.handler, button);
+            part.Connect(tool.handler, button);
         }
         auto help = sheet::CommandBarButton(AddControl(items, kControlButton).Object());
         help.SetStyle(sheet::ButtonStyle::Caption);
         help.SetCaption(legacy_menu::kHelp);
         help.SetBeginGroup(true);
-        Connect(Kind::Help, help);
+        part.Connect(Kind::Help, help);
     }
 
     // Left from an earlier run: nothing is added. A button the user took away is passed over, so the
@@ -129,6 +174,7 @@ private:
         sheet::CommandBar toolbar =
             bars.Add(sheet::Variant::String(legacy_menu::kToolbar), sheet::Variant::Long(kBarFloating),
                      Missing(), sheet::Variant::Bool(false));
+        NewPart part(m_handlers, toolbar);
         toolbar.SetVisible(true);
         sheet::CommandBarControls buttons = toolbar.Controls();
         for (const MenuTool& tool : kTools) {
@@ -137,8 +183,9 @@ private:
             button.SetTag(tool.caption);
             button.SetTooltipText(tool.caption);
             SetButtonFace(m_folder + tool.faceFile, m_faceRoad, button);
-            Connect(tool.handler, button);
+            part.Connect(tool.handler, button);
         }
+        part.Complete();
     }
 
     void ReconnectToolbar(const sheet::CommandBarControls& buttons) {
@@ -157,10 +204,7 @@ private:
         if (m_faceRoad == FaceRoad::Clipboard && !m_clipboard.IsSaved()) m_clipboard.Save();
     }
 
-    // A control that is not there connects nothing; a control without button events stays unconnected.
-    void Connect(Kind kind, const sheet::DispatchWrapper& control) const {
-        if (CEventHandler* handler = m_handlers[kind]; handler && control) handler->Connect(control.get());
-    }
+    void Connect(Kind kind, const sheet::DispatchWrapper& control) const { ConnectHandler(m_handlers, kind, control); }
 
     const sheet::Application& m_app;
     const CButtonHandlerSet& m_handlers;

@@ -1,8 +1,33 @@
 #include "addin/LegacyMenuNames.h"
 
+#include <windows.h>
+
+#include <string>
+
 #include "sheet/AutomationError.h"
 
 namespace legacy_menu {
+
+namespace {
+
+// A caption as Office matches it: the "&" that marks an access key left out, "&&" read as "&".
+std::wstring WithoutAccessKeys(std::wstring_view caption) {
+    std::wstring plain;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == L'&' && ++i == caption.size()) break;
+        plain += caption[i];
+    }
+    return plain;
+}
+
+bool SameCaption(std::wstring_view shown, std::wstring_view wanted) {
+    const std::wstring a = WithoutAccessKeys(shown);
+    const std::wstring b = WithoutAccessKeys(wanted);
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
+}  // namespace
 
 sheet::CommandBar MenuBar(const sheet::CommandBars& bars) {
     try {
@@ -18,8 +43,14 @@ sheet::CommandBarControl FindControl(const sheet::CommandBarControls& controls, 
     try {
         return controls.Item(caption);
     } catch (const sheet::CAutomationError&) {
-        return {};
+        // Office refuses a caption it lacks and a call it could not make alike.
     }
+    const long count = controls.Count();
+    for (long i = 1; i <= count; ++i) {
+        sheet::CommandBarControl control = controls.Item(i);
+        if (SameCaption(control.Caption(), caption)) return control;
+    }
+    return {};
 }
 
 sheet::CommandBar FindBar(const sheet::CommandBars& bars, std::wstring_view name) {

@@ -18,9 +18,12 @@ inline constexpr long kEntriesOfOneAddin = 2;
 // The menu bar Excel shows; "Worksheet Menu Bar" when ActiveMenuBar fails or gives none.
 sheet::CommandBar MenuBar(const sheet::CommandBars& bars);
 
-// The control with that caption, or an empty wrapper when there is none.
+// The control with that caption, or an empty wrapper when there is none. A lookup Excel refuses is
+// checked caption by caption, so that a refused call never passes for a missing control (and a second
+// one is added); a refusal there is thrown.
 sheet::CommandBarControl FindControl(const sheet::CommandBarControls& controls, std::wstring_view caption);
-// The bar of that name, or an empty wrapper when there is none.
+// The bar of that name, or an empty wrapper when there is none or Excel refuses the lookup: a second bar
+// of the name is one Excel refuses to add.
 sheet::CommandBar FindBar(const sheet::CommandBars& bars, std::wstring_view name);
 
 }  // namespace legacy_menu

@@ -7,6 +7,7 @@
 #include "framework/Barrier.h"
 #include "framework/Exception.h"
 #include "framework/ModuleStateGuard.h"
+#include "sheet/AutomationError.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/duplicates/RemoveDuplicates.h"
 #include "tools/merge/MergeSelection.h"
@@ -31,18 +32,29 @@ framework::InterfaceMap CMyAddin::GetInterfaceMap() const noexcept {
 HRESULT CMyAddin::OnConnection(IDispatch* application, ext_ConnectMode mode, SAFEARRAY**) {
     if (!application) return E_POINTER;
     m_app = sheet::Application(framework::ComPtr<IDispatch>(application));
-
-    m_strVersion = m_app.Version();
-    ExcelVersionFlags flags = ClassifyExcelVersion(m_strVersion);
-    m_bLegacyMenu = flags.legacyMenu;
-    m_bExcel2000 = flags.excel2000;
+    // A failed connection would make Excel unload the add-in and keep it unloaded: a version it will not
+    // tell now is asked for again when the start completes.
+    ReadExcelVersion();
 
     // Excel calls OnStartupComplete only for add-ins it loads while starting.
     if (mode != ext_cm_Startup) OnStartupComplete();
     return S_OK;
 }
 
+void CMyAddin::ReadExcelVersion() {
+    try {
+        m_strVersion = m_app.Version();
+    } catch (const sheet::CAutomationError&) {
+        return;
+    }
+    m_bVersionKnown = true;
+    ExcelVersionFlags flags = ClassifyExcelVersion(m_strVersion);
+    m_bLegacyMenu = flags.legacyMenu;
+    m_bExcel2000 = flags.excel2000;
+}
+
 HRESULT CMyAddin::OnStartupComplete() {
+    if (!m_bVersionKnown && IsConnected()) ReadExcelVersion();
     if (m_bLegacyMenu && !m_bMenuBuilt) {
         m_bMenuBuilt = true;
         BuildCommandBarMenu();
@@ -108,7 +120,14 @@ duplicates::DuplicatesResult CMyAddin::RunRemoveDuplicates(duplicates::DupAction
     // The run's own range and columns, whatever a disconnection does to the add-in's meanwhile.
     sheet::Range workRange = m_workRange;
     std::vector<UINT> keyColumns = m_keyColumns;
-    return duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color);
+    duplicates::DuplicatesResult result;
+    status::RunWithStatus(m_statusBar, L"Remove Duplicates",
+                          [&](status::Progress& progress, const status::StatusLines& lines) {
+                              result = duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color,
+                                                                       progress);
+                              return DuplicatesOutcome(action, result, lines);
+                          });
+    return result;
 }
 
 merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {

@@ -86,10 +86,13 @@ private:
     HRESULT OnConnection(IDispatch* application, ext_ConnectMode mode, SAFEARRAY** custom);
     HRESULT OnDisconnection(ext_DisconnectMode mode);
     HRESULT OnStartupComplete();
+    // Application.Version and what it decides; a version Excel will not tell stays unknown.
+    void ReadExcelVersion();
     // The selection's address for a line on the status bar; empty when it cannot be read.
     static std::wstring SelectionAddress(const sheet::Application& app) noexcept;
 
     std::wstring m_strVersion;
+    bool m_bVersionKnown = false;
     bool m_bMenuBuilt = false;
     bool m_bLegacyMenu = false;
     bool m_bExcel2000 = false;

@@ -1,5 +1,18 @@
 #include "addin/ToolOutcomes.h"
 
+std::wstring DuplicatesOutcome(duplicates::DupAction action, const duplicates::DuplicatesResult& result,
+                               const status::StatusLines& lines) {
+    if (result.duplicatesFound == 0) return L"no duplicate rows in " + lines.Number(result.rowsExamined);
+    const wchar_t* done = L" selected";
+    switch (action) {
+    case duplicates::DupAction::Select: break;
+    case duplicates::DupAction::Color: done = L" coloured"; break;
+    case duplicates::DupAction::Delete: done = L" emptied"; break;
+    }
+    return lines.Count(result.duplicatesFound, L"duplicate row", L"duplicate rows") + L" of " +
+           lines.Number(result.rowsExamined) + done;
+}
+
 std::wstring MergeOutcome(const merge::MergeRequest& request, const merge::MergeResult& result,
                           const status::StatusLines& lines) {
     // Merging counts the merged groups; joining without merging counts the cells that got a joined text.

@@ -2,7 +2,8 @@
 // and peak memory, within the 1000-row limit (blocks of text, the same broken up by formulas and numbers) and
 // past it (whole columns and whole rows over big used ranges, with and without scattered formulas). Cells
 // are the cells holding data, not all the cells selected. The call log only counts, so that it does not
-// weigh on the memory figures of million-call runs.
+// weigh on the memory figures of million-call runs. Each run tells the status bar of its progress and its end
+// as the add-in's run does; "status" counts those puts among the calls.
 //
 //   cleanup_bench                     every case, each in a process of its own so that peaks do not mix
 //   cleanup_bench <case> <tool>       one case in this process (tool 0 Change Case, 1 Remove Characters)
@@ -24,6 +25,7 @@
 #include "tools/cleanup/CaseMode.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/cleanup/RemoveMode.h"
+#include "tools/status/RunWithStatus.h"
 
 namespace {
 
@@ -54,6 +56,7 @@ const Case kCases[] = {
 };
 constexpr int kCaseCount = sizeof(kCases) / sizeof(kCases[0]);
 const char* const kTools[] = {"Change Case", "Remove Characters"};
+const wchar_t* const kToolNames[] = {L"Change Case", L"Remove Characters"};
 
 // Lower-case text with blanks around it, so that both tools change every text cell.
 void Fill(host::Sheet& sheet, const Case& c) {
@@ -93,11 +96,13 @@ int RunOne(int caseIndex, int tool) {
     QueryPerformanceCounter(&start);
     const double cpuStart = bench::ThreadCpuMilliseconds();
     std::wstring failure;
+    status::StatusBarKeeper statusBar(app);
     try {
-        if (tool == 0)
-            cleanup::RunChangeCase(app, cleanup::CaseMode::Upper);
-        else
-            cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing);
+        status::RunWithStatus(statusBar, kToolNames[tool], [&](status::Progress& progress, const status::StatusLines& lines) {
+            long changed = tool == 0 ? cleanup::RunChangeCase(app, cleanup::CaseMode::Upper, progress)
+                                     : cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing, progress);
+            return lines.CellsChanged(changed, c.selection);
+        });
     } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }
@@ -110,8 +115,9 @@ int RunOne(int caseIndex, int tool) {
                                 static_cast<double>(frequency.QuadPart);
     const size_t calls = excel->Log().Total();
     const size_t writes = excel->Log().Count(L"Range.Value", host::Kind::Put);
-    std::printf("%-18s %-42s %8.0f %9.1f %9.1f %8zu %7.4f %8zu %9.1f %7.1f %7.1f %7.1f\n", kTools[tool], c.name,
-                cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells, writes,
+    const size_t statusPuts = excel->Log().Count(L"Application.StatusBar", host::Kind::Put);
+    std::printf("%-18s %-42s %8.0f %9.1f %9.1f %8zu %6zu %7.4f %8zu %9.1f %7.1f %7.1f %7.1f\n", kTools[tool], c.name,
+                cells, milliseconds, cpuMilliseconds, calls, statusPuts, static_cast<double>(calls) / cells, writes,
                 writes ? cells / static_cast<double>(writes) : 0.0, bench::Megabytes(workingSetBefore),
                 bench::Megabytes(after.PeakWorkingSetSize), bench::Megabytes(after.PeakPagefileUsage));
     if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
@@ -130,8 +136,8 @@ int main(int argc, char** argv) {
                         "counts). Time is\nmostly the stand-in's own work per cell (every string written is parsed as "
                         "if typed); cpu ms is\nthe run's thread alone, which a busy machine does not stretch.\n\n",
                         static_cast<int>(sizeof(void*) * 8));
-            std::printf("%-18s %-42s %8s %9s %9s %8s %7s %8s %9s %7s %7s %7s\n", "tool", "data", "cells", "ms",
-                        "cpu ms", "calls", "c/cell", "writes", "cells/wr", "WS MB", "peak WS", "peak PF");
+            std::printf("%-18s %-42s %8s %9s %9s %8s %6s %7s %8s %9s %7s %7s %7s\n", "tool", "data", "cells", "ms",
+                        "cpu ms", "calls", "status", "c/cell", "writes", "cells/wr", "WS MB", "peak WS", "peak PF");
         },
         RunOne);
 }

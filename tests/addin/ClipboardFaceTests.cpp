@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 
 #include "host/FaceImage.h"
@@ -13,37 +12,14 @@
 
 namespace {
 
+using cwtest::ClipboardBytes;
+using cwtest::GlobalBlockOf;
+using cwtest::PutOnClipboard;
+
 const host::FaceImage kUserPicture{3, 2, {RGB(1, 2, 3), RGB(250, 0, 0), RGB(0, 250, 0),
                                           RGB(0, 0, 250), RGB(255, 255, 255), RGB(0, 0, 0)}};
 const char kUserBytes[] = "another program's own data";
 const wchar_t* const kUserFormat = L"Zenda Test Private Format";
-
-void Put(UINT format, HANDLE data) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    if (data) SetClipboardData(format, data);
-    CloseClipboard();
-}
-
-HGLOBAL Block(const void* bytes, size_t size) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(GlobalLock(block), bytes, size);
-    GlobalUnlock(block);
-    return block;
-}
-
-// What the clipboard holds in one format, as bytes; empty when it holds nothing there.
-std::string Bytes(UINT format) {
-    if (!OpenClipboard(nullptr)) return "<cannot open>";
-    std::string bytes;
-    HANDLE data = GetClipboardData(format);
-    if (const void* p = data ? GlobalLock(data) : nullptr) {
-        bytes.assign(static_cast<const char*>(p), GlobalSize(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return bytes;
-}
 
 struct UserContents {
     const char* what;
@@ -55,17 +31,17 @@ TEST(Excel2000, faces_arrive_through_the_clipboard_and_the_users_contents_come_b
     const long liveBefore = host::LiveObjects();
     const std::wstring text = L"copied from the user's mail";
     const UserContents contents[] = {
-        {"text", [&] { Put(CF_UNICODETEXT, Block(text.c_str(), (text.size() + 1) * sizeof(wchar_t))); },
-         [&] { EXPECT_EQ(Bytes(CF_UNICODETEXT).substr(0, text.size() * 2), std::string(reinterpret_cast<const char*>(text.c_str()), text.size() * 2)); }},
-        {"a bitmap", [] { Put(CF_BITMAP, host::BitmapOf(kUserPicture)); },
+        {"text", [&] { PutOnClipboard(CF_UNICODETEXT, GlobalBlockOf(text.c_str(), (text.size() + 1) * sizeof(wchar_t))); },
+         [&] { EXPECT_EQ(ClipboardBytes(CF_UNICODETEXT).substr(0, text.size() * 2), std::string(reinterpret_cast<const char*>(text.c_str()), text.size() * 2)); }},
+        {"a bitmap", [] { PutOnClipboard(CF_BITMAP, host::BitmapOf(kUserPicture)); },
          [] {
-             const std::string dib = Bytes(CF_DIB);
+             const std::string dib = ClipboardBytes(CF_DIB);
              EXPECT_EQ(host::FaceImageOfPackedDib(dib.data(), dib.size()), kUserPicture);
              EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
          }},
-        {"another program's format", [] { Put(RegisterClipboardFormatW(kUserFormat), Block(kUserBytes, sizeof kUserBytes)); },
-         [] { EXPECT_EQ(Bytes(RegisterClipboardFormatW(kUserFormat)).substr(0, sizeof kUserBytes), std::string(kUserBytes, sizeof kUserBytes)); }},
-        {"nothing", [] { Put(0, nullptr); }, [] { EXPECT_EQ(CountClipboardFormats(), 0); }},
+        {"another program's format", [] { PutOnClipboard(RegisterClipboardFormatW(kUserFormat), GlobalBlockOf(kUserBytes, sizeof kUserBytes)); },
+         [] { EXPECT_EQ(ClipboardBytes(RegisterClipboardFormatW(kUserFormat)).substr(0, sizeof kUserBytes), std::string(kUserBytes, sizeof kUserBytes)); }},
+        {"nothing", [] { PutOnClipboard(0, nullptr); }, [] { EXPECT_EQ(CountClipboardFormats(), 0); }},
     };
     for (bool failHalfway : {false, true}) {
         for (const UserContents& user : contents) {

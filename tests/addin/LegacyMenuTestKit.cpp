@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "framework/Module.h"
 #include "host/FaceImage.h"
 #include "tests/addin/AddinTestKit.h"
@@ -98,6 +100,32 @@ void LeaveLegacyMenu(host::Excel& excel, int others) {
     family->Controls().Add(host::mso::ControlPopup, L"Cellwright");
     family->Controls().Add(host::mso::ControlButton, L"Zenda Utilities Website");
     bars.Add(L"Zenda Cellwright", host::mso::BarFloating);
+}
+
+void PutOnClipboard(UINT format, HANDLE data) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    if (data) SetClipboardData(format, data);
+    CloseClipboard();
+}
+
+HGLOBAL GlobalBlockOf(const void* bytes, size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(block), bytes, size);
+    GlobalUnlock(block);
+    return block;
+}
+
+std::string ClipboardBytes(UINT format) {
+    if (!OpenClipboard(nullptr)) return "<cannot open>";
+    std::string bytes;
+    HANDLE data = GetClipboardData(format);
+    if (const void* p = data ? GlobalLock(data) : nullptr) {
+        bytes.assign(static_cast<const char*>(p), GlobalSize(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return bytes;
 }
 
 std::shared_ptr<host::CommandBarControl> FamilyPopup(host::Excel& excel) {

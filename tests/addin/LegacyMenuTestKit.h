@@ -2,6 +2,8 @@
 // bars described line by line, and a stand-in family menu as an earlier run or another add-in left it.
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +39,12 @@ std::vector<std::wstring> FirstStartMenu();
 // The menu and toolbar as an earlier run left them, with `others` submenus of other family add-ins in the
 // family popup before this add-in's.
 void LeaveLegacyMenu(host::Excel& excel, int others);
+
+// The clipboard as a user leaves it: one format's data (none: empty), in a movable block for bytes.
+void PutOnClipboard(UINT format, HANDLE data);
+HGLOBAL GlobalBlockOf(const void* bytes, size_t size);
+// What the clipboard holds in one format, as bytes; empty when it holds nothing there.
+std::string ClipboardBytes(UINT format);
 
 // The family popup of Excel's menu bar; null when there is none.
 std::shared_ptr<host::CommandBarControl> FamilyPopup(host::Excel& excel);

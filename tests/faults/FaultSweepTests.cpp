@@ -2,17 +2,22 @@
 // makes, then once for every one of those calls failing, in each way Excel fails a call. Every time the add-in
 // must answer Excel with S_OK and nothing thrown, show at most the one failure in Excel's words, put the
 // user's settings back, leak nothing, and leave each cell either as it was or as the clean run left it.
+// Excel 2000 to 2003's start, which builds or finds the legacy menu, is swept alike: it must stay silent,
+// give the user's clipboard back, leak nothing, and leave a menu that Excel's next start finds whole.
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "addin/ClipboardFace.h"
 #include "addin/RibbonMarkup.h"
 #include "framework/ClassRegistry.h"
 #include "host/Excel.h"
@@ -22,6 +27,7 @@
 #include "res/resource.h"
 #include "sheet/Dispids.h"
 #include "tests/addin/AddinTestKit.h"
+#include "tests/addin/LegacyMenuTestKit.h"
 #include "tests/support/FaultInjection.h"
 #include "tests/support/MessageBoxRecorder.h"
 
@@ -61,6 +67,20 @@ void UntidyColumns(host::Excel& excel) {
     excel.Select(L"$A:$C,$E:$E");
 }
 
+// Rows of texts, a number and a blank to join.
+void TextsToJoin(host::Excel& excel) {
+    host::Sheet& sheet = excel.ActiveSheet();
+    sheet.SetText(L"A1", L"one");
+    sheet.SetText(L"B1", L"two");
+    sheet.SetText(L"C1", L"three");
+    sheet.SetText(L"A2", L"four");
+    sheet.SetNumber(L"B2", 5);
+    sheet.SetText(L"C2", L"six");
+    sheet.SetText(L"B3", L"eight");
+    sheet.SetText(L"C3", L" nine");
+    excel.Select(L"$A$1:$C$3");
+}
+
 // A command as the user runs it from the ribbon.
 struct Command {
     const char* name;
@@ -74,11 +94,12 @@ struct Command {
 
 void PrintTo(const Command& command, std::ostream* out) { *out << command.name; }
 
-// Next, the option, Finish, and Cancel when a failure kept the wizard open.
-std::function<void(const host::WizardView&)> FinishWithOption(int option) {
-    return [option](const host::WizardView& view) {
-        ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
-        ::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(view.sheet), option, BM_CLICK, 0, 0);
+// Next as often as given, a click on the last page's option (0: its defaults), Finish, and Cancel when a
+// failure kept the wizard open. All in one step: a few hundred runs stay fast.
+std::function<void(const host::WizardView&)> Through(int nexts, int option) {
+    return [nexts, option](const host::WizardView& view) {
+        for (int i = 0; i < nexts; ++i) ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+        if (option) ::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(view.sheet), option, BM_CLICK, 0, 0);
         ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
         if (PropSheet_GetCurrentPageHwnd(view.sheet)) ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     };
@@ -107,10 +128,12 @@ void FinishRemoveDuplicates(const host::WizardView& view) {
 }
 
 const Command kCommands[] = {
-    {"Change Case", DISPID_CHANGECASE, IDD_SELECT_N, FinishWithOption(IDC_OPTION_1), UntidyTexts},
-    {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, FinishWithOption(IDC_OPTION_3), UntidyTexts},
-    {"Change Case over whole columns", DISPID_CHANGECASE, IDD_SELECT_N, FinishWithOption(IDC_OPTION_1), UntidyColumns},
+    {"Change Case", DISPID_CHANGECASE, IDD_SELECT_N, Through(1, IDC_OPTION_1), UntidyTexts},
+    {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, Through(1, IDC_OPTION_3), UntidyTexts},
+    {"Change Case over whole columns", DISPID_CHANGECASE, IDD_SELECT_N, Through(1, IDC_OPTION_1), UntidyColumns},
     {"Remove Duplicates", DISPID_REMDUPS, IDD_SELECT, FinishRemoveDuplicates, RepeatedRows},
+    // Row by row into the left cells, merged: the defaults of its pages.
+    {"Merge Cell Text", DISPID_MERGECELL, IDD_SELECT_N, Through(2, 0), TextsToJoin},
 };
 
 const FailureStyle kStyles[] = {FailureStyle::Exception, FailureStyle::DeferredFillIn, FailureStyle::BareCode};
@@ -262,7 +285,11 @@ TEST_P(FaultSweep, every_failing_host_call_is_reported_once_and_leaves_cells_set
                 }
                 for (size_t i = 0; i < run.after.size(); ++i)
                     EXPECT_TRUE(SameCell(run.after[i], run.before[i]) || SameCell(run.after[i], clean.after[i]))
-                        << "cell " << i << " is neither as before nor as the run leaves it";
+                        << "cell " << i << " is neither as before nor as the run leaves it: "
+                        << testing::PrintToString(run.after[i].value.text) << " before "
+                        << testing::PrintToString(run.before[i].value.text) << " after "
+                        << testing::PrintToString(clean.after[i].value.text) << " message "
+                        << testing::PrintToString(run.messages[0].text);
             }
             EXPECT_EQ(run.calculation, host::xl::CalculationManual);
             EXPECT_FALSE(run.screenUpdating);
@@ -293,12 +320,92 @@ TEST_F(SettingsPutBack, a_setting_excel_will_not_take_back_after_a_run_that_went
         EXPECT_TRUE(SameCell(run.after[i], clean.after[i])) << "cell " << i << ": the run itself went well";
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, FaultSweep, testing::ValuesIn(kCommands),
-                         [](const testing::TestParamInfo<Command>& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name)
-                                 if (c == ' ') c = '_';
-                             return name;
-                         });
+// A start of Excel 2000 to 2003, with the command bars as it finds them.
+struct MenuStart {
+    const char* name;
+    const wchar_t* version;
+    std::function<void(host::Excel&)> arrange;
+};
+
+void PrintTo(const MenuStart& start, std::ostream* out) { *out << start.name; }
+
+const MenuStart kMenuStarts[] = {
+    {"Excel 2003 first start", L"11.0", [](host::Excel&) {}},
+    {"Excel 2000 first start", L"9.0", [](host::Excel&) {}},
+    {"Excel 2003 restart", L"11.0",
+     [](host::Excel& excel) {
+         cwtest::StartedAddin(excel).Stop(ext_dm_HostShutdown);
+         excel.Restart();
+     }},
+    {"Excel 2003 beside another family add-in", L"11.0",
+     [](host::Excel& excel) {
+         auto family = excel.CommandBars().Find(L"Worksheet Menu Bar")->Controls().Add(host::mso::ControlPopup,
+                                                                                       L"Zenda Utilities");
+         family->Controls().Add(host::mso::ControlPopup, L"Zenda Other Tool");
+         family->Controls().Add(host::mso::ControlButton, L"Zenda Utilities Website");
+     }},
+};
+
+// One start with the plan's call failing: checks what the user meets at once and what the add-in leaves
+// alive once unloaded, and gives the calls made and the command bars of Excel's next, clean start.
+std::pair<size_t, std::vector<std::wstring>> StartExcel(const MenuStart& start, size_t failing, FailureStyle style) {
+    auto excel = host::Excel::Create();
+    excel->SetVersion(start.version);
+    start.arrange(*excel);
+    ForgetFaceFormats();  // each start asks Office for them, as a newly loaded module does
+    const std::string copied = "copied from the user's mail";
+    cwtest::PutOnClipboard(CF_TEXT, cwtest::GlobalBlockOf(copied.c_str(), copied.size() + 1));
+    const long objectsBefore = host::LiveObjects();
+    auto plan = std::make_shared<FaultPlan>();
+    plan->FailCall(failing, style);
+    cwtest::MessageBoxRecorder messages;
+    IDTExtensibility2* addin = cwtest::CreateAddinThroughFactory();
+    bool threw = false;
+    try {
+        host::ComRef<IDispatch> app = cwtest::WithFaults(excel->Application(), plan);
+        EXPECT_EQ(addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), S_OK);
+        EXPECT_EQ(addin->OnStartupComplete(nullptr), S_OK);
+        EXPECT_EQ(cwtest::ClipboardBytes(CF_TEXT).c_str(), copied) << "the user's clipboard is back";
+        EXPECT_EQ(addin->OnDisconnection(ext_dm_HostShutdown, nullptr), S_OK);
+    } catch (...) {
+        threw = true;
+    }
+    addin->Release();
+    EXPECT_FALSE(threw) << "an exception crossed into Excel";
+    EXPECT_EQ(plan->Failures(), failing ? 1u : 0u);
+    EXPECT_EQ(messages.Count(), 0u) << "Excel starts without a word from the add-in";
+    EXPECT_EQ(host::LiveObjects(), objectsBefore) << "stand-in objects left alive";
+    EXPECT_EQ(cwtest::LiveProxies(), 0) << "proxies left alive";
+    EXPECT_EQ(framework::CanUnloadNow(), S_OK) << "a handler or the add-in left alive";
+    excel->Restart();
+    cwtest::StartedAddin next(*excel);
+    return {plan->Calls(), cwtest::DescribeCommandBars(excel->CommandBars())};
+}
+
+class MenuFaultSweep : public LeakChecked, public testing::WithParamInterface<MenuStart> {};
+
+TEST_P(MenuFaultSweep, every_failing_host_call_at_excels_start_is_silent_and_leaves_a_menu_the_next_start_finds_whole) {
+    const MenuStart& start = GetParam();
+    const auto [calls, whole] = StartExcel(start, 0, FailureStyle::Exception);
+    ASSERT_GT(calls, 10u) << "a representative start";
+    for (FailureStyle style : kStyles) {
+        for (size_t n = 1; n <= calls && !HasFailure(); ++n) {
+            SCOPED_TRACE(std::string(start.name) + ", call " + std::to_string(n) + " of " + std::to_string(calls) +
+                         " fails with " + StyleName(style));
+            EXPECT_EQ(StartExcel(start, n, style).second, whole) << "the next start finds it whole, each button once";
+        }
+    }
+}
+
+template <class Case>
+std::string CaseName(const testing::TestParamInfo<Case>& info) {
+    std::string name = info.param.name;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, FaultSweep, testing::ValuesIn(kCommands), CaseName<Command>);
+INSTANTIATE_TEST_SUITE_P(MenuStarts, MenuFaultSweep, testing::ValuesIn(kMenuStarts), CaseName<MenuStart>);
 
 }  // namespace

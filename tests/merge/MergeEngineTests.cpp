@@ -28,27 +28,28 @@ struct OrderCase {
     MergeTarget target;
     bool mergeCells;
     bool clearSources;
-    const wchar_t* writes;  // one group of letters per row, column or area, after the clearing
+    const wchar_t* writes;  // one group of letters per row, column or area
 };
 
 TEST_F(MergeEngine, every_target_makes_its_calls_in_order_with_and_without_merging) {
     const OrderCase cases[] = {
-        {MergeTarget::LeftCells, true, false, L"C WUVMHV WUVMHV"},
-        {MergeTarget::RightCells, true, false, L"C MHWUVMV MHWUVMV"},
-        {MergeTarget::TopLeftCell, true, false, L"C MWVVHA"},
-        {MergeTarget::TopRightCell, true, false, L"C MWVVHA"},
-        {MergeTarget::BottomLeftCell, true, false, L"C MWVVHA"},
-        {MergeTarget::BottomRightCell, true, false, L"C MWVVHA"},
-        {MergeTarget::TopCells, true, false, L"C WVgUVMVpA WVgUVMVpA"},
-        {MergeTarget::BottomCells, true, false, L"C WVgUVMVpA WVgUVMVpA"},
+        // Merging: the joined text goes into the range's top-left cell before the other cells are emptied.
+        {MergeTarget::LeftCells, true, false, L"VWUCMH VWUCMH"},
+        {MergeTarget::RightCells, true, false, L"VUCMHW VUCMHW"},
+        {MergeTarget::TopLeftCell, true, false, L"VUCCMWHA"},
+        {MergeTarget::TopRightCell, true, false, L"VUCCMWHA"},
+        {MergeTarget::BottomLeftCell, true, false, L"VUCCMWHA"},
+        {MergeTarget::BottomRightCell, true, false, L"VUCCMWHA"},
+        {MergeTarget::TopCells, true, false, L"VWUCgMpA VWUCgMpA"},
+        {MergeTarget::BottomCells, true, false, L"VWUCgMpA VWUCgMpA"},
         // Clearing counts for nothing more while merging.
-        {MergeTarget::LeftCells, true, true, L"C WUVMHV WUVMHV"},
+        {MergeTarget::LeftCells, true, true, L"VWUCMH VWUCMH"},
         {MergeTarget::LeftCells, false, false, L"V V"},
-        {MergeTarget::RightCells, false, true, L"C V V"},
+        {MergeTarget::RightCells, false, true, L"VC VC"},
         {MergeTarget::TopLeftCell, false, false, L"VW"},
-        {MergeTarget::BottomRightCell, false, true, L"C VW"},
+        {MergeTarget::BottomRightCell, false, true, L"VWCC"},
         {MergeTarget::TopCells, false, false, L"V V"},
-        {MergeTarget::BottomCells, false, true, L"C V V"},
+        {MergeTarget::BottomCells, false, true, L"VC VC"},
     };
     for (const OrderCase& c : cases) {
         Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");

@@ -304,22 +304,21 @@ TEST_F(MergeWizard, a_failure_shows_excels_description_and_keeps_the_wizard_open
         const wchar_t* message;
         bool protectedSheet;
         bool chart;
-        bool cutMerge;  // the second area cuts through a merged area
+        bool cutArray;  // the second area cuts through an array formula
     } cases[] = {
         {"a protected sheet", L"The cell or chart that you are trying to change is protected and therefore read-only.",
          true, false, false},
         {"a chart", L"The selection is not a range of cells. Select the cells to change and try again.", false, true,
          false},
-        {"an area through a merged cell", L"Cannot change part of a merged cell.", false, false, true},
+        {"an area through an array formula", L"You cannot change part of an array.", false, false, true},
     };
     for (const auto& c : cases) {
         Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
         Cells().SetText(L"A1", L"a");
         Cells().SetText(L"B1", L"b");
         Cells().SetText(L"A3", L"c");
-        Cells().SetText(L"B3", L"d");
-        Cells().MergeCells(L"B3:C3");
-        Excel().Select(c.cutMerge ? L"$A$1:$B$1,$A$3:$B$3" : L"$A$1:$B$1");
+        Cells().SetArrayFormula(L"B3:C3", L"=D3:E3", host::CellValue::Text(L"d"));
+        Excel().Select(c.cutArray ? L"$A$1:$B$1,$A$3:$B$3" : L"$A$1:$B$1");
         Excel().SetProtected(c.protectedSheet);
         cwtest::MessageBoxRecorder messages;
         WizardDriver driver;
@@ -332,9 +331,10 @@ TEST_F(MergeWizard, a_failure_shows_excels_description_and_keeps_the_wizard_open
         ASSERT_EQ(messages.Count(), 1u) << c.name;
         EXPECT_EQ(messages.Messages()[0].text, c.message) << c.name;
         EXPECT_EQ(messages.Messages()[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP)) << c.name;
-        // The first area is merged only where the failure came later.
-        EXPECT_TRUE(IsText(Cells().At(L"A1"), c.cutMerge ? L"ab" : L"a")) << c.name;
-        EXPECT_TRUE(IsText(Cells().At(L"B3"), L"d")) << c.name;
+        // The first area is merged only where the failure came later; the failing area keeps every text.
+        EXPECT_TRUE(IsText(Cells().At(L"A1"), c.cutArray ? L"ab" : L"a")) << c.name;
+        EXPECT_TRUE(IsText(Cells().At(L"A3"), c.cutArray ? L"cd" : L"c")) << c.name;
+        EXPECT_TRUE(Cells().At(L"B3").hasFormula) << c.name;
         Excel().SetProtected(false);
     }
 }

@@ -42,7 +42,7 @@ public:
     BlockScan(const sheet::Application& app, DupAction action, COLORREF color)
         : m_app(app), m_sheet(app.ActiveSheet()), m_action(action), m_color(color) {}
 
-    DuplicatesResult Run(const Range& workRange, const std::vector<UINT>& keyColumns) {
+    DuplicatesResult Run(const Range& workRange, const std::vector<UINT>& keyColumns, status::Progress& progress) {
         // Rows and Columns count the first area only, within the limit as here.
         Range area = workRange.Areas().Item(1);
         long areaLeft = area.Column();
@@ -55,6 +55,7 @@ public:
         long rows = inside.Rows().Count();
         long right = left + inside.Columns().Count() - 1;
         result.rowsExamined = rows;
+        progress.Begin(rows);
 
         // A ticked column outside the used range is blank in every row: it tells no row from another.
         std::vector<long> columns;
@@ -80,14 +81,20 @@ public:
 
         DuplicateRuns duplicates(m_app, m_sheet, left, right, m_action, m_color);
         std::vector<blocks::Block> band(runs.size());
-        while (ReadBand(readers, band)) {
+        bool going = true;
+        while (going && ReadBand(readers, band)) {
             const long bandTop = top + band.front().Place().row - 1;
             for (long r = 1; r <= band.front().Rows(); ++r) {
+                const long row = bandTop + r - 1;
+                if (row > top && !progress.Continue(row - top)) {
+                    going = false;
+                    break;
+                }
                 for (size_t i = 0; i < runs.size(); ++i)
                     for (long c = 1; c <= runs[i].Columns(); ++c) AddCell(band[i], r, c);
                 if (!m_seen.Repeats(m_key.Take())) continue;
                 ++result.duplicatesFound;
-                duplicates.Add(bandTop + r - 1);
+                duplicates.Add(row);
             }
         }
         duplicates.Finish();
@@ -126,8 +133,9 @@ private:
 }  // namespace
 
 DuplicatesResult ScanInBlocks(const sheet::Application& app, const sheet::Range& workRange,
-                              const std::vector<UINT>& keyColumns, DupAction action, COLORREF color) {
-    return BlockScan(app, action, color).Run(workRange, keyColumns);
+                              const std::vector<UINT>& keyColumns, DupAction action, COLORREF color,
+                              status::Progress& progress) {
+    return BlockScan(app, action, color).Run(workRange, keyColumns, progress);
 }
 
 }  // namespace duplicates

@@ -15,6 +15,7 @@
 namespace duplicates {
 
 DuplicatesResult ScanInBlocks(const sheet::Application& app, const sheet::Range& workRange,
-                              const std::vector<UINT>& keyColumns, DupAction action, COLORREF color);
+                              const std::vector<UINT>& keyColumns, DupAction action, COLORREF color,
+                              status::Progress& progress);
 
 }  // namespace duplicates

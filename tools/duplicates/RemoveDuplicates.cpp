@@ -21,12 +21,15 @@ public:
     RowByRowScan(const sheet::Application& app, DupAction action, COLORREF color)
         : m_app(app), m_action(action), m_color(color) {}
 
-    DuplicatesResult Run(const Range& rows, long rowCount, long columnCount, const std::vector<UINT>& keyColumns) {
+    DuplicatesResult Run(const Range& rows, long rowCount, long columnCount, const std::vector<UINT>& keyColumns,
+                         status::Progress& progress) {
         std::vector<bool> ticked(static_cast<size_t>(columnCount), false);
         for (UINT offset : keyColumns)
             if (offset < ticked.size()) ticked[offset] = true;
         m_result.rowsExamined = rowCount;
+        progress.Begin(rowCount);
         for (long i = 1; i <= rowCount; ++i) {
+            if (i > 1 && !progress.Continue(i - 1)) break;
             Range row = rows.Item(i);
             if (columnCount == 1) {
                 if (ticked[0]) AddDisplayedText(row);
@@ -72,13 +75,14 @@ private:
 }  // namespace
 
 DuplicatesResult RunRemoveDuplicates(const sheet::Application& app, const sheet::Range& workRange,
-                                     const std::vector<UINT>& keyColumns, DupAction action, COLORREF color) {
+                                     const std::vector<UINT>& keyColumns, DupAction action, COLORREF color,
+                                     status::Progress& progress) {
     Range rows = sheet::RowsOfSelection(workRange);
     long rowCount = rows.Count();
-    if (rowCount > kRowLimit) return ScanInBlocks(app, workRange, keyColumns, action, color);
+    if (rowCount > kRowLimit) return ScanInBlocks(app, workRange, keyColumns, action, color, progress);
     long columnCount = workRange.Columns().Count();
     if (rowCount < 1 || columnCount < 1 || (rowCount == 1 && columnCount == 1)) return {};
-    return RowByRowScan(app, action, color).Run(rows, rowCount, columnCount, keyColumns);
+    return RowByRowScan(app, action, color).Run(rows, rowCount, columnCount, keyColumns, progress);
 }
 
 }  // namespace duplicates

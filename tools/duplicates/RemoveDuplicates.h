@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sheet/Application.h"
+#include "tools/status/Progress.h"
 #include "tools/duplicates/DupAction.h"
 
 namespace duplicates {
@@ -24,7 +25,10 @@ constexpr long kRowLimit = 1000;
 
 // keyColumns: ascending offsets from the working range's first column. colour: a COLORREF, for Color only.
 // An automation failure ends the run at that call and propagates; rows acted on before it stay changed.
+// Progress hears of every row scanned; when it stops the run, the duplicates found so far are acted on
+// (for Select, selected) and the rest is left alone.
 DuplicatesResult RunRemoveDuplicates(const sheet::Application& app, const sheet::Range& workRange,
-                                     const std::vector<UINT>& keyColumns, DupAction action, COLORREF color);
+                                     const std::vector<UINT>& keyColumns, DupAction action, COLORREF color,
+                                     status::Progress& progress = status::NoProgress());
 
 }  // namespace duplicates

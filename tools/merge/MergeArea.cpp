@@ -28,24 +28,37 @@ bool IsLeft(MergeTarget target) {
            target == MergeTarget::BottomLeftCell;
 }
 
+// A rectangle of the area's cells, from 1, relative to its top-left cell.
+struct Block {
+    long top;
+    long left;
+    long rows;
+    long columns;
+};
+
 // The steps of one area. When every group is a single cell, its joined text is the cell's own displayed
 // text: writing it back would trade a formula or a number for that text, so values are left alone and only
 // the formatting steps run.
+//
+// A group's sources are emptied only once its joined text stands in the cell that keeps it (the target, or
+// the top-left cell of a range to merge), so a failure at any call loses no text: every cell holds what it
+// held or what the run leaves in it.
 class AreaWriter {
 public:
     AreaWriter(const Range& area, const TextGrid& texts, const MergeRequest& request, MergeResult& result,
                const std::function<void(long)>& rowDone)
         : m_area(area),
+          m_cells(area.Cells()),
           m_rows(texts.rows),
           m_columns(texts.columns),
           m_target(request.target),
           m_writesValues(!GroupsAreSingleCells(GroupingOf(request.target), texts.rows, texts.columns)),
+          m_clears((request.mergeCells || request.clearSources) && m_writesValues),
           m_result(result),
           m_rowDone(rowDone) {}
 
     void Run(const TextGrid& texts, const MergeRequest& request) {
         std::vector<std::wstring> typed = TypedResults(JoinGroups(texts, GroupingOf(m_target), request.separator));
-        if ((request.mergeCells || request.clearSources) && m_writesValues) m_area.ClearContents();
         if (!request.mergeCells) {
             WriteCells(typed);
             return;
@@ -75,84 +88,114 @@ private:
         return joined;
     }
 
-    void PutText(const Range& target, const std::wstring& typed) {
+    Range CellsOf(const Block& block) const {
+        return m_cells.Item(block.top, block.left).Resize(block.rows, block.columns);
+    }
+
+    // Puts the joined text into the cell of its group that keeps it.
+    void Put(long row, long column, const std::wstring& typed) {
         if (!m_writesValues) return;
-        target.SetValue(Variant::String(typed));
+        m_cells.Item(row, column).SetValue(Variant::String(typed));
+        Written();
     }
 
-    void PutEmpty(const Range& target) const {
-        if (m_writesValues) target.SetValue(Variant::String(std::wstring()));
+    // Empties the group's cells but the one that keeps the joined text, when asked. That cell sits at a
+    // corner of the group, so the others make at most two rectangles.
+    void ClearOthers(const Block& group, long keepRow, long keepColumn) const {
+        if (!m_clears) return;
+        if (group.rows > 1)
+            CellsOf({keepRow == group.top ? group.top + 1 : group.top, group.left, group.rows - 1, group.columns})
+                .ClearContents();
+        if (group.columns > 1)
+            CellsOf({keepRow, keepColumn == group.left ? group.left + 1 : group.left, 1, group.columns - 1})
+                .ClearContents();
     }
 
-    void Written() {
-        if (m_writesValues) ++m_result.cellsWritten;
+    void WriteGroup(const Block& group, long row, long column, const std::wstring& typed) {
+        Put(row, column, typed);
+        ClearOthers(group, row, column);
     }
+
+    // A group whose joined text is empty has nothing to keep: it is emptied whole when clearing.
+    void ClearEmptyGroup(const Range& group) const {
+        if (m_clears) group.ClearContents();
+    }
+
+    void Written() { ++m_result.cellsWritten; }
 
     void WriteCells(const std::vector<std::wstring>& typed) {
         if (!m_writesValues) return;
-        Range cells = m_area.Cells();
         switch (GroupingOf(m_target)) {
         case Grouping::RowByRow: {
             const long column = IsLeft(m_target) ? 1 : m_columns;
             for (long r = 1; r <= m_rows; ++r) {
-                WriteCell(cells, r, column, typed[static_cast<size_t>(r - 1)]);
+                const std::wstring& text = typed[static_cast<size_t>(r - 1)];
+                if (text.empty())
+                    ClearEmptyGroup(CellsOf({r, 1, 1, m_columns}));
+                else
+                    WriteGroup({r, 1, 1, m_columns}, r, column, text);
                 RowDone(r);
             }
             break;
         }
         case Grouping::ColumnByColumn: {
             const long row = IsTop(m_target) ? 1 : m_rows;
-            for (long c = 1; c <= m_columns; ++c) WriteCell(cells, row, c, typed[static_cast<size_t>(c - 1)]);
+            for (long c = 1; c <= m_columns; ++c) {
+                const std::wstring& text = typed[static_cast<size_t>(c - 1)];
+                if (text.empty())
+                    ClearEmptyGroup(CellsOf({1, c, m_rows, 1}));
+                else
+                    WriteGroup({1, c, m_rows, 1}, row, c, text);
+            }
             break;
         }
         case Grouping::InOneCell: {
             const std::wstring& text = typed.front();
-            if (text.empty()) break;
-            Range cell = cells.Item(IsTop(m_target) ? 1 : m_rows, IsLeft(m_target) ? 1 : m_columns);
-            PutText(cell, text);
-            Written();
-            cell.SetWrapText(true);
+            if (text.empty()) {
+                ClearEmptyGroup(m_area);
+                break;
+            }
+            const long row = IsTop(m_target) ? 1 : m_rows;
+            const long column = IsLeft(m_target) ? 1 : m_columns;
+            Put(row, column, text);
+            m_cells.Item(row, column).SetWrapText(true);
+            ClearOthers({1, 1, m_rows, m_columns}, row, column);
             break;
         }
         }
     }
 
-    void WriteCell(const Range& cells, long row, long column, const std::wstring& typed) {
-        if (typed.empty()) return;
-        PutText(cells.Item(row, column), typed);
-        Written();
-    }
-
+    // A merged range keeps the value of its top-left cell, so that is where each joined text goes first; the
+    // unmerging comes before the emptying, so that it never cuts through an older merged cell.
     void MergeRows(const std::vector<std::wstring>& typed) {
         Range rows = m_area.Rows();
         for (long r = 1; r <= m_rows; RowDone(r++)) {
             const std::wstring& text = typed[static_cast<size_t>(r - 1)];
+            Range row = rows.Item(r);
             if (m_target == MergeTarget::LeftCells) {
-                if (text.empty()) continue;
-                Range row = rows.Item(r);
-                row.SetWrapText(true);
-                row.UnMerge();
-                PutEmpty(row);
-                row.Merge();
-                row.SetHorizontalAlignment(xlLeft);
-                PutText(row, text);
-            } else {
-                // An empty row is merged and aligned too, as the other rows of the area are.
-                Range row = rows.Item(r);
-                row.Merge();
-                row.SetHorizontalAlignment(xlRight);
                 if (text.empty()) {
-                    CountMerge();
+                    ClearEmptyGroup(row);
                     continue;
                 }
+                Put(r, 1, text);
                 row.SetWrapText(true);
                 row.UnMerge();
-                PutEmpty(row);
+                ClearOthers({r, 1, 1, m_columns}, r, 1);
                 row.Merge();
-                PutText(row, text);
+                row.SetHorizontalAlignment(xlLeft);
+            } else {
+                // An empty row is merged and aligned too, as the other rows of the area are.
+                if (!text.empty()) Put(r, 1, text);
+                row.UnMerge();
+                if (text.empty())
+                    ClearEmptyGroup(row);
+                else
+                    ClearOthers({r, 1, 1, m_columns}, r, 1);
+                row.Merge();
+                row.SetHorizontalAlignment(xlRight);
+                if (!text.empty()) row.SetWrapText(true);
             }
             CountMerge();
-            Written();
         }
     }
 
@@ -161,34 +204,40 @@ private:
         const long vertical = IsTop(m_target) ? xlTop : xlBottom;
         for (long c = 1; c <= m_columns; ++c) {
             const std::wstring& text = typed[static_cast<size_t>(c - 1)];
-            if (text.empty()) continue;
             Range column = columns.Item(c);
+            if (text.empty()) {
+                ClearEmptyGroup(column);
+                continue;
+            }
+            Put(1, c, text);
             column.SetWrapText(true);
-            PutText(column, text);
-            // Filling the column may widen it; the width it has now is the one it keeps.
+            column.UnMerge();
+            ClearOthers({1, c, m_rows, 1}, 1, c);
+            // The width the column has now is the one it keeps through the merge.
             Range entireColumn = column.EntireColumn();
             Variant width = entireColumn.ColumnWidth();
-            column.UnMerge();
-            PutEmpty(column);
             column.Merge();
-            PutText(column, text);
             entireColumn.SetColumnWidth(width);
             column.SetVerticalAlignment(vertical);
             CountMerge();
-            Written();
         }
     }
 
     void MergeWhole(const std::wstring& text) {
+        if (text.empty()) {
+            ClearEmptyGroup(m_area);
+            m_area.Merge();
+            CountMerge();
+            return;
+        }
+        Put(1, 1, text);
+        m_area.UnMerge();
+        ClearOthers({1, 1, m_rows, m_columns}, 1, 1);
         m_area.Merge();
-        CountMerge();
-        if (text.empty()) return;
         m_area.SetWrapText(true);
-        PutEmpty(m_area);
-        PutText(m_area, text);
         m_area.SetHorizontalAlignment(IsLeft(m_target) ? xlLeft : xlRight);
         m_area.SetVerticalAlignment(IsTop(m_target) ? xlTop : xlBottom);
-        Written();
+        CountMerge();
     }
 
     void RowDone(long row) const {
@@ -201,10 +250,12 @@ private:
     }
 
     const Range& m_area;
+    const Range m_cells;
     const long m_rows;
     const long m_columns;
     const MergeTarget m_target;
     const bool m_writesValues;
+    const bool m_clears;
     MergeResult& m_result;
     const std::function<void(long)>& m_rowDone;
 };
