@@ -21,7 +21,8 @@ DISPID ClickWithScript(IDispatch* callbacks, const wchar_t* name, host::WizardDr
     control.pdispVal = nullptr;
     DISPPARAMS params{&control, nullptr, 1, 0};
     HRESULT hr = E_FAIL;
-    bool ok = driver.Run([&] { hr = callbacks->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr); });
+    bool ok = driver.Run(
+        [&] { hr = callbacks->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr); });
     if (!ok) throw std::runtime_error("the wizard script failed: " + driver.Report());
     Check(hr, "Invoke");
     return id;

@@ -122,7 +122,8 @@ void ColorDuplicateRows(IDispatch* callbacks, workbench::PageAlbum& album) {
     DISPID id = workbench::ClickWithScript(callbacks, L"RemDups", driver);
     std::wstring keys;
     for (const host::ListRow& column : columns)
-        if (column.checked) keys += (keys.empty() ? L"" : L", ") + column.texts.at(0) + L" (" + column.texts.at(1) + L")";
+        if (column.checked)
+            keys += (keys.empty() ? L"" : L", ") + column.texts.at(0) + L" (" + column.texts.at(1) + L")";
     Print(L"== ribbon \"RemDups\" (DISPID " + std::to_wstring(id) + L"): range page shows " + address +
           L"; key columns " + keys + L"; \"Color\" with \"" + colorName + L"\"; Finish");
 }

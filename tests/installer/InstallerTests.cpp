@@ -29,6 +29,11 @@ const std::wstring kOlderPackage = CW_OLDER_PACKAGE_PATH;
 const std::wstring kDist = CW_DIST_DIR;
 const std::wstring kProgId = L"Cellwright.ZendaUtils";
 const std::wstring kUserAddinKey = L"Software\\Microsoft\\Office\\Excel\\Addins\\Cellwright.ZendaUtils";
+// Every file of the install folder, in the order FilesIn lists them; Excel 2000 to 2003 read the button faces
+// and their masks from the DLL's folder.
+const std::wstring kInstalledFiles =
+    L"cellwright.dll cellwrighthelp.chm changecase.bmp changecasemask.bmp mergecells.bmp mergecellsmask.bmp "
+    L"remchars.bmp remcharsmask.bmp remdup.bmp remdupmask.bmp";
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
@@ -200,10 +205,10 @@ TEST_F(InstallerPackage, installing_puts_dist_in_program_files_with_the_entries_
     EXPECT_EQ(cwtest::Listing(installed), cwtest::Listing(registration))
         << "the package writes what DllRegisterServer writes, the add-in key per machine";
 
-    auto dist = FilesIn(kDist);
     auto files = FilesIn(InstallFolder());
-    EXPECT_EQ(Names(files), Names(dist)) << "the install folder holds what dist holds";
-    EXPECT_TRUE(files == dist) << "the installed files are the built ones (build the package again after a build)";
+    EXPECT_EQ(Names(files), kInstalledFiles) << "the DLL, its help file, and the legacy menu's faces and masks";
+    EXPECT_TRUE(files == FilesIn(kDist))
+        << "the installed files are the built ones (build the package again after a build)";
 
     const std::wstring version = cwtest::PackageProperty(kPackage, L"ProductVersion");
     EXPECT_EQ(version, CW_VERSION);
@@ -238,13 +243,13 @@ TEST_F(InstallerPackage, excel_creates_the_installed_add_in_by_its_prog_id_and_c
 
 TEST_F(InstallerPackage, repair_puts_back_a_deleted_file_and_value_and_removing_leaves_nothing) {
     ASSERT_EQ(Install(kPackage), 0u);
-    const std::wstring help = InstallFolder() + L"\\cellwrighthelp.chm";
     const std::wstring machineAddinKey = L"Software\\Microsoft\\Office\\Excel\\Addins\\Cellwright.ZendaUtils";
-    ASSERT_TRUE(DeleteFileW(help.c_str()));
+    for (const wchar_t* file : {L"cellwrighthelp.chm", L"remdupmask.bmp"})
+        ASSERT_TRUE(DeleteFileW((InstallFolder() + L"\\" + file).c_str()));
     ASSERT_EQ(RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, machineAddinKey.c_str(), L"LoadBehavior"), ERROR_SUCCESS);
     // The repair that "msiexec /fomus" asks for, in the form Wine's msiexec also understands.
     EXPECT_EQ(cwtest::RunMsiexec(L"/i " + Quoted(kPackage) + L" REINSTALL=ALL REINSTALLMODE=omus /qn"), 0u);
-    EXPECT_NE(GetFileAttributesW(help.c_str()), INVALID_FILE_ATTRIBUTES) << "the help file is back";
+    EXPECT_EQ(Names(FilesIn(InstallFolder())), kInstalledFiles) << "the help file and the mask are back";
     DWORD loadBehavior = 0xdeadbeef, size = sizeof(loadBehavior);
     EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, machineAddinKey.c_str(), L"LoadBehavior", RRF_RT_REG_DWORD, nullptr,
                            &loadBehavior, &size),
