@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "addin/OfficeInterfaces.h"
+#include "addin/ShellOpen.h"
 #include "host/Excel.h"
 #include "host/LiveObjects.h"
 #include "tests/installer/Msiexec.h"
@@ -117,25 +118,31 @@ std::wstring FileVersion(const std::wstring& path) {
            L"." + std::to_wstring(HIWORD(fixed->dwFileVersionLS));
 }
 
-// The names under which the machine's installed programs list shows the product.
-int InstalledProgramsEntries(const std::wstring& displayName) {
+// A text value of a key below `parent`; empty when there is none.
+std::wstring TextValue(HKEY parent, const wchar_t* key, const wchar_t* name) {
+    wchar_t text[512] = {};
+    DWORD size = sizeof(text);
+    return RegGetValueW(parent, key, name, RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS ? text : L"";
+}
+
+// What the machine's installed programs list shows of the product, one line an entry: version, publisher and
+// the link to its home page.
+std::vector<std::wstring> InstalledProgramsEntries(const std::wstring& displayName) {
+    std::vector<std::wstring> entries;
     HKEY uninstall = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall", 0, KEY_READ,
                       &uninstall) != ERROR_SUCCESS)
-        return 0;
-    int count = 0;
+        return entries;
     wchar_t name[256];
     for (DWORD i = 0;; ++i) {
         DWORD length = 256;
         if (RegEnumKeyExW(uninstall, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        wchar_t shown[256] = {};
-        DWORD size = sizeof(shown);
-        if (RegGetValueW(uninstall, name, L"DisplayName", RRF_RT_REG_SZ, nullptr, shown, &size) == ERROR_SUCCESS &&
-            displayName == shown)
-            ++count;
+        if (TextValue(uninstall, name, L"DisplayName") != displayName) continue;
+        entries.push_back(TextValue(uninstall, name, L"DisplayVersion") + L" " +
+                          TextValue(uninstall, name, L"Publisher") + L" " + TextValue(uninstall, name, L"URLInfoAbout"));
     }
     RegCloseKey(uninstall);
-    return count;
+    return entries;
 }
 
 ServerEntry Export(HMODULE module, const char* name) {
@@ -185,7 +192,7 @@ protected:
         EXPECT_EQ(GetFileAttributesW((InstallFolder() + L"\\..").c_str()), INVALID_FILE_ATTRIBUTES)
             << "the Zenda Utilities folder stays";
         EXPECT_EQ(cwtest::InstalledVersions(m_upgradeCode), L"");
-        EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright"), 0);
+        EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright").size(), 0u);
     }
 
     std::wstring m_upgradeCode;
@@ -214,7 +221,8 @@ TEST_F(InstallerPackage, installing_puts_dist_in_program_files_with_the_entries_
     EXPECT_EQ(version, CW_VERSION);
     EXPECT_EQ(FileVersion(installedDll), version) << "the DLL's version resource and the package agree";
     EXPECT_EQ(cwtest::InstalledVersions(m_upgradeCode), version);
-    EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright"), 1);
+    EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright"),
+              std::vector<std::wstring>{version + L" Zenda Utilities " + kHomePageAddress});
 }
 
 TEST_F(InstallerPackage, excel_creates_the_installed_add_in_by_its_prog_id_and_connects_it) {
@@ -282,7 +290,7 @@ TEST_F(InstallerPackage, an_upgrade_replaces_the_earlier_version_and_a_downgrade
 
     EXPECT_EQ(Install(kPackage), 0u);
     EXPECT_EQ(cwtest::InstalledVersions(m_upgradeCode), version) << "the earlier version is gone";
-    EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright"), 1);
+    EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright").size(), 1u);
     EXPECT_TRUE(FilesIn(InstallFolder()) == FilesIn(kDist)) << "the install folder holds what dist holds";
     EXPECT_EQ(cwtest::Listing(ValuesWithModulePath(cwtest::Compare(olderEntries, cwtest::SnapshotSoftware()).written,
                                                    L"")),
