@@ -138,8 +138,9 @@ std::vector<std::wstring> InstalledProgramsEntries(const std::wstring& displayNa
         DWORD length = 256;
         if (RegEnumKeyExW(uninstall, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
         if (TextValue(uninstall, name, L"DisplayName") != displayName) continue;
-        entries.push_back(TextValue(uninstall, name, L"DisplayVersion") + L" " +
-                          TextValue(uninstall, name, L"Publisher") + L" " + TextValue(uninstall, name, L"URLInfoAbout"));
+        std::wstring shown = TextValue(uninstall, name, L"DisplayVersion");
+        for (const wchar_t* value : {L"Publisher", L"URLInfoAbout"}) shown += L" " + TextValue(uninstall, name, value);
+        entries.push_back(shown);
     }
     RegCloseKey(uninstall);
     return entries;
