@@ -49,17 +49,19 @@ void PageAlbum::SaveNow(HWND window, const std::wstring& name) {
     if (Enabled() && SaveThreadWindowsPicture(window, PathOf(name))) ++m_saved;
 }
 
-void PageAlbum::Add(host::WizardDriver& driver, const std::wstring& name) {
+void PageAlbum::Add(host::WizardDriver& driver, const std::wstring& name,
+                    std::function<void(const host::WizardView&)> prepare) {
     if (!Enabled()) return;
     const std::wstring path = PathOf(name);
     const std::string file = Narrow(path.substr(path.rfind(L'\\') + 1));
     auto since = std::make_shared<DWORD>(0);
     driver
         .WaitUntil("the page of " + file + " is drawn",
-                   [since](const host::WizardView& view) {
+                   [since, prepare](const host::WizardView& view) {
                        if (*since == 0) {
                            *since = GetTickCount();
                            BringIntoView(view.sheet);
+                           if (prepare) prepare(view);
                        }
                        return GetTickCount() - *since >= kSettleMilliseconds;
                    })

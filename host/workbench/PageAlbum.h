@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "host/driver/WizardDriver.h"
@@ -14,9 +15,11 @@ public:
     // No folder: no pictures.
     explicit PageAlbum(std::wstring folder, bool numbered);
 
-    // Adds to a script: wait until the current page is drawn, then save what the screen shows of the wizard
-    // (and of any list it has dropped down) as "<name>.png", numbered in the order taken when asked to be.
-    void Add(host::WizardDriver& driver, const std::wstring& name);
+    // Adds to a script: bring the wizard into view and run `prepare` on the page (to drop a list down, say),
+    // wait until the page is drawn, then save what the screen shows of the wizard and of any list it has
+    // dropped down as "<name>.png", numbered in the order taken when asked to be.
+    void Add(host::WizardDriver& driver, const std::wstring& name,
+             std::function<void(const host::WizardView&)> prepare = nullptr);
     // Saves the picture of a window drawn by the workbench itself, at once.
     void SaveNow(HWND window, const std::wstring& name);
 

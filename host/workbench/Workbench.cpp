@@ -13,19 +13,20 @@
 
 #include <cstdio>
 #include <cwchar>
-#include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "addin/CallbackInterface.h"
 #include "addin/OfficeInterfaces.h"
 #include "host/Csv.h"
 #include "host/Excel.h"
 #include "host/LiveObjects.h"
-#include "host/InputBoxPresenter.h"
-#include "host/workbench/InputBoxWindow.h"
+#include "host/Address.h"
 #include "host/workbench/LegacyMenuScene.h"
 #include "host/workbench/PageAlbum.h"
+#include "host/workbench/PageTour.h"
+#include "host/workbench/RibbonClick.h"
 #include "host/workbench/WizardSteps.h"
 #include "res/resource.h"
 #include "host/driver/WizardDriver.h"
@@ -33,6 +34,9 @@
 namespace {
 
 using workbench::Check;
+
+// The rows of the sample sheet, its heading row among them.
+constexpr long kSampleRows = 5;
 
 void Print(const std::wstring& text) {
     int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -63,7 +67,7 @@ std::wstring Shown(const host::Cell& cell) {
 
 void PrintSheet(const host::Sheet& sheet, const wchar_t* heading) {
     Print(std::wstring(L"-- ") + heading + L" (~ marks a no-break space)");
-    for (long row = 1; row <= 4; ++row) {
+    for (long row = 1; row <= kSampleRows; ++row) {
         std::wstring line = L"   " + std::to_wstring(row) + L":";
         for (long column = 1; column <= 4; ++column) {
             std::wstring cell = Shown(sheet.At(row, column));
@@ -80,83 +84,78 @@ void PrintStatusBar(const host::Excel& excel, size_t& seen) {
         Print(L"   status bar: " + (puts[seen] ? L"\"" + *puts[seen] + L"\"" : std::wstring(L"False (Excel's own)")));
 }
 
-DISPID IdOf(IDispatch* callbacks, const wchar_t* name) {
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    DISPID id = DISPID_UNKNOWN;
-    Check(callbacks->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), "GetIDsOfNames");
-    return id;
-}
-
-// Invokes a ribbon callback as the ribbon does, while the driver scripts the wizard it opens.
-void InvokeWithScript(IDispatch* callbacks, DISPID id, host::WizardDriver& driver) {
-    VARIANT control;
-    control.vt = VT_DISPATCH;
-    control.pdispVal = nullptr;
-    DISPPARAMS params{&control, nullptr, 1, 0};
-    HRESULT hr = E_FAIL;
-    bool ok = driver.Run([&] { hr = callbacks->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr); });
-    if (!ok) throw std::runtime_error("the wizard script failed: " + driver.Report());
-    Check(hr, "Invoke");
-}
-
-// Clicks the ribbon button whose callback is `name`, with a script for the wizard it opens.
+// Clicks the ribbon button whose callback is `name`, with a script for the clean-up tool's wizard it opens.
 void ClickRibbonButton(IDispatch* callbacks, const wchar_t* name, UINT optionsPage, int option,
                        const wchar_t* optionText, workbench::PageAlbum& album, const std::wstring& pictureName) {
-    DISPID id = IdOf(callbacks, name);
     std::wstring address, caption;
     host::WizardDriver driver;
     workbench::ScriptOptionWizard(driver, optionsPage, option, address, caption, album, pictureName);
-    InvokeWithScript(callbacks, id, driver);
+    DISPID id = workbench::ClickWithScript(callbacks, name, driver);
     Print(std::wstring(L"== ribbon \"") + name + L"\" (DISPID " + std::to_wstring(id) + L"): range page shows " +
           address + L"; option \"" + caption + L"\" (" + optionText + L"); Finish");
 }
 
-// Opens a tool's wizard and takes the picture of each page named, pressing Next between them; then Cancel.
-struct TourPage {
-    UINT templateId;
-    const wchar_t* pictureName;
-};
-void TourWizard(IDispatch* callbacks, const wchar_t* name, std::initializer_list<TourPage> pages,
-                workbench::PageAlbum& album) {
+// Remove Duplicates over the table with its headings: the rows are the same when Name and City are, and the
+// later ones are coloured.
+void ColorDuplicateRows(IDispatch* callbacks, workbench::PageAlbum& album) {
+    std::wstring address, colorName;
+    int colorIndex = -1;
+    DWORD_PTR color = 0;
+    std::vector<host::ListRow> columns;
     host::WizardDriver driver;
-    bool first = true;
-    for (const TourPage& page : pages) {
-        if (!first) driver.PressNext();
-        first = false;
-        driver.WaitForPage(page.templateId);
-        if (page.pictureName) album.Add(driver, page.pictureName);
+    driver.WaitForPage(IDD_SELECT).ReadText(IDC_RANGE_ADDRESS, address);
+    album.Add(driver, L"remove-duplicates-range");
+    driver.PressNext()
+        .WaitForPage(IDD_DUP_COLUMNS)
+        .SetListCheck(IDC_COLUMN_LIST, 2, false)
+        .SetListCheck(IDC_COLUMN_LIST, 3, false)
+        .ReadListView(IDC_COLUMN_LIST, columns);
+    album.Add(driver, L"remove-duplicates-columns");
+    // The list is sorted by name: Gold is the 14th colour.
+    driver.PressNext()
+        .WaitForPage(IDD_DUP_ACTION)
+        .CheckRadio(IDC_ACTION_COLOR)
+        .SelectComboItem(IDC_COLOR_LIST, 13)
+        .ReadComboSelection(IDC_COLOR_LIST, colorIndex, colorName, color);
+    album.Add(driver, L"remove-duplicates-action");
+    driver.PressFinish();
+    DISPID id = workbench::ClickWithScript(callbacks, L"RemDups", driver);
+    std::wstring keys;
+    for (const host::ListRow& column : columns)
+        if (column.checked)
+            keys += (keys.empty() ? L"" : L", ") + column.texts.at(0) + L" (" + column.texts.at(1) + L")";
+    Print(L"== ribbon \"RemDups\" (DISPID " + std::to_wstring(id) + L"): range page shows " + address +
+          L"; key columns " + keys + L"; \"Color\" with \"" + colorName + L"\"; Finish");
+}
+
+// Merge Cell Text, row by row into the left cells, with a comma between the parts; the target cells merge.
+void MergeRowsIntoLeftCells(IDispatch* callbacks, workbench::PageAlbum& album) {
+    std::wstring address;
+    host::WizardDriver driver;
+    driver.WaitForPage(IDD_SELECT_N).ReadText(IDC_RANGE_ADDRESS, address);
+    album.Add(driver, L"merge-cell-text-range");
+    driver.PressNext().WaitForPage(IDD_SELECT_MERGE).CheckRadio(IDC_OPTION_1);
+    album.Add(driver, L"merge-cell-text-mode");
+    driver.PressNext().WaitForPage(IDD_MERGE_BY_ROW).CheckRadio(IDC_OPTION_1).SetText(IDC_SEPARATOR, L", ");
+    album.Add(driver, L"merge-cell-text-options");
+    driver.PressFinish();
+    DISPID id = workbench::ClickWithScript(callbacks, L"MergeCell", driver);
+    Print(L"== ribbon \"MergeCell\" (DISPID " + std::to_wstring(id) + L"): range page shows " + address +
+          L"; \"Row by Row\", \"Left Cells\", separator \", \", \"Merge cells in target arrea\" ticked; Finish");
+}
+
+// The rows with a fill of their own, and the merged areas.
+void PrintFormats(const host::Sheet& sheet) {
+    for (long row = 1; row <= kSampleRows; ++row) {
+        const auto& fill = sheet.At(row, 1).interiorColor;
+        if (fill) {
+            wchar_t color[16];
+            std::swprintf(color, 16, L"0x%06lX", static_cast<unsigned long>(*fill));
+            Print(L"   row " + std::to_wstring(row) + L" is filled with " + color);
+        }
     }
-    driver.PressCancel();
-    InvokeWithScript(callbacks, IdOf(callbacks, name), driver);
-}
-
-// The range picker: the wizard closes, Excel's box asks for a range, and the wizard comes back with it.
-void TourPicker(host::Excel& excel, IDispatch* callbacks, workbench::PageAlbum& album) {
-    const std::wstring picked = L"$A$2:$B$4";
-    excel.QueueInputBoxRange(picked);
-    host::SetInputBoxPresenter([&album](const host::InputBoxCall& call, const std::wstring& typed) {
-        workbench::ShowInputBox(call.title.AsString(), call.prompt, typed,
-                                [&album](HWND box) { album.SaveNow(box, L"picker"); });
-    });
-    host::WizardDriver driver;
-    driver.WaitForPage(IDD_SELECT_N)
-        .Click(IDC_RANGE_PICKER)
-        .WaitUntil("the wizard is back with the picked range",
-                   [picked](const host::WizardView& view) {
-                       wchar_t address[64] = {};
-                       GetDlgItemTextW(view.page, IDC_RANGE_ADDRESS, address, 64);
-                       return picked == address;
-                   })
-        .PressCancel();
-    InvokeWithScript(callbacks, IdOf(callbacks, L"ChangeCase"), driver);
-    host::SetInputBoxPresenter(nullptr);
-}
-
-// Every wizard page once, under the names the help pages and the README use.
-void TakeTour(host::Excel& excel, IDispatch* callbacks, workbench::PageAlbum& album) {
-    TourWizard(callbacks, L"RemChars", {{IDD_SELECT_N, L"range"}, {IDD_SELCHARS, L"remove-characters"}}, album);
-    TourPicker(excel, callbacks, album);
-    TourWizard(callbacks, L"ChangeCase", {{IDD_SELECT_N, nullptr}, {IDD_CHANGECASE, L"change-case"}}, album);
+    for (const host::Area& area : sheet.MergedAreas())
+        Print(L"   " + host::FormatAddress({area}, host::AddressOptions{}) + L" is merged into one cell");
 }
 
 int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
@@ -193,10 +192,10 @@ int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
     ribbon->Release();
 
     size_t statusSeen = 0;
-    excel->Select(L"$A$2:$D$4");
     if (tour) {
-        TakeTour(*excel, callbacks, album);
+        workbench::TakeTour(*excel, callbacks, album);
     } else {
+        excel->Select(L"$A$2:$D$5");
         ClickRibbonButton(callbacks, L"RemChars", IDD_SELCHARS, 2023, L"leading and trailing spaces", album,
                           L"remove-characters");
         PrintStatusBar(*excel, statusSeen);
@@ -208,7 +207,19 @@ int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
                           L"change-case");
         PrintStatusBar(*excel, statusSeen);
         PrintSheet(sheet, L"after Change Case");
-        Print(L"   The formula and the number are unchanged; \"00123\" and \"1E5\" are still text.");
+        Print(L"   The formula and the number are unchanged; \"00123\" and \"1e5\" are still text, not numbers.");
+
+        excel->Select(L"$A$1:$D$5");
+        ColorDuplicateRows(callbacks, album);
+        PrintStatusBar(*excel, statusSeen);
+        PrintFormats(sheet);
+        Print(L"   Row 5 names the same person in the same city as row 3, now that both are tidy.");
+
+        excel->Select(L"$A$2:$B$5");
+        MergeRowsIntoLeftCells(callbacks, album);
+        PrintStatusBar(*excel, statusSeen);
+        PrintSheet(sheet, L"after Merge Cell Text");
+        PrintFormats(sheet);
 
         // A long run: whole column F over 140,000 rows of names, past the 1000-row limit, shows its progress.
         for (long row = 1; row <= 140000; ++row) sheet.SetText(L"F" + std::to_wstring(row), L"name " + std::to_wstring(row));
@@ -224,7 +235,6 @@ int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
     PrintStatusBar(*excel, statusSeen);
     addin->Release();
     Print(L"== disconnected; stand-in objects still alive: " + std::to_wstring(host::LiveObjects()));
-    if (album.Enabled()) Print(L"== pictures of the wizard pages saved: " + std::to_wstring(album.Saved()));
     return host::LiveObjects() == 0 ? 0 : 1;
 }
 
@@ -248,6 +258,7 @@ int wmain(int argc, wchar_t** argv) {
     try {
         result = Run(argv[1], album, tour);
         if (result == 0 && !tour) result = workbench::PlayExcel2003(argv[1], Print, album);
+        if (album.Enabled()) Print(L"== pictures of the wizard pages saved: " + std::to_wstring(album.Saved()));
     } catch (const std::exception& error) {
         std::fprintf(stdout, "workbench: %s\n", error.what());
     }

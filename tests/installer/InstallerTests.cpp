@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "addin/OfficeInterfaces.h"
+#include "addin/ShellOpen.h"
 #include "host/Excel.h"
 #include "host/LiveObjects.h"
 #include "tests/installer/Msiexec.h"
@@ -29,6 +30,11 @@ const std::wstring kOlderPackage = CW_OLDER_PACKAGE_PATH;
 const std::wstring kDist = CW_DIST_DIR;
 const std::wstring kProgId = L"Cellwright.ZendaUtils";
 const std::wstring kUserAddinKey = L"Software\\Microsoft\\Office\\Excel\\Addins\\Cellwright.ZendaUtils";
+// Every file of the install folder, in the order FilesIn lists them; Excel 2000 to 2003 read the button faces
+// and their masks from the DLL's folder.
+const std::wstring kInstalledFiles =
+    L"cellwright.dll cellwrighthelp.chm changecase.bmp changecasemask.bmp mergecells.bmp mergecellsmask.bmp "
+    L"remchars.bmp remcharsmask.bmp remdup.bmp remdupmask.bmp";
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
@@ -112,25 +118,32 @@ std::wstring FileVersion(const std::wstring& path) {
            L"." + std::to_wstring(HIWORD(fixed->dwFileVersionLS));
 }
 
-// The names under which the machine's installed programs list shows the product.
-int InstalledProgramsEntries(const std::wstring& displayName) {
+// A text value of a key below `parent`; empty when there is none.
+std::wstring TextValue(HKEY parent, const wchar_t* key, const wchar_t* name) {
+    wchar_t text[512] = {};
+    DWORD size = sizeof(text);
+    return RegGetValueW(parent, key, name, RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS ? text : L"";
+}
+
+// What the machine's installed programs list shows of the product, one line an entry: version, publisher and
+// the link to its home page.
+std::vector<std::wstring> InstalledProgramsEntries(const std::wstring& displayName) {
+    std::vector<std::wstring> entries;
     HKEY uninstall = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall", 0, KEY_READ,
                       &uninstall) != ERROR_SUCCESS)
-        return 0;
-    int count = 0;
+        return entries;
     wchar_t name[256];
     for (DWORD i = 0;; ++i) {
         DWORD length = 256;
         if (RegEnumKeyExW(uninstall, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        wchar_t shown[256] = {};
-        DWORD size = sizeof(shown);
-        if (RegGetValueW(uninstall, name, L"DisplayName", RRF_RT_REG_SZ, nullptr, shown, &size) == ERROR_SUCCESS &&
-            displayName == shown)
-            ++count;
+        if (TextValue(uninstall, name, L"DisplayName") != displayName) continue;
+        std::wstring shown = TextValue(uninstall, name, L"DisplayVersion");
+        for (const wchar_t* value : {L"Publisher", L"URLInfoAbout"}) shown += L" " + TextValue(uninstall, name, value);
+        entries.push_back(shown);
     }
     RegCloseKey(uninstall);
-    return count;
+    return entries;
 }
 
 ServerEntry Export(HMODULE module, const char* name) {
@@ -180,7 +193,7 @@ protected:
         EXPECT_EQ(GetFileAttributesW((InstallFolder() + L"\\..").c_str()), INVALID_FILE_ATTRIBUTES)
             << "the Zenda Utilities folder stays";
         EXPECT_EQ(cwtest::InstalledVersions(m_upgradeCode), L"");
-        EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright"), 0);
+        EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright").size(), 0u);
     }
 
     std::wstring m_upgradeCode;
@@ -200,16 +213,17 @@ TEST_F(InstallerPackage, installing_puts_dist_in_program_files_with_the_entries_
     EXPECT_EQ(cwtest::Listing(installed), cwtest::Listing(registration))
         << "the package writes what DllRegisterServer writes, the add-in key per machine";
 
-    auto dist = FilesIn(kDist);
     auto files = FilesIn(InstallFolder());
-    EXPECT_EQ(Names(files), Names(dist)) << "the install folder holds what dist holds";
-    EXPECT_TRUE(files == dist) << "the installed files are the built ones (build the package again after a build)";
+    EXPECT_EQ(Names(files), kInstalledFiles) << "the DLL, its help file, and the legacy menu's faces and masks";
+    EXPECT_TRUE(files == FilesIn(kDist))
+        << "the installed files are the built ones (build the package again after a build)";
 
     const std::wstring version = cwtest::PackageProperty(kPackage, L"ProductVersion");
     EXPECT_EQ(version, CW_VERSION);
     EXPECT_EQ(FileVersion(installedDll), version) << "the DLL's version resource and the package agree";
     EXPECT_EQ(cwtest::InstalledVersions(m_upgradeCode), version);
-    EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright"), 1);
+    EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright"),
+              std::vector<std::wstring>{version + L" Zenda Utilities " + kHomePageAddress});
 }
 
 TEST_F(InstallerPackage, excel_creates_the_installed_add_in_by_its_prog_id_and_connects_it) {
@@ -238,13 +252,13 @@ TEST_F(InstallerPackage, excel_creates_the_installed_add_in_by_its_prog_id_and_c
 
 TEST_F(InstallerPackage, repair_puts_back_a_deleted_file_and_value_and_removing_leaves_nothing) {
     ASSERT_EQ(Install(kPackage), 0u);
-    const std::wstring help = InstallFolder() + L"\\cellwrighthelp.chm";
     const std::wstring machineAddinKey = L"Software\\Microsoft\\Office\\Excel\\Addins\\Cellwright.ZendaUtils";
-    ASSERT_TRUE(DeleteFileW(help.c_str()));
+    for (const wchar_t* file : {L"cellwrighthelp.chm", L"remdupmask.bmp"})
+        ASSERT_TRUE(DeleteFileW((InstallFolder() + L"\\" + file).c_str()));
     ASSERT_EQ(RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, machineAddinKey.c_str(), L"LoadBehavior"), ERROR_SUCCESS);
     // The repair that "msiexec /fomus" asks for, in the form Wine's msiexec also understands.
     EXPECT_EQ(cwtest::RunMsiexec(L"/i " + Quoted(kPackage) + L" REINSTALL=ALL REINSTALLMODE=omus /qn"), 0u);
-    EXPECT_NE(GetFileAttributesW(help.c_str()), INVALID_FILE_ATTRIBUTES) << "the help file is back";
+    EXPECT_EQ(Names(FilesIn(InstallFolder())), kInstalledFiles) << "the help file and the mask are back";
     DWORD loadBehavior = 0xdeadbeef, size = sizeof(loadBehavior);
     EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, machineAddinKey.c_str(), L"LoadBehavior", RRF_RT_REG_DWORD, nullptr,
                            &loadBehavior, &size),
@@ -277,7 +291,7 @@ TEST_F(InstallerPackage, an_upgrade_replaces_the_earlier_version_and_a_downgrade
 
     EXPECT_EQ(Install(kPackage), 0u);
     EXPECT_EQ(cwtest::InstalledVersions(m_upgradeCode), version) << "the earlier version is gone";
-    EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright"), 1);
+    EXPECT_EQ(InstalledProgramsEntries(L"Zenda Utilities Cellwright").size(), 1u);
     EXPECT_TRUE(FilesIn(InstallFolder()) == FilesIn(kDist)) << "the install folder holds what dist holds";
     EXPECT_EQ(cwtest::Listing(ValuesWithModulePath(cwtest::Compare(olderEntries, cwtest::SnapshotSoftware()).written,
                                                    L"")),
