@@ -21,8 +21,9 @@ bool IsLeftOut(UINT format) {
     case CF_OWNERDISPLAY:
     case CF_DSPBITMAP:
     case CF_DSPMETAFILEPICT: return true;
-    default: return (format >= CF_PRIVATEFIRST && format <= CF_PRIVATELAST) ||
-                    (format >= CF_GDIOBJFIRST && format <= CF_GDIOBJLAST);
+    default:
+        return (format >= CF_PRIVATEFIRST && format <= CF_PRIVATELAST) ||
+               (format >= CF_GDIOBJFIRST && format <= CF_GDIOBJLAST);
     }
 }
 

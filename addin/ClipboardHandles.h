@@ -59,8 +59,7 @@ private:
 // Locks a global block for its lifetime; Data() is null when the block cannot be locked.
 class GlobalLockScope {
 public:
-    explicit GlobalLockScope(HGLOBAL block) noexcept
-        : m_block(block), m_data(block ? GlobalLock(block) : nullptr) {}
+    explicit GlobalLockScope(HGLOBAL block) noexcept : m_block(block), m_data(block ? GlobalLock(block) : nullptr) {}
     ~GlobalLockScope() {
         if (m_data) GlobalUnlock(m_block);
     }

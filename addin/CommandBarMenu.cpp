@@ -172,8 +172,8 @@ private:
         }
         SaveClipboard();
         sheet::CommandBar toolbar =
-            bars.Add(sheet::Variant::String(legacy_menu::kToolbar), sheet::Variant::Long(kBarFloating),
-                     Missing(), sheet::Variant::Bool(false));
+            bars.Add(sheet::Variant::String(legacy_menu::kToolbar), sheet::Variant::Long(kBarFloating), Missing(),
+                     sheet::Variant::Bool(false));
         NewPart part(m_handlers, toolbar);
         toolbar.SetVisible(true);
         sheet::CommandBarControls buttons = toolbar.Controls();

@@ -12,14 +12,9 @@ CCellwrightRMApp theApp;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     switch (reason) {
-    case DLL_PROCESS_ATTACH:
-        DisableThreadLibraryCalls(instance);
-        return framework::ProcessAttach(instance);
-    case DLL_PROCESS_DETACH:
-        framework::ProcessDetach();
-        return TRUE;
-    default:
-        return TRUE;
+    case DLL_PROCESS_ATTACH: DisableThreadLibraryCalls(instance); return framework::ProcessAttach(instance);
+    case DLL_PROCESS_DETACH: framework::ProcessDetach(); return TRUE;
+    default: return TRUE;
     }
 }
 

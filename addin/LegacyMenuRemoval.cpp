@@ -16,7 +16,8 @@ void DeleteToolbar(const sheet::CommandBars& bars) {
 }
 
 void DeleteFamilyEntry(const sheet::CommandBar& menuBar) {
-    auto family = sheet::CommandBarPopup(legacy_menu::FindControl(menuBar.Controls(), legacy_menu::kFamilyPopup).Object());
+    auto family =
+        sheet::CommandBarPopup(legacy_menu::FindControl(menuBar.Controls(), legacy_menu::kFamilyPopup).Object());
     if (!family) return;
     if (family.Controls().Count() > legacy_menu::kEntriesOfOneAddin) {
         // Another family add-in shares the popup: only this add-in's entry goes.

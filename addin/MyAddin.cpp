@@ -86,10 +86,11 @@ sheet::Application CMyAddin::ApplicationForRun() const {
 
 void CMyAddin::RunChangeCase(cleanup::CaseMode mode) {
     sheet::Application app = ApplicationForRun();
-    status::RunWithStatus(m_statusBar, L"Change Case", [&](status::Progress& progress, const status::StatusLines& lines) {
-        long changed = cleanup::RunChangeCase(app, mode, progress);
-        return lines.CellsChanged(changed, SelectionAddress(app));
-    });
+    status::RunWithStatus(m_statusBar, L"Change Case",
+                          [&](status::Progress& progress, const status::StatusLines& lines) {
+                              long changed = cleanup::RunChangeCase(app, mode, progress);
+                              return lines.CellsChanged(changed, SelectionAddress(app));
+                          });
 }
 
 void CMyAddin::RunRemoveCharacters(cleanup::RemoveMode mode) {
@@ -121,12 +122,11 @@ duplicates::DuplicatesResult CMyAddin::RunRemoveDuplicates(duplicates::DupAction
     sheet::Range workRange = m_workRange;
     std::vector<UINT> keyColumns = m_keyColumns;
     duplicates::DuplicatesResult result;
-    status::RunWithStatus(m_statusBar, L"Remove Duplicates",
-                          [&](status::Progress& progress, const status::StatusLines& lines) {
-                              result = duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color,
-                                                                       progress);
-                              return DuplicatesOutcome(action, result, lines);
-                          });
+    status::RunWithStatus(
+        m_statusBar, L"Remove Duplicates", [&](status::Progress& progress, const status::StatusLines& lines) {
+            result = duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color, progress);
+            return DuplicatesOutcome(action, result, lines);
+        });
     return result;
 }
 

@@ -61,7 +61,8 @@ HRESULT RegisterAddin() {
     const std::wstring path = framework::ModulePath();
     if (path.empty()) return E_FAIL;
     bool ok = true;
-    for (const framework::ClassEntry& entry : framework::RegisteredClasses()) ok = RegisterClassEntry(entry, path) && ok;
+    for (const framework::ClassEntry& entry : framework::RegisteredClasses())
+        ok = RegisterClassEntry(entry, path) && ok;
     return ok ? S_OK : SELFREG_E_CLASS;
 }
 

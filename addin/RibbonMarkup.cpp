@@ -31,8 +31,9 @@ struct Callback {
 };
 
 constexpr Callback kCallbacks[] = {
-    {"RemDups", DISPID_REMDUPS},       {"LoadImages", DISPID_LOADIMAGES}, {"RemChars", DISPID_REMCHARS},
-    {"ChangeCase", DISPID_CHANGECASE}, {"MergeCell", DISPID_MERGECELL},   {"GoHome", DISPID_GOHOME},
+    {"RemDups", DISPID_REMDUPS},     {"LoadImages", DISPID_LOADIMAGES},
+    {"RemChars", DISPID_REMCHARS},   {"ChangeCase", DISPID_CHANGECASE},
+    {"MergeCell", DISPID_MERGECELL}, {"GoHome", DISPID_GOHOME},
     {"Help", DISPID_HELP},
 };
 

@@ -98,11 +98,13 @@ int RunOne(int caseIndex, int tool) {
     std::wstring failure;
     status::StatusBarKeeper statusBar(app);
     try {
-        status::RunWithStatus(statusBar, kToolNames[tool], [&](status::Progress& progress, const status::StatusLines& lines) {
-            long changed = tool == 0 ? cleanup::RunChangeCase(app, cleanup::CaseMode::Upper, progress)
-                                     : cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing, progress);
-            return lines.CellsChanged(changed, c.selection);
-        });
+        status::RunWithStatus(
+            statusBar, kToolNames[tool], [&](status::Progress& progress, const status::StatusLines& lines) {
+                long changed =
+                    tool == 0 ? cleanup::RunChangeCase(app, cleanup::CaseMode::Upper, progress)
+                              : cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing, progress);
+                return lines.CellsChanged(changed, c.selection);
+            });
     } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }
@@ -111,8 +113,8 @@ int RunOne(int caseIndex, int tool) {
     const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
     const double cells = static_cast<double>(c.rows) * c.columns;
-    const double milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                                static_cast<double>(frequency.QuadPart);
+    const double milliseconds =
+        1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     const size_t calls = excel->Log().Total();
     const size_t writes = excel->Log().Count(L"Range.Value", host::Kind::Put);
     const size_t statusPuts = excel->Log().Count(L"Application.StatusBar", host::Kind::Put);
@@ -131,11 +133,12 @@ int main(int argc, char** argv) {
     return bench::Main(
         argc, argv, kCaseCount, 2, "cleanup_bench [<case> <tool 0-1>]",
         [] {
-            std::printf("%d-bit build. Calls are every Invoke the stand-in received during the run; WS before is the\n"
-                        "working set with the sheet filled, before the run; peaks include the sheet (the log only "
-                        "counts). Time is\nmostly the stand-in's own work per cell (every string written is parsed as "
-                        "if typed); cpu ms is\nthe run's thread alone, which a busy machine does not stretch.\n\n",
-                        static_cast<int>(sizeof(void*) * 8));
+            std::printf(
+                "%d-bit build. Calls are every Invoke the stand-in received during the run; WS before is the\n"
+                "working set with the sheet filled, before the run; peaks include the sheet (the log only "
+                "counts). Time is\nmostly the stand-in's own work per cell (every string written is parsed as "
+                "if typed); cpu ms is\nthe run's thread alone, which a busy machine does not stretch.\n\n",
+                static_cast<int>(sizeof(void*) * 8));
             std::printf("%-18s %-42s %8s %9s %9s %8s %6s %7s %8s %9s %7s %7s %7s\n", "tool", "data", "cells", "ms",
                         "cpu ms", "calls", "status", "c/cell", "writes", "cells/wr", "WS MB", "peak WS", "peak PF");
         },

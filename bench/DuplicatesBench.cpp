@@ -59,7 +59,8 @@ public:
     double WallMilliseconds() const {
         LARGE_INTEGER now;
         QueryPerformanceCounter(&now);
-        return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) / static_cast<double>(m_frequency.QuadPart);
+        return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) /
+               static_cast<double>(m_frequency.QuadPart);
     }
     double CpuMilliseconds() const { return bench::ThreadCpuMilliseconds() - m_cpuStart; }
 
@@ -84,9 +85,9 @@ long Fill(host::Sheet& sheet, long rows) {
         }
         entries.push_back(entry);
         for (long c = 1; c <= kColumns; ++c) {
-            host::CellValue value = c % 4 == 3 ? host::CellValue::Number(entry * 0.25 + c)
-                                               : host::CellValue::Text(L"entry " + std::to_wstring(entry) + L" col " +
-                                                                       std::to_wstring(c));
+            host::CellValue value =
+                c % 4 == 3 ? host::CellValue::Number(entry * 0.25 + c)
+                           : host::CellValue::Text(L"entry " + std::to_wstring(entry) + L" col " + std::to_wstring(c));
             sheet.StoreContent(r, c, value, false, std::wstring(), false, std::nullopt);
         }
     }
@@ -125,10 +126,10 @@ int RunOne(int caseIndex, int action) {
     const size_t writes = excel->Log().Count(L"Range.Value", host::Kind::Put) +
                           excel->Log().Count(L"Interior.Color", host::Kind::Put) +
                           excel->Log().Count(L"Range.Select", host::Kind::Method);
-    std::printf("%-7s %-26s %8.0f %9.1f %9.1f %7zu %7.4f %6zu %7ld %7ld %8.1f %8.1f %8.1f\n", kActions[action],
-                c.name, cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells, writes,
-                repeats, result.rowsActedOn, bench::Megabytes(workingSetBefore),
-                bench::Megabytes(after.PeakWorkingSetSize), bench::Megabytes(after.PeakWorkingSetSize - workingSetBefore));
+    std::printf("%-7s %-26s %8.0f %9.1f %9.1f %7zu %7.4f %6zu %7ld %7ld %8.1f %8.1f %8.1f\n", kActions[action], c.name,
+                cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells, writes, repeats,
+                result.rowsActedOn, bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize),
+                bench::Megabytes(after.PeakWorkingSetSize - workingSetBefore));
     if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
     return failure.empty() ? 0 : 1;
 }
@@ -139,11 +140,12 @@ int main(int argc, char** argv) {
     return bench::Main(
         argc, argv, kCaseCount, 3, "duplicates_bench [<case 0-1> <action 0-2>]",
         [] {
-            std::printf("%d-bit build. Every column ticked. Calls: each Invoke the stand-in received during the run\n"
-                        "(the log only counts). Writes: Value and Interior.Color puts and Select calls. WS before: the\n"
-                        "working set with the sheet filled; peak WS includes the sheet; added is the peak less WS before.\n"
-                        "cpu ms: the run's thread alone, which a busy machine does not stretch.\n\n",
-                        static_cast<int>(sizeof(void*) * 8));
+            std::printf(
+                "%d-bit build. Every column ticked. Calls: each Invoke the stand-in received during the run\n"
+                "(the log only counts). Writes: Value and Interior.Color puts and Select calls. WS before: the\n"
+                "working set with the sheet filled; peak WS includes the sheet; added is the peak less WS before.\n"
+                "cpu ms: the run's thread alone, which a busy machine does not stretch.\n\n",
+                static_cast<int>(sizeof(void*) * 8));
             std::printf("%-7s %-26s %8s %9s %9s %7s %7s %6s %7s %7s %8s %8s %8s\n", "action", "data", "cells", "ms",
                         "cpu ms", "calls", "c/cell", "writes", "repeats", "acted", "WS MB", "peak WS", "added");
         },

@@ -43,7 +43,8 @@ const Road kRoads[] = {
 IDTExtensibility2* NewAddin() {
     IClassFactory* factory = nullptr;
     IDTExtensibility2* addin = nullptr;
-    if (SUCCEEDED(framework::GetClassObject(CLSID_CellwrightAddin, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
+    if (SUCCEEDED(
+            framework::GetClassObject(CLSID_CellwrightAddin, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
         factory->CreateInstance(nullptr, IID_IDTExtensibility2, reinterpret_cast<void**>(&addin));
         factory->Release();
     }

@@ -46,8 +46,8 @@ void Fill(host::Sheet& sheet) {
 
 size_t FormatAndMergeCalls(const host::CallLog& log) {
     size_t calls = 0;
-    for (const wchar_t* name : {L"Range.WrapText", L"Range.HorizontalAlignment", L"Range.VerticalAlignment",
-                                L"Range.ColumnWidth"})
+    for (const wchar_t* name :
+         {L"Range.WrapText", L"Range.HorizontalAlignment", L"Range.VerticalAlignment", L"Range.ColumnWidth"})
         calls += log.Count(name, host::Kind::Put);
     for (const wchar_t* name : {L"Range.Merge", L"Range.UnMerge", L"Range.ClearContents"})
         calls += log.Count(name, host::Kind::Method);
@@ -84,8 +84,8 @@ int RunOne(int grouping, bool merging) {
     const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
     const double cells = static_cast<double>(kRows) * kColumns;
-    const double milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                                static_cast<double>(frequency.QuadPart);
+    const double milliseconds =
+        1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     const size_t calls = excel->Log().Total();
     std::printf("%-30s %-5s %7.0f %9.1f %9.1f %9zu %6.2f %8zu %8zu %8.1f %8.1f %8.1f\n", kGroupings[grouping].name,
                 merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells,
@@ -103,11 +103,12 @@ int main(int argc, char** argv) {
     return bench::Main(
         argc, argv, kGroupingCount, 2, "merge_bench [<grouping 0-2> <merging 0-1>]",
         [] {
-            std::printf("%d-bit build, %ld rows x %ld columns. Calls are every Invoke the stand-in received during "
-                        "the\nrun; values are Range.Value puts; formats are merges, unmerges, clears and format "
-                        "puts;\nWS before is the working set with the sheet filled; peaks include the sheet (the log only "
-                        "counts).\n\n",
-                        static_cast<int>(sizeof(void*) * 8), kRows, kColumns);
+            std::printf(
+                "%d-bit build, %ld rows x %ld columns. Calls are every Invoke the stand-in received during "
+                "the\nrun; values are Range.Value puts; formats are merges, unmerges, clears and format "
+                "puts;\nWS before is the working set with the sheet filled; peaks include the sheet (the log only "
+                "counts).\n\n",
+                static_cast<int>(sizeof(void*) * 8), kRows, kColumns);
             std::printf("%-30s %-5s %7s %9s %9s %9s %6s %8s %8s %8s %8s %8s\n", "grouping", "merge", "cells", "ms",
                         "cpu ms", "calls", "c/cell", "values", "formats", "WS MB", "peak WS", "peak PF");
         },

@@ -17,8 +17,7 @@ namespace {
 
 const wchar_t kUnknownFailure[] = L"An unexpected error occurred. The operation was not completed.";
 
-HRESULT CodeOf(const std::exception_ptr& error) noexcept
-{
+HRESULT CodeOf(const std::exception_ptr& error) noexcept {
     try {
         std::rethrow_exception(error);
     } catch (const CException& e) {
@@ -30,8 +29,7 @@ HRESULT CodeOf(const std::exception_ptr& error) noexcept
     }
 }
 
-void SetErrorInfoFor(const std::exception_ptr& error)
-{
+void SetErrorInfoFor(const std::exception_ptr& error) {
     ComPtr<ICreateErrorInfo> created;
     if (FAILED(::CreateErrorInfo(created.ReleaseAndGetAddressOf()))) return;
     const Bstr description(DescribeException(error));
@@ -45,8 +43,7 @@ void SetErrorInfoFor(const std::exception_ptr& error)
 
 }  // namespace
 
-std::wstring DescribeException(const std::exception_ptr& error)
-{
+std::wstring DescribeException(const std::exception_ptr& error) {
     try {
         std::rethrow_exception(error);
     } catch (const CException& e) {
@@ -60,8 +57,7 @@ std::wstring DescribeException(const std::exception_ptr& error)
     }
 }
 
-void ReportException(HWND owner, const std::exception_ptr& error) noexcept
-{
+void ReportException(HWND owner, const std::exception_ptr& error) noexcept {
     const HWND topLevel = owner ? ::GetAncestor(owner, GA_ROOT) : nullptr;
     const UINT flags = MB_ICONSTOP | MB_OK;
     try {
@@ -72,8 +68,7 @@ void ReportException(HWND owner, const std::exception_ptr& error) noexcept
     }
 }
 
-HRESULT ReturnException(const std::exception_ptr& error) noexcept
-{
+HRESULT ReturnException(const std::exception_ptr& error) noexcept {
     const HRESULT code = CodeOf(error);
     try {
         SetErrorInfoFor(error);

@@ -24,8 +24,7 @@ HRESULT ReturnException(const std::exception_ptr& error) noexcept;
 
 // For COM entry points: f returns an HRESULT or nothing (S_OK).
 template <class F>
-HRESULT HResultBarrier(F&& f) noexcept
-{
+HRESULT HResultBarrier(F&& f) noexcept {
     try {
         if constexpr (std::is_void_v<std::invoke_result_t<F>>) {
             f();
@@ -40,8 +39,7 @@ HRESULT HResultBarrier(F&& f) noexcept
 
 // For window and dialog procedures, hooks and callbacks: false when f failed and the failure was shown.
 template <class F>
-bool MessageBarrier(HWND owner, F&& f) noexcept
-{
+bool MessageBarrier(HWND owner, F&& f) noexcept {
     try {
         f();
         return true;

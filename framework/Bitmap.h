@@ -12,8 +12,7 @@ class CBitmap {
 public:
     CBitmap() noexcept = default;
     CBitmap(CBitmap&& other) noexcept : m_bitmap(std::exchange(other.m_bitmap, nullptr)) {}
-    CBitmap& operator=(CBitmap&& other) noexcept
-    {
+    CBitmap& operator=(CBitmap&& other) noexcept {
         if (this != &other) {
             DeleteObject();
             m_bitmap = std::exchange(other.m_bitmap, nullptr);

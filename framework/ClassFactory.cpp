@@ -6,8 +6,7 @@
 
 namespace framework {
 
-HRESULT STDMETHODCALLTYPE CClassFactory::QueryInterface(REFIID iid, void** ppv)
-{
+HRESULT STDMETHODCALLTYPE CClassFactory::QueryInterface(REFIID iid, void** ppv) {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
     if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IClassFactory)) return E_NOINTERFACE;
@@ -16,21 +15,18 @@ HRESULT STDMETHODCALLTYPE CClassFactory::QueryInterface(REFIID iid, void** ppv)
     return S_OK;
 }
 
-ULONG STDMETHODCALLTYPE CClassFactory::AddRef()
-{
+ULONG STDMETHODCALLTYPE CClassFactory::AddRef() {
     LockModule();
     return static_cast<ULONG>(::InterlockedIncrement(&m_refCount));
 }
 
-ULONG STDMETHODCALLTYPE CClassFactory::Release()
-{
+ULONG STDMETHODCALLTYPE CClassFactory::Release() {
     const LONG remaining = ::InterlockedDecrement(&m_refCount);
     UnlockModule();
     return static_cast<ULONG>(remaining);
 }
 
-HRESULT STDMETHODCALLTYPE CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** ppv)
-{
+HRESULT STDMETHODCALLTYPE CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** ppv) {
     ModuleStateGuard guard;
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
@@ -38,8 +34,7 @@ HRESULT STDMETHODCALLTYPE CClassFactory::CreateInstance(IUnknown* outer, REFIID 
     return HResultBarrier([&] { return m_entry.create(iid, ppv); });
 }
 
-HRESULT STDMETHODCALLTYPE CClassFactory::LockServer(BOOL lock)
-{
+HRESULT STDMETHODCALLTYPE CClassFactory::LockServer(BOOL lock) {
     if (lock) {
         LockModule();
     } else {

@@ -15,8 +15,7 @@ struct Registry {
     std::vector<std::unique_ptr<CClassFactory>> factories;
 };
 
-Registry& TheRegistry()
-{
+Registry& TheRegistry() {
     // Never destroyed: a client may still hold a factory while the process shuts down.
     static Registry* registry = new Registry;
     return *registry;
@@ -24,8 +23,7 @@ Registry& TheRegistry()
 
 }  // namespace
 
-void RegisterClasses(const ClassEntry* entries, size_t count)
-{
+void RegisterClasses(const ClassEntry* entries, size_t count) {
     Registry& registry = TheRegistry();
     std::lock_guard<std::mutex> lock(registry.mutex);
     for (size_t i = 0; i < count; ++i) {
@@ -37,8 +35,7 @@ void RegisterClasses(const ClassEntry* entries, size_t count)
     }
 }
 
-std::vector<ClassEntry> RegisteredClasses()
-{
+std::vector<ClassEntry> RegisteredClasses() {
     Registry& registry = TheRegistry();
     std::lock_guard<std::mutex> lock(registry.mutex);
     std::vector<ClassEntry> result;
@@ -46,8 +43,7 @@ std::vector<ClassEntry> RegisteredClasses()
     return result;
 }
 
-HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) noexcept
-{
+HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) noexcept {
     ModuleStateGuard guard;
     if (!ppv) return E_POINTER;
     *ppv = nullptr;

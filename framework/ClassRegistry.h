@@ -12,8 +12,7 @@ namespace framework {
 // so references handed out earlier stay valid.
 void RegisterClasses(const ClassEntry* entries, size_t count);
 template <size_t N>
-void RegisterClasses(const ClassEntry (&entries)[N])
-{
+void RegisterClasses(const ClassEntry (&entries)[N]) {
     RegisterClasses(entries, N);
 }
 

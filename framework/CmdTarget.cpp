@@ -10,15 +10,13 @@ CCmdTarget::~CCmdTarget() { UnlockModule(); }
 
 ULONG CCmdTarget::ExternalAddRef() noexcept { return static_cast<ULONG>(::InterlockedIncrement(&m_refCount)); }
 
-ULONG CCmdTarget::ExternalRelease() noexcept
-{
+ULONG CCmdTarget::ExternalRelease() noexcept {
     const LONG remaining = ::InterlockedDecrement(&m_refCount);
     if (remaining == 0) delete this;
     return static_cast<ULONG>(remaining);
 }
 
-HRESULT CCmdTarget::ExternalQueryInterface(REFIID iid, void** ppv) noexcept
-{
+HRESULT CCmdTarget::ExternalQueryInterface(REFIID iid, void** ppv) noexcept {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
     const InterfaceMap map = GetInterfaceMap();
@@ -37,35 +35,30 @@ HRESULT CCmdTarget::ExternalQueryInterface(REFIID iid, void** ppv) noexcept
     return S_OK;
 }
 
-IDispatch* CCmdTarget::GetIDispatch(bool addRef) noexcept
-{
+IDispatch* CCmdTarget::GetIDispatch(bool addRef) noexcept {
     if (!m_automation) return nullptr;
     if (addRef) ExternalAddRef();
     return &m_xDispatch;
 }
 
-InterfaceEntry CCmdTarget::AutomationEntry(const IID& iid) noexcept
-{
+InterfaceEntry CCmdTarget::AutomationEntry(const IID& iid) noexcept {
     return InterfaceEntry{&iid, [](CCmdTarget& target) -> IUnknown* { return target.GetIDispatch(false); }};
 }
 
-HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetTypeInfoCount(UINT* count)
-{
+HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetTypeInfoCount(UINT* count) {
     if (!count) return E_POINTER;
     *count = 0;
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info)
-{
+HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
     if (!info) return E_POINTER;
     *info = nullptr;
     return DISP_E_BADINDEX;
 }
 
 HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
-                                                               DISPID* ids)
-{
+                                                               DISPID* ids) {
     if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
     if (count && (!names || !ids)) return E_POINTER;
     for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
@@ -73,8 +66,7 @@ HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::GetIDsOfNames(REFIID iid, LPOLE
 }
 
 HRESULT STDMETHODCALLTYPE CCmdTarget::XDispatch::Invoke(DISPID, REFIID iid, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                                        EXCEPINFO*, UINT*)
-{
+                                                        EXCEPINFO*, UINT*) {
     if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
     return DISP_E_MEMBERNOTFOUND;
 }

@@ -27,8 +27,7 @@ struct InterfaceMap {
 };
 
 template <size_t N>
-constexpr InterfaceMap MakeInterfaceMap(const InterfaceEntry (&entries)[N]) noexcept
-{
+constexpr InterfaceMap MakeInterfaceMap(const InterfaceEntry (&entries)[N]) noexcept {
     return InterfaceMap{entries, N};
 }
 
@@ -43,12 +42,9 @@ struct MemberOf<M C::*> {
 
 // The table row of a nested interface member: InterfaceEntryFor<&CMyAddin::m_xExtensibility>(IID_...).
 template <auto member>
-constexpr InterfaceEntry InterfaceEntryFor(const IID& iid) noexcept
-{
+constexpr InterfaceEntry InterfaceEntryFor(const IID& iid) noexcept {
     using Outer = typename detail::MemberOf<decltype(member)>::Class;
-    return InterfaceEntry{&iid, [](CCmdTarget& target) -> IUnknown* {
-                              return &(static_cast<Outer&>(target).*member);
-                          }};
+    return InterfaceEntry{&iid, [](CCmdTarget& target) -> IUnknown* { return &(static_cast<Outer&>(target).*member); }};
 }
 
 class CCmdTarget {
@@ -114,8 +110,7 @@ private:
 // Creates a T (reference count 1), asks it for iid and drops the creator's reference, so that a failed
 // QueryInterface frees the object again.
 template <class T>
-HRESULT CreateComObject(REFIID iid, void** ppv) noexcept
-{
+HRESULT CreateComObject(REFIID iid, void** ppv) noexcept {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
     return HResultBarrier([&] {

@@ -7,8 +7,7 @@
 
 namespace framework {
 
-void DDX_Control(CDataExchange* pDX, int controlId, CWnd& control)
-{
+void DDX_Control(CDataExchange* pDX, int controlId, CWnd& control) {
     const HWND item = ::GetDlgItem(pDX->m_hDialog, controlId);
     if (!item) {
         throw CException(L"The dialog has no control with the id " + std::to_wstring(controlId) + L".");

@@ -9,7 +9,8 @@ class CWnd;
 
 class CDataExchange {
 public:
-    CDataExchange(HWND dialog, bool saveAndValidate) noexcept : m_hDialog(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(HWND dialog, bool saveAndValidate) noexcept
+        : m_hDialog(dialog), m_bSaveAndValidate(saveAndValidate) {}
 
     HWND m_hDialog;
     // True when the controls' values go into the members, false when the members fill the controls.

@@ -14,9 +14,7 @@ namespace framework {
 class CException : public std::exception {
 public:
     explicit CException(std::wstring description, HRESULT code = E_FAIL)
-        : m_description(std::move(description)), m_code(FAILED(code) ? code : E_FAIL)
-    {
-    }
+        : m_description(std::move(description)), m_code(FAILED(code) ? code : E_FAIL) {}
     const std::wstring& Description() const noexcept { return m_description; }
     HRESULT Code() const noexcept { return m_code; }
     const char* what() const noexcept override { return "Cellwright error"; }

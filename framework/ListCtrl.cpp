@@ -2,18 +2,15 @@
 
 namespace framework {
 
-DWORD CListCtrl::SetExtendedStyle(DWORD styles, DWORD mask) const noexcept
-{
+DWORD CListCtrl::SetExtendedStyle(DWORD styles, DWORD mask) const noexcept {
     return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, mask, static_cast<LPARAM>(styles)));
 }
 
-DWORD CListCtrl::GetExtendedStyle() const noexcept
-{
+DWORD CListCtrl::GetExtendedStyle() const noexcept {
     return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
 }
 
-int CListCtrl::InsertColumn(int column, const std::wstring& heading, int format, int width) const noexcept
-{
+int CListCtrl::InsertColumn(int column, const std::wstring& heading, int format, int width) const noexcept {
     LVCOLUMNW col{};
     col.mask = LVCF_TEXT | LVCF_FMT | LVCF_SUBITEM;
     col.fmt = format;
@@ -23,16 +20,15 @@ int CListCtrl::InsertColumn(int column, const std::wstring& heading, int format,
         col.mask |= LVCF_WIDTH;
         col.cx = width;
     }
-    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col)));
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col)));
 }
 
-bool CListCtrl::SetColumnWidth(int column, int width) const noexcept
-{
+bool CListCtrl::SetColumnWidth(int column, int width) const noexcept {
     return SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)) != FALSE;
 }
 
-int CListCtrl::InsertItem(int item, const std::wstring& text) const noexcept
-{
+int CListCtrl::InsertItem(int item, const std::wstring& text) const noexcept {
     LVITEMW lvItem{};
     lvItem.mask = LVIF_TEXT;
     lvItem.iItem = item;
@@ -40,16 +36,14 @@ int CListCtrl::InsertItem(int item, const std::wstring& text) const noexcept
     return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&lvItem)));
 }
 
-bool CListCtrl::SetItemText(int item, int subItem, const std::wstring& text) const noexcept
-{
+bool CListCtrl::SetItemText(int item, int subItem, const std::wstring& text) const noexcept {
     LVITEMW lvItem{};
     lvItem.iSubItem = subItem;
     lvItem.pszText = const_cast<wchar_t*>(text.c_str());
     return SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvItem)) != FALSE;
 }
 
-std::wstring CListCtrl::GetItemText(int item, int subItem) const
-{
+std::wstring CListCtrl::GetItemText(int item, int subItem) const {
     // The control copies at most the buffer's size and says how much it copied; grow until it fits.
     std::wstring buffer(64, L'\0');
     for (;;) {
@@ -67,26 +61,22 @@ std::wstring CListCtrl::GetItemText(int item, int subItem) const
     }
 }
 
-UINT CListCtrl::GetItemState(int item, UINT mask) const noexcept
-{
+UINT CListCtrl::GetItemState(int item, UINT mask) const noexcept {
     return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(item), static_cast<LPARAM>(mask)));
 }
 
-bool CListCtrl::SetItemState(int item, UINT state, UINT mask) const noexcept
-{
+bool CListCtrl::SetItemState(int item, UINT state, UINT mask) const noexcept {
     LVITEMW lvItem{};
     lvItem.state = state;
     lvItem.stateMask = mask;
     return SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvItem)) != FALSE;
 }
 
-bool CListCtrl::GetCheck(int item) const noexcept
-{
+bool CListCtrl::GetCheck(int item) const noexcept {
     return ((GetItemState(item, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) == 2;
 }
 
-bool CListCtrl::SetCheck(int item, bool checked) const noexcept
-{
+bool CListCtrl::SetCheck(int item, bool checked) const noexcept {
     return SetItemState(item, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), LVIS_STATEIMAGEMASK);
 }
 

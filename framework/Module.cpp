@@ -11,8 +11,7 @@ namespace {
 
 bool g_initialised = false;
 
-std::wstring PathOf(HINSTANCE module)
-{
+std::wstring PathOf(HINSTANCE module) {
     // Paths beyond MAX_PATH exist; grow until the whole path fits.
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
@@ -26,8 +25,7 @@ std::wstring PathOf(HINSTANCE module)
 
 }  // namespace
 
-BOOL ProcessAttach(HINSTANCE module) noexcept
-{
+BOOL ProcessAttach(HINSTANCE module) noexcept {
     ModuleState& state = ThisModuleState();
     state.instance = module;
     if (!state.resourceHandle) state.resourceHandle = module;
@@ -43,8 +41,7 @@ BOOL ProcessAttach(HINSTANCE module) noexcept
     }
 }
 
-void ProcessDetach() noexcept
-{
+void ProcessDetach() noexcept {
     CWinApp* app = GetApp();
     if (!app || !g_initialised) return;
     g_initialised = false;
@@ -60,8 +57,7 @@ HINSTANCE ModuleInstance() noexcept { return ThisModuleState().instance; }
 
 std::wstring ModulePath() { return PathOf(ThisModuleState().instance); }
 
-const std::wstring& ModuleFolder()
-{
+const std::wstring& ModuleFolder() {
     static const std::wstring folder = [] {
         std::wstring path = ModulePath();
         const auto lastBackslash = path.find_last_of(L'\\');
@@ -71,9 +67,7 @@ const std::wstring& ModuleFolder()
     return folder;
 }
 
-
-std::wstring AppName()
-{
+std::wstring AppName() {
     if (CWinApp* app = GetApp(); app && !app->ExplicitAppName().empty()) return app->ExplicitAppName();
     std::wstring name = ModulePath();
     name.erase(0, name.find_last_of(L"\\/") + 1);  // npos + 1 wraps to 0: no folder part

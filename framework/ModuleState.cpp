@@ -10,8 +10,7 @@ thread_local ModuleState* t_active = nullptr;
 
 }  // namespace
 
-ModuleState& ThisModuleState() noexcept
-{
+ModuleState& ThisModuleState() noexcept {
     static ModuleState state{reinterpret_cast<HINSTANCE>(&__ImageBase), reinterpret_cast<HINSTANCE>(&__ImageBase)};
     return state;
 }
@@ -22,8 +21,7 @@ void SetCurrentModuleState(ModuleState* state) noexcept { t_active = state; }
 
 ModuleState* ActiveModuleState() noexcept { return t_active; }
 
-HINSTANCE CurrentResourceHandle() noexcept
-{
+HINSTANCE CurrentResourceHandle() noexcept {
     const ModuleState& state = CurrentModuleState();
     return state.resourceHandle ? state.resourceHandle : state.instance;
 }

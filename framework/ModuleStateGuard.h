@@ -9,8 +9,7 @@ namespace framework {
 class ModuleStateGuard {
 public:
     ModuleStateGuard() noexcept : ModuleStateGuard(ThisModuleState()) {}
-    explicit ModuleStateGuard(ModuleState& state) noexcept : m_previous(ActiveModuleState())
-    {
+    explicit ModuleStateGuard(ModuleState& state) noexcept : m_previous(ActiveModuleState()) {
         SetCurrentModuleState(&state);
     }
     ~ModuleStateGuard() { SetCurrentModuleState(m_previous); }

@@ -17,18 +17,15 @@ public:
     CNestedInterface(const CNestedInterface&) = delete;
     CNestedInterface& operator=(const CNestedInterface&) = delete;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override
-    {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override {
         ModuleStateGuard guard;
         return m_outer.ExternalQueryInterface(iid, ppv);
     }
-    ULONG STDMETHODCALLTYPE AddRef() override
-    {
+    ULONG STDMETHODCALLTYPE AddRef() override {
         ModuleStateGuard guard;
         return m_outer.ExternalAddRef();
     }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
+    ULONG STDMETHODCALLTYPE Release() override {
         ModuleStateGuard guard;
         return m_outer.ExternalRelease();
     }

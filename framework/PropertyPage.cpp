@@ -7,18 +7,16 @@
 
 namespace framework {
 
-CPropertyPage::~CPropertyPage()
-{
+CPropertyPage::~CPropertyPage() {
     if (m_sheet) m_sheet->RemovePage(this);
 }
 
-void CPropertyPage::SetWizardButtons(DWORD flags) const noexcept
-{
-    if (const HWND sheet = GetParentSheetHwnd()) ::PostMessageW(sheet, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
+void CPropertyPage::SetWizardButtons(DWORD flags) const noexcept {
+    if (const HWND sheet = GetParentSheetHwnd())
+        ::PostMessageW(sheet, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
 }
 
-std::wstring CPropertyPage::GetDlgItemText(int id) const
-{
+std::wstring CPropertyPage::GetDlgItemText(int id) const {
     CWnd item;
     item.Attach(GetDlgItem(id));
     std::wstring text = item.GetWindowText();
@@ -26,24 +24,21 @@ std::wstring CPropertyPage::GetDlgItemText(int id) const
     return text;
 }
 
-bool CPropertyPage::UpdateData(bool saveAndValidate)
-{
+bool CPropertyPage::UpdateData(bool saveAndValidate) {
     if (!m_hWnd) return false;
     CDataExchange exchange(m_hWnd, saveAndValidate);
     DoDataExchange(&exchange);
     return true;
 }
 
-CPropertyPage* CPropertyPage::FromHandle(HWND page) noexcept
-{
+CPropertyPage* CPropertyPage::FromHandle(HWND page) noexcept {
     if (!page || ::GetWindowLongPtrW(page, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&DialogProc)) return nullptr;
     return reinterpret_cast<CPropertyPage*>(::GetWindowLongPtrW(page, DWLP_USER));
 }
 
 void CPropertyPage::DoDataExchange(CDataExchange*) {}
 
-BOOL CPropertyPage::OnInitDialog()
-{
+BOOL CPropertyPage::OnInitDialog() {
     UpdateData(false);
     return TRUE;
 }
@@ -62,8 +57,7 @@ BOOL CPropertyPage::OnQueryCancel() { return TRUE; }
 
 void CPropertyPage::OnCancel() {}
 
-bool CPropertyPage::OnCommand(UINT id, UINT code, HWND)
-{
+bool CPropertyPage::OnCommand(UINT id, UINT code, HWND) {
     for (const CommandEntry& entry : m_commands) {
         if (entry.id == id && entry.code == code) {
             entry.handler();
@@ -77,8 +71,7 @@ bool CPropertyPage::OnNotify(NMHDR&, LRESULT&) { return false; }
 
 bool CPropertyPage::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-void CPropertyPage::FillPageHeader(PROPSHEETPAGEW_V1& header, HINSTANCE resources) noexcept
-{
+void CPropertyPage::FillPageHeader(PROPSHEETPAGEW_V1& header, HINSTANCE resources) noexcept {
     header = PROPSHEETPAGEW_V1{};
     header.dwSize = sizeof(PROPSHEETPAGEW_V1);
     header.dwFlags = PSP_DEFAULT;
@@ -88,8 +81,7 @@ void CPropertyPage::FillPageHeader(PROPSHEETPAGEW_V1& header, HINSTANCE resource
     header.lParam = reinterpret_cast<LPARAM>(this);
 }
 
-INT_PTR CALLBACK CPropertyPage::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+INT_PTR CALLBACK CPropertyPage::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     CPropertyPage* page = nullptr;
     if (message == WM_INITDIALOG) {
         page = reinterpret_cast<CPropertyPage*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam);
@@ -112,27 +104,20 @@ INT_PTR CALLBACK CPropertyPage::DialogProc(HWND window, UINT message, WPARAM wPa
     return result;
 }
 
-INT_PTR CPropertyPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
+INT_PTR CPropertyPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT custom = 0;
     if (OnMessage(message, wParam, lParam, custom)) return Reply(message, custom);
     switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog();
-    case WM_COMMAND:
-        return RouteCommand(wParam, lParam) ? TRUE : FALSE;
-    case WM_NOTIFY:
-        return RouteNotify(wParam, lParam);
+    case WM_INITDIALOG: return OnInitDialog();
+    case WM_COMMAND: return RouteCommand(wParam, lParam) ? TRUE : FALSE;
+    case WM_NOTIFY: return RouteNotify(wParam, lParam);
     case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-        return ReflectOwnerDraw(message, wParam, lParam);
-    default:
-        return FALSE;
+    case WM_MEASUREITEM: return ReflectOwnerDraw(message, wParam, lParam);
+    default: return FALSE;
     }
 }
 
-INT_PTR CPropertyPage::Reply(UINT message, LRESULT result) const noexcept
-{
+INT_PTR CPropertyPage::Reply(UINT message, LRESULT result) const noexcept {
     switch (message) {
     // These few return their answer directly from the dialog procedure.
     case WM_INITDIALOG:
@@ -146,16 +131,12 @@ INT_PTR CPropertyPage::Reply(UINT message, LRESULT result) const noexcept
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
-    case WM_QUERYDRAGICON:
-        return static_cast<INT_PTR>(result);
-    default:
-        ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
-        return TRUE;
+    case WM_QUERYDRAGICON: return static_cast<INT_PTR>(result);
+    default: ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result); return TRUE;
     }
 }
 
-bool CPropertyPage::RouteCommand(WPARAM wParam, LPARAM lParam)
-{
+bool CPropertyPage::RouteCommand(WPARAM wParam, LPARAM lParam) {
     const auto control = reinterpret_cast<HWND>(lParam);
     if (CWnd* wrapper = CWnd::FromHandlePermanent(control)) {
         LRESULT ignored = 0;
@@ -164,12 +145,12 @@ bool CPropertyPage::RouteCommand(WPARAM wParam, LPARAM lParam)
     return OnCommand(LOWORD(wParam), HIWORD(wParam), control);
 }
 
-INT_PTR CPropertyPage::RouteNotify(WPARAM wParam, LPARAM lParam)
-{
+INT_PTR CPropertyPage::RouteNotify(WPARAM wParam, LPARAM lParam) {
     NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
     LRESULT result = 0;
     // PSN_ codes count down from PSN_FIRST.
-    const bool fromSheet = header.hwndFrom == ::GetParent(m_hWnd) && header.code <= PSN_FIRST && header.code >= PSN_LAST;
+    const bool fromSheet =
+        header.hwndFrom == ::GetParent(m_hWnd) && header.code <= PSN_FIRST && header.code >= PSN_LAST;
     if (fromSheet) {
         if (!HandleSheetNotification(header.code, result)) return FALSE;
         return Reply(WM_NOTIFY, result);
@@ -181,8 +162,7 @@ INT_PTR CPropertyPage::RouteNotify(WPARAM wParam, LPARAM lParam)
     return FALSE;
 }
 
-bool CPropertyPage::HandleSheetNotification(UINT code, LRESULT& result)
-{
+bool CPropertyPage::HandleSheetNotification(UINT code, LRESULT& result) {
     // Each handler has its own barrier so that a failure gives the answer that keeps the user in control:
     // the page shows, the wizard stays where it is, and Cancel always works.
     switch (code) {
@@ -227,13 +207,11 @@ bool CPropertyPage::HandleSheetNotification(UINT code, LRESULT& result)
         MessageBarrier(m_hWnd, [&] { OnCancel(); });
         result = 0;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
-INT_PTR CPropertyPage::ReflectOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam)
-{
+INT_PTR CPropertyPage::ReflectOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND control = nullptr;
     if (message == WM_DRAWITEM) {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

@@ -37,12 +37,13 @@ public:
     HWND GetDlgItem(int id) const noexcept { return ::GetDlgItem(m_hWnd, id); }
     UINT IsDlgButtonChecked(int id) const noexcept { return ::IsDlgButtonChecked(m_hWnd, id); }
     void CheckDlgButton(int id, UINT state) const noexcept { ::CheckDlgButton(m_hWnd, id, state); }
-    void CheckRadioButton(int firstId, int lastId, int checkId) const noexcept
-    {
+    void CheckRadioButton(int firstId, int lastId, int checkId) const noexcept {
         ::CheckRadioButton(m_hWnd, firstId, lastId, checkId);
     }
     std::wstring GetDlgItemText(int id) const;
-    void SetDlgItemText(int id, const std::wstring& text) const noexcept { ::SetDlgItemTextW(m_hWnd, id, text.c_str()); }
+    void SetDlgItemText(int id, const std::wstring& text) const noexcept {
+        ::SetDlgItemTextW(m_hWnd, id, text.c_str());
+    }
     void EnableDlgItem(int id, bool enable) const noexcept { ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE); }
 
     // Runs DoDataExchange; false when the page has no window.
@@ -80,15 +81,13 @@ protected:
 
     // The page's command map: MapCommand(2018, BN_CLICKED, &CDlgColumns::OnToggleCheckAll).
     template <class T>
-    void MapCommand(UINT id, UINT code, void (T::*handler)())
-    {
+    void MapCommand(UINT id, UINT code, void (T::*handler)()) {
         static_assert(std::is_base_of_v<CPropertyPage, T>, "handlers are members of the page");
         T* self = static_cast<T*>(this);
         m_commands.push_back(CommandEntry{id, code, [self, handler] { (self->*handler)(); }});
     }
     template <class T>
-    void MapClick(UINT id, void (T::*handler)())
-    {
+    void MapClick(UINT id, void (T::*handler)()) {
         MapCommand(id, BN_CLICKED, handler);
     }
 

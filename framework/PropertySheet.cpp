@@ -10,8 +10,7 @@ namespace framework {
 
 namespace {
 
-const wchar_t* SheetProperty()
-{
+const wchar_t* SheetProperty() {
     static const std::wstring name = ModuleWindowPropertyName(L"Sheet");
     return name.c_str();
 }
@@ -20,8 +19,7 @@ const wchar_t* SheetProperty()
 // context of its own.
 thread_local CPropertySheet* t_creating = nullptr;
 
-void InitCommonControlsOnce() noexcept
-{
+void InitCommonControlsOnce() noexcept {
     static const bool done = [] {
         INITCOMMONCONTROLSEX init{sizeof(init), ICC_WIN95_CLASSES};
         return ::InitCommonControlsEx(&init) != FALSE;
@@ -33,16 +31,14 @@ void InitCommonControlsOnce() noexcept
 
 CPropertySheet::CPropertySheet(std::wstring caption, HWND owner) : m_caption(std::move(caption)), m_owner(owner) {}
 
-CPropertySheet::~CPropertySheet()
-{
+CPropertySheet::~CPropertySheet() {
     Destroy();
     for (CPropertyPage* page : m_pages) {
         if (page->m_sheet == this) page->m_sheet = nullptr;
     }
 }
 
-bool CPropertySheet::AddPage(CPropertyPage* page)
-{
+bool CPropertySheet::AddPage(CPropertyPage* page) {
     if (!page || GetPageIndex(page) >= 0) return false;
     if (m_hWnd) {
         const HINSTANCE resources = CurrentResourceHandle();
@@ -62,8 +58,7 @@ bool CPropertySheet::AddPage(CPropertyPage* page)
     return true;
 }
 
-void CPropertySheet::RemovePage(int index)
-{
+void CPropertySheet::RemovePage(int index) {
     if (index < 0 || index >= GetPageCount()) return;
     if (m_hWnd) ::SendMessageW(m_hWnd, PSM_REMOVEPAGE, static_cast<WPARAM>(index), 0);
     CPropertyPage* page = m_pages[static_cast<size_t>(index)];
@@ -73,19 +68,16 @@ void CPropertySheet::RemovePage(int index)
 
 void CPropertySheet::RemovePage(CPropertyPage* page) { RemovePage(GetPageIndex(page)); }
 
-CPropertyPage* CPropertySheet::GetPage(int index) const noexcept
-{
+CPropertyPage* CPropertySheet::GetPage(int index) const noexcept {
     return index >= 0 && index < GetPageCount() ? m_pages[static_cast<size_t>(index)] : nullptr;
 }
 
-int CPropertySheet::GetPageIndex(const CPropertyPage* page) const noexcept
-{
+int CPropertySheet::GetPageIndex(const CPropertyPage* page) const noexcept {
     const auto found = std::find(m_pages.begin(), m_pages.end(), page);
     return found == m_pages.end() ? -1 : static_cast<int>(found - m_pages.begin());
 }
 
-CPropertyPage* CPropertySheet::GetActivePage() const noexcept
-{
+CPropertyPage* CPropertySheet::GetActivePage() const noexcept {
     if (!m_hWnd) return nullptr;
     const auto current = reinterpret_cast<HWND>(::SendMessageW(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0));
     for (CPropertyPage* page : m_pages) {
@@ -94,13 +86,11 @@ CPropertyPage* CPropertySheet::GetActivePage() const noexcept
     return nullptr;
 }
 
-bool CPropertySheet::SetActivePage(int index) noexcept
-{
+bool CPropertySheet::SetActivePage(int index) noexcept {
     return m_hWnd && ::SendMessageW(m_hWnd, PSM_SETCURSEL, static_cast<WPARAM>(index), 0) != FALSE;
 }
 
-INT_PTR CPropertySheet::DoModal()
-{
+INT_PTR CPropertySheet::DoModal() {
     if (m_running || m_pages.empty()) return -1;
     const HINSTANCE resources = CurrentResourceHandle();
     // The system drops pages whose template it cannot find and shows what is left; a wizard with a page
@@ -154,49 +144,41 @@ INT_PTR CPropertySheet::DoModal()
     return m_endRequested ? m_endCode : m_result;
 }
 
-void CPropertySheet::EndDialog(int code) noexcept
-{
+void CPropertySheet::EndDialog(int code) noexcept {
     if (!m_running) return;
     m_endRequested = true;
     m_endCode = code;
     if (m_hWnd) ::PostMessageW(m_hWnd, WM_NULL, 0, 0);  // wakes the loop if nothing else is queued
 }
 
-void CPropertySheet::SetWizardButtons(DWORD flags) const noexcept
-{
+void CPropertySheet::SetWizardButtons(DWORD flags) const noexcept {
     if (m_hWnd) ::PostMessageW(m_hWnd, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
 }
 
-void CPropertySheet::PressButton(int button) const noexcept
-{
+void CPropertySheet::PressButton(int button) const noexcept {
     if (m_hWnd) ::SendMessageW(m_hWnd, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
 }
 
-CPropertySheet* CPropertySheet::FromHandle(HWND sheet) noexcept
-{
+CPropertySheet* CPropertySheet::FromHandle(HWND sheet) noexcept {
     return sheet ? static_cast<CPropertySheet*>(::GetPropW(sheet, SheetProperty())) : nullptr;
 }
 
-int CALLBACK CPropertySheet::SheetCallback(HWND sheet, UINT message, LPARAM)
-{
+int CALLBACK CPropertySheet::SheetCallback(HWND sheet, UINT message, LPARAM) {
     if (message == PSCB_INITIALIZED && t_creating && !t_creating->m_hWnd) t_creating->Bind(sheet);
     return 0;
 }
 
-void CPropertySheet::Bind(HWND sheet) noexcept
-{
+void CPropertySheet::Bind(HWND sheet) noexcept {
     if (m_hWnd == sheet) return;
     m_hWnd = sheet;
     ::SetPropW(sheet, SheetProperty(), this);
 }
 
-bool CPropertySheet::IsCurrentPageShown() const noexcept
-{
+bool CPropertySheet::IsCurrentPageShown() const noexcept {
     return ::IsWindow(m_hWnd) && ::SendMessageW(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0) != 0;
 }
 
-void CPropertySheet::RunModalLoop()
-{
+void CPropertySheet::RunModalLoop() {
     // Finish and Cancel leave a modeless sheet without a current page; that, a page's EndDialog or the
     // window's end stops the loop.
     MSG message;
@@ -215,8 +197,7 @@ void CPropertySheet::RunModalLoop()
     }
 }
 
-void CPropertySheet::Destroy() noexcept
-{
+void CPropertySheet::Destroy() noexcept {
     if (!m_hWnd) return;
     const HWND sheet = m_hWnd;
     m_hWnd = nullptr;

@@ -8,19 +8,17 @@ namespace framework {
 
 namespace {
 
-std::string Narrow(UINT codePage, const std::wstring& text)
-{
+std::string Narrow(UINT codePage, const std::wstring& text) {
     if (text.empty()) return std::string();
-    const int length = ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                             nullptr, nullptr);
+    const int length =
+        ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<size_t>(length), '\0');
     ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), length, nullptr,
                           nullptr);
     return result;
 }
 
-std::wstring Widen(UINT codePage, const std::string& text)
-{
+std::wstring Widen(UINT codePage, const std::string& text) {
     if (text.empty()) return std::wstring();
     const int length = ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring result(static_cast<size_t>(length), L'\0');
@@ -30,8 +28,7 @@ std::wstring Widen(UINT codePage, const std::string& text)
 
 }  // namespace
 
-std::optional<std::string_view> ToAnsiExact(std::wstring_view text, char* buffer, std::size_t size) noexcept
-{
+std::optional<std::string_view> ToAnsiExact(std::wstring_view text, char* buffer, std::size_t size) noexcept {
     // Every character takes at least one byte, and the terminator one more.
     if (!buffer || size == 0 || size > INT_MAX || text.size() >= size) return std::nullopt;
     int length = 0;

@@ -8,14 +8,12 @@ CWinApp* g_app = nullptr;
 
 }  // namespace
 
-CWinApp::CWinApp(const wchar_t* appName) : m_appName(appName ? appName : L"")
-{
+CWinApp::CWinApp(const wchar_t* appName) : m_appName(appName ? appName : L"") {
     // One per module: a second one would be a static defined twice, and the first stays in charge.
     if (!g_app) g_app = this;
 }
 
-CWinApp::~CWinApp()
-{
+CWinApp::~CWinApp() {
     if (g_app == this) g_app = nullptr;
 }
 

@@ -9,14 +9,12 @@ namespace framework {
 
 namespace {
 
-const wchar_t* ObjectProperty()
-{
+const wchar_t* ObjectProperty() {
     static const std::wstring name = ModuleWindowPropertyName(L"Object");
     return name.c_str();
 }
 
-const wchar_t* OriginalProperty()
-{
+const wchar_t* OriginalProperty() {
     static const std::wstring name = ModuleWindowPropertyName(L"OriginalProc");
     return name.c_str();
 }
@@ -25,14 +23,12 @@ const wchar_t* OriginalProperty()
 
 CWnd::~CWnd() { Detach(); }
 
-void CWnd::Attach(HWND window) noexcept
-{
+void CWnd::Attach(HWND window) noexcept {
     Detach();
     m_hWnd = window;
 }
 
-bool CWnd::SubclassWindow(HWND window) noexcept
-{
+bool CWnd::SubclassWindow(HWND window) noexcept {
     if (!window || !::IsWindow(window) || ::GetPropW(window, ObjectProperty())) return false;
     Detach();
     // A window subclassed before by a wrapper that is gone keeps its first original procedure.
@@ -50,16 +46,14 @@ bool CWnd::SubclassWindow(HWND window) noexcept
     return true;
 }
 
-HWND CWnd::Detach() noexcept
-{
+HWND CWnd::Detach() noexcept {
     const HWND window = m_hWnd;
     if (m_originalProc) Unsubclass();
     m_hWnd = nullptr;
     return window;
 }
 
-void CWnd::Unsubclass() noexcept
-{
+void CWnd::Unsubclass() noexcept {
     if (m_hWnd && ::IsWindow(m_hWnd)) {
         ::RemovePropW(m_hWnd, ObjectProperty());
         // Someone who subclassed after us still calls our procedure; it then forwards to the original.
@@ -71,13 +65,11 @@ void CWnd::Unsubclass() noexcept
     m_originalProc = nullptr;
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND window) noexcept
-{
+CWnd* CWnd::FromHandlePermanent(HWND window) noexcept {
     return window ? static_cast<CWnd*>(::GetPropW(window, ObjectProperty())) : nullptr;
 }
 
-std::wstring CWnd::GetWindowText() const
-{
+std::wstring CWnd::GetWindowText() const {
     const int length = ::GetWindowTextLengthW(m_hWnd);
     if (length <= 0) return std::wstring();
     std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
@@ -93,14 +85,12 @@ LRESULT CWnd::WindowProc(UINT, WPARAM, LPARAM) { return Default(); }
 
 LRESULT CWnd::Default() { return CallOriginal(m_current.message, m_current.wParam, m_current.lParam); }
 
-LRESULT CWnd::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const
-{
+LRESULT CWnd::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const {
     return m_originalProc ? ::CallWindowProcW(m_originalProc, m_hWnd, message, wParam, lParam)
                           : ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK CWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* object = FromHandlePermanent(window);
     if (!object) {
         const auto original = reinterpret_cast<WNDPROC>(::GetPropW(window, OriginalProperty()));

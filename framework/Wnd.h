@@ -30,12 +30,10 @@ public:
     // The wrapper that subclassed window in this module, or null.
     static CWnd* FromHandlePermanent(HWND window) noexcept;
 
-    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const noexcept
-    {
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const noexcept {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
-    bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const noexcept
-    {
+    bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const noexcept {
         return ::PostMessageW(m_hWnd, message, wParam, lParam) != FALSE;
     }
 

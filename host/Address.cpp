@@ -9,8 +9,7 @@ namespace {
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
-std::wstring_view Trim(std::wstring_view text)
-{
+std::wstring_view Trim(std::wstring_view text) {
     while (!text.empty() && text.front() == L' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
     return text;
@@ -22,8 +21,7 @@ struct Corner {
     long column = 0;
 };
 
-std::optional<Corner> ParseCorner(std::wstring_view text)
-{
+std::optional<Corner> ParseCorner(std::wstring_view text) {
     Corner corner;
     size_t i = 0;
     if (i < text.size() && text[i] == L'$') ++i;
@@ -52,8 +50,7 @@ std::optional<Corner> ParseCorner(std::wstring_view text)
     return corner;
 }
 
-std::optional<Area> ParseArea(std::wstring_view text)
-{
+std::optional<Area> ParseArea(std::wstring_view text) {
     text = Trim(text);
     size_t colon = text.find(L':');
     auto first = ParseCorner(text.substr(0, colon));
@@ -83,8 +80,7 @@ std::optional<Area> ParseArea(std::wstring_view text)
 }
 
 // Splits "Sheet!refs" into the sheet name (unquoted, without a book) and the references.
-bool SplitSheet(std::wstring_view text, std::wstring& sheet, std::wstring_view& rest)
-{
+bool SplitSheet(std::wstring_view text, std::wstring& sheet, std::wstring_view& rest) {
     text = Trim(text);
     if (!text.empty() && text.front() == L'\'') {
         std::wstring name;
@@ -122,18 +118,11 @@ bool SplitSheet(std::wstring_view text, std::wstring& sheet, std::wstring_view& 
     return !sheet.empty();
 }
 
-std::wstring RowText(long row, bool absolute)
-{
-    return (absolute ? L"$" : L"") + std::to_wstring(row);
-}
+std::wstring RowText(long row, bool absolute) { return (absolute ? L"$" : L"") + std::to_wstring(row); }
 
-std::wstring ColumnText(long column, bool absolute)
-{
-    return (absolute ? L"$" : L"") + ColumnLetters(column);
-}
+std::wstring ColumnText(long column, bool absolute) { return (absolute ? L"$" : L"") + ColumnLetters(column); }
 
-std::wstring R1C1Part(wchar_t letter, long value, bool absolute, long origin)
-{
+std::wstring R1C1Part(wchar_t letter, long value, bool absolute, long origin) {
     std::wstring text(1, letter);
     if (absolute) return text + std::to_wstring(value);
     long offset = value - origin;
@@ -141,8 +130,7 @@ std::wstring R1C1Part(wchar_t letter, long value, bool absolute, long origin)
     return text;
 }
 
-std::wstring FormatAreaA1(const Area& area, const AddressOptions& o)
-{
+std::wstring FormatAreaA1(const Area& area, const AddressOptions& o) {
     if (area.SpansAllColumns()) {
         return RowText(area.top, o.rowAbsolute) + L":" + RowText(area.bottom, o.rowAbsolute);
     }
@@ -154,8 +142,7 @@ std::wstring FormatAreaA1(const Area& area, const AddressOptions& o)
     return first + L":" + ColumnText(area.right, o.columnAbsolute) + RowText(area.bottom, o.rowAbsolute);
 }
 
-std::wstring FormatAreaR1C1(const Area& area, const AddressOptions& o)
-{
+std::wstring FormatAreaR1C1(const Area& area, const AddressOptions& o) {
     auto row = [&](long r) { return R1C1Part(L'R', r, o.rowAbsolute, o.relativeToRow); };
     auto column = [&](long c) { return R1C1Part(L'C', c, o.columnAbsolute, o.relativeToColumn); };
     if (area.SpansAllColumns()) {
@@ -171,8 +158,7 @@ std::wstring FormatAreaR1C1(const Area& area, const AddressOptions& o)
 
 }  // namespace
 
-std::wstring ColumnLetters(long column)
-{
+std::wstring ColumnLetters(long column) {
     if (column < 1 || column > kMaxColumns) return {};
     std::wstring letters;
     while (column > 0) {
@@ -183,8 +169,7 @@ std::wstring ColumnLetters(long column)
     return letters;
 }
 
-long ColumnFromLetters(std::wstring_view letters)
-{
+long ColumnFromLetters(std::wstring_view letters) {
     if (letters.empty() || letters.size() > 3) return 0;
     long column = 0;
     for (wchar_t c : letters) {
@@ -194,8 +179,7 @@ long ColumnFromLetters(std::wstring_view letters)
     return column <= kMaxColumns ? column : 0;
 }
 
-std::optional<Reference> ParseReference(std::wstring_view text)
-{
+std::optional<Reference> ParseReference(std::wstring_view text) {
     Reference reference;
     bool first = true;
     size_t start = 0;
@@ -224,8 +208,7 @@ std::optional<Reference> ParseReference(std::wstring_view text)
     return reference;
 }
 
-std::wstring QuoteSheetName(const std::wstring& name)
-{
+std::wstring QuoteSheetName(const std::wstring& name) {
     bool plain = !name.empty() && !IsDigit(name.front());
     for (wchar_t c : name) {
         if (!(IsAsciiLetter(c) || IsDigit(c) || c == L'_' || c == L'.' || c > 0x7F)) plain = false;
@@ -239,8 +222,7 @@ std::wstring QuoteSheetName(const std::wstring& name)
     return quoted + L"'";
 }
 
-std::wstring FormatAddress(const std::vector<Area>& areas, const AddressOptions& options)
-{
+std::wstring FormatAddress(const std::vector<Area>& areas, const AddressOptions& options) {
     std::wstring text;
     if (options.external) {
         std::wstring prefix = L"[" + options.workbookName + L"]" + options.sheetName;
@@ -251,8 +233,8 @@ std::wstring FormatAddress(const std::vector<Area>& areas, const AddressOptions&
     }
     for (size_t i = 0; i < areas.size(); ++i) {
         if (i) text += L',';
-        text += options.style == ReferenceStyle::R1C1 ? FormatAreaR1C1(areas[i], options)
-                                                     : FormatAreaA1(areas[i], options);
+        text +=
+            options.style == ReferenceStyle::R1C1 ? FormatAreaR1C1(areas[i], options) : FormatAreaA1(areas[i], options);
     }
     return text;
 }

@@ -35,8 +35,7 @@ enum : DISPID {
     kCommandBars = 0x59F,
 };
 
-const std::vector<Member>& Members()
-{
+const std::vector<Member>& Members() {
     static const std::vector<Member> members = {
         {L"Name", kName, kGet, {}},
         {L"Selection", kSelection, kGet, {}},
@@ -46,7 +45,9 @@ const std::vector<Member>& Members()
         {L"ActiveCell", kActiveCell, kGet, {}},
         {L"ActiveSheet", kActiveSheet, kGet, {}},
         {L"Calculation", kCalculation, kGet | kPut, {}},
-        {L"InputBox", kInputBox, kMethod,
+        {L"InputBox",
+         kInputBox,
+         kMethod,
          {L"Prompt", L"Title", L"Default", L"Left", L"Top", L"HelpFile", L"HelpContextID", L"Type"}},
         {L"ScreenUpdating", kScreenUpdating, kGet | kPut, {}},
         {L"StatusBar", kStatusBar, kGet | kPut, {}},
@@ -60,8 +61,7 @@ const std::vector<Member>& Members()
     return members;
 }
 
-bool PutBool(const Arguments& args, const wchar_t* property)
-{
+bool PutBool(const Arguments& args, const wchar_t* property) {
     Variant value = args.PutVariant();
     Variant converted;
     if (FAILED(VariantChangeType(&converted.Get(), &value.Get(), 0, VT_BOOL))) {
@@ -73,17 +73,13 @@ bool PutBool(const Arguments& args, const wchar_t* property)
 }  // namespace
 
 ApplicationObject::ApplicationObject(std::shared_ptr<Excel> excel)
-    : DispatchObject(std::move(excel), L"Application", Members())
-{
-}
+    : DispatchObject(std::move(excel), L"Application", Members()) {}
 
-ComRef<IDispatch> ApplicationObject::Create(std::shared_ptr<Excel> excel)
-{
+ComRef<IDispatch> ApplicationObject::Create(std::shared_ptr<Excel> excel) {
     return Make<ApplicationObject>(std::move(excel));
 }
 
-Variant ApplicationObject::Call(const Member& member, Kind kind, const Arguments& args)
-{
+Variant ApplicationObject::Call(const Member& member, Kind kind, const Arguments& args) {
     Excel& excel = Session();
     const bool put = kind == Kind::Put;
     auto object = [&](Range range) { return ObjectResult(RangeObject::Create(SessionPtr(), std::move(range))); };
@@ -137,8 +133,7 @@ Variant ApplicationObject::Call(const Member& member, Kind kind, const Arguments
     throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0};
 }
 
-Variant ApplicationObject::StatusBar(bool put, const Arguments& args)
-{
+Variant ApplicationObject::StatusBar(bool put, const Arguments& args) {
     Excel& excel = Session();
     if (excel.StatusBarFails()) throw ExcelError(message::MethodFailed(L"StatusBar", L"_Application"));
     if (!put) return excel.StatusBar() ? Variant::String(*excel.StatusBar()) : Variant::Bool(false);
@@ -156,8 +151,7 @@ Variant ApplicationObject::StatusBar(bool put, const Arguments& args)
     return {};
 }
 
-Variant ApplicationObject::InputBox(const Arguments& args)
-{
+Variant ApplicationObject::InputBox(const Arguments& args) {
     Excel& excel = Session();
     InputBoxCall call;
     call.prompt = args.String(0);
@@ -187,8 +181,7 @@ Variant ApplicationObject::InputBox(const Arguments& args)
     return Variant::Bool(false);
 }
 
-Variant ApplicationObject::UnionOrIntersect(bool isUnion, const Arguments& args)
-{
+Variant ApplicationObject::UnionOrIntersect(bool isUnion, const Arguments& args) {
     const wchar_t* method = isUnion ? L"Union" : L"Intersect";
     std::vector<Range> ranges;
     for (size_t i = 0; i < 30; ++i) {

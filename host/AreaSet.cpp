@@ -8,8 +8,7 @@ namespace host {
 namespace {
 
 // The parts of `area` that `hole` leaves.
-void Subtract(const Area& area, const Area& hole, std::vector<Area>& out)
-{
+void Subtract(const Area& area, const Area& hole, std::vector<Area>& out) {
     auto overlap = area.Intersection(hole);
     if (!overlap) {
         out.push_back(area);
@@ -21,8 +20,7 @@ void Subtract(const Area& area, const Area& hole, std::vector<Area>& out)
     if (overlap->bottom < area.bottom) out.push_back({overlap->bottom + 1, area.left, area.bottom, area.right});
 }
 
-bool Join(const Area& a, const Area& b, Area& joined)
-{
+bool Join(const Area& a, const Area& b, Area& joined) {
     if (a.left == b.left && a.right == b.right && (a.bottom + 1 == b.top || b.bottom + 1 == a.top)) {
         joined = a.BoundingBox(b);
         return true;
@@ -40,8 +38,7 @@ bool Join(const Area& a, const Area& b, Area& joined)
 // order in which the cells first appeared.
 class AreaList {
 public:
-    std::vector<Area> Live() const
-    {
+    std::vector<Area> Live() const {
         std::vector<Area> live;
         for (size_t i = 0; i < m_areas.size(); ++i) {
             if (!m_dead[i]) live.push_back(m_areas[i]);
@@ -52,8 +49,7 @@ public:
     size_t Size() const { return m_areas.size(); }
 
     // Positions of the live areas that may touch rows top - 1 to bottom + 1, in position order.
-    std::vector<size_t> Near(long top, long bottom) const
-    {
+    std::vector<size_t> Near(long top, long bottom) const {
         std::vector<size_t> near;
         auto end = m_byTop.upper_bound(bottom + 1);
         for (auto it = m_byTop.lower_bound(top - m_maxRows); it != end; ++it) near.push_back(it->second);
@@ -61,16 +57,14 @@ public:
         return near;
     }
 
-    void Add(const Area& area)
-    {
+    void Add(const Area& area) {
         m_areas.push_back(area);
         m_dead.push_back(false);
         Index(m_areas.size() - 1);
     }
 
     // Joins the areas from position `first` on with any neighbour of the same span.
-    void JoinNeighbours(size_t first)
-    {
+    void JoinNeighbours(size_t first) {
         std::vector<size_t> candidates;
         for (size_t i = first; i < m_areas.size(); ++i) candidates.push_back(i);
         while (!candidates.empty()) {
@@ -98,14 +92,12 @@ public:
     const Area& At(size_t position) const { return m_areas[position]; }
 
 private:
-    void Index(size_t position)
-    {
+    void Index(size_t position) {
         m_byTop.emplace(m_areas[position].top, position);
         m_maxRows = std::max(m_maxRows, m_areas[position].Rows());
     }
 
-    void Unindex(size_t position)
-    {
+    void Unindex(size_t position) {
         auto range = m_byTop.equal_range(m_areas[position].top);
         for (auto it = range.first; it != range.second; ++it) {
             if (it->second == position) {
@@ -123,8 +115,7 @@ private:
 
 }  // namespace
 
-std::vector<Area> UnionOfAreas(const std::vector<Area>& areas)
-{
+std::vector<Area> UnionOfAreas(const std::vector<Area>& areas) {
     AreaList result;
     for (const auto& area : areas) {
         std::vector<Area> pieces{area};
@@ -140,8 +131,7 @@ std::vector<Area> UnionOfAreas(const std::vector<Area>& areas)
     return result.Live();
 }
 
-std::vector<Area> IntersectionOfAreas(const std::vector<Area>& first, const std::vector<Area>& second)
-{
+std::vector<Area> IntersectionOfAreas(const std::vector<Area>& first, const std::vector<Area>& second) {
     std::vector<Area> overlaps;
     for (const auto& a : first) {
         for (const auto& b : second) {

@@ -6,8 +6,7 @@ namespace host {
 
 namespace {
 
-const std::vector<Member>& Members()
-{
+const std::vector<Member>& Members() {
     static const std::vector<Member> members = {
         {L"_Default", 0x0, kGet, {L"Index"}},
         {L"Item", 0xAA, kGet, {L"Index"}},
@@ -19,17 +18,13 @@ const std::vector<Member>& Members()
 }  // namespace
 
 AreasObject::AreasObject(std::shared_ptr<Excel> excel, Range range)
-    : DispatchObject(std::move(excel), L"Areas", Members()), m_range(std::move(range))
-{
-}
+    : DispatchObject(std::move(excel), L"Areas", Members()), m_range(std::move(range)) {}
 
-ComRef<IDispatch> AreasObject::Create(std::shared_ptr<Excel> excel, Range range)
-{
+ComRef<IDispatch> AreasObject::Create(std::shared_ptr<Excel> excel, Range range) {
     return Make<AreasObject>(std::move(excel), std::move(range));
 }
 
-Variant AreasObject::Call(const Member& member, Kind, const Arguments& args)
-{
+Variant AreasObject::Call(const Member& member, Kind, const Arguments& args) {
     if (member.dispid == 0x76) return Variant::Long(long(m_range.Areas().size()));
     return ObjectResult(RangeObject::Create(SessionPtr(), m_range.AreaAt(args.Long(0))));
 }

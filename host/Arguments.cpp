@@ -3,8 +3,7 @@
 namespace host {
 
 Arguments::Arguments(const DISPPARAMS& params, size_t paramCount, bool isPut)
-    : m_slots(paramCount, nullptr), m_indices(paramCount, 0)
-{
+    : m_slots(paramCount, nullptr), m_indices(paramCount, 0) {
     if (params.cArgs > 0 && !params.rgvarg) throw ArgumentError{E_INVALIDARG, 0};
     if (params.cNamedArgs > params.cArgs || (params.cNamedArgs > 0 && !params.rgdispidNamedArgs)) {
         throw ArgumentError{E_INVALIDARG, 0};
@@ -12,7 +11,8 @@ Arguments::Arguments(const DISPPARAMS& params, size_t paramCount, bool isPut)
     UINT named = params.cNamedArgs;
     UINT firstNamed = 0;
     if (isPut) {
-        if (named < 1 || params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT) throw ArgumentError{DISP_E_PARAMNOTFOUND, 0};
+        if (named < 1 || params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)
+            throw ArgumentError{DISP_E_PARAMNOTFOUND, 0};
         m_putValue = &params.rgvarg[0];
         firstNamed = 1;
     }
@@ -32,15 +32,13 @@ Arguments::Arguments(const DISPPARAMS& params, size_t paramCount, bool isPut)
     }
 }
 
-const VARIANT* Arguments::Find(size_t position) const
-{
+const VARIANT* Arguments::Find(size_t position) const {
     return position < m_slots.size() ? m_slots[position] : nullptr;
 }
 
 UINT Arguments::ArgIndex(size_t position) const { return position < m_indices.size() ? m_indices[position] : 0; }
 
-bool Arguments::IsMissing(size_t position) const
-{
+bool Arguments::IsMissing(size_t position) const {
     const VARIANT* v = Find(position);
     if (!v) return true;
     if (v->vt == VT_ERROR) return v->scode == DISP_E_PARAMNOTFOUND;
@@ -51,14 +49,12 @@ bool Arguments::IsMissing(size_t position) const
     return false;
 }
 
-Variant Arguments::Value(size_t position) const
-{
+Variant Arguments::Value(size_t position) const {
     if (IsMissing(position)) return Variant::Missing();
     return Variant::CopyOf(*Find(position));
 }
 
-Variant Arguments::Converted(size_t position, VARTYPE type) const
-{
+Variant Arguments::Converted(size_t position, VARTYPE type) const {
     if (IsMissing(position)) throw ArgumentError{DISP_E_PARAMNOTOPTIONAL, ArgIndex(position)};
     Variant value = Value(position);
     Variant converted;
@@ -70,45 +66,39 @@ Variant Arguments::Converted(size_t position, VARTYPE type) const
 
 long Arguments::Long(size_t position) const { return Converted(position, VT_I4).Get().lVal; }
 
-std::optional<long> Arguments::OptionalLong(size_t position) const
-{
+std::optional<long> Arguments::OptionalLong(size_t position) const {
     if (IsMissing(position)) return std::nullopt;
     return Long(position);
 }
 
 bool Arguments::Bool(size_t position) const { return Converted(position, VT_BOOL).Get().boolVal != VARIANT_FALSE; }
 
-std::optional<bool> Arguments::OptionalBool(size_t position) const
-{
+std::optional<bool> Arguments::OptionalBool(size_t position) const {
     if (IsMissing(position)) return std::nullopt;
     return Bool(position);
 }
 
 double Arguments::Double(size_t position) const { return Converted(position, VT_R8).Get().dblVal; }
 
-std::wstring Arguments::String(size_t position) const
-{
+std::wstring Arguments::String(size_t position) const {
     Variant text = Converted(position, VT_BSTR);
     BSTR b = text.Get().bstrVal;
     return b ? std::wstring(b, SysStringLen(b)) : std::wstring();
 }
 
-std::optional<std::wstring> Arguments::OptionalString(size_t position) const
-{
+std::optional<std::wstring> Arguments::OptionalString(size_t position) const {
     if (IsMissing(position)) return std::nullopt;
     return String(position);
 }
 
-std::optional<ComRef<IDispatch>> Arguments::OptionalObject(size_t position) const
-{
+std::optional<ComRef<IDispatch>> Arguments::OptionalObject(size_t position) const {
     if (IsMissing(position)) return std::nullopt;
     Variant value = Value(position);
     if (value.Type() == VT_DISPATCH) return ComRef<IDispatch>::Share(value.Get().pdispVal);
     if (value.Type() == VT_UNKNOWN) {
         ComRef<IDispatch> object;
         if (!value.Get().punkVal) return object;
-        if (
-            SUCCEEDED(value.Get().punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object.Out())))) {
+        if (SUCCEEDED(value.Get().punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object.Out())))) {
             return object;
         }
     }

@@ -4,15 +4,13 @@
 
 namespace host {
 
-DWORD ButtonEvents::Advise(ComRef<IDispatch> sink)
-{
+DWORD ButtonEvents::Advise(ComRef<IDispatch> sink) {
     const DWORD cookie = m_nextCookie++;
     m_sinks.emplace_back(cookie, std::move(sink));
     return cookie;
 }
 
-bool ButtonEvents::Unadvise(DWORD cookie)
-{
+bool ButtonEvents::Unadvise(DWORD cookie) {
     auto it = std::find_if(m_sinks.begin(), m_sinks.end(), [&](const auto& entry) { return entry.first == cookie; });
     if (it == m_sinks.end()) return false;
     // The sink may release the last reference to what called it: take it out first.
@@ -21,8 +19,7 @@ bool ButtonEvents::Unadvise(DWORD cookie)
     return true;
 }
 
-std::vector<ComRef<IDispatch>> ButtonEvents::Sinks() const
-{
+std::vector<ComRef<IDispatch>> ButtonEvents::Sinks() const {
     std::vector<ComRef<IDispatch>> sinks;
     sinks.reserve(m_sinks.size());
     for (const auto& entry : m_sinks) sinks.push_back(entry.second);

@@ -13,8 +13,8 @@
 namespace host {
 
 // {000C0351-0000-0000-C000-000000000046}
-inline constexpr IID DIID_CommandBarButtonEvents = {0x000C0351, 0x0000, 0x0000,
-                                                    {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID DIID_CommandBarButtonEvents = {
+    0x000C0351, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 // The Click event's DISPID.
 inline constexpr DISPID kClickDispid = 1;
 

@@ -18,40 +18,35 @@ constexpr ErrorName kErrorNames[] = {
 
 }  // namespace
 
-CellValue CellValue::Text(std::wstring text)
-{
+CellValue CellValue::Text(std::wstring text) {
     CellValue v;
     v.type = ValueType::Text;
     v.text = std::move(text);
     return v;
 }
 
-CellValue CellValue::Number(double number)
-{
+CellValue CellValue::Number(double number) {
     CellValue v;
     v.type = ValueType::Number;
     v.number = number;
     return v;
 }
 
-CellValue CellValue::Boolean(bool value)
-{
+CellValue CellValue::Boolean(bool value) {
     CellValue v;
     v.type = ValueType::Boolean;
     v.boolean = value;
     return v;
 }
 
-CellValue CellValue::Error(int code)
-{
+CellValue CellValue::Error(int code) {
     CellValue v;
     v.type = ValueType::Error;
     v.error = code;
     return v;
 }
 
-bool operator==(const CellValue& a, const CellValue& b)
-{
+bool operator==(const CellValue& a, const CellValue& b) {
     if (a.type != b.type) return false;
     switch (a.type) {
     case ValueType::Empty: return true;
@@ -63,16 +58,14 @@ bool operator==(const CellValue& a, const CellValue& b)
     return false;
 }
 
-std::wstring ErrorText(int code)
-{
+std::wstring ErrorText(int code) {
     for (const auto& e : kErrorNames) {
         if (e.code == code) return e.text;
     }
     return {};
 }
 
-std::optional<int> ErrorFromText(std::wstring_view text)
-{
+std::optional<int> ErrorFromText(std::wstring_view text) {
     for (const auto& e : kErrorNames) {
         std::wstring_view name(e.text);
         if (name.size() != text.size()) continue;

@@ -45,7 +45,7 @@ inline SCODE ErrorScode(int code) { return SCODE(0x800A0000u | unsigned(code)); 
 struct Cell {
     CellValue value;
     bool hasFormula = false;
-    std::wstring formula;  // "=A1+1" when hasFormula
+    std::wstring formula;   // "=A1+1" when hasFormula
     bool hasArray = false;  // part of an array formula
     bool prefixed = false;  // entered with a leading apostrophe (PrefixCharacter "'")
     std::wstring numberFormat = L"General";

@@ -8,8 +8,7 @@
 
 namespace host {
 
-Variant CellToVariant(const Sheet::Stored* stored, const std::wstring& numberFormat, bool value2)
-{
+Variant CellToVariant(const Sheet::Stored* stored, const std::wstring& numberFormat, bool value2) {
     if (!stored || !stored->HasContent()) return Variant::Empty();
     const CellValue& value = stored->value;
     switch (value.type) {
@@ -29,8 +28,7 @@ Variant CellToVariant(const Sheet::Stored* stored, const std::wstring& numberFor
     return Variant::Double(number);
 }
 
-ParsedInput InputFromVariant(const VARIANT& source, const std::wstring& cellFormat)
-{
+ParsedInput InputFromVariant(const VARIANT& source, const std::wstring& cellFormat) {
     Variant owned = Variant::CopyOf(source);
     const VARIANT& v = owned.Get();
     ParsedInput input;
@@ -47,9 +45,12 @@ ParsedInput InputFromVariant(const VARIANT& source, const std::wstring& cellForm
         double serial = SerialFromOleDate(v.date);
         input.value = CellValue::Number(serial);
         double whole = std::floor(serial);
-        if (serial == whole) input.numberFormat = L"m/d/yyyy";
-        else if (whole == 0) input.numberFormat = L"h:mm:ss AM/PM";
-        else input.numberFormat = L"m/d/yyyy h:mm";
+        if (serial == whole)
+            input.numberFormat = L"m/d/yyyy";
+        else if (whole == 0)
+            input.numberFormat = L"h:mm:ss AM/PM";
+        else
+            input.numberFormat = L"m/d/yyyy h:mm";
         return input;
     }
     case VT_CY:
@@ -64,9 +65,19 @@ ParsedInput InputFromVariant(const VARIANT& source, const std::wstring& cellForm
         }
         throw ExcelError(message::ObjectDefined);
     }
-    case VT_I1: case VT_I2: case VT_I4: case VT_I8: case VT_INT:
-    case VT_UI1: case VT_UI2: case VT_UI4: case VT_UI8: case VT_UINT:
-    case VT_R4: case VT_R8: case VT_DECIMAL: {
+    case VT_I1:
+    case VT_I2:
+    case VT_I4:
+    case VT_I8:
+    case VT_INT:
+    case VT_UI1:
+    case VT_UI2:
+    case VT_UI4:
+    case VT_UI8:
+    case VT_UINT:
+    case VT_R4:
+    case VT_R8:
+    case VT_DECIMAL: {
         VARIANT number;
         VariantInit(&number);
         if (FAILED(VariantChangeType(&number, const_cast<VARIANT*>(&v), 0, VT_R8))) {

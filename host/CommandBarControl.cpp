@@ -8,19 +8,16 @@
 namespace host {
 
 CommandBarControl::CommandBarControl(long type, std::wstring caption, bool temporary)
-    : m_type(type), m_caption(std::move(caption)), m_temporary(temporary)
-{
+    : m_type(type), m_caption(std::move(caption)), m_temporary(temporary) {
     if (type == mso::ControlPopup) m_controls = std::make_shared<CommandBarControls>();
 }
 
-CommandBarControls& CommandBarControl::Controls() const
-{
+CommandBarControls& CommandBarControl::Controls() const {
     if (!m_controls) throw std::logic_error("a button has no controls");
     return *m_controls;
 }
 
-std::shared_ptr<CommandBarControl> CommandBarControl::PersistentCopy() const
-{
+std::shared_ptr<CommandBarControl> CommandBarControl::PersistentCopy() const {
     if (m_temporary) return nullptr;
     auto copy = std::make_shared<CommandBarControl>(m_type, m_caption, false);
     copy->m_beginGroup = m_beginGroup;
@@ -34,14 +31,12 @@ std::shared_ptr<CommandBarControl> CommandBarControl::PersistentCopy() const
     return copy;
 }
 
-void CommandBarControl::DropSinks()
-{
+void CommandBarControl::DropSinks() {
     m_events.Clear();
     if (m_controls) m_controls->DropSinks();
 }
 
-void CommandBarControl::MarkDeleted()
-{
+void CommandBarControl::MarkDeleted() {
     m_deleted = true;
     if (m_controls) m_controls->MarkDeleted();
 }

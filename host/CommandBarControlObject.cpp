@@ -30,8 +30,7 @@ enum : DISPID {
     kMask = 0x60050010,
 };
 
-const std::vector<Member>& ControlMembers()
-{
+const std::vector<Member>& ControlMembers() {
     static const std::vector<Member> members = {
         {L"BeginGroup", kBeginGroup, kGet | kPut, {}},
         {L"Caption", kCaption, kGet | kPut, {}},
@@ -44,54 +43,46 @@ const std::vector<Member>& ControlMembers()
     return members;
 }
 
-std::vector<Member> With(std::vector<Member> members, std::initializer_list<Member> more)
-{
+std::vector<Member> With(std::vector<Member> members, std::initializer_list<Member> more) {
     members.insert(members.end(), more);
     return members;
 }
 
 // Office 2000's button: its face goes only through the clipboard.
-const std::vector<Member>& Button2000Members()
-{
-    static const std::vector<Member> members =
-        With(ControlMembers(), {{L"CopyFace", kCopyFace, kMethod, {}},
-                                {L"PasteFace", kPasteFace, kMethod, {}},
-                                {L"Style", kStyle, kGet | kPut, {}}});
+const std::vector<Member>& Button2000Members() {
+    static const std::vector<Member> members = With(ControlMembers(), {{L"CopyFace", kCopyFace, kMethod, {}},
+                                                                       {L"PasteFace", kPasteFace, kMethod, {}},
+                                                                       {L"Style", kStyle, kGet | kPut, {}}});
     return members;
 }
 
-const std::vector<Member>& ButtonMembers()
-{
+const std::vector<Member>& ButtonMembers() {
     static const std::vector<Member> members =
         With(Button2000Members(), {{L"Picture", kPicture, kPut, {}}, {L"Mask", kMask, kPut, {}}});
     return members;
 }
 
-const std::vector<Member>& PopupMembers()
-{
+const std::vector<Member>& PopupMembers() {
     static const std::vector<Member> members = With(ControlMembers(), {{L"Controls", kPopupControls, kGet, {}}});
     return members;
 }
 
 bool IsOffice2000(const std::wstring& version) { return std::wcstol(version.c_str(), nullptr, 10) < 10; }
 
-const std::vector<Member>& MembersOf(const CommandBarControl& control, const Excel& excel)
-{
+const std::vector<Member>& MembersOf(const CommandBarControl& control, const Excel& excel) {
     if (control.IsPopup()) return PopupMembers();
     return IsOffice2000(excel.Version()) ? Button2000Members() : ButtonMembers();
 }
 
 // A put's value converted to `type`; a value that does not convert is a type mismatch.
-Variant PutValueAs(const Arguments& args, VARTYPE type)
-{
+Variant PutValueAs(const Arguments& args, VARTYPE type) {
     Variant value = args.PutVariant();
     Variant converted;
     if (FAILED(VariantChangeType(&converted.Get(), &value.Get(), 0, type))) throw ArgumentError{DISP_E_TYPEMISMATCH, 0};
     return converted;
 }
 
-std::wstring PutString(const Arguments& args)
-{
+std::wstring PutString(const Arguments& args) {
     Variant text = PutValueAs(args, VT_BSTR);
     BSTR b = text.Get().bstrVal;
     return b ? std::wstring(b, SysStringLen(b)) : std::wstring();
@@ -123,8 +114,7 @@ const TextProperty kTextProperties[] = {
 };
 
 // The pixels of a bitmap picture (IPictureDisp) put into Picture or Mask; Office copies them at once.
-FaceImage PicturePixels(const Arguments& args, const wchar_t* property)
-{
+FaceImage PicturePixels(const Arguments& args, const wchar_t* property) {
     const VARIANT& value = args.PutValue();
     IUnknown* object = value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN ? value.punkVal : nullptr;
     if (value.vt != VT_DISPATCH && value.vt != VT_UNKNOWN) throw ArgumentError{DISP_E_TYPEMISMATCH, 0};
@@ -143,20 +133,17 @@ FaceImage PicturePixels(const Arguments& args, const wchar_t* property)
 CommandBarControlObject::CommandBarControlObject(std::shared_ptr<Excel> excel,
                                                  std::shared_ptr<CommandBarControls> parent,
                                                  std::shared_ptr<CommandBarControl> control)
-    : DispatchObject(excel, L"CommandBarControl", MembersOf(*control, *excel)), m_parent(std::move(parent)),
-      m_control(std::move(control))
-{
-}
+    : DispatchObject(excel, L"CommandBarControl", MembersOf(*control, *excel)),
+      m_parent(std::move(parent)),
+      m_control(std::move(control)) {}
 
 ComRef<IDispatch> CommandBarControlObject::Create(std::shared_ptr<Excel> excel,
                                                   std::shared_ptr<CommandBarControls> parent,
-                                                  std::shared_ptr<CommandBarControl> control)
-{
+                                                  std::shared_ptr<CommandBarControl> control) {
     return Make<CommandBarControlObject>(std::move(excel), std::move(parent), std::move(control));
 }
 
-HRESULT STDMETHODCALLTYPE CommandBarControlObject::QueryInterface(REFIID iid, void** object)
-{
+HRESULT STDMETHODCALLTYPE CommandBarControlObject::QueryInterface(REFIID iid, void** object) {
     return DispatchObject::QueryInterface(iid, object);
 }
 
@@ -164,22 +151,19 @@ ULONG STDMETHODCALLTYPE CommandBarControlObject::AddRef() { return DispatchObjec
 
 ULONG STDMETHODCALLTYPE CommandBarControlObject::Release() { return DispatchObject::Release(); }
 
-void* CommandBarControlObject::FindInterface(REFIID iid)
-{
+void* CommandBarControlObject::FindInterface(REFIID iid) {
     if (iid == IID_IConnectionPointContainer && !m_control->IsPopup()) {
         return static_cast<IConnectionPointContainer*>(this);
     }
     return nullptr;
 }
 
-HRESULT STDMETHODCALLTYPE CommandBarControlObject::EnumConnectionPoints(IEnumConnectionPoints** points)
-{
+HRESULT STDMETHODCALLTYPE CommandBarControlObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
     if (points) *points = nullptr;
     return E_NOTIMPL;
 }
 
-HRESULT STDMETHODCALLTYPE CommandBarControlObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point)
-{
+HRESULT STDMETHODCALLTYPE CommandBarControlObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
     if (!point) return E_POINTER;
     *point = nullptr;
     if (iid != DIID_CommandBarButtonEvents) return CONNECT_E_NOCONNECTION;
@@ -192,8 +176,7 @@ HRESULT STDMETHODCALLTYPE CommandBarControlObject::FindConnectionPoint(REFIID ii
     return S_OK;
 }
 
-Variant CommandBarControlObject::Call(const Member& member, Kind kind, const Arguments& args)
-{
+Variant CommandBarControlObject::Call(const Member& member, Kind kind, const Arguments& args) {
     const wchar_t* className = m_control->IsPopup() ? L"CommandBarPopup" : L"CommandBarButton";
     if (m_control->Deleted()) throw ExcelError(message::OfficeMemberFailed(member.name, className), E_FAIL);
     const bool put = kind == Kind::Put;
@@ -220,8 +203,7 @@ Variant CommandBarControlObject::Call(const Member& member, Kind kind, const Arg
     }
 }
 
-Variant CommandBarControlObject::CallButton(const Member& member, bool put, const Arguments& args)
-{
+Variant CommandBarControlObject::CallButton(const Member& member, bool put, const Arguments& args) {
     auto failed = [&] { return ExcelError(message::OfficeMemberFailed(member.name, L"CommandBarButton"), E_FAIL); };
     switch (member.dispid) {
     case kStyle:

@@ -11,15 +11,13 @@ namespace host {
 
 namespace {
 
-bool SameText(const std::wstring& a, const std::wstring& b)
-{
+bool SameText(const std::wstring& a, const std::wstring& b) {
     return CompareStringOrdinal(a.c_str(), int(a.size()), b.c_str(), int(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 }  // namespace
 
-std::wstring WithoutAccelerators(const std::wstring& caption)
-{
+std::wstring WithoutAccelerators(const std::wstring& caption) {
     std::wstring plain;
     plain.reserve(caption.size());
     for (size_t i = 0; i < caption.size(); ++i) {
@@ -33,14 +31,12 @@ std::wstring WithoutAccelerators(const std::wstring& caption)
     return plain;
 }
 
-std::shared_ptr<CommandBarControl> CommandBarControls::Item(size_t index) const
-{
+std::shared_ptr<CommandBarControl> CommandBarControls::Item(size_t index) const {
     if (index < 1 || index > m_controls.size()) return nullptr;
     return m_controls[index - 1];
 }
 
-std::shared_ptr<CommandBarControl> CommandBarControls::Find(const std::wstring& caption) const
-{
+std::shared_ptr<CommandBarControl> CommandBarControls::Find(const std::wstring& caption) const {
     const std::wstring wanted = WithoutAccelerators(caption);
     for (const auto& control : m_controls) {
         if (SameText(WithoutAccelerators(control->Caption()), wanted)) return control;
@@ -49,8 +45,7 @@ std::shared_ptr<CommandBarControl> CommandBarControls::Find(const std::wstring& 
 }
 
 std::shared_ptr<CommandBarControl> CommandBarControls::Add(long type, std::wstring caption, size_t before,
-                                                           bool temporary)
-{
+                                                           bool temporary) {
     if (type != mso::ControlButton && type != mso::ControlPopup) {
         throw std::invalid_argument("only buttons and popups are offered");
     }
@@ -61,8 +56,7 @@ std::shared_ptr<CommandBarControl> CommandBarControls::Add(long type, std::wstri
     return control;
 }
 
-bool CommandBarControls::Remove(const CommandBarControl& control)
-{
+bool CommandBarControls::Remove(const CommandBarControl& control) {
     auto it = std::find_if(m_controls.begin(), m_controls.end(),
                            [&](const std::shared_ptr<CommandBarControl>& c) { return c.get() == &control; });
     if (it == m_controls.end()) return false;
@@ -71,16 +65,14 @@ bool CommandBarControls::Remove(const CommandBarControl& control)
     return true;
 }
 
-std::vector<std::wstring> CommandBarControls::Captions() const
-{
+std::vector<std::wstring> CommandBarControls::Captions() const {
     std::vector<std::wstring> captions;
     captions.reserve(m_controls.size());
     for (const auto& control : m_controls) captions.push_back(control->Caption());
     return captions;
 }
 
-std::shared_ptr<CommandBarControls> CommandBarControls::PersistentCopy() const
-{
+std::shared_ptr<CommandBarControls> CommandBarControls::PersistentCopy() const {
     auto copy = std::make_shared<CommandBarControls>();
     for (const auto& control : m_controls) {
         if (auto kept = control->PersistentCopy()) copy->m_controls.push_back(std::move(kept));
@@ -88,14 +80,12 @@ std::shared_ptr<CommandBarControls> CommandBarControls::PersistentCopy() const
     return copy;
 }
 
-void CommandBarControls::DropSinks()
-{
+void CommandBarControls::DropSinks() {
     for (const auto& control : m_controls) control->DropSinks();
 }
 
-std::shared_ptr<CommandBarControls> CommandBarControls::ListHolding(const CommandBarControl& control,
-                                                                   const std::shared_ptr<CommandBarControls>& self) const
-{
+std::shared_ptr<CommandBarControls> CommandBarControls::ListHolding(
+    const CommandBarControl& control, const std::shared_ptr<CommandBarControls>& self) const {
     for (const auto& c : m_controls) {
         if (c.get() == &control) return self;
         if (c->ControlsPtr()) {
@@ -105,8 +95,7 @@ std::shared_ptr<CommandBarControls> CommandBarControls::ListHolding(const Comman
     return nullptr;
 }
 
-void CommandBarControls::MarkDeleted()
-{
+void CommandBarControls::MarkDeleted() {
     m_deleted = true;
     for (const auto& control : m_controls) control->MarkDeleted();
 }

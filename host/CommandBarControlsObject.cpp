@@ -15,8 +15,7 @@ enum : DISPID {
     kCount = 0x60030001,
 };
 
-const std::vector<Member>& Members()
-{
+const std::vector<Member>& Members() {
     static const std::vector<Member> members = {
         {L"Item", kItem, kGet, {L"Index"}},
         {L"Add", kAdd, kMethod, {L"Type", L"Id", L"Parameter", L"Before", L"Temporary"}},
@@ -29,18 +28,14 @@ const std::vector<Member>& Members()
 
 CommandBarControlsObject::CommandBarControlsObject(std::shared_ptr<Excel> excel,
                                                    std::shared_ptr<CommandBarControls> controls)
-    : DispatchObject(std::move(excel), L"CommandBarControls", Members()), m_controls(std::move(controls))
-{
-}
+    : DispatchObject(std::move(excel), L"CommandBarControls", Members()), m_controls(std::move(controls)) {}
 
 ComRef<IDispatch> CommandBarControlsObject::Create(std::shared_ptr<Excel> excel,
-                                                   std::shared_ptr<CommandBarControls> controls)
-{
+                                                   std::shared_ptr<CommandBarControls> controls) {
     return Make<CommandBarControlsObject>(std::move(excel), std::move(controls));
 }
 
-Variant CommandBarControlsObject::Call(const Member& member, Kind, const Arguments& args)
-{
+Variant CommandBarControlsObject::Call(const Member& member, Kind, const Arguments& args) {
     if (m_controls->Deleted()) {
         throw ExcelError(message::OfficeMemberFailed(member.name, L"CommandBarControls"), E_FAIL);
     }
@@ -53,8 +48,7 @@ Variant CommandBarControlsObject::Call(const Member& member, Kind, const Argumen
     throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0};
 }
 
-Variant CommandBarControlsObject::Add(const Arguments& args)
-{
+Variant CommandBarControlsObject::Add(const Arguments& args) {
     long type = args.OptionalLong(0).value_or(mso::ControlButton);
     // Id (a built-in command to copy) and Parameter are read for their types only: every control
     // the stand-in makes is a custom one.
@@ -70,10 +64,9 @@ Variant CommandBarControlsObject::Add(const Arguments& args)
     return ObjectResult(CommandBarControlObject::Create(SessionPtr(), m_controls, control));
 }
 
-Variant CommandBarControlsObject::Item(const Arguments& args)
-{
+Variant CommandBarControlsObject::Item(const Arguments& args) {
     ItemIndex index = ReadItemIndex(args, 0);
-    auto control = index.name          ? m_controls->Find(*index.name)
+    auto control = index.name         ? m_controls->Find(*index.name)
                    : index.number > 0 ? m_controls->Item(size_t(index.number))
                                       : nullptr;
     if (!control) throw ExcelError(message::InvalidCall, kInvalidCallScode);

@@ -14,8 +14,7 @@ enum : DISPID {
     kVisible = 0x6004001E,
 };
 
-const std::vector<Member>& Members()
-{
+const std::vector<Member>& Members() {
     static const std::vector<Member> members = {
         {L"Controls", kControls, kGet, {}},
         {L"Delete", kDelete, kMethod, {}},
@@ -27,17 +26,13 @@ const std::vector<Member>& Members()
 }  // namespace
 
 CommandBarObject::CommandBarObject(std::shared_ptr<Excel> excel, std::shared_ptr<CommandBar> bar)
-    : DispatchObject(std::move(excel), L"CommandBar", Members()), m_bar(std::move(bar))
-{
-}
+    : DispatchObject(std::move(excel), L"CommandBar", Members()), m_bar(std::move(bar)) {}
 
-ComRef<IDispatch> CommandBarObject::Create(std::shared_ptr<Excel> excel, std::shared_ptr<CommandBar> bar)
-{
+ComRef<IDispatch> CommandBarObject::Create(std::shared_ptr<Excel> excel, std::shared_ptr<CommandBar> bar) {
     return Make<CommandBarObject>(std::move(excel), std::move(bar));
 }
 
-Variant CommandBarObject::Call(const Member& member, Kind kind, const Arguments& args)
-{
+Variant CommandBarObject::Call(const Member& member, Kind kind, const Arguments& args) {
     if (m_bar->Deleted()) throw ExcelError(message::OfficeMemberFailed(member.name, L"CommandBar"), E_FAIL);
     if (member.dispid == kControls) {
         return ObjectResult(CommandBarControlsObject::Create(SessionPtr(), m_bar->ControlsPtr()));

@@ -16,8 +16,7 @@ enum : DISPID {
     kCount = 0x60030003,
 };
 
-const std::vector<Member>& Members()
-{
+const std::vector<Member>& Members() {
     static const std::vector<Member> members = {
         {L"Item", kItem, kGet, {L"Index"}},
         {L"ActiveMenuBar", kActiveMenuBar, kGet, {}},
@@ -30,17 +29,13 @@ const std::vector<Member>& Members()
 }  // namespace
 
 CommandBarsObject::CommandBarsObject(std::shared_ptr<Excel> excel)
-    : DispatchObject(std::move(excel), L"CommandBars", Members())
-{
-}
+    : DispatchObject(std::move(excel), L"CommandBars", Members()) {}
 
-ComRef<IDispatch> CommandBarsObject::Create(std::shared_ptr<Excel> excel)
-{
+ComRef<IDispatch> CommandBarsObject::Create(std::shared_ptr<Excel> excel) {
     return Make<CommandBarsObject>(std::move(excel));
 }
 
-Variant CommandBarsObject::Call(const Member& member, Kind, const Arguments& args)
-{
+Variant CommandBarsObject::Call(const Member& member, Kind, const Arguments& args) {
     const host::CommandBars& bars = Session().CommandBars();
     switch (member.dispid) {
     case kItem: return Item(args);
@@ -52,8 +47,7 @@ Variant CommandBarsObject::Call(const Member& member, Kind, const Arguments& arg
     throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0};
 }
 
-Variant CommandBarsObject::Item(const Arguments& args)
-{
+Variant CommandBarsObject::Item(const Arguments& args) {
     const host::CommandBars& bars = Session().CommandBars();
     ItemIndex index = ReadItemIndex(args, 0);
     auto bar = index.name ? bars.Find(*index.name) : index.number > 0 ? bars.Item(size_t(index.number)) : nullptr;
@@ -61,8 +55,7 @@ Variant CommandBarsObject::Item(const Arguments& args)
     return ObjectResult(CommandBarObject::Create(SessionPtr(), bar));
 }
 
-Variant CommandBarsObject::Add(const Arguments& args)
-{
+Variant CommandBarsObject::Add(const Arguments& args) {
     host::CommandBars& bars = Session().CommandBars();
     std::wstring name = args.OptionalString(0).value_or(L"");
     long position = args.OptionalLong(1).value_or(mso::BarFloating);

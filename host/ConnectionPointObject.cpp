@@ -9,37 +9,32 @@ namespace host {
 
 ConnectionPointObject::ConnectionPointObject(std::shared_ptr<CommandBarControl> button,
                                              ComRef<IConnectionPointContainer> container)
-    : m_button(std::move(button)), m_container(std::move(container))
-{
+    : m_button(std::move(button)), m_container(std::move(container)) {
     detail::ObjectCreated();
 }
 
 ConnectionPointObject::~ConnectionPointObject() { detail::ObjectDestroyed(); }
 
 ComRef<IConnectionPoint> ConnectionPointObject::Create(std::shared_ptr<CommandBarControl> button,
-                                                       ComRef<IConnectionPointContainer> container)
-{
+                                                       ComRef<IConnectionPointContainer> container) {
     auto* point = new (std::nothrow) ConnectionPointObject(std::move(button), std::move(container));
     if (!point) throw std::bad_alloc();
     return ComRef<IConnectionPoint>::Adopt(point);
 }
 
-HRESULT STDMETHODCALLTYPE ConnectionPointObject::GetConnectionInterface(IID* iid)
-{
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::GetConnectionInterface(IID* iid) {
     if (!iid) return E_POINTER;
     *iid = DIID_CommandBarButtonEvents;
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE ConnectionPointObject::GetConnectionPointContainer(IConnectionPointContainer** container)
-{
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::GetConnectionPointContainer(IConnectionPointContainer** container) {
     if (!container) return E_POINTER;
     *container = ComRef<IConnectionPointContainer>(m_container).Detach();
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE ConnectionPointObject::Advise(IUnknown* sink, DWORD* cookie)
-{
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::Advise(IUnknown* sink, DWORD* cookie) {
     if (!cookie) return E_POINTER;
     *cookie = 0;
     if (!sink) return E_POINTER;
@@ -55,13 +50,11 @@ HRESULT STDMETHODCALLTYPE ConnectionPointObject::Advise(IUnknown* sink, DWORD* c
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE ConnectionPointObject::Unadvise(DWORD cookie)
-{
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::Unadvise(DWORD cookie) {
     return m_button->Events().Unadvise(cookie) ? S_OK : CONNECT_E_NOCONNECTION;
 }
 
-HRESULT STDMETHODCALLTYPE ConnectionPointObject::EnumConnections(IEnumConnections** connections)
-{
+HRESULT STDMETHODCALLTYPE ConnectionPointObject::EnumConnections(IEnumConnections** connections) {
     if (connections) *connections = nullptr;
     return E_NOTIMPL;
 }

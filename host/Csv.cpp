@@ -23,15 +23,13 @@ struct Field {
 };
 
 struct FileCloser {
-    void operator()(FILE* file) const
-    {
+    void operator()(FILE* file) const {
         if (file) std::fclose(file);
     }
 };
 using File = std::unique_ptr<FILE, FileCloser>;
 
-std::vector<std::vector<Field>> ParseRecords(const std::wstring& text)
-{
+std::vector<std::vector<Field>> ParseRecords(const std::wstring& text) {
     std::vector<std::vector<Field>> records;
     std::vector<Field> record;
     Field field;
@@ -90,8 +88,7 @@ std::vector<std::vector<Field>> ParseRecords(const std::wstring& text)
     return records;
 }
 
-std::wstring Quote(const std::wstring& text)
-{
+std::wstring Quote(const std::wstring& text) {
     std::wstring quoted = L"\"";
     for (wchar_t c : text) {
         quoted += c;
@@ -100,8 +97,7 @@ std::wstring Quote(const std::wstring& text)
     return quoted + L"\"";
 }
 
-std::wstring NumberText(double value)
-{
+std::wstring NumberText(double value) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);
     if (std::strtod(buffer, nullptr) != value) std::snprintf(buffer, sizeof buffer, "%.17g", value);
@@ -109,8 +105,7 @@ std::wstring NumberText(double value)
     return std::wstring(s.begin(), s.end());
 }
 
-std::wstring ExportField(const Sheet& sheet, long row, long column)
-{
+std::wstring ExportField(const Sheet& sheet, long row, long column) {
     const Sheet::Stored* stored = sheet.Find(row, column);
     if (!stored || !stored->HasContent()) return {};
     if (stored->hasFormula) return Quote(stored->formula);
@@ -135,8 +130,7 @@ std::wstring ExportField(const Sheet& sheet, long row, long column)
 
 }  // namespace
 
-void ImportCsvText(Sheet& sheet, const std::wstring& text)
-{
+void ImportCsvText(Sheet& sheet, const std::wstring& text) {
     auto records = ParseRecords(text);
     sheet.EraseContent(Area{1, 1, kMaxRows, kMaxColumns});
     for (size_t r = 0; r < records.size(); ++r) {
@@ -161,8 +155,7 @@ void ImportCsvText(Sheet& sheet, const std::wstring& text)
     }
 }
 
-void ImportCsv(Sheet& sheet, const std::wstring& path)
-{
+void ImportCsv(Sheet& sheet, const std::wstring& path) {
     File file(_wfopen(path.c_str(), L"rb"));
     if (!file) throw std::runtime_error("cannot open the CSV file");
     std::string bytes;
@@ -181,8 +174,7 @@ void ImportCsv(Sheet& sheet, const std::wstring& path)
     ImportCsvText(sheet, text);
 }
 
-std::wstring ExportCsvText(const Sheet& sheet)
-{
+std::wstring ExportCsvText(const Sheet& sheet) {
     auto used = sheet.UsedArea();
     if (!used) return {};
     std::wstring text;
@@ -196,8 +188,7 @@ std::wstring ExportCsvText(const Sheet& sheet)
     return text;
 }
 
-void ExportCsv(const Sheet& sheet, const std::wstring& path)
-{
+void ExportCsv(const Sheet& sheet, const std::wstring& path) {
     std::wstring text = ExportCsvText(sheet);
     std::string bytes;
     if (!text.empty()) {

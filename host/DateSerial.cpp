@@ -7,8 +7,7 @@ namespace host {
 namespace {
 
 // Days since 1 January 1970 of a proleptic Gregorian date.
-long long DaysFromCivil(long long y, unsigned m, unsigned d)
-{
+long long DaysFromCivil(long long y, unsigned m, unsigned d) {
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -17,8 +16,7 @@ long long DaysFromCivil(long long y, unsigned m, unsigned d)
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
 
-void CivilFromDays(long long z, int& year, int& month, int& day)
-{
+void CivilFromDays(long long z, int& year, int& month, int& day) {
     z += 719468;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = static_cast<unsigned>(z - era * 146097);
@@ -36,16 +34,14 @@ const long long kDay18991231 = DaysFromCivil(1899, 12, 31);
 
 }  // namespace
 
-int DaysInMonth(int year, int month)
-{
+int DaysInMonth(int year, int month) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) return 0;
     bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     return month == 2 && leap ? 29 : days[month - 1];
 }
 
-std::optional<double> SerialFromDate(int year, int month, int day)
-{
+std::optional<double> SerialFromDate(int year, int month, int day) {
     if (year < 1900 || year > 9999 || month < 1 || month > 12 || day < 1) return std::nullopt;
     if (year == 1900 && month == 2 && day == 29) return 60.0;
     if (day > DaysInMonth(year, month)) return std::nullopt;
@@ -56,13 +52,9 @@ std::optional<double> SerialFromDate(int year, int month, int day)
     return double(days - kDay18991230);
 }
 
-double SerialFromTime(int hour, int minute, int second)
-{
-    return (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
-}
+double SerialFromTime(int hour, int minute, int second) { return (hour * 3600.0 + minute * 60.0 + second) / 86400.0; }
 
-std::optional<DateTimeParts> DateFromSerial(double serial)
-{
+std::optional<DateTimeParts> DateFromSerial(double serial) {
     if (!(serial >= 0) || serial > kMaxDateSerial) return std::nullopt;
     double whole = std::floor(serial);
     long long millis = std::llround((serial - whole) * 86400000.0);
@@ -94,15 +86,13 @@ std::optional<DateTimeParts> DateFromSerial(double serial)
     return parts;
 }
 
-double OleDateFromSerial(double serial)
-{
+double OleDateFromSerial(double serial) {
     // The automation calendar has no 29 February 1900; Excel's first 59 days sit one day later there.
     if (serial >= 1 && serial < 61) return serial < 60 ? serial + 1 : 61 + (serial - 60);
     return serial;
 }
 
-double SerialFromOleDate(double oleDate)
-{
+double SerialFromOleDate(double oleDate) {
     if (oleDate >= 2 && oleDate < 61) return oleDate - 1;
     return oleDate;
 }

@@ -6,8 +6,7 @@
 
 namespace host {
 
-DecimalDigits::DecimalDigits(double value)
-{
+DecimalDigits::DecimalDigits(double value) {
     value = std::fabs(value);
     if (!(value > 0) || !std::isfinite(value)) return;
     char buffer[40];
@@ -19,8 +18,7 @@ DecimalDigits::DecimalDigits(double value)
     m_zero = false;
 }
 
-void DecimalDigits::Round(int count, std::string& digits, int& exponent) const
-{
+void DecimalDigits::Round(int count, std::string& digits, int& exponent) const {
     exponent = m_exponent;
     if (count <= 0) {
         // Everything is rounded away, unless the first dropped digit carries into a new one.
@@ -54,8 +52,7 @@ void DecimalDigits::Round(int count, std::string& digits, int& exponent) const
     }
 }
 
-void DecimalDigits::Fixed(int decimals, std::string& integerDigits, std::string& fractionDigits) const
-{
+void DecimalDigits::Fixed(int decimals, std::string& integerDigits, std::string& fractionDigits) const {
     integerDigits = "0";
     fractionDigits.assign(size_t(decimals > 0 ? decimals : 0), '0');
     if (m_zero) return;
@@ -74,13 +71,13 @@ void DecimalDigits::Fixed(int decimals, std::string& integerDigits, std::string&
         fractionDigits = all;
         return;
     }
-    if (int(digits.size()) < integerCount + decimals) digits.append(size_t(integerCount + decimals) - digits.size(), '0');
+    if (int(digits.size()) < integerCount + decimals)
+        digits.append(size_t(integerCount + decimals) - digits.size(), '0');
     integerDigits = digits.substr(0, size_t(integerCount));
     fractionDigits = digits.substr(size_t(integerCount), size_t(decimals));
 }
 
-void DecimalDigits::Significant(int significant, std::string& digits, int& exponent) const
-{
+void DecimalDigits::Significant(int significant, std::string& digits, int& exponent) const {
     if (m_zero) {
         digits.assign(size_t(significant), '0');
         exponent = 0;

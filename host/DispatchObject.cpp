@@ -10,14 +10,12 @@ namespace host {
 
 namespace {
 
-bool SameName(const std::wstring& a, const wchar_t* b)
-{
+bool SameName(const std::wstring& a, const wchar_t* b) {
     int length = int(std::wcslen(b));
     return CompareStringOrdinal(a.c_str(), int(a.size()), b, length, TRUE) == CSTR_EQUAL;
 }
 
-std::wstring HexName(DISPID dispid)
-{
+std::wstring HexName(DISPID dispid) {
     wchar_t buffer[24];
     swprintf(buffer, 24, L"#0x%lX", static_cast<unsigned long>(dispid));
     return buffer;
@@ -27,23 +25,21 @@ BSTR AllocString(const std::wstring& text) { return SysAllocStringLen(text.data(
 
 }  // namespace
 
-std::vector<std::wstring> NumberedParams(const std::wstring& prefix, int count)
-{
+std::vector<std::wstring> NumberedParams(const std::wstring& prefix, int count) {
     std::vector<std::wstring> names;
     for (int i = 1; i <= count; ++i) names.push_back(prefix + std::to_wstring(i));
     return names;
 }
 
-DispatchObject::DispatchObject(std::shared_ptr<Excel> excel, const wchar_t* className, const std::vector<Member>& members)
-    : m_excel(std::move(excel)), m_className(className), m_members(members)
-{
+DispatchObject::DispatchObject(std::shared_ptr<Excel> excel, const wchar_t* className,
+                               const std::vector<Member>& members)
+    : m_excel(std::move(excel)), m_className(className), m_members(members) {
     detail::ObjectCreated();
 }
 
 DispatchObject::~DispatchObject() { detail::ObjectDestroyed(); }
 
-HRESULT STDMETHODCALLTYPE DispatchObject::QueryInterface(REFIID iid, void** object)
-{
+HRESULT STDMETHODCALLTYPE DispatchObject::QueryInterface(REFIID iid, void** object) {
     if (!object) return E_POINTER;
     *object = nullptr;
     if (iid == IID_IUnknown || iid == IID_IDispatch) {
@@ -59,28 +55,24 @@ HRESULT STDMETHODCALLTYPE DispatchObject::QueryInterface(REFIID iid, void** obje
 
 ULONG STDMETHODCALLTYPE DispatchObject::AddRef() { return ++m_references; }
 
-ULONG STDMETHODCALLTYPE DispatchObject::Release()
-{
+ULONG STDMETHODCALLTYPE DispatchObject::Release() {
     ULONG remaining = --m_references;
     if (remaining == 0) delete this;
     return remaining;
 }
 
-HRESULT STDMETHODCALLTYPE DispatchObject::GetTypeInfoCount(UINT* count)
-{
+HRESULT STDMETHODCALLTYPE DispatchObject::GetTypeInfoCount(UINT* count) {
     if (!count) return E_POINTER;
     *count = 0;
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo** info)
-{
+HRESULT STDMETHODCALLTYPE DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
     if (info) *info = nullptr;
     return DISP_E_BADINDEX;
 }
 
-HRESULT STDMETHODCALLTYPE DispatchObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids)
-{
+HRESULT STDMETHODCALLTYPE DispatchObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     if (!names || !ids) return E_POINTER;
     if (count == 0) return S_OK;
@@ -105,8 +97,7 @@ HRESULT STDMETHODCALLTYPE DispatchObject::GetIDsOfNames(REFIID iid, LPOLESTR* na
     return hr;
 }
 
-const Member* DispatchObject::FindMember(DISPID dispid) const
-{
+const Member* DispatchObject::FindMember(DISPID dispid) const {
     for (const auto& member : m_members) {
         if (member.dispid == dispid) return &member;
     }
@@ -114,8 +105,7 @@ const Member* DispatchObject::FindMember(DISPID dispid) const
 }
 
 HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID dispid, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
-                                                 VARIANT* result, EXCEPINFO* exception, UINT* argError)
-{
+                                                 VARIANT* result, EXCEPINFO* exception, UINT* argError) {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     if (!params) return E_INVALIDARG;
     // Keep the session (and this object) alive through the call, whatever the client releases.
@@ -149,8 +139,7 @@ HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID dispid, REFIID iid, LCID
 }
 
 HRESULT DispatchObject::Dispatch(const Member& member, Kind kind, const DISPPARAMS& params, VARIANT* result,
-                                 EXCEPINFO* exception, UINT* argError)
-{
+                                 EXCEPINFO* exception, UINT* argError) {
     try {
         Arguments args(params, member.params.size(), kind == Kind::Put);
         if (m_excel->TakeInjectedFailure(std::wstring(m_className) + L"." + member.name)) {

@@ -40,8 +40,7 @@ public:
     ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
-                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID dispid, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
                                      VARIANT* result, EXCEPINFO* exception, UINT* argError) override;
 
@@ -58,8 +57,7 @@ protected:
     const std::shared_ptr<Excel>& SessionPtr() const { return m_excel; }
 
     template <class T, class... Args>
-    static ComRef<IDispatch> Make(Args&&... args)
-    {
+    static ComRef<IDispatch> Make(Args&&... args) {
         T* object = new (std::nothrow) T(std::forward<Args>(args)...);
         if (!object) throw std::bad_alloc();
         return ComRef<IDispatch>::Adopt(object);
@@ -67,8 +65,8 @@ protected:
 
 private:
     const Member* FindMember(DISPID dispid) const;
-    HRESULT Dispatch(const Member& member, Kind kind, const DISPPARAMS& params, VARIANT* result,
-                     EXCEPINFO* exception, UINT* argError);
+    HRESULT Dispatch(const Member& member, Kind kind, const DISPPARAMS& params, VARIANT* result, EXCEPINFO* exception,
+                     UINT* argError);
 
     std::atomic<ULONG> m_references{1};
     std::shared_ptr<Excel> m_excel;

@@ -13,8 +13,7 @@ namespace {
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
-bool SameName(const std::wstring& a, const std::wstring& b)
-{
+bool SameName(const std::wstring& a, const std::wstring& b) {
     return CompareStringOrdinal(a.c_str(), int(a.size()), b.c_str(), int(b.size()), TRUE) == CSTR_EQUAL;
 }
 
@@ -26,15 +25,13 @@ std::shared_ptr<Excel> Excel::Create() { return std::shared_ptr<Excel>(new Excel
 
 ComRef<IDispatch> Excel::Application() { return ApplicationObject::Create(shared_from_this()); }
 
-Sheet& Excel::AddSheet(const std::wstring& name)
-{
+Sheet& Excel::AddSheet(const std::wstring& name) {
     if (FindSheet(name)) throw std::invalid_argument("a sheet of that name exists: " + Narrow(name));
     m_sheets.push_back(std::make_shared<Sheet>(name, m_workbookName));
     return *m_sheets.back();
 }
 
-void Excel::ActivateSheet(const std::wstring& name)
-{
+void Excel::ActivateSheet(const std::wstring& name) {
     for (size_t i = 0; i < m_sheets.size(); ++i) {
         if (SameName(m_sheets[i]->Name(), name)) {
             m_active = i;
@@ -45,22 +42,19 @@ void Excel::ActivateSheet(const std::wstring& name)
     throw std::invalid_argument("no sheet " + Narrow(name));
 }
 
-Sheet* Excel::FindSheet(const std::wstring& name)
-{
+Sheet* Excel::FindSheet(const std::wstring& name) {
     for (auto& sheet : m_sheets) {
         if (SameName(sheet->Name(), name)) return sheet.get();
     }
     return nullptr;
 }
 
-void Excel::SetWorkbookName(const std::wstring& name)
-{
+void Excel::SetWorkbookName(const std::wstring& name) {
     m_workbookName = name;
     for (auto& sheet : m_sheets) sheet->SetWorkbookName(name);
 }
 
-void Excel::Select(const std::wstring& address)
-{
+void Excel::Select(const std::wstring& address) {
     auto reference = ParseReference(address);
     if (!reference) throw std::invalid_argument("not a reference: " + Narrow(address));
     if (!reference->sheetName.empty() && !SameName(reference->sheetName, ActiveSheet().Name())) {
@@ -70,8 +64,7 @@ void Excel::Select(const std::wstring& address)
     m_chartSelected = false;
 }
 
-void Excel::SelectChart(const std::wstring& chartName)
-{
+void Excel::SelectChart(const std::wstring& chartName) {
     m_chartSelected = true;
     m_chartName = chartName;
 }
@@ -80,21 +73,18 @@ Range Excel::Selection() const { return Range(ActiveSheetPtr(), ActiveSheetPtr()
 
 std::wstring Excel::SelectionAddress() const { return Selection().Address({}); }
 
-void Excel::SelectRange(const Range& range)
-{
+void Excel::SelectRange(const Range& range) {
     if (range.SheetPtr() != ActiveSheetPtr()) throw ExcelError(message::MethodFailed(L"Select", L"Range"));
     range.GetSheet().SetSelection(range.Areas());
     m_chartSelected = false;
 }
 
-void Excel::RecordStatusBarPut(std::optional<std::wstring> text)
-{
+void Excel::RecordStatusBarPut(std::optional<std::wstring> text) {
     m_statusBarPuts.push_back(text);
     m_statusBar = std::move(text);
 }
 
-void Excel::QueueInputBoxRange(const std::wstring& address)
-{
+void Excel::QueueInputBoxRange(const std::wstring& address) {
     auto reference = ParseReference(address);
     if (!reference) throw std::invalid_argument("not a reference: " + Narrow(address));
     if (!reference->sheetName.empty() && !FindSheet(reference->sheetName)) {
@@ -103,20 +93,20 @@ void Excel::QueueInputBoxRange(const std::wstring& address)
     m_inputBoxAnswers.push_back({InputBoxAnswer::Kind::Range, address});
 }
 
-void Excel::QueueInputBoxText(const std::wstring& text) { m_inputBoxAnswers.push_back({InputBoxAnswer::Kind::Text, text}); }
+void Excel::QueueInputBoxText(const std::wstring& text) {
+    m_inputBoxAnswers.push_back({InputBoxAnswer::Kind::Text, text});
+}
 
 void Excel::QueueInputBoxCancel() { m_inputBoxAnswers.push_back({InputBoxAnswer::Kind::Cancel, {}}); }
 
-Excel::InputBoxAnswer Excel::TakeInputBoxAnswer()
-{
+Excel::InputBoxAnswer Excel::TakeInputBoxAnswer() {
     if (m_inputBoxAnswers.empty()) return {};
     InputBoxAnswer answer = m_inputBoxAnswers.front();
     m_inputBoxAnswers.pop_front();
     return answer;
 }
 
-size_t Excel::Click(const std::shared_ptr<CommandBarControl>& button)
-{
+size_t Excel::Click(const std::shared_ptr<CommandBarControl>& button) {
     if (!button || button->IsPopup() || button->Deleted() || !button->Enabled()) return 0;
     std::shared_ptr<CommandBarControls> parent = m_commandBars.ListHolding(*button);
     if (!parent) return 0;
@@ -135,14 +125,12 @@ size_t Excel::Click(const std::shared_ptr<CommandBarControl>& button)
     return sinks.size();
 }
 
-void Excel::FailCall(const std::wstring& name, size_t occurrence)
-{
+void Excel::FailCall(const std::wstring& name, size_t occurrence) {
     if (occurrence == 0) throw std::invalid_argument("calls are counted from 1");
     m_failures.emplace_back(name, occurrence);
 }
 
-bool Excel::TakeInjectedFailure(const std::wstring& name)
-{
+bool Excel::TakeInjectedFailure(const std::wstring& name) {
     bool fail = false;
     for (auto it = m_failures.begin(); it != m_failures.end();) {
         if (it->first == name && --it->second == 0) {
@@ -155,8 +143,7 @@ bool Excel::TakeInjectedFailure(const std::wstring& name)
     return fail;
 }
 
-Range Excel::ResolveReference(const std::wstring& text) const
-{
+Range Excel::ResolveReference(const std::wstring& text) const {
     auto reference = ParseReference(text);
     if (!reference) throw ExcelError(message::MethodFailed(L"Range", L"_Global"));
     std::shared_ptr<Sheet> sheet = ActiveSheetPtr();

@@ -18,9 +18,7 @@ constexpr HRESULT kInvalidCallScode = HRESULT(0x800A0005);
 class ExcelError : public std::exception {
 public:
     explicit ExcelError(std::wstring description, HRESULT scode = kExcelErrorScode)
-        : m_description(std::move(description)), m_scode(scode)
-    {
-    }
+        : m_description(std::move(description)), m_scode(scode) {}
     const std::wstring& Description() const noexcept { return m_description; }
     HRESULT Scode() const noexcept { return m_scode; }
     const char* what() const noexcept override { return "Excel error"; }
@@ -41,21 +39,17 @@ inline const wchar_t* const Overflow = L"Overflow";
 inline const wchar_t* const OutOfMemory = L"Out of memory";
 inline const wchar_t* const InvalidCall = L"Invalid procedure call or argument";
 
-inline std::wstring UnableToGet(const std::wstring& property, const std::wstring& className)
-{
+inline std::wstring UnableToGet(const std::wstring& property, const std::wstring& className) {
     return L"Unable to get the " + property + L" property of the " + className + L" class";
 }
-inline std::wstring UnableToSet(const std::wstring& property, const std::wstring& className)
-{
+inline std::wstring UnableToSet(const std::wstring& property, const std::wstring& className) {
     return L"Unable to set the " + property + L" property of the " + className + L" class";
 }
-inline std::wstring MethodFailed(const std::wstring& method, const std::wstring& className)
-{
+inline std::wstring MethodFailed(const std::wstring& method, const std::wstring& className) {
     return method + L" method of " + className + L" class failed";
 }
 // Office's command-bar objects word a refused call differently from Excel (with SCODE E_FAIL).
-inline std::wstring OfficeMemberFailed(const std::wstring& member, const std::wstring& className)
-{
+inline std::wstring OfficeMemberFailed(const std::wstring& member, const std::wstring& className) {
     return L"Method '" + member + L"' of object '" + className + L"' failed";
 }
 

@@ -23,8 +23,7 @@ class ExcelClassObject : public UnknownImpl<IClassFactory, IID_IClassFactory> {
 public:
     explicit ExcelClassObject(std::shared_ptr<ExcelServer::State> state) : m_state(std::move(state)) {}
 
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override
-    {
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
         if (!object) return E_POINTER;
         *object = nullptr;
         if (outer) return CLASS_E_NOAGGREGATION;
@@ -46,8 +45,7 @@ private:
     std::shared_ptr<ExcelServer::State> m_state;
 };
 
-bool WriteDefault(HKEY parent, const wchar_t* subKey, const wchar_t* text)
-{
+bool WriteDefault(HKEY parent, const wchar_t* subKey, const wchar_t* text) {
     HKEY key = nullptr;
     if (RegCreateKeyExW(parent, subKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return false;
@@ -59,8 +57,7 @@ bool WriteDefault(HKEY parent, const wchar_t* subKey, const wchar_t* text)
 
 }  // namespace
 
-ExcelServer::ExcelServer() : m_state(std::make_shared<State>())
-{
+ExcelServer::ExcelServer() : m_state(std::make_shared<State>()) {
     HKEY existing = nullptr;
     m_keyWasThere = RegOpenKeyExW(HKEY_CLASSES_ROOT, kProgIdKey, 0, KEY_READ, &existing) == ERROR_SUCCESS;
     if (existing) RegCloseKey(existing);
@@ -68,15 +65,14 @@ ExcelServer::ExcelServer() : m_state(std::make_shared<State>())
                    WriteDefault(HKEY_CLASSES_ROOT, L"Excel.Application\\CLSID", kClsidText);
     auto* classObject = new (std::nothrow) ExcelClassObject(m_state);
     if (classObject) {
-        if (FAILED(CoRegisterClassObject(CLSID_ExcelApplication, classObject, CLSCTX_LOCAL_SERVER,
-                                         REGCLS_MULTIPLEUSE, &m_classCookie)))
+        if (FAILED(CoRegisterClassObject(CLSID_ExcelApplication, classObject, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
+                                         &m_classCookie)))
             m_classCookie = 0;
         classObject->Release();
     }
 }
 
-ExcelServer::~ExcelServer()
-{
+ExcelServer::~ExcelServer() {
     SetRunning(nullptr);
     if (m_classCookie) CoRevokeClassObject(m_classCookie);
     if (m_keyWritten && !m_keyWasThere) RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgIdKey);
@@ -84,8 +80,7 @@ ExcelServer::~ExcelServer()
 
 void ExcelServer::SetStartup(std::function<void(Excel&)> prepare) { m_state->prepare = std::move(prepare); }
 
-void ExcelServer::SetRunning(std::shared_ptr<Excel> excel)
-{
+void ExcelServer::SetRunning(std::shared_ptr<Excel> excel) {
     if (m_runningCookie) RevokeActiveObject(std::exchange(m_runningCookie, 0), nullptr);
     if (!excel) return;
     ComRef<IDispatch> application = excel->Application();

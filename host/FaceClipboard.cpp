@@ -7,8 +7,7 @@ namespace {
 class OpenedClipboard {
 public:
     OpenedClipboard() : m_open(OpenClipboard(nullptr) != FALSE) {}
-    ~OpenedClipboard()
-    {
+    ~OpenedClipboard() {
         if (m_open) CloseClipboard();
     }
     OpenedClipboard(const OpenedClipboard&) = delete;
@@ -20,16 +19,14 @@ private:
 };
 
 // Hands a block to the clipboard, which owns it from then on; frees it when the clipboard refuses.
-bool SetBlock(UINT format, HGLOBAL block)
-{
+bool SetBlock(UINT format, HGLOBAL block) {
     if (!block) return false;
     if (SetClipboardData(format, block)) return true;
     GlobalFree(block);
     return false;
 }
 
-FaceImage ImageInFormat(UINT format)
-{
+FaceImage ImageInFormat(UINT format) {
     HANDLE data = format ? GetClipboardData(format) : nullptr;
     const void* bytes = data ? GlobalLock(data) : nullptr;
     if (!bytes) return {};
@@ -39,8 +36,7 @@ FaceImage ImageInFormat(UINT format)
 }
 
 // A mask that lets the whole picture show.
-FaceImage OpaqueMask(const FaceImage& picture)
-{
+FaceImage OpaqueMask(const FaceImage& picture) {
     FaceImage mask{picture.width, picture.height, {}};
     mask.pixels.assign(picture.pixels.size(), RGB(0, 0, 0));
     return mask;
@@ -48,8 +44,7 @@ FaceImage OpaqueMask(const FaceImage& picture)
 
 }  // namespace
 
-bool CopyFaceToClipboard(const ButtonFace& face)
-{
+bool CopyFaceToClipboard(const ButtonFace& face) {
     OpenedClipboard clipboard;
     if (!clipboard.IsOpen() || !EmptyClipboard()) return false;
     const FaceImage& mask = face.mask.Empty() ? OpaqueMask(face.picture) : face.mask;
@@ -58,8 +53,7 @@ bool CopyFaceToClipboard(const ButtonFace& face)
            SetBlock(CF_DIB, PackedDibOf(face.picture, 24));
 }
 
-std::optional<ButtonFace> PasteFaceFromClipboard()
-{
+std::optional<ButtonFace> PasteFaceFromClipboard() {
     OpenedClipboard clipboard;
     if (!clipboard.IsOpen()) return std::nullopt;
     ButtonFace face;

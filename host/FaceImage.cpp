@@ -21,8 +21,7 @@ struct BitmapDeleter {
 
 size_t Stride(long width, WORD bitsPerPixel) { return ((size_t(width) * bitsPerPixel + 31) / 32) * 4; }
 
-size_t ColourTableEntries(const BITMAPINFOHEADER& header)
-{
+size_t ColourTableEntries(const BITMAPINFOHEADER& header) {
     if (header.biClrUsed) return header.biClrUsed;
     if (header.biBitCount <= 8) return size_t(1) << header.biBitCount;
     return header.biCompression == BI_BITFIELDS ? 3 : 0;
@@ -30,11 +29,11 @@ size_t ColourTableEntries(const BITMAPINFOHEADER& header)
 
 }  // namespace
 
-FaceImage FaceImageOf(HBITMAP bitmap)
-{
+FaceImage FaceImageOf(HBITMAP bitmap) {
     BITMAP info{};
     if (!bitmap || GetObjectW(bitmap, sizeof info, &info) == 0) return {};
-    if (info.bmWidth <= 0 || info.bmHeight <= 0 || info.bmWidth > kLargestFace || info.bmHeight > kLargestFace) return {};
+    if (info.bmWidth <= 0 || info.bmHeight <= 0 || info.bmWidth > kLargestFace || info.bmHeight > kLargestFace)
+        return {};
     BITMAPINFO request{};
     request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     request.bmiHeader.biWidth = info.bmWidth;
@@ -54,8 +53,7 @@ FaceImage FaceImageOf(HBITMAP bitmap)
     return image;
 }
 
-FaceImage FaceImageOfPackedDib(const void* data, size_t size)
-{
+FaceImage FaceImageOfPackedDib(const void* data, size_t size) {
     if (!data || size < sizeof(BITMAPINFOHEADER)) return {};
     BITMAPINFOHEADER header;
     std::memcpy(&header, data, sizeof header);
@@ -64,7 +62,12 @@ FaceImage FaceImageOfPackedDib(const void* data, size_t size)
         header.biWidth > kLargestFace || height > kLargestFace || header.biPlanes != 1)
         return {};
     switch (header.biBitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32: break;
     default: return {};
     }
     if (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS) return {};
@@ -72,21 +75,18 @@ FaceImage FaceImageOfPackedDib(const void* data, size_t size)
     if (bitsOffset > size || Stride(header.biWidth, header.biBitCount) * size_t(height) > size - bitsOffset) return {};
     const auto* bytes = static_cast<const BYTE*>(data);
     ScreenDc screen;
-    std::unique_ptr<HBITMAP, BitmapDeleter> bitmap(
-        CreateDIBitmap(screen.dc, &header, CBM_INIT, bytes + bitsOffset,
-                       reinterpret_cast<const BITMAPINFO*>(bytes), DIB_RGB_COLORS));
+    std::unique_ptr<HBITMAP, BitmapDeleter> bitmap(CreateDIBitmap(
+        screen.dc, &header, CBM_INIT, bytes + bitsOffset, reinterpret_cast<const BITMAPINFO*>(bytes), DIB_RGB_COLORS));
     return FaceImageOf(bitmap.get());
 }
 
-FaceImage FaceImageOfFile(const std::wstring& path)
-{
+FaceImage FaceImageOfFile(const std::wstring& path) {
     std::unique_ptr<HBITMAP, BitmapDeleter> bitmap(
         static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
     return FaceImageOf(bitmap.get());
 }
 
-HBITMAP BitmapOf(const FaceImage& image)
-{
+HBITMAP BitmapOf(const FaceImage& image) {
     ScreenDc screen;
     HBITMAP bitmap = CreateCompatibleBitmap(screen.dc, image.width, image.height);
     HDC dc = bitmap ? CreateCompatibleDC(screen.dc) : nullptr;
@@ -100,8 +100,7 @@ HBITMAP BitmapOf(const FaceImage& image)
     return bitmap;
 }
 
-HGLOBAL PackedDibOf(const FaceImage& image, WORD bitsPerPixel)
-{
+HGLOBAL PackedDibOf(const FaceImage& image, WORD bitsPerPixel) {
     const bool mask = bitsPerPixel == 1;
     const size_t stride = Stride(image.width, mask ? 1 : 24);
     const size_t colours = mask ? 2 : 0;

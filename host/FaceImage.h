@@ -16,8 +16,7 @@ struct FaceImage {
 
     bool Empty() const { return pixels.empty(); }
     COLORREF At(long x, long y) const { return pixels[size_t(y * width + x)]; }
-    bool operator==(const FaceImage& other) const
-    {
+    bool operator==(const FaceImage& other) const {
         return width == other.width && height == other.height && pixels == other.pixels;
     }
     bool operator!=(const FaceImage& other) const { return !(*this == other); }

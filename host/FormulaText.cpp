@@ -13,8 +13,7 @@ namespace {
 
 // Fifteen significant digits, trailing zeros dropped; scientific notation past what the formula bar shows
 // in full ("1E+20", "1.5E-10").
-std::wstring NumberText(double value)
-{
+std::wstring NumberText(double value) {
     if (value == 0) return L"0";
     DecimalDigits digits(value);
     std::string mantissa;
@@ -38,8 +37,7 @@ std::wstring NumberText(double value)
     return (value < 0 ? L"-" : L"") + std::wstring(text.begin(), text.end());
 }
 
-std::wstring DateText(double serial)
-{
+std::wstring DateText(double serial) {
     double day = std::floor(serial);
     const wchar_t* format = serial == day ? L"m/d/yyyy" : day == 0 ? L"h:mm:ss AM/PM" : L"m/d/yyyy h:mm:ss AM/PM";
     return FormatNumber(serial, format).value_or(NumberText(serial));
@@ -47,8 +45,7 @@ std::wstring DateText(double serial)
 
 }  // namespace
 
-std::wstring FormulaText(const Sheet::Stored* stored, const std::wstring& numberFormat)
-{
+std::wstring FormulaText(const Sheet::Stored* stored, const std::wstring& numberFormat) {
     if (!stored) return {};
     if (stored->hasFormula) {
         // The braces of an array formula belong to the formula bar's display, not to the formula.

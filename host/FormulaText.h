@@ -1,5 +1,5 @@
-// What Range.Formula gives for one cell: the formula of a formula cell (an array formula without braces), otherwise the constant as the
-// formula bar shows it in English (a text as it is, without its apostrophe; a number with up to fifteen
+// What Range.Formula gives for one cell: the formula of a formula cell (an array formula without braces), otherwise the
+// constant as the formula bar shows it in English (a text as it is, without its apostrophe; a number with up to fifteen
 // significant digits and no grouping; a date as m/d/yyyy; TRUE, FALSE; an error value by its name), and the
 // empty string for an empty cell.
 #pragma once

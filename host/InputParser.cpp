@@ -19,23 +19,20 @@ const wchar_t* const kMonthNames[] = {L"jan", L"feb", L"mar", L"apr", L"may", L"
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
-std::wstring Trim(const std::wstring& text)
-{
+std::wstring Trim(const std::wstring& text) {
     size_t first = text.find_first_not_of(L' ');
     if (first == std::wstring::npos) return {};
     size_t last = text.find_last_not_of(L' ');
     return text.substr(first, last - first + 1);
 }
 
-std::wstring Lower(std::wstring text)
-{
+std::wstring Lower(std::wstring text) {
     for (auto& c : text) c = wchar_t(std::towlower(c));
     return text;
 }
 
 // Digits with an optional point and exponent, cut to fifteen significant digits as Excel keeps them.
-std::optional<double> DigitsToNumber(const std::wstring& mantissa, const std::wstring& exponent)
-{
+std::optional<double> DigitsToNumber(const std::wstring& mantissa, const std::wstring& exponent) {
     std::string digits;
     int significant = 0;
     bool seenNonZero = false;
@@ -67,8 +64,7 @@ struct NumberReading {
     std::optional<std::wstring> format;
 };
 
-std::optional<NumberReading> ReadNumber(const std::wstring& input)
-{
+std::optional<NumberReading> ReadNumber(const std::wstring& input) {
     std::wstring s = Trim(input);
     if (s.empty()) return std::nullopt;
     bool negative = false;
@@ -157,15 +153,13 @@ std::optional<NumberReading> ReadNumber(const std::wstring& input)
     return reading;
 }
 
-int CurrentYear()
-{
+int CurrentYear() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     return now.wYear;
 }
 
-bool ReadInt(const std::wstring& s, int& value, size_t minDigits = 1, size_t maxDigits = 4)
-{
+bool ReadInt(const std::wstring& s, int& value, size_t minDigits = 1, size_t maxDigits = 4) {
     if (s.size() < minDigits || s.size() > maxDigits) return false;
     value = 0;
     for (wchar_t c : s) {
@@ -175,14 +169,12 @@ bool ReadInt(const std::wstring& s, int& value, size_t minDigits = 1, size_t max
     return true;
 }
 
-int FullYear(int year, size_t digits)
-{
+int FullYear(int year, size_t digits) {
     if (digits <= 2) return year < 30 ? 2000 + year : 1900 + year;
     return year;
 }
 
-int MonthFromName(const std::wstring& name)
-{
+int MonthFromName(const std::wstring& name) {
     std::wstring lower = Lower(name);
     if (lower.size() < 3) return 0;
     for (int m = 0; m < 12; ++m) {
@@ -191,12 +183,13 @@ int MonthFromName(const std::wstring& name)
     return 0;
 }
 
-std::vector<std::wstring> SplitOn(const std::wstring& s, wchar_t separator)
-{
+std::vector<std::wstring> SplitOn(const std::wstring& s, wchar_t separator) {
     std::vector<std::wstring> parts(1);
     for (wchar_t c : s) {
-        if (c == separator) parts.emplace_back();
-        else parts.back() += c;
+        if (c == separator)
+            parts.emplace_back();
+        else
+            parts.back() += c;
     }
     return parts;
 }
@@ -206,8 +199,7 @@ struct DateReading {
     std::wstring format;
 };
 
-std::optional<DateReading> ReadDate(const std::wstring& s)
-{
+std::optional<DateReading> ReadDate(const std::wstring& s) {
     auto make = [](int y, int m, int d, const wchar_t* format) -> std::optional<DateReading> {
         auto serial = SerialFromDate(y, m, d);
         if (!serial) return std::nullopt;
@@ -219,7 +211,8 @@ std::optional<DateReading> ReadDate(const std::wstring& s)
         int a = 0;
         int b = 0;
         int c = 0;
-        if (parts.size() == 3 && ReadInt(parts[0], a, 4, 4) && ReadInt(parts[1], b, 1, 2) && ReadInt(parts[2], c, 1, 2)) {
+        if (parts.size() == 3 && ReadInt(parts[0], a, 4, 4) && ReadInt(parts[1], b, 1, 2) &&
+            ReadInt(parts[2], c, 1, 2)) {
             return make(a, b, c, L"m/d/yyyy");  // 2024-01-31
         }
         if (parts.size() == 3 && ReadInt(parts[0], a, 1, 2) && ReadInt(parts[1], b, 1, 2) &&
@@ -259,8 +252,7 @@ struct TimeReading {
     std::wstring format;
 };
 
-std::optional<TimeReading> ReadTime(std::wstring s)
-{
+std::optional<TimeReading> ReadTime(std::wstring s) {
     s = Lower(Trim(s));
     bool twelveHour = false;
     bool pm = false;
@@ -294,8 +286,7 @@ std::optional<TimeReading> ReadTime(std::wstring s)
     return reading;
 }
 
-std::optional<NumberReading> ReadDateTime(const std::wstring& input)
-{
+std::optional<NumberReading> ReadDateTime(const std::wstring& input) {
     std::wstring s = Trim(input);
     if (s.empty()) return std::nullopt;
     if (auto time = ReadTime(s)) return NumberReading{time->fraction, time->format};
@@ -313,8 +304,7 @@ std::optional<NumberReading> ReadDateTime(const std::wstring& input)
 
 }  // namespace
 
-std::optional<double> ParsePlainNumber(const std::wstring& text)
-{
+std::optional<double> ParsePlainNumber(const std::wstring& text) {
     std::wstring s = Trim(text);
     bool negative = false;
     if (!s.empty() && (s[0] == L'-' || s[0] == L'+')) {
@@ -337,8 +327,7 @@ std::optional<double> ParsePlainNumber(const std::wstring& text)
     return negative ? -*value : *value;
 }
 
-ParsedInput ParseInput(const std::wstring& text, const std::wstring& cellFormat)
-{
+ParsedInput ParseInput(const std::wstring& text, const std::wstring& cellFormat) {
     ParsedInput parsed;
     if (text.empty()) return parsed;
     if (text[0] == L'\'') {

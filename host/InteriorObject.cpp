@@ -10,8 +10,7 @@ namespace {
 constexpr DISPID kColor = 0x63;
 constexpr DISPID kColorIndex = 0x61;
 
-const std::vector<Member>& Members()
-{
+const std::vector<Member>& Members() {
     static const std::vector<Member> members = {
         {L"Color", kColor, kGet | kPut, {}},
         {L"ColorIndex", kColorIndex, kPut, {}},
@@ -22,22 +21,19 @@ const std::vector<Member>& Members()
 }  // namespace
 
 InteriorObject::InteriorObject(std::shared_ptr<Excel> excel, Range range)
-    : DispatchObject(std::move(excel), L"Interior", Members()), m_range(std::move(range))
-{
-}
+    : DispatchObject(std::move(excel), L"Interior", Members()), m_range(std::move(range)) {}
 
-ComRef<IDispatch> InteriorObject::Create(std::shared_ptr<Excel> excel, Range range)
-{
+ComRef<IDispatch> InteriorObject::Create(std::shared_ptr<Excel> excel, Range range) {
     return Make<InteriorObject>(std::move(excel), std::move(range));
 }
 
-Variant InteriorObject::Call(const Member& member, Kind kind, const Arguments& args)
-{
+Variant InteriorObject::Call(const Member& member, Kind kind, const Arguments& args) {
     if (member.dispid == kColor && kind == Kind::Get) return m_range.InteriorColor();
     Variant value = args.PutVariant();
     Variant number;
     const wchar_t* property = member.dispid == kColor ? L"Color" : L"ColorIndex";
-    if (FAILED(VariantChangeType(&number.Get(), &value.Get(), 0, VT_R8)) || number.Get().dblVal != number.Get().dblVal) {
+    if (FAILED(VariantChangeType(&number.Get(), &value.Get(), 0, VT_R8)) ||
+        number.Get().dblVal != number.Get().dblVal) {
         throw ExcelError(message::UnableToSet(property, L"Interior"));
     }
     double n = number.Get().dblVal;

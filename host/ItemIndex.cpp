@@ -2,8 +2,7 @@
 
 namespace host {
 
-ItemIndex ReadItemIndex(const Arguments& args, size_t position)
-{
+ItemIndex ReadItemIndex(const Arguments& args, size_t position) {
     if (args.IsMissing(position)) throw ArgumentError{DISP_E_PARAMNOTOPTIONAL, args.ArgIndex(position)};
     ItemIndex index;
     if (args.Value(position).Type() == VT_BSTR) {

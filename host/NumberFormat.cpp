@@ -33,16 +33,14 @@ const wchar_t* const kMonths[] = {L"January", L"February", L"March",     L"April
                                   L"July",    L"August",   L"September", L"October", L"November", L"December"};
 const wchar_t* const kDays[] = {L"Sunday", L"Monday", L"Tuesday", L"Wednesday", L"Thursday", L"Friday", L"Saturday"};
 
-bool StartsWithNoCase(const std::wstring& text, size_t at, const wchar_t* word)
-{
+bool StartsWithNoCase(const std::wstring& text, size_t at, const wchar_t* word) {
     for (size_t i = 0; word[i]; ++i) {
         if (at + i >= text.size() || std::towlower(text[at + i]) != std::towlower(word[i])) return false;
     }
     return true;
 }
 
-std::vector<std::wstring> SplitSections(const std::wstring& format)
-{
+std::vector<std::wstring> SplitSections(const std::wstring& format) {
     std::vector<std::wstring> sections(1);
     bool quoted = false;
     bool bracket = false;
@@ -68,14 +66,12 @@ std::vector<std::wstring> SplitSections(const std::wstring& format)
     return sections;
 }
 
-bool IsDateLetter(wchar_t c)
-{
+bool IsDateLetter(wchar_t c) {
     c = wchar_t(std::towlower(c));
     return c == L'y' || c == L'm' || c == L'd' || c == L'h' || c == L's';
 }
 
-Section ParseSection(const std::wstring& text)
-{
+Section ParseSection(const std::wstring& text) {
     Section section;
     auto literal = [&](std::wstring s) {
         if (!section.tokens.empty() && section.tokens.back().kind == TokenKind::Literal) {
@@ -187,10 +183,10 @@ Section ParseSection(const std::wstring& text)
     for (size_t k = 0; k < dates.size(); ++k) {
         Token& token = section.tokens[dates[k]];
         if (token.text != L"m" && token.text != L"mm") continue;
-        bool afterHour = k > 0 && (section.tokens[dates[k - 1]].text[0] == L'h' ||
-                                   section.tokens[dates[k - 1]].text == L"[h]");
+        bool afterHour =
+            k > 0 && (section.tokens[dates[k - 1]].text[0] == L'h' || section.tokens[dates[k - 1]].text == L"[h]");
         bool beforeSecond = k + 1 < dates.size() && (section.tokens[dates[k + 1]].text[0] == L's' ||
-                                                      section.tokens[dates[k + 1]].text == L"[s]");
+                                                     section.tokens[dates[k + 1]].text == L"[s]");
         if (afterHour || beforeSecond) token.text = token.text == L"m" ? L"M" : L"MM";
     }
     return section;
@@ -198,15 +194,13 @@ Section ParseSection(const std::wstring& text)
 
 std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
-std::wstring TwoDigits(int n)
-{
+std::wstring TwoDigits(int n) {
     wchar_t buffer[8];
     swprintf(buffer, 8, L"%02d", n);
     return buffer;
 }
 
-std::optional<std::wstring> FormatDate(const Section& section, double serial)
-{
+std::optional<std::wstring> FormatDate(const Section& section, double serial) {
     int fractionDigits = 0;
     for (const auto& t : section.tokens) {
         if (t.kind == TokenKind::Date && t.text[0] == L'.') fractionDigits = int(t.text.size()) - 1;
@@ -222,26 +216,46 @@ std::optional<std::wstring> FormatDate(const Section& section, double serial)
             const std::wstring& c = t.text;
             int hour12 = parts->hour % 12 == 0 ? 12 : parts->hour % 12;
             int hour = section.twelveHour ? hour12 : parts->hour;
-            if (c == L"y" || c == L"yy") out += TwoDigits(parts->year % 100);
-            else if (c[0] == L'y') out += std::to_wstring(parts->year);
-            else if (c == L"m") out += std::to_wstring(parts->month);
-            else if (c == L"mm") out += TwoDigits(parts->month);
-            else if (c == L"mmm") out += std::wstring(kMonths[parts->month - 1]).substr(0, 3);
-            else if (c == L"mmmmm") out += std::wstring(kMonths[parts->month - 1]).substr(0, 1);
-            else if (c[0] == L'm') out += kMonths[parts->month - 1];
-            else if (c == L"d") out += std::to_wstring(parts->day);
-            else if (c == L"dd") out += TwoDigits(parts->day);
-            else if (c == L"ddd") out += std::wstring(kDays[parts->dayOfWeek]).substr(0, 3);
-            else if (c[0] == L'd') out += kDays[parts->dayOfWeek];
-            else if (c == L"h") out += std::to_wstring(hour);
-            else if (c[0] == L'h') out += TwoDigits(hour);
-            else if (c == L"M") out += std::to_wstring(parts->minute);
-            else if (c == L"MM") out += TwoDigits(parts->minute);
-            else if (c == L"s") out += std::to_wstring(parts->second);
-            else if (c[0] == L's') out += TwoDigits(parts->second);
-            else if (c == L"[h]") out += std::to_wstring((long long)std::floor(rounded * 24 + 1e-9));
-            else if (c == L"[m]") out += std::to_wstring((long long)std::floor(rounded * 1440 + 1e-9));
-            else if (c == L"[s]") out += std::to_wstring((long long)std::floor(rounded * 86400 + 1e-9));
+            if (c == L"y" || c == L"yy")
+                out += TwoDigits(parts->year % 100);
+            else if (c[0] == L'y')
+                out += std::to_wstring(parts->year);
+            else if (c == L"m")
+                out += std::to_wstring(parts->month);
+            else if (c == L"mm")
+                out += TwoDigits(parts->month);
+            else if (c == L"mmm")
+                out += std::wstring(kMonths[parts->month - 1]).substr(0, 3);
+            else if (c == L"mmmmm")
+                out += std::wstring(kMonths[parts->month - 1]).substr(0, 1);
+            else if (c[0] == L'm')
+                out += kMonths[parts->month - 1];
+            else if (c == L"d")
+                out += std::to_wstring(parts->day);
+            else if (c == L"dd")
+                out += TwoDigits(parts->day);
+            else if (c == L"ddd")
+                out += std::wstring(kDays[parts->dayOfWeek]).substr(0, 3);
+            else if (c[0] == L'd')
+                out += kDays[parts->dayOfWeek];
+            else if (c == L"h")
+                out += std::to_wstring(hour);
+            else if (c[0] == L'h')
+                out += TwoDigits(hour);
+            else if (c == L"M")
+                out += std::to_wstring(parts->minute);
+            else if (c == L"MM")
+                out += TwoDigits(parts->minute);
+            else if (c == L"s")
+                out += std::to_wstring(parts->second);
+            else if (c[0] == L's')
+                out += TwoDigits(parts->second);
+            else if (c == L"[h]")
+                out += std::to_wstring((long long)std::floor(rounded * 24 + 1e-9));
+            else if (c == L"[m]")
+                out += std::to_wstring((long long)std::floor(rounded * 1440 + 1e-9));
+            else if (c == L"[s]")
+                out += std::to_wstring((long long)std::floor(rounded * 86400 + 1e-9));
             else if (c[0] == L'.') {
                 wchar_t buffer[8];
                 swprintf(buffer, 8, L"%03d", parts->millisecond);
@@ -271,8 +285,7 @@ std::optional<std::wstring> FormatDate(const Section& section, double serial)
 }
 
 // Inserts thousands separators into a run of digits (leading blanks from "?" stay in front).
-std::wstring Group(const std::wstring& digits)
-{
+std::wstring Group(const std::wstring& digits) {
     size_t firstDigit = digits.find_first_not_of(L' ');
     if (firstDigit == std::wstring::npos) return digits;
     std::wstring head = digits.substr(0, firstDigit);
@@ -285,8 +298,7 @@ std::wstring Group(const std::wstring& digits)
     return head + grouped;
 }
 
-std::wstring FormatDigits(const Section& section, double value)
-{
+std::wstring FormatDigits(const Section& section, double value) {
     const auto& tokens = section.tokens;
     size_t end = tokens.size();
     size_t exponentAt = end;
@@ -319,8 +331,10 @@ std::wstring FormatDigits(const Section& section, double value)
         bool digitAfter = false;
         for (size_t j = 0; j < i; ++j) digitBefore |= tokens[j].kind == TokenKind::Digit;
         for (size_t j = i + 1; j < exponentAt; ++j) digitAfter |= tokens[j].kind == TokenKind::Digit;
-        if (digitBefore && digitAfter && i < pointAt) grouping = true;
-        else if (digitBefore && !digitAfter) ++scale;
+        if (digitBefore && digitAfter && i < pointAt)
+            grouping = true;
+        else if (digitBefore && !digitAfter)
+            ++scale;
     }
     value *= std::pow(100.0, percent);
     value /= std::pow(1000.0, scale);
@@ -355,8 +369,10 @@ std::wstring FormatDigits(const Section& section, double value)
         }
         const Token& e = tokens[exponentAt];
         exponentText = std::wstring(1, e.text[0]);
-        if (exponent < 0) exponentText += L'-';
-        else if (e.ch == L'+') exponentText += L'+';
+        if (exponent < 0)
+            exponentText += L'-';
+        else if (e.ch == L'+')
+            exponentText += L'+';
         std::wstring number = std::to_wstring(std::abs(exponent));
         size_t minimum = e.text.size() - 1;
         if (number.size() < minimum) number.insert(0, minimum - number.size(), L'0');
@@ -376,9 +392,12 @@ std::wstring FormatDigits(const Section& section, double value)
             size_t slot = n - 1 - k;
             wchar_t placeholder = tokens[integerSlots[slot]].ch;
             std::wstring piece;
-            if (k < digits.size()) piece = digits[digits.size() - 1 - k];
-            else if (placeholder == L'0') piece = L"0";
-            else if (placeholder == L'?') piece = L" ";
+            if (k < digits.size())
+                piece = digits[digits.size() - 1 - k];
+            else if (placeholder == L'0')
+                piece = L"0";
+            else if (placeholder == L'?')
+                piece = L" ";
             integerText[slot] = piece;
         }
         if (n > 0 && digits.size() > n) integerText[0] = digits.substr(0, digits.size() - n) + integerText[0];
@@ -445,38 +464,48 @@ std::wstring FormatDigits(const Section& section, double value)
     return out;
 }
 
-std::wstring FormatLiterals(const Section& section, double value)
-{
+std::wstring FormatLiterals(const Section& section, double value) {
     std::wstring out;
     for (const auto& t : section.tokens) {
-        if (t.kind == TokenKind::Literal) out += t.text;
-        else if (t.kind == TokenKind::Percent) out += L'%';
-        else if (t.kind == TokenKind::General) out += FormatGeneral(value).value_or(L"");
-        else if (t.kind == TokenKind::Point) out += L'.';
-        else if (t.kind == TokenKind::Comma) out += L',';
+        if (t.kind == TokenKind::Literal)
+            out += t.text;
+        else if (t.kind == TokenKind::Percent)
+            out += L'%';
+        else if (t.kind == TokenKind::General)
+            out += FormatGeneral(value).value_or(L"");
+        else if (t.kind == TokenKind::Point)
+            out += L'.';
+        else if (t.kind == TokenKind::Comma)
+            out += L',';
     }
     return out;
 }
 
 }  // namespace
 
-double DisplayWidth(const std::wstring& text)
-{
+double DisplayWidth(const std::wstring& text) {
     double width = 0;
     for (wchar_t c : text) {
         switch (c) {
-        case L'.': case L',': case L':': case L';': case L'/': case L'-': case L'\'': case L'(': case L')':
-        case L'!': case L'|': case L' ':
-            width += 0.5;
-            break;
+        case L'.':
+        case L',':
+        case L':':
+        case L';':
+        case L'/':
+        case L'-':
+        case L'\'':
+        case L'(':
+        case L')':
+        case L'!':
+        case L'|':
+        case L' ': width += 0.5; break;
         default: width += 1; break;
         }
     }
     return width;
 }
 
-std::optional<std::wstring> FormatGeneral(double value, double width)
-{
+std::optional<std::wstring> FormatGeneral(double value, double width) {
     if (!std::isfinite(value)) return std::nullopt;
     std::wstring sign = value < 0 ? L"-" : L"";
     auto fits = [&](const std::string& digits) {
@@ -544,8 +573,7 @@ std::optional<std::wstring> FormatGeneral(double value, double width)
     return scientific();
 }
 
-std::optional<std::wstring> FormatNumber(double value, const std::wstring& format)
-{
+std::optional<std::wstring> FormatNumber(double value, const std::wstring& format) {
     if (IsGeneralFormat(format) || IsTextFormat(format)) return FormatGeneral(value);
     auto texts = SplitSections(format);
     std::vector<Section> sections;
@@ -558,8 +586,10 @@ std::optional<std::wstring> FormatNumber(double value, const std::wstring& forma
     size_t index = 0;
     bool minus = false;
     if (value < 0) {
-        if (numberSections >= 2) index = 1;
-        else minus = true;
+        if (numberSections >= 2)
+            index = 1;
+        else
+            minus = true;
     } else if (value == 0 && numberSections >= 3) {
         index = 2;
     }
@@ -583,35 +613,35 @@ std::optional<std::wstring> FormatNumber(double value, const std::wstring& forma
     return (minus ? L"-" : L"") + text;
 }
 
-std::wstring FormatText(const std::wstring& text, const std::wstring& format)
-{
+std::wstring FormatText(const std::wstring& text, const std::wstring& format) {
     auto texts = SplitSections(format);
     const std::wstring* textSection = nullptr;
-    if (texts.size() >= 4) textSection = &texts[3];
-    else if (texts.size() == 1 && texts[0].find(L'@') != std::wstring::npos) textSection = &texts[0];
+    if (texts.size() >= 4)
+        textSection = &texts[3];
+    else if (texts.size() == 1 && texts[0].find(L'@') != std::wstring::npos)
+        textSection = &texts[0];
     if (!textSection) return text;
     Section section = ParseSection(*textSection);
     std::wstring out;
     for (const auto& t : section.tokens) {
-        if (t.kind == TokenKind::At) out += text;
-        else if (t.kind == TokenKind::Literal) out += t.text;
+        if (t.kind == TokenKind::At)
+            out += text;
+        else if (t.kind == TokenKind::Literal)
+            out += t.text;
     }
     return out;
 }
 
-bool IsGeneralFormat(const std::wstring& format)
-{
+bool IsGeneralFormat(const std::wstring& format) {
     return format.empty() || (format.size() == 7 && StartsWithNoCase(format, 0, L"General"));
 }
 
-bool IsDateFormat(const std::wstring& format)
-{
+bool IsDateFormat(const std::wstring& format) {
     if (IsGeneralFormat(format)) return false;
     return ParseSection(SplitSections(format)[0]).date;
 }
 
-bool IsCurrencyFormat(const std::wstring& format)
-{
+bool IsCurrencyFormat(const std::wstring& format) {
     if (IsGeneralFormat(format)) return false;
     return ParseSection(SplitSections(format)[0]).currency;
 }

@@ -18,21 +18,18 @@ namespace {
 // Past this many cells a read or write of Range.Value fails as Excel runs out of memory.
 constexpr std::int64_t kValueCellLimit = 4 * 1048576;
 
-bool IsValidHorizontal(long a)
-{
+bool IsValidHorizontal(long a) {
     return a == xl::HAlignGeneral || a == xl::HAlignLeft || a == xl::HAlignCenter || a == xl::HAlignRight ||
            a == xl::HAlignFill || a == xl::HAlignJustify || a == xl::HAlignCenterAcrossSelection ||
            a == xl::HAlignDistributed;
 }
 
-bool IsValidVertical(long a)
-{
+bool IsValidVertical(long a) {
     return a == xl::VAlignTop || a == xl::VAlignCenter || a == xl::VAlignBottom || a == xl::VAlignJustify ||
            a == xl::VAlignDistributed;
 }
 
-Area CheckedArea(long top, long left, long bottom, long right)
-{
+Area CheckedArea(long top, long left, long bottom, long right) {
     Area area{top, left, bottom, right};
     if (!area.IsValid()) throw ExcelError(message::ObjectDefined);
     return area;
@@ -41,8 +38,7 @@ Area CheckedArea(long top, long left, long bottom, long right)
 long FloorDiv(long a, long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 // The value of an object written to a cell: its default member, as Excel takes it.
-Variant DefaultValueOf(IDispatch* object)
-{
+Variant DefaultValueOf(IDispatch* object) {
     if (!object) throw ExcelError(message::ObjectDefined);
     DISPPARAMS none{nullptr, nullptr, 0, 0};
     VARIANT result;
@@ -54,8 +50,7 @@ Variant DefaultValueOf(IDispatch* object)
 }
 
 // One element of a SAFEARRAY as a VARIANT.
-Variant ArrayElement(SAFEARRAY* array, VARTYPE elementType, LONG* indices)
-{
+Variant ArrayElement(SAFEARRAY* array, VARTYPE elementType, LONG* indices) {
     VARIANT element;
     VariantInit(&element);
     HRESULT hr = S_OK;
@@ -68,8 +63,22 @@ Variant ArrayElement(SAFEARRAY* array, VARTYPE elementType, LONG* indices)
         element.vt = VT_DECIMAL;
     } else {
         switch (elementType) {
-        case VT_BSTR: case VT_I1: case VT_I2: case VT_I4: case VT_I8: case VT_INT: case VT_UI1: case VT_UI2:
-        case VT_UI4: case VT_UI8: case VT_UINT: case VT_R4: case VT_R8: case VT_CY: case VT_DATE: case VT_BOOL:
+        case VT_BSTR:
+        case VT_I1:
+        case VT_I2:
+        case VT_I4:
+        case VT_I8:
+        case VT_INT:
+        case VT_UI1:
+        case VT_UI2:
+        case VT_UI4:
+        case VT_UI8:
+        case VT_UINT:
+        case VT_R4:
+        case VT_R8:
+        case VT_CY:
+        case VT_DATE:
+        case VT_BOOL:
         case VT_ERROR:
             hr = SafeArrayGetElement(array, indices, &element.llVal);
             element.vt = elementType;
@@ -82,8 +91,7 @@ Variant ArrayElement(SAFEARRAY* array, VARTYPE elementType, LONG* indices)
     return Variant::Adopt(element);
 }
 
-Variant Tristate(std::int64_t count, std::int64_t total)
-{
+Variant Tristate(std::int64_t count, std::int64_t total) {
     if (count == total) return Variant::Bool(true);
     if (count == 0) return Variant::Bool(false);
     return Variant::Null();
@@ -92,20 +100,17 @@ Variant Tristate(std::int64_t count, std::int64_t total)
 }  // namespace
 
 Range::Range(std::shared_ptr<Sheet> sheet, std::vector<Area> areas, RangeMode mode)
-    : m_sheet(std::move(sheet)), m_areas(std::move(areas)), m_mode(mode)
-{
+    : m_sheet(std::move(sheet)), m_areas(std::move(areas)), m_mode(mode) {
     if (m_areas.empty()) m_areas.push_back(Area::Cell(1, 1));
 }
 
-std::int64_t Range::TotalCells() const
-{
+std::int64_t Range::TotalCells() const {
     std::int64_t total = 0;
     for (const auto& area : m_areas) total += area.CellCount();
     return total;
 }
 
-long Range::Count() const
-{
+long Range::Count() const {
     std::int64_t count = 0;
     switch (m_mode) {
     case RangeMode::Cells: count = TotalCells(); break;
@@ -116,22 +121,19 @@ long Range::Count() const
     return long(count);
 }
 
-Range Range::EntireColumn() const
-{
+Range Range::EntireColumn() const {
     std::vector<Area> areas;
     for (const auto& a : m_areas) areas.push_back({1, a.left, kMaxRows, a.right});
     return Range(m_sheet, areas, RangeMode::Columns);
 }
 
-Range Range::EntireRow() const
-{
+Range Range::EntireRow() const {
     std::vector<Area> areas;
     for (const auto& a : m_areas) areas.push_back({a.top, 1, a.bottom, kMaxColumns});
     return Range(m_sheet, areas, RangeMode::Rows);
 }
 
-Range Range::Item(long index) const
-{
+Range Range::Item(long index) const {
     const Area& a = FirstArea();
     switch (m_mode) {
     case RangeMode::Rows: {
@@ -151,22 +153,19 @@ Range Range::Item(long index) const
     return Range(m_sheet, {CheckedArea(row, column, row, column)});
 }
 
-Range Range::Item(long row, long column) const
-{
+Range Range::Item(long row, long column) const {
     const Area& a = FirstArea();
     long r = a.top + row - 1;
     long c = a.left + column - 1;
     return Range(m_sheet, {CheckedArea(r, c, r, c)});
 }
 
-Range Range::AreaAt(long index) const
-{
+Range Range::AreaAt(long index) const {
     if (index < 1 || index > long(m_areas.size())) throw ExcelError(message::UnableToGet(L"Item", L"Areas"));
     return Range(m_sheet, {m_areas[size_t(index - 1)]});
 }
 
-Range Range::MergeArea() const
-{
+Range Range::MergeArea() const {
     const Area& a = FirstArea();
     auto merged = m_sheet->MergedAreaAt(a.top, a.left);
     if (merged && (a.IsSingleCell() || merged->Contains(a))) return Range(m_sheet, {*merged});
@@ -174,15 +173,14 @@ Range Range::MergeArea() const
     return *this;
 }
 
-Range Range::Offset(long rows, long columns) const
-{
+Range Range::Offset(long rows, long columns) const {
     std::vector<Area> areas;
-    for (const auto& a : m_areas) areas.push_back(CheckedArea(a.top + rows, a.left + columns, a.bottom + rows, a.right + columns));
+    for (const auto& a : m_areas)
+        areas.push_back(CheckedArea(a.top + rows, a.left + columns, a.bottom + rows, a.right + columns));
     return Range(m_sheet, areas);
 }
 
-Range Range::Resize(std::optional<long> rows, std::optional<long> columns) const
-{
+Range Range::Resize(std::optional<long> rows, std::optional<long> columns) const {
     const Area& a = FirstArea();
     long height = rows.value_or(a.Rows());
     long width = columns.value_or(a.Columns());
@@ -190,8 +188,7 @@ Range Range::Resize(std::optional<long> rows, std::optional<long> columns) const
     return Range(m_sheet, {CheckedArea(a.top, a.left, a.top + height - 1, a.left + width - 1)});
 }
 
-std::wstring Range::Address(AddressOptions options) const
-{
+std::wstring Range::Address(AddressOptions options) const {
     options.sheetName = m_sheet->Name();
     options.workbookName = m_sheet->WorkbookName();
     return FormatAddress(m_areas, options);
@@ -204,8 +201,7 @@ namespace {
 // Range.Value and Range.Formula of several cells: a 2-D array of VARIANTs from 1, rows first, whose element
 // for each stored cell is cellValue(row, column, stored); the others stay `blank`.
 template <class CellValueOf>
-Variant CellsArray(const Sheet& sheet, const Area& a, const Variant& blank, CellValueOf cellValue)
-{
+Variant CellsArray(const Sheet& sheet, const Area& a, const Variant& blank, CellValueOf cellValue) {
     if (a.CellCount() > kValueCellLimit) throw ExcelError(message::OutOfMemory, E_OUTOFMEMORY);
     SAFEARRAYBOUND bounds[2] = {{ULONG(a.Rows()), 1}, {ULONG(a.Columns()), 1}};
     SAFEARRAY* array = SafeArrayCreate(VT_VARIANT, 2, bounds);
@@ -235,8 +231,7 @@ Variant CellsArray(const Sheet& sheet, const Area& a, const Variant& blank, Cell
 
 }  // namespace
 
-Variant Range::Value(bool value2) const
-{
+Variant Range::Value(bool value2) const {
     const Area& a = FirstArea();
     const Sheet& sheet = *m_sheet;
     if (a.IsSingleCell()) return CellToVariant(sheet.Find(a.top, a.left), sheet.NumberFormatAt(a.top, a.left), value2);
@@ -245,19 +240,18 @@ Variant Range::Value(bool value2) const
     });
 }
 
-Variant Range::Formula() const
-{
+Variant Range::Formula() const {
     const Area& a = FirstArea();
     const Sheet& sheet = *m_sheet;
-    if (a.IsSingleCell()) return Variant::String(FormulaText(sheet.Find(a.top, a.left), sheet.NumberFormatAt(a.top, a.left)));
+    if (a.IsSingleCell())
+        return Variant::String(FormulaText(sheet.Find(a.top, a.left), sheet.NumberFormatAt(a.top, a.left)));
     // Empty cells are empty strings, not Empty.
     return CellsArray(sheet, a, Variant::String(std::wstring()), [&](long r, long c, const Sheet::Stored& stored) {
         return Variant::String(FormulaText(&stored, sheet.NumberFormatAt(r, c)));
     });
 }
 
-void Range::CheckContentChange(bool topLeftOfMergeAllowed) const
-{
+void Range::CheckContentChange(bool topLeftOfMergeAllowed) const {
     if (m_sheet->IsProtected()) throw ExcelError(message::Protected);
     for (const auto& area : m_areas) {
         if (m_sheet->CutsMergedArea(area)) {
@@ -270,28 +264,27 @@ void Range::CheckContentChange(bool topLeftOfMergeAllowed) const
     }
 }
 
-bool Range::IsHiddenByMerge(long row, long column, const std::vector<Area>& merged) const
-{
+bool Range::IsHiddenByMerge(long row, long column, const std::vector<Area>& merged) const {
     for (const auto& m : merged) {
         if (m.Contains(row, column)) return !(m.top == row && m.left == column);
     }
     return false;
 }
 
-void Range::SetValue(const VARIANT& value)
-{
+void Range::SetValue(const VARIANT& value) {
     Variant owned = Variant::CopyOf(value);
     if (owned.Type() == VT_DISPATCH) owned = DefaultValueOf(owned.Get().pdispVal);
     CheckContentChange(true);
     bool isArray = (owned.Type() & VT_ARRAY) != 0;
     for (const auto& area : m_areas) {
-        if (isArray) WriteArray(area, owned.Get());
-        else WriteScalar(area, owned.Get());
+        if (isArray)
+            WriteArray(area, owned.Get());
+        else
+            WriteScalar(area, owned.Get());
     }
 }
 
-void Range::WriteScalar(const Area& area, const VARIANT& value)
-{
+void Range::WriteScalar(const Area& area, const VARIANT& value) {
     bool clears = value.vt == VT_EMPTY || value.vt == VT_NULL ||
                   (value.vt == VT_BSTR && (!value.bstrVal || SysStringLen(value.bstrVal) == 0));
     if (clears) {
@@ -314,14 +307,14 @@ void Range::WriteScalar(const Area& area, const VARIANT& value)
             auto it = parsed.find(format);
             if (it == parsed.end()) it = parsed.emplace(format, InputFromVariant(value, format)).first;
             const ParsedInput& input = it->second;
-            m_sheet->StoreContent(r, c, input.value, input.isFormula, input.formula, input.prefixed, input.numberFormat);
+            m_sheet->StoreContent(r, c, input.value, input.isFormula, input.formula, input.prefixed,
+                                  input.numberFormat);
         }
     }
     m_sheet->RemoveArraysWithin(area);
 }
 
-void Range::WriteArray(const Area& area, const VARIANT& value)
-{
+void Range::WriteArray(const Area& area, const VARIANT& value) {
     SAFEARRAY* array = (value.vt & VT_BYREF) ? *value.pparray : value.parray;
     VARTYPE elementType = VARTYPE(value.vt & VT_TYPEMASK);
     if (!array) throw ExcelError(message::ObjectDefined);
@@ -386,8 +379,7 @@ void Range::WriteArray(const Area& area, const VARIANT& value)
     m_sheet->RemoveArraysWithin(area);
 }
 
-Variant Range::Text() const
-{
+Variant Range::Text() const {
     std::set<std::wstring> texts;
     std::int64_t withContent = 0;
     for (const auto& area : m_areas) {
@@ -402,8 +394,7 @@ Variant Range::Text() const
     return Variant::Null();
 }
 
-Variant Range::HasFormula() const
-{
+Variant Range::HasFormula() const {
     std::int64_t count = 0;
     for (const auto& area : m_areas) {
         m_sheet->ForEachStored(area, [&](long, long, const Sheet::Stored& s) { count += s.hasFormula ? 1 : 0; });
@@ -411,8 +402,7 @@ Variant Range::HasFormula() const
     return Tristate(count, TotalCells());
 }
 
-Variant Range::HasArray() const
-{
+Variant Range::HasArray() const {
     std::int64_t count = 0;
     for (const auto& area : m_areas) {
         m_sheet->ForEachStored(area, [&](long, long, const Sheet::Stored& s) { count += s.hasArray ? 1 : 0; });
@@ -420,8 +410,7 @@ Variant Range::HasArray() const
     return Tristate(count, TotalCells());
 }
 
-Variant Range::MergeCells() const
-{
+Variant Range::MergeCells() const {
     std::int64_t count = 0;
     for (const auto& area : m_areas) {
         for (const auto& merged : m_sheet->MergedAreas()) {
@@ -431,8 +420,7 @@ Variant Range::MergeCells() const
     return Tristate(count, TotalCells());
 }
 
-void Range::ClearContents()
-{
+void Range::ClearContents() {
     CheckContentChange(false);
     for (const auto& area : m_areas) {
         m_sheet->EraseContent(area);
@@ -442,8 +430,7 @@ void Range::ClearContents()
 
 // ---- Merging
 
-void Range::Merge(bool across)
-{
+void Range::Merge(bool across) {
     if (m_sheet->IsProtected()) throw ExcelError(message::Protected);
     for (const auto& area : m_areas) {
         if (m_sheet->CutsArray(area)) throw ExcelError(message::ArrayPart);
@@ -475,26 +462,24 @@ void Range::Merge(bool across)
         m_sheet->RemoveMergedAreas(target);
         // Only the upper-left value stays.
         if (target.left < target.right) m_sheet->EraseContent({target.top, target.left + 1, target.top, target.right});
-        if (target.top < target.bottom) m_sheet->EraseContent({target.top + 1, target.left, target.bottom, target.right});
+        if (target.top < target.bottom)
+            m_sheet->EraseContent({target.top + 1, target.left, target.bottom, target.right});
         m_sheet->AddMergedArea(target);
     }
 }
 
-void Range::UnMerge()
-{
+void Range::UnMerge() {
     if (m_sheet->IsProtected()) throw ExcelError(message::Protected);
     for (const auto& area : m_areas) m_sheet->RemoveMergedAreas(area);
 }
 
 // ---- Formats
 
-void Range::CheckFormatChange(const wchar_t* property) const
-{
+void Range::CheckFormatChange(const wchar_t* property) const {
     if (m_sheet->IsProtected()) throw ExcelError(message::UnableToSet(property, L"Range"));
 }
 
-Variant Range::UniformFormat(FormatProperty property) const
-{
+Variant Range::UniformFormat(FormatProperty property) const {
     auto values = m_sheet->DistinctFormats(m_areas, property);
     if (values.size() != 1) return Variant::Null();
     const FormatValue& value = *values.begin();
@@ -506,13 +491,11 @@ Variant Range::UniformFormat(FormatProperty property) const
     }
 }
 
-void Range::SetFormat(FormatProperty property, const FormatValue& value)
-{
+void Range::SetFormat(FormatProperty property, const FormatValue& value) {
     for (const auto& area : m_areas) m_sheet->SetFormat(area, property, value);
 }
 
-Variant Range::ColumnWidth() const
-{
+Variant Range::ColumnWidth() const {
     std::set<double> widths;
     for (const auto& area : m_areas) {
         auto some = m_sheet->DistinctColumnWidths(area.left, area.right);
@@ -522,8 +505,7 @@ Variant Range::ColumnWidth() const
     return Variant::Double(*widths.begin());
 }
 
-void Range::SetColumnWidth(double width)
-{
+void Range::SetColumnWidth(double width) {
     CheckFormatChange(L"ColumnWidth");
     if (!(width >= 0 && width <= xl::MaxColumnWidth)) throw ExcelError(message::UnableToSet(L"ColumnWidth", L"Range"));
     for (const auto& area : m_areas) {
@@ -533,8 +515,7 @@ void Range::SetColumnWidth(double width)
 
 Variant Range::HorizontalAlignment() const { return UniformFormat(FormatProperty::HorizontalAlignment); }
 
-void Range::SetHorizontalAlignment(long alignment)
-{
+void Range::SetHorizontalAlignment(long alignment) {
     CheckFormatChange(L"HorizontalAlignment");
     if (!IsValidHorizontal(alignment)) throw ExcelError(message::UnableToSet(L"HorizontalAlignment", L"Range"));
     FormatValue value;
@@ -544,8 +525,7 @@ void Range::SetHorizontalAlignment(long alignment)
 
 Variant Range::VerticalAlignment() const { return UniformFormat(FormatProperty::VerticalAlignment); }
 
-void Range::SetVerticalAlignment(long alignment)
-{
+void Range::SetVerticalAlignment(long alignment) {
     CheckFormatChange(L"VerticalAlignment");
     if (!IsValidVertical(alignment)) throw ExcelError(message::UnableToSet(L"VerticalAlignment", L"Range"));
     FormatValue value;
@@ -555,8 +535,7 @@ void Range::SetVerticalAlignment(long alignment)
 
 Variant Range::WrapText() const { return UniformFormat(FormatProperty::WrapText); }
 
-void Range::SetWrapText(bool wrap)
-{
+void Range::SetWrapText(bool wrap) {
     CheckFormatChange(L"WrapText");
     FormatValue value;
     value.number = wrap ? 1 : 0;
@@ -565,8 +544,7 @@ void Range::SetWrapText(bool wrap)
 
 Variant Range::NumberFormat() const { return UniformFormat(FormatProperty::NumberFormat); }
 
-void Range::SetNumberFormat(const std::wstring& format)
-{
+void Range::SetNumberFormat(const std::wstring& format) {
     CheckFormatChange(L"NumberFormat");
     FormatValue value;
     value.text = format.empty() ? L"General" : format;
@@ -575,8 +553,7 @@ void Range::SetNumberFormat(const std::wstring& format)
 
 Variant Range::InteriorColor() const { return UniformFormat(FormatProperty::InteriorColor); }
 
-void Range::SetInteriorColor(long color)
-{
+void Range::SetInteriorColor(long color) {
     if (m_sheet->IsProtected() || color < 0 || color > xl::NoFillColor) {
         throw ExcelError(message::UnableToSet(L"Color", L"Interior"));
     }
@@ -585,8 +562,7 @@ void Range::SetInteriorColor(long color)
     SetFormat(FormatProperty::InteriorColor, value);
 }
 
-void Range::ClearInterior()
-{
+void Range::ClearInterior() {
     if (m_sheet->IsProtected()) throw ExcelError(message::UnableToSet(L"ColorIndex", L"Interior"));
     FormatValue value;
     value.number = -1;
@@ -595,8 +571,7 @@ void Range::ClearInterior()
 
 // ---- Union and Intersect
 
-Range Range::Union(const std::vector<Range>& ranges)
-{
+Range Range::Union(const std::vector<Range>& ranges) {
     std::vector<Area> all;
     for (const auto& range : ranges) {
         if (range.m_sheet != ranges.front().m_sheet) {
@@ -607,8 +582,7 @@ Range Range::Union(const std::vector<Range>& ranges)
     return Range(ranges.front().m_sheet, UnionOfAreas(all));
 }
 
-std::optional<Range> Range::Intersect(const std::vector<Range>& ranges)
-{
+std::optional<Range> Range::Intersect(const std::vector<Range>& ranges) {
     std::vector<Area> common = ranges.front().m_areas;
     for (size_t i = 1; i < ranges.size(); ++i) {
         if (ranges[i].m_sheet != ranges.front().m_sheet) {

@@ -48,15 +48,17 @@ enum : DISPID {
     kUnMerge = 0x568,
 };
 
-const std::vector<Member>& Members()
-{
+const std::vector<Member>& Members() {
     static const std::vector<Member> members = {
         {L"_Default", kDefault, kGet | kPut, {L"RowIndex", L"ColumnIndex"}},
         {L"Value", kValue, kGet | kPut, {L"RangeValueDataType"}},
         {L"Value2", kValue2, kGet | kPut, {}},
         {L"Formula", kFormula, kGet | kPut, {}},
         {L"Text", kText, kGet, {}},
-        {L"Address", kAddress, kGet, {L"RowAbsolute", L"ColumnAbsolute", L"ReferenceStyle", L"External", L"RelativeTo"}},
+        {L"Address",
+         kAddress,
+         kGet,
+         {L"RowAbsolute", L"ColumnAbsolute", L"ReferenceStyle", L"External", L"RelativeTo"}},
         {L"Areas", kAreas, kGet, {}},
         {L"Count", kCount, kGet, {}},
         {L"Cells", kCells, kGet, {}},
@@ -88,8 +90,7 @@ const std::vector<Member>& Members()
 }
 
 // A property put's value as the given type; Excel refuses other values with "Unable to set".
-Variant PutAs(const Arguments& args, VARTYPE type, const wchar_t* property)
-{
+Variant PutAs(const Arguments& args, VARTYPE type, const wchar_t* property) {
     Variant value = args.PutVariant();
     Variant converted;
     if (FAILED(VariantChangeType(&converted.Get(), &value.Get(), 0, type))) {
@@ -101,17 +102,13 @@ Variant PutAs(const Arguments& args, VARTYPE type, const wchar_t* property)
 }  // namespace
 
 RangeObject::RangeObject(std::shared_ptr<Excel> excel, Range range)
-    : DispatchObject(std::move(excel), L"Range", Members()), m_range(std::move(range))
-{
-}
+    : DispatchObject(std::move(excel), L"Range", Members()), m_range(std::move(range)) {}
 
-ComRef<IDispatch> RangeObject::Create(std::shared_ptr<Excel> excel, Range range)
-{
+ComRef<IDispatch> RangeObject::Create(std::shared_ptr<Excel> excel, Range range) {
     return Make<RangeObject>(std::move(excel), std::move(range));
 }
 
-std::optional<Range> RangeObject::From(IDispatch* object)
-{
+std::optional<Range> RangeObject::From(IDispatch* object) {
     if (!object) return std::nullopt;
     RangeObject* range = nullptr;
     if (FAILED(object->QueryInterface(IID_StandInRange, reinterpret_cast<void**>(&range))) || !range) {
@@ -126,8 +123,7 @@ void* RangeObject::FindInterface(REFIID iid) { return iid == IID_StandInRange ? 
 
 Variant RangeObject::Object(const Range& range) const { return ObjectResult(Create(SessionPtr(), range)); }
 
-Range RangeObject::ItemOf(const Arguments& args) const
-{
+Range RangeObject::ItemOf(const Arguments& args) const {
     long row = args.Long(0);
     if (args.IsMissing(1)) return m_range.Item(row);
     Variant columnArg = args.Value(1);
@@ -140,8 +136,7 @@ Range RangeObject::ItemOf(const Arguments& args) const
     return m_range.Item(row, column);
 }
 
-Variant RangeObject::Address(const Arguments& args) const
-{
+Variant RangeObject::Address(const Arguments& args) const {
     AddressOptions options;
     options.rowAbsolute = args.OptionalBool(0).value_or(true);
     options.columnAbsolute = args.OptionalBool(1).value_or(true);
@@ -161,8 +156,7 @@ Variant RangeObject::Address(const Arguments& args) const
     return Variant::String(m_range.Address(options));
 }
 
-Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args)
-{
+Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args) {
     const bool put = kind == Kind::Put;
     switch (member.dispid) {
     case kDefault:
@@ -215,18 +209,10 @@ Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args
     case kColumn: return Variant::Long(m_range.Column());
     case kHasArray: return m_range.HasArray();
     case kHasFormula: return m_range.HasFormula();
-    case kClearContents:
-        m_range.ClearContents();
-        return Variant::Bool(true);
-    case kSelect:
-        Session().SelectRange(m_range);
-        return Variant::Bool(true);
-    case kMerge:
-        m_range.Merge(args.OptionalBool(0).value_or(false));
-        return {};
-    case kUnMerge:
-        m_range.UnMerge();
-        return {};
+    case kClearContents: m_range.ClearContents(); return Variant::Bool(true);
+    case kSelect: Session().SelectRange(m_range); return Variant::Bool(true);
+    case kMerge: m_range.Merge(args.OptionalBool(0).value_or(false)); return {};
+    case kUnMerge: m_range.UnMerge(); return {};
     case kMergeCells: return m_range.MergeCells();
     case kMergeArea: return Object(m_range.MergeArea());
     case kOffset: return Object(m_range.Offset(args.OptionalLong(0).value_or(0), args.OptionalLong(1).value_or(0)));

@@ -21,12 +21,9 @@ std::string Narrow(const std::wstring& text) { return std::string(text.begin(), 
 }  // namespace
 
 Sheet::Sheet(std::wstring name, std::wstring workbookName)
-    : m_name(std::move(name)), m_workbookName(std::move(workbookName))
-{
-}
+    : m_name(std::move(name)), m_workbookName(std::move(workbookName)) {}
 
-Area Sheet::ParseArea(const std::wstring& address) const
-{
+Area Sheet::ParseArea(const std::wstring& address) const {
     auto reference = ParseReference(address);
     if (!reference || reference->areas.size() != 1) {
         throw std::invalid_argument("not a reference to one area: " + Narrow(address));
@@ -35,8 +32,7 @@ Area Sheet::ParseArea(const std::wstring& address) const
 }
 
 template <class F>
-void Sheet::ForEachCellOf(const std::wstring& address, F f)
-{
+void Sheet::ForEachCellOf(const std::wstring& address, F f) {
     Area area = ParseArea(address);
     for (long r = area.top; r <= area.bottom; ++r) {
         for (long c = area.left; c <= area.right; ++c) f(r, c);
@@ -45,42 +41,37 @@ void Sheet::ForEachCellOf(const std::wstring& address, F f)
 
 Sheet::Stored& Sheet::Record(long row, long column) { return m_cells[Key(row, column)]; }
 
-const Sheet::Stored* Sheet::Find(long row, long column) const
-{
+const Sheet::Stored* Sheet::Find(long row, long column) const {
     auto it = m_cells.find(Key(row, column));
     return it == m_cells.end() ? nullptr : &it->second;
 }
 
-void Sheet::DropIfBare(long row, long column)
-{
+void Sheet::DropIfBare(long row, long column) {
     auto it = m_cells.find(Key(row, column));
     if (it != m_cells.end() && !it->second.HasContent() && !it->second.HasFormat()) m_cells.erase(it);
 }
 
 // ---- Fixtures
 
-void Sheet::SetText(const std::wstring& address, const std::wstring& text)
-{
+void Sheet::SetText(const std::wstring& address, const std::wstring& text) {
     ForEachCellOf(address, [&](long r, long c) { StoreContent(r, c, CellValue::Text(text), false, {}, false, {}); });
 }
 
-void Sheet::SetNumber(const std::wstring& address, double number)
-{
-    ForEachCellOf(address, [&](long r, long c) { StoreContent(r, c, CellValue::Number(number), false, {}, false, {}); });
+void Sheet::SetNumber(const std::wstring& address, double number) {
+    ForEachCellOf(address,
+                  [&](long r, long c) { StoreContent(r, c, CellValue::Number(number), false, {}, false, {}); });
 }
 
-void Sheet::SetBoolean(const std::wstring& address, bool value)
-{
-    ForEachCellOf(address, [&](long r, long c) { StoreContent(r, c, CellValue::Boolean(value), false, {}, false, {}); });
+void Sheet::SetBoolean(const std::wstring& address, bool value) {
+    ForEachCellOf(address,
+                  [&](long r, long c) { StoreContent(r, c, CellValue::Boolean(value), false, {}, false, {}); });
 }
 
-void Sheet::SetError(const std::wstring& address, int code)
-{
+void Sheet::SetError(const std::wstring& address, int code) {
     ForEachCellOf(address, [&](long r, long c) { StoreContent(r, c, CellValue::Error(code), false, {}, false, {}); });
 }
 
-void Sheet::SetDate(const std::wstring& address, int year, int month, int day)
-{
+void Sheet::SetDate(const std::wstring& address, int year, int month, int day) {
     auto serial = SerialFromDate(year, month, day);
     if (!serial) throw std::invalid_argument("not a date Excel can hold");
     ForEachCellOf(address, [&](long r, long c) {
@@ -89,21 +80,18 @@ void Sheet::SetDate(const std::wstring& address, int year, int month, int day)
     });
 }
 
-void Sheet::SetCurrency(const std::wstring& address, double amount)
-{
+void Sheet::SetCurrency(const std::wstring& address, double amount) {
     ForEachCellOf(address, [&](long r, long c) {
         StoreContent(r, c, CellValue::Number(amount), false, {}, false, {});
         if (!IsCurrencyFormat(NumberFormatAt(r, c))) Record(r, c).numberFormat = L"$#,##0.00";
     });
 }
 
-void Sheet::SetFormula(const std::wstring& address, const std::wstring& formula, const CellValue& result)
-{
+void Sheet::SetFormula(const std::wstring& address, const std::wstring& formula, const CellValue& result) {
     ForEachCellOf(address, [&](long r, long c) { StoreContent(r, c, result, true, formula, false, {}); });
 }
 
-void Sheet::SetArrayFormula(const std::wstring& rangeAddress, const std::wstring& formula, const CellValue& result)
-{
+void Sheet::SetArrayFormula(const std::wstring& rangeAddress, const std::wstring& formula, const CellValue& result) {
     Area area = ParseArea(rangeAddress);
     ForEachCellOf(rangeAddress, [&](long r, long c) {
         StoreContent(r, c, result, true, formula, false, {});
@@ -112,8 +100,7 @@ void Sheet::SetArrayFormula(const std::wstring& rangeAddress, const std::wstring
     m_arrays.push_back({area, formula});
 }
 
-void Sheet::Enter(const std::wstring& address, const std::wstring& text)
-{
+void Sheet::Enter(const std::wstring& address, const std::wstring& text) {
     ForEachCellOf(address, [&](long r, long c) {
         ParsedInput input = ParseInput(text, NumberFormatAt(r, c));
         StoreContent(r, c, input.value, input.isFormula, input.formula, input.prefixed, input.numberFormat);
@@ -122,15 +109,13 @@ void Sheet::Enter(const std::wstring& address, const std::wstring& text)
 
 void Sheet::ClearCell(const std::wstring& address) { EraseContent(ParseArea(address)); }
 
-void Sheet::SetNumberFormat(const std::wstring& rangeAddress, const std::wstring& format)
-{
+void Sheet::SetNumberFormat(const std::wstring& rangeAddress, const std::wstring& format) {
     FormatValue value;
     value.text = format;
     SetFormat(ParseArea(rangeAddress), FormatProperty::NumberFormat, value);
 }
 
-void Sheet::SetInteriorColor(const std::wstring& rangeAddress, COLORREF color)
-{
+void Sheet::SetInteriorColor(const std::wstring& rangeAddress, COLORREF color) {
     FormatValue value;
     value.number = long(color);
     SetFormat(ParseArea(rangeAddress), FormatProperty::InteriorColor, value);
@@ -142,14 +127,12 @@ void Sheet::MergeCells(const std::wstring& rangeAddress) { AddMergedArea(ParseAr
 
 // ---- Reading
 
-Cell Sheet::At(const std::wstring& address) const
-{
+Cell Sheet::At(const std::wstring& address) const {
     Area area = ParseArea(address);
     return At(area.top, area.left);
 }
 
-Cell Sheet::At(long row, long column) const
-{
+Cell Sheet::At(long row, long column) const {
     Cell cell;
     if (const Stored* stored = Find(row, column)) {
         cell.value = stored->value;
@@ -168,19 +151,16 @@ Cell Sheet::At(long row, long column) const
     return cell;
 }
 
-std::wstring Sheet::NumberFormatAt(long row, long column) const
-{
+std::wstring Sheet::NumberFormatAt(long row, long column) const {
     return EffectiveFormat(row, column, FormatProperty::NumberFormat).text;
 }
 
-double Sheet::ColumnWidth(long column) const
-{
+double Sheet::ColumnWidth(long column) const {
     auto it = m_columnWidths.find(column);
     return it == m_columnWidths.end() ? xl::StandardColumnWidth : it->second;
 }
 
-std::set<double> Sheet::DistinctColumnWidths(long left, long right) const
-{
+std::set<double> Sheet::DistinctColumnWidths(long left, long right) const {
     std::set<double> widths;
     long custom = 0;
     for (auto it = m_columnWidths.lower_bound(left); it != m_columnWidths.end() && it->first <= right; ++it) {
@@ -191,8 +171,7 @@ std::set<double> Sheet::DistinctColumnWidths(long left, long right) const
     return widths;
 }
 
-std::wstring Sheet::DisplayText(long row, long column) const
-{
+std::wstring Sheet::DisplayText(long row, long column) const {
     const Stored* stored = Find(row, column);
     if (!stored || !stored->HasContent()) return {};
     const CellValue& value = stored->value;
@@ -222,16 +201,14 @@ std::wstring Sheet::DisplayText(long row, long column) const
     return *text;
 }
 
-std::optional<Area> Sheet::MergedAreaAt(long row, long column) const
-{
+std::optional<Area> Sheet::MergedAreaAt(long row, long column) const {
     for (const auto& area : m_merged) {
         if (area.Contains(row, column)) return area;
     }
     return std::nullopt;
 }
 
-std::optional<Area> Sheet::UsedArea() const
-{
+std::optional<Area> Sheet::UsedArea() const {
     std::optional<Area> used;
     for (const auto& [key, stored] : m_cells) {
         if (!stored.HasContent() && !stored.HasFormat()) continue;
@@ -242,8 +219,7 @@ std::optional<Area> Sheet::UsedArea() const
     return used;
 }
 
-size_t Sheet::ContentCount() const
-{
+size_t Sheet::ContentCount() const {
     size_t count = 0;
     for (const auto& entry : m_cells) count += entry.second.HasContent() ? 1 : 0;
     return count;
@@ -252,8 +228,7 @@ size_t Sheet::ContentCount() const
 // ---- Primitives
 
 void Sheet::StoreContent(long row, long column, const CellValue& value, bool hasFormula, const std::wstring& formula,
-                         bool prefixed, const std::optional<std::wstring>& formatIfGeneral)
-{
+                         bool prefixed, const std::optional<std::wstring>& formatIfGeneral) {
     Stored& stored = Record(row, column);
     stored.value = value;
     stored.hasFormula = hasFormula;
@@ -264,8 +239,7 @@ void Sheet::StoreContent(long row, long column, const CellValue& value, bool has
     DropIfBare(row, column);
 }
 
-void Sheet::EraseContent(const Area& area)
-{
+void Sheet::EraseContent(const Area& area) {
     std::vector<std::pair<long, long>> cells;
     ForEachStored(area, [&](long r, long c, const Stored&) { cells.emplace_back(r, c); });
     for (auto [r, c] : cells) {
@@ -279,8 +253,7 @@ void Sheet::EraseContent(const Area& area)
     }
 }
 
-std::optional<FormatValue> Sheet::StoredFormat(const Stored& stored, FormatProperty property)
-{
+std::optional<FormatValue> Sheet::StoredFormat(const Stored& stored, FormatProperty property) {
     FormatValue value;
     switch (property) {
     case FormatProperty::NumberFormat:
@@ -307,8 +280,7 @@ std::optional<FormatValue> Sheet::StoredFormat(const Stored& stored, FormatPrope
     return std::nullopt;
 }
 
-void Sheet::ApplyFormat(Stored& stored, FormatProperty property, const FormatValue& value)
-{
+void Sheet::ApplyFormat(Stored& stored, FormatProperty property, const FormatValue& value) {
     switch (property) {
     case FormatProperty::NumberFormat: stored.numberFormat = value.text; break;
     case FormatProperty::InteriorColor: stored.interiorColor = value.number; break;
@@ -318,8 +290,7 @@ void Sheet::ApplyFormat(Stored& stored, FormatProperty property, const FormatVal
     }
 }
 
-FormatValue Sheet::DefaultFormat(FormatProperty property)
-{
+FormatValue Sheet::DefaultFormat(FormatProperty property) {
     FormatValue value;
     switch (property) {
     case FormatProperty::NumberFormat: value.text = L"General"; break;
@@ -331,8 +302,7 @@ FormatValue Sheet::DefaultFormat(FormatProperty property)
     return value;
 }
 
-void Sheet::SetFormat(const Area& area, FormatProperty property, const FormatValue& value)
-{
+void Sheet::SetFormat(const Area& area, FormatProperty property, const FormatValue& value) {
     if (area.CellCount() <= kPerCellFormatLimit) {
         for (long r = area.top; r <= area.bottom; ++r) {
             for (long c = area.left; c <= area.right; ++c) ApplyFormat(Record(r, c), property, value);
@@ -345,8 +315,7 @@ void Sheet::SetFormat(const Area& area, FormatProperty property, const FormatVal
     for (auto [r, c] : cells) ApplyFormat(Record(r, c), property, value);
 }
 
-FormatValue Sheet::EffectiveFormat(long row, long column, FormatProperty property) const
-{
+FormatValue Sheet::EffectiveFormat(long row, long column, FormatProperty property) const {
     if (const Stored* stored = Find(row, column)) {
         if (auto value = StoredFormat(*stored, property)) return *value;
     }
@@ -356,8 +325,7 @@ FormatValue Sheet::EffectiveFormat(long row, long column, FormatProperty propert
     return DefaultFormat(property);
 }
 
-std::set<FormatValue> Sheet::DistinctFormats(const std::vector<Area>& areas, FormatProperty property) const
-{
+std::set<FormatValue> Sheet::DistinctFormats(const std::vector<Area>& areas, FormatProperty property) const {
     std::set<FormatValue> values;
     for (const auto& area : areas) {
         if (area.CellCount() <= kPerCellFormatLimit) {
@@ -382,8 +350,7 @@ std::set<FormatValue> Sheet::DistinctFormats(const std::vector<Area>& areas, For
 
 void Sheet::AddMergedArea(const Area& area) { m_merged.push_back(area); }
 
-std::vector<Area> Sheet::RemoveMergedAreas(const Area& area)
-{
+std::vector<Area> Sheet::RemoveMergedAreas(const Area& area) {
     std::vector<Area> removed;
     std::vector<Area> kept;
     for (const auto& merged : m_merged) (merged.Intersects(area) ? removed : kept).push_back(merged);
@@ -391,24 +358,21 @@ std::vector<Area> Sheet::RemoveMergedAreas(const Area& area)
     return removed;
 }
 
-bool Sheet::CutsMergedArea(const Area& area) const
-{
+bool Sheet::CutsMergedArea(const Area& area) const {
     for (const auto& merged : m_merged) {
         if (merged.Intersects(area) && !area.Contains(merged)) return true;
     }
     return false;
 }
 
-bool Sheet::CutsArray(const Area& area) const
-{
+bool Sheet::CutsArray(const Area& area) const {
     for (const auto& block : m_arrays) {
         if (block.area.Intersects(area) && !area.Contains(block.area)) return true;
     }
     return false;
 }
 
-void Sheet::RemoveArraysWithin(const Area& area)
-{
+void Sheet::RemoveArraysWithin(const Area& area) {
     std::vector<ArrayBlock> kept;
     for (auto& block : m_arrays) {
         if (!area.Contains(block.area)) kept.push_back(std::move(block));

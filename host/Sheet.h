@@ -25,12 +25,10 @@ enum class FormatProperty { NumberFormat, InteriorColor, WrapText, HorizontalAli
 struct FormatValue {
     long number = 0;
     std::wstring text;
-    friend bool operator<(const FormatValue& a, const FormatValue& b)
-    {
+    friend bool operator<(const FormatValue& a, const FormatValue& b) {
         return a.number != b.number ? a.number < b.number : a.text < b.text;
     }
-    friend bool operator==(const FormatValue& a, const FormatValue& b)
-    {
+    friend bool operator==(const FormatValue& a, const FormatValue& b) {
         return a.number == b.number && a.text == b.text;
     }
 };
@@ -127,8 +125,7 @@ public:
         std::optional<long> verticalAlignment;
 
         bool HasContent() const { return !value.IsEmpty() || hasFormula || prefixed; }
-        bool HasFormat() const
-        {
+        bool HasFormat() const {
             return numberFormat || interiorColor || wrapText || horizontalAlignment || verticalAlignment;
         }
     };
@@ -172,8 +169,7 @@ private:
 };
 
 template <class F>
-void Sheet::ForEachStored(const Area& area, F f) const
-{
+void Sheet::ForEachStored(const Area& area, F f) const {
     const std::uint64_t last = Key(area.bottom, area.right);
     auto it = m_cells.lower_bound(Key(area.top, area.left));
     while (it != m_cells.end() && it->first <= last) {

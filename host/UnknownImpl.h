@@ -17,8 +17,7 @@ public:
     UnknownImpl(const UnknownImpl&) = delete;
     UnknownImpl& operator=(const UnknownImpl&) = delete;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (!object) return E_POINTER;
         *object = nullptr;
         if (iid != IID_IUnknown && ((iid != Answered) && ...)) return E_NOINTERFACE;
@@ -27,8 +26,7 @@ public:
         return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
+    ULONG STDMETHODCALLTYPE Release() override {
         const ULONG remaining = --m_references;
         if (remaining == 0) delete this;
         return remaining;

@@ -6,8 +6,7 @@ namespace host {
 
 namespace {
 
-const std::vector<Member>& Members()
-{
+const std::vector<Member>& Members() {
     static const std::vector<Member> members = {{L"Count", 0x76, kGet, {}}};
     return members;
 }

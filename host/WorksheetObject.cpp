@@ -19,15 +19,11 @@ enum : DISPID {
     kUsedRange = 0x19C,
 };
 
-const std::vector<Member>& Members()
-{
+const std::vector<Member>& Members() {
     static const std::vector<Member> members = {
-        {L"Name", kName, kGet, {}},
-        {L"Range", kRange, kGet, {L"Cell1", L"Cell2"}},
-        {L"Cells", kCells, kGet, {}},
-        {L"Rows", kRows, kGet, {}},
-        {L"Columns", kColumns, kGet, {}},
-        {L"UsedRange", kUsedRange, kGet, {}},
+        {L"Name", kName, kGet, {}},       {L"Range", kRange, kGet, {L"Cell1", L"Cell2"}},
+        {L"Cells", kCells, kGet, {}},     {L"Rows", kRows, kGet, {}},
+        {L"Columns", kColumns, kGet, {}}, {L"UsedRange", kUsedRange, kGet, {}},
     };
     return members;
 }
@@ -36,8 +32,7 @@ constexpr size_t kMaxReferenceText = 255;
 
 // One argument of Range(): its areas on the sheet.
 std::vector<Area> Corner(const std::shared_ptr<Sheet>& sheet, const Arguments& args, size_t position,
-                         const wchar_t* className)
-{
+                         const wchar_t* className) {
     std::wstring failed = message::MethodFailed(L"Range", className);
     Variant value = args.Value(position);
     if (value.Type() == VT_DISPATCH) {
@@ -60,8 +55,7 @@ std::vector<Area> Corner(const std::shared_ptr<Sheet>& sheet, const Arguments& a
 
 }  // namespace
 
-Range RangeArgument(const std::shared_ptr<Sheet>& sheet, const Arguments& args, const wchar_t* className)
-{
+Range RangeArgument(const std::shared_ptr<Sheet>& sheet, const Arguments& args, const wchar_t* className) {
     if (args.IsMissing(0)) throw ArgumentError{DISP_E_PARAMNOTOPTIONAL, 0};
     std::vector<Area> first = Corner(sheet, args, 0, className);
     if (args.IsMissing(1)) return Range(sheet, first);
@@ -73,17 +67,13 @@ Range RangeArgument(const std::shared_ptr<Sheet>& sheet, const Arguments& args, 
 }
 
 WorksheetObject::WorksheetObject(std::shared_ptr<Excel> excel, std::shared_ptr<Sheet> sheet)
-    : DispatchObject(std::move(excel), L"Worksheet", Members()), m_sheet(std::move(sheet))
-{
-}
+    : DispatchObject(std::move(excel), L"Worksheet", Members()), m_sheet(std::move(sheet)) {}
 
-ComRef<IDispatch> WorksheetObject::Create(std::shared_ptr<Excel> excel, std::shared_ptr<Sheet> sheet)
-{
+ComRef<IDispatch> WorksheetObject::Create(std::shared_ptr<Excel> excel, std::shared_ptr<Sheet> sheet) {
     return Make<WorksheetObject>(std::move(excel), std::move(sheet));
 }
 
-Variant WorksheetObject::Call(const Member& member, Kind, const Arguments& args)
-{
+Variant WorksheetObject::Call(const Member& member, Kind, const Arguments& args) {
     const Area whole{1, 1, kMaxRows, kMaxColumns};
     auto object = [&](Range range) { return ObjectResult(RangeObject::Create(SessionPtr(), std::move(range))); };
     switch (member.dispid) {

@@ -13,7 +13,9 @@ Range Worksheet::Range(const std::wstring& reference) const {
 
 long Windows::Count() const { return GetLong(dispid::Count, L"Windows.Count"); }
 
-Worksheet Application::ActiveSheet() const { return GetObject<Worksheet>(dispid::ActiveSheet, L"Application.ActiveSheet"); }
+Worksheet Application::ActiveSheet() const {
+    return GetObject<Worksheet>(dispid::ActiveSheet, L"Application.ActiveSheet");
+}
 Range Application::Selection() const { return GetObject<Range>(dispid::Selection, L"Application.Selection"); }
 
 Range Application::Union(const Range& first, const Range& second) const {

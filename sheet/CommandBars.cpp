@@ -8,7 +8,9 @@ void CommandBarControl::SetBeginGroup(bool begin) const {
     Put(dispid::ControlBeginGroup, L"CommandBarControl.BeginGroup", Variant::Bool(begin));
 }
 
-std::wstring CommandBarControl::Caption() const { return GetString(dispid::ControlCaption, L"CommandBarControl.Caption"); }
+std::wstring CommandBarControl::Caption() const {
+    return GetString(dispid::ControlCaption, L"CommandBarControl.Caption");
+}
 
 void CommandBarControl::SetCaption(std::wstring_view caption) const {
     Put(dispid::ControlCaption, L"CommandBarControl.Caption", Variant::String(caption));
@@ -40,7 +42,9 @@ void CommandBarButton::SetStyle(ButtonStyle style) const {
     Put(dispid::ButtonStyle, L"CommandBarButton.Style", Variant::Long(static_cast<long>(style)));
 }
 
-void CommandBarButton::CopyFace() const { Invoke(dispid::ButtonCopyFace, CallKind::Method, L"CommandBarButton.CopyFace"); }
+void CommandBarButton::CopyFace() const {
+    Invoke(dispid::ButtonCopyFace, CallKind::Method, L"CommandBarButton.CopyFace");
+}
 
 void CommandBarButton::PasteFace() const {
     Invoke(dispid::ButtonPasteFace, CallKind::Method, L"CommandBarButton.PasteFace");
@@ -60,16 +64,16 @@ CommandBarControls CommandBarPopup::Controls() const {
 
 CommandBarControl CommandBarControls::Add(Variant type, Variant id, Variant parameter, Variant before,
                                           Variant temporary) const {
-    return ObjectOf<CommandBarControl>(Invoke(dispid::ControlsAdd, CallKind::Method, L"CommandBarControls.Add",
-                                              {std::move(type), std::move(id), std::move(parameter), std::move(before),
-                                               std::move(temporary)}));
+    return ObjectOf<CommandBarControl>(
+        Invoke(dispid::ControlsAdd, CallKind::Method, L"CommandBarControls.Add",
+               {std::move(type), std::move(id), std::move(parameter), std::move(before), std::move(temporary)}));
 }
 
 long CommandBarControls::Count() const { return GetLong(dispid::ControlsCount, L"CommandBarControls.Count"); }
 
 CommandBarControl CommandBarControls::Item(std::wstring_view caption) const {
-    return ObjectOf<CommandBarControl>(Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBarControls.Item",
-                                              {Variant::String(caption)}));
+    return ObjectOf<CommandBarControl>(
+        Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBarControls.Item", {Variant::String(caption)}));
 }
 
 CommandBarControl CommandBarControls::Item(long index) const {
@@ -93,7 +97,8 @@ CommandBar CommandBars::Item(std::wstring_view name) const {
 }
 
 CommandBar CommandBars::Item(long index) const {
-    return ObjectOf<CommandBar>(Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBars.Item", {Variant::Long(index)}));
+    return ObjectOf<CommandBar>(
+        Invoke(dispid::DefaultMember, CallKind::Get, L"CommandBars.Item", {Variant::Long(index)}));
 }
 
 CommandBar CommandBars::ActiveMenuBar() const {
@@ -101,8 +106,9 @@ CommandBar CommandBars::ActiveMenuBar() const {
 }
 
 CommandBar CommandBars::Add(Variant name, Variant position, Variant menuBar, Variant temporary) const {
-    return ObjectOf<CommandBar>(Invoke(dispid::CommandBarsAdd, CallKind::Method, L"CommandBars.Add",
-                                       {std::move(name), std::move(position), std::move(menuBar), std::move(temporary)}));
+    return ObjectOf<CommandBar>(
+        Invoke(dispid::CommandBarsAdd, CallKind::Method, L"CommandBars.Add",
+               {std::move(name), std::move(position), std::move(menuBar), std::move(temporary)}));
 }
 
 }  // namespace sheet

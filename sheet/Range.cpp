@@ -57,9 +57,9 @@ Variant Range::HasFormula() const { return Invoke(dispid::HasFormula, CallKind::
 
 std::wstring Range::Address() const {
     if (IsEmpty()) return {};
-    Variant v = Invoke(dispid::Address, CallKind::Get, L"Range.Address",
-                       {Variant::Missing(), Variant::Missing(), Variant::Long(xlA1), Variant::Missing(),
-                        Variant::Missing()});
+    Variant v =
+        Invoke(dispid::Address, CallKind::Get, L"Range.Address",
+               {Variant::Missing(), Variant::Missing(), Variant::Long(xlA1), Variant::Missing(), Variant::Missing()});
     return v.IsString() ? std::wstring(v.StringView()) : std::wstring();
 }
 

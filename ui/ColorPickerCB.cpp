@@ -6,15 +6,15 @@ namespace {
 
 // Names are the CSS colour keywords, at most 31 characters.
 constexpr std::array<ColorChoice, 35> kColorChoices = {{
-    {L"Aqua", 0xFFFF00},       {L"Bisque", 0xC4E4FF},      {L"Blue", 0xFF0000},        {L"BlueViolet", 0xE22B8A},
-    {L"Brown", 0x2A2AA5},      {L"Coral", 0x507FFF},       {L"DarkBlue", 0x8B0000},    {L"DarkCyan", 0x8B8B00},
-    {L"DarkRed", 0x00008B},    {L"DimGray", 0x696969},     {L"DodgerBlue", 0xFF901E},  {L"FireBrick", 0x2222B2},
-    {L"ForestGreen", 0x228B22}, {L"Gold", 0x00D7FF},       {L"Green", 0x008000},       {L"Indigo", 0x82004B},
+    {L"Aqua", 0xFFFF00},         {L"Bisque", 0xC4E4FF},    {L"Blue", 0xFF0000},        {L"BlueViolet", 0xE22B8A},
+    {L"Brown", 0x2A2AA5},        {L"Coral", 0x507FFF},     {L"DarkBlue", 0x8B0000},    {L"DarkCyan", 0x8B8B00},
+    {L"DarkRed", 0x00008B},      {L"DimGray", 0x696969},   {L"DodgerBlue", 0xFF901E},  {L"FireBrick", 0x2222B2},
+    {L"ForestGreen", 0x228B22},  {L"Gold", 0x00D7FF},      {L"Green", 0x008000},       {L"Indigo", 0x82004B},
     {L"LemonChiffon", 0xCDFAFF}, {L"LightBlue", 0xE6D8AD}, {L"LightSalmon", 0x7AA0FF}, {L"LightYellow", 0xE0FFFF},
-    {L"Magenta", 0xFF00FF},    {L"Navy", 0x800000},        {L"Olive", 0x008080},       {L"Orange", 0x00A5FF},
-    {L"PeachPuff", 0xB9DAFF},  {L"Peru", 0x3F85CD},        {L"Red", 0x0000FF},         {L"SpringGreen", 0x7FFF00},
-    {L"SteelBlue", 0xB48246},  {L"Tan", 0x8CB4D2},         {L"Tomato", 0x4763FF},      {L"Turquoise", 0xD0E040},
-    {L"Violet", 0xEE82EE},     {L"Yellow", 0x00FFFF},      {L"YellowGreen", 0x32CD9A},
+    {L"Magenta", 0xFF00FF},      {L"Navy", 0x800000},      {L"Olive", 0x008080},       {L"Orange", 0x00A5FF},
+    {L"PeachPuff", 0xB9DAFF},    {L"Peru", 0x3F85CD},      {L"Red", 0x0000FF},         {L"SpringGreen", 0x7FFF00},
+    {L"SteelBlue", 0xB48246},    {L"Tan", 0x8CB4D2},       {L"Tomato", 0x4763FF},      {L"Turquoise", 0xD0E040},
+    {L"Violet", 0xEE82EE},       {L"Yellow", 0x00FFFF},    {L"YellowGreen", 0x32CD9A},
 }};
 
 constexpr int kMaxNameLength = 31;

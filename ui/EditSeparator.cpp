@@ -35,8 +35,7 @@ LRESULT CEditSeparator::WindowProc(UINT message, WPARAM wParam, LPARAM) {
         lastText = GetText();
         return result;
     }
-    default:
-        break;
+    default: break;
     }
     return Default();
 }
@@ -50,8 +49,8 @@ size_t CEditSeparator::CaretIndex() const {
     POINT caret{};
     ::GetCaretPos(&caret);
     const LRESULT startPosition = SendMessage(EM_POSFROMCHAR, static_cast<WPARAM>(start));
-    const bool atStart = static_cast<short>(LOWORD(startPosition)) == caret.x &&
-                         static_cast<short>(HIWORD(startPosition)) == caret.y;
+    const bool atStart =
+        static_cast<short>(LOWORD(startPosition)) == caret.x && static_cast<short>(HIWORD(startPosition)) == caret.y;
     return static_cast<size_t>(atStart ? start : end);
 }
 

@@ -24,8 +24,7 @@ thread_local WizardDriver* t_running = nullptr;
 
 std::string Narrow(const std::wstring& text) { return framework::ToUtf8(text); }
 
-std::wstring WindowText(HWND window)
-{
+std::wstring WindowText(HWND window) {
     const int length = ::GetWindowTextLengthW(window);
     if (length <= 0) return std::wstring();
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
@@ -34,8 +33,7 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
-std::wstring ClassName(HWND window)
-{
+std::wstring ClassName(HWND window) {
     wchar_t name[64] = {};
     ::GetClassNameW(window, name, 64);
     return name;
@@ -43,27 +41,22 @@ std::wstring ClassName(HWND window)
 
 bool IsDialog(HWND window) { return ClassName(window) == L"#32770"; }
 
-bool IsSheet(HWND window)
-{
-    return IsDialog(window) &&
-           (::GetDlgItem(window, kTabControlId) || ::GetDlgItem(window, framework::ID_WIZNEXT));
+bool IsSheet(HWND window) {
+    return IsDialog(window) && (::GetDlgItem(window, kTabControlId) || ::GetDlgItem(window, framework::ID_WIZNEXT));
 }
 
-BOOL CALLBACK CollectWindow(HWND window, LPARAM list)
-{
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
 
-std::vector<HWND> ThreadWindows()
-{
+std::vector<HWND> ThreadWindows() {
     std::vector<HWND> windows;
     ::EnumThreadWindows(::GetCurrentThreadId(), &CollectWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
-std::vector<HWND> ThreadSheets()
-{
+std::vector<HWND> ThreadSheets() {
     std::vector<HWND> sheets;
     for (HWND window : ThreadWindows()) {
         if (IsSheet(window)) sheets.push_back(window);
@@ -75,8 +68,7 @@ HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(::SendMessageW(shee
 
 bool Available(HWND control) { return control && ::IsWindowVisible(control) && ::IsWindowEnabled(control); }
 
-std::wstring MessageBoxText(HWND box)
-{
+std::wstring MessageBoxText(HWND box) {
     std::vector<HWND> children;
     ::EnumChildWindows(box, &CollectWindow, reinterpret_cast<LPARAM>(&children));
     std::vector<std::wstring> texts;
@@ -96,8 +88,7 @@ std::string ControlName(int controlId) { return "control " + std::to_string(cont
 
 WizardDriver::WizardDriver() = default;
 
-WizardDriver::~WizardDriver()
-{
+WizardDriver::~WizardDriver() {
     if (t_running == this) {
         ::KillTimer(nullptr, m_timer);
         t_running = nullptr;
@@ -106,14 +97,12 @@ WizardDriver::~WizardDriver()
 
 WizardDriver& WizardDriver::Add(std::string description, bool needsPage,
                                 std::function<bool(const WizardView&, std::string&)> ready,
-                                std::function<std::string(const WizardView&)> act)
-{
+                                std::function<std::string(const WizardView&)> act) {
     m_steps.push_back(Step{std::move(description), needsPage, std::move(ready), std::move(act)});
     return *this;
 }
 
-WizardDriver& WizardDriver::WaitForPage(UINT templateId)
-{
+WizardDriver& WizardDriver::WaitForPage(UINT templateId) {
     return Add("wait for page " + std::to_string(templateId), true,
                [templateId](const WizardView& view, std::string& reason) {
                    reason = "the page did not come";
@@ -121,8 +110,7 @@ WizardDriver& WizardDriver::WaitForPage(UINT templateId)
                });
 }
 
-WizardDriver& WizardDriver::WaitForPageTitle(const std::wstring& title)
-{
+WizardDriver& WizardDriver::WaitForPageTitle(const std::wstring& title) {
     return Add("wait for the page \"" + Narrow(title) + "\"", true,
                [title](const WizardView& view, std::string& reason) {
                    reason = "the page did not come";
@@ -131,8 +119,7 @@ WizardDriver& WizardDriver::WaitForPageTitle(const std::wstring& title)
 }
 
 WizardDriver& WizardDriver::WaitUntil(const std::string& description,
-                                      std::function<bool(const WizardView&)> condition)
-{
+                                      std::function<bool(const WizardView&)> condition) {
     return Add("wait until " + description, true,
                [condition = std::move(condition)](const WizardView& view, std::string& reason) {
                    reason = "the condition did not become true";
@@ -141,8 +128,7 @@ WizardDriver& WizardDriver::WaitUntil(const std::string& description,
 }
 
 WizardDriver& WizardDriver::ControlAction(std::string description, int controlId,
-                                          std::function<std::string(HWND)> act)
-{
+                                          std::function<std::string(HWND)> act) {
     return Add(
         std::move(description), true,
         [controlId](const WizardView& view, std::string& reason) {
@@ -157,8 +143,7 @@ WizardDriver& WizardDriver::ControlAction(std::string description, int controlId
         [controlId, act = std::move(act)](const WizardView& view) { return act(::GetDlgItem(view.page, controlId)); });
 }
 
-WizardDriver& WizardDriver::ControlRead(std::string description, int controlId, std::function<void(HWND)> read)
-{
+WizardDriver& WizardDriver::ControlRead(std::string description, int controlId, std::function<void(HWND)> read) {
     return Add(std::move(description), true,
                [controlId, read = std::move(read)](const WizardView& view, std::string& reason) {
                    const HWND control = ::GetDlgItem(view.page, controlId);
@@ -171,16 +156,14 @@ WizardDriver& WizardDriver::ControlRead(std::string description, int controlId, 
                });
 }
 
-WizardDriver& WizardDriver::Click(int controlId)
-{
+WizardDriver& WizardDriver::Click(int controlId) {
     return ControlAction("click " + ControlName(controlId), controlId, [](HWND control) {
         ::SendMessageW(control, BM_CLICK, 0, 0);
         return std::string();
     });
 }
 
-WizardDriver& WizardDriver::CheckRadio(int controlId)
-{
+WizardDriver& WizardDriver::CheckRadio(int controlId) {
     return ControlAction("check radio " + ControlName(controlId), controlId, [](HWND control) {
         ::SendMessageW(control, BM_CLICK, 0, 0);
         if (::IsWindow(control) && ::SendMessageW(control, BM_GETCHECK, 0, 0) != BST_CHECKED) {
@@ -190,8 +173,7 @@ WizardDriver& WizardDriver::CheckRadio(int controlId)
     });
 }
 
-WizardDriver& WizardDriver::SetCheck(int controlId, bool checked)
-{
+WizardDriver& WizardDriver::SetCheck(int controlId, bool checked) {
     return ControlAction(std::string(checked ? "tick " : "untick ") + ControlName(controlId), controlId,
                          [checked](HWND control) {
                              const auto wanted = static_cast<LRESULT>(checked ? BST_CHECKED : BST_UNCHECKED);
@@ -205,8 +187,7 @@ WizardDriver& WizardDriver::SetCheck(int controlId, bool checked)
                          });
 }
 
-WizardDriver& WizardDriver::SetText(int controlId, const std::wstring& text)
-{
+WizardDriver& WizardDriver::SetText(int controlId, const std::wstring& text) {
     return ControlAction("set the text of " + ControlName(controlId) + " to \"" + Narrow(text) + "\"", controlId,
                          [text](HWND control) {
                              ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -214,8 +195,7 @@ WizardDriver& WizardDriver::SetText(int controlId, const std::wstring& text)
                          });
 }
 
-WizardDriver& WizardDriver::TypeText(int controlId, const std::wstring& text)
-{
+WizardDriver& WizardDriver::TypeText(int controlId, const std::wstring& text) {
     return ControlAction("type \"" + Narrow(text) + "\" into " + ControlName(controlId), controlId,
                          [text](HWND control) {
                              ::SetFocus(control);
@@ -224,8 +204,7 @@ WizardDriver& WizardDriver::TypeText(int controlId, const std::wstring& text)
                          });
 }
 
-WizardDriver& WizardDriver::SetCaret(int controlId, int position)
-{
+WizardDriver& WizardDriver::SetCaret(int controlId, int position) {
     return ControlAction("put the caret of " + ControlName(controlId) + " at " + std::to_string(position), controlId,
                          [position](HWND control) {
                              ::SetFocus(control);
@@ -234,8 +213,7 @@ WizardDriver& WizardDriver::SetCaret(int controlId, int position)
                          });
 }
 
-WizardDriver& WizardDriver::PressKey(int controlId, UINT virtualKey)
-{
+WizardDriver& WizardDriver::PressKey(int controlId, UINT virtualKey) {
     return ControlAction("press key " + std::to_string(virtualKey) + " in " + ControlName(controlId), controlId,
                          [virtualKey](HWND control) {
                              ::SetFocus(control);
@@ -257,8 +235,7 @@ WizardDriver& WizardDriver::PressKey(int controlId, UINT virtualKey)
                          });
 }
 
-WizardDriver& WizardDriver::SelectComboItem(int controlId, int index)
-{
+WizardDriver& WizardDriver::SelectComboItem(int controlId, int index) {
     return ControlAction("choose item " + std::to_string(index) + " of " + ControlName(controlId), controlId,
                          [controlId, index](HWND control) {
                              if (::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0) == CB_ERR) {
@@ -270,41 +247,35 @@ WizardDriver& WizardDriver::SelectComboItem(int controlId, int index)
                          });
 }
 
-WizardDriver& WizardDriver::SetListCheck(int controlId, int item, bool checked)
-{
-    return ControlAction(std::string(checked ? "tick" : "untick") + " item " + std::to_string(item) + " of " +
-                             ControlName(controlId),
-                         controlId, [item, checked](HWND control) {
-                             if (item < 0 || item >= ListView_GetItemCount(control)) {
-                                 return std::string("the list has no such item");
-                             }
-                             ListView_SetItemState(control, item, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1),
-                                                   LVIS_STATEIMAGEMASK);
-                             return std::string();
-                         });
+WizardDriver& WizardDriver::SetListCheck(int controlId, int item, bool checked) {
+    return ControlAction(
+        std::string(checked ? "tick" : "untick") + " item " + std::to_string(item) + " of " + ControlName(controlId),
+        controlId, [item, checked](HWND control) {
+            if (item < 0 || item >= ListView_GetItemCount(control)) {
+                return std::string("the list has no such item");
+            }
+            ListView_SetItemState(control, item, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), LVIS_STATEIMAGEMASK);
+            return std::string();
+        });
 }
 
-WizardDriver& WizardDriver::ReadText(int controlId, std::wstring& text)
-{
+WizardDriver& WizardDriver::ReadText(int controlId, std::wstring& text) {
     return ControlRead("read the text of " + ControlName(controlId), controlId,
                        [&text](HWND control) { text = WindowText(control); });
 }
 
-WizardDriver& WizardDriver::ReadCheck(int controlId, bool& checked)
-{
+WizardDriver& WizardDriver::ReadCheck(int controlId, bool& checked) {
     return ControlRead("read the check of " + ControlName(controlId), controlId, [&checked](HWND control) {
         checked = ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
     });
 }
 
-WizardDriver& WizardDriver::ReadEnabled(int controlId, bool& enabled)
-{
+WizardDriver& WizardDriver::ReadEnabled(int controlId, bool& enabled) {
     return ControlRead("read whether " + ControlName(controlId) + " is enabled", controlId,
                        [&enabled](HWND control) { enabled = ::IsWindowEnabled(control) != FALSE; });
 }
 
-WizardDriver& WizardDriver::ReadButtons(WizardButtons& buttons)
-{
+WizardDriver& WizardDriver::ReadButtons(WizardButtons& buttons) {
     return Add("read the wizard buttons", true, [&buttons](const WizardView& view, std::string&) {
         buttons.back = Available(::GetDlgItem(view.sheet, framework::ID_WIZBACK));
         buttons.next = Available(::GetDlgItem(view.sheet, framework::ID_WIZNEXT));
@@ -314,35 +285,30 @@ WizardDriver& WizardDriver::ReadButtons(WizardButtons& buttons)
     });
 }
 
-WizardDriver& WizardDriver::ReadPage(UINT& templateId)
-{
+WizardDriver& WizardDriver::ReadPage(UINT& templateId) {
     return Add("read the current page", true, [&templateId](const WizardView& view, std::string&) {
         templateId = view.templateId;
         return true;
     });
 }
 
-WizardDriver& WizardDriver::ReadComboSelection(int controlId, int& index, std::wstring& text, DWORD_PTR& data)
-{
-    return ControlRead("read the choice of " + ControlName(controlId), controlId,
-                       [&index, &text, &data](HWND control) {
-                           index = static_cast<int>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
-                           text.clear();
-                           data = 0;
-                           if (index == CB_ERR) return;
-                           const LRESULT length = ::SendMessageW(control, CB_GETLBTEXTLEN, index, 0);
-                           if (length > 0) {
-                               text.assign(static_cast<size_t>(length) + 1, L'\0');
-                               const LRESULT copied = ::SendMessageW(control, CB_GETLBTEXT, index,
-                                                                     reinterpret_cast<LPARAM>(text.data()));
-                               text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-                           }
-                           data = static_cast<DWORD_PTR>(::SendMessageW(control, CB_GETITEMDATA, index, 0));
-                       });
+WizardDriver& WizardDriver::ReadComboSelection(int controlId, int& index, std::wstring& text, DWORD_PTR& data) {
+    return ControlRead("read the choice of " + ControlName(controlId), controlId, [&index, &text, &data](HWND control) {
+        index = static_cast<int>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
+        text.clear();
+        data = 0;
+        if (index == CB_ERR) return;
+        const LRESULT length = ::SendMessageW(control, CB_GETLBTEXTLEN, index, 0);
+        if (length > 0) {
+            text.assign(static_cast<size_t>(length) + 1, L'\0');
+            const LRESULT copied = ::SendMessageW(control, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+            text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+        }
+        data = static_cast<DWORD_PTR>(::SendMessageW(control, CB_GETITEMDATA, index, 0));
+    });
 }
 
-WizardDriver& WizardDriver::ReadListView(int controlId, std::vector<ListRow>& rows)
-{
+WizardDriver& WizardDriver::ReadListView(int controlId, std::vector<ListRow>& rows) {
     return ControlRead("read the list " + ControlName(controlId), controlId, [&rows](HWND control) {
         rows.clear();
         const HWND header = ListView_GetHeader(control);
@@ -355,14 +321,14 @@ WizardDriver& WizardDriver::ReadListView(int controlId, std::vector<ListRow>& ro
                 ListView_GetItemText(control, item, column, buffer, 1024);
                 row.texts.push_back(buffer);
             }
-            row.checked = ((ListView_GetItemState(control, item, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) == 2;
+            row.checked =
+                ((ListView_GetItemState(control, item, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) == 2;
             rows.push_back(std::move(row));
         }
     });
 }
 
-WizardDriver& WizardDriver::Press(const char* name, int buttonId, int pressButton)
-{
+WizardDriver& WizardDriver::Press(const char* name, int buttonId, int pressButton) {
     return Add(
         std::string("press ") + name, true,
         [name, buttonId](const WizardView& view, std::string& reason) {
@@ -380,8 +346,7 @@ WizardDriver& WizardDriver::PressNext() { return Press("Next", framework::ID_WIZ
 WizardDriver& WizardDriver::PressFinish() { return Press("Finish", framework::ID_WIZFINISH, PSBTN_FINISH); }
 WizardDriver& WizardDriver::PressCancel() { return Press("Cancel", IDCANCEL, PSBTN_CANCEL); }
 
-WizardDriver& WizardDriver::Do(const std::string& description, std::function<void(const WizardView&)> action)
-{
+WizardDriver& WizardDriver::Do(const std::string& description, std::function<void(const WizardView&)> action) {
     return Add(
         description, true, [](const WizardView&, std::string&) { return true; },
         [action = std::move(action)](const WizardView& view) {
@@ -390,20 +355,17 @@ WizardDriver& WizardDriver::Do(const std::string& description, std::function<voi
         });
 }
 
-WizardDriver& WizardDriver::SetStepTimeout(DWORD milliseconds)
-{
+WizardDriver& WizardDriver::SetStepTimeout(DWORD milliseconds) {
     m_stepTimeout = milliseconds;
     return *this;
 }
 
-WizardDriver& WizardDriver::SetRunTimeout(DWORD milliseconds)
-{
+WizardDriver& WizardDriver::SetRunTimeout(DWORD milliseconds) {
     m_runTimeout = milliseconds;
     return *this;
 }
 
-bool WizardDriver::Run(const std::function<void()>& action)
-{
+bool WizardDriver::Run(const std::function<void()>& action) {
     if (t_running) {
         m_failures.push_back("another WizardDriver is already running on this thread");
         return false;
@@ -441,8 +403,7 @@ bool WizardDriver::Run(const std::function<void()>& action)
     return m_failures.empty();
 }
 
-void CALLBACK WizardDriver::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
-{
+void CALLBACK WizardDriver::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     WizardDriver* driver = t_running;
     if (!driver || id != driver->m_timer) return;
     try {
@@ -452,8 +413,7 @@ void CALLBACK WizardDriver::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
     }
 }
 
-WizardView WizardDriver::CurrentView()
-{
+WizardView WizardDriver::CurrentView() {
     WizardView view;
     for (HWND sheet : ThreadSheets()) {
         const HWND page = CurrentPage(sheet);
@@ -468,20 +428,19 @@ WizardView WizardDriver::CurrentView()
         m_lastSheet = view.sheet;
     }
     if (view.page) {
-        view.templateId = static_cast<UINT>(reinterpret_cast<UINT_PTR>(::GetPropW(view.page, framework::kPageTemplateProperty)));
+        view.templateId =
+            static_cast<UINT>(reinterpret_cast<UINT_PTR>(::GetPropW(view.page, framework::kPageTemplateProperty)));
         view.title = WindowText(view.page);
     }
     return view;
 }
 
-std::string WizardDriver::Describe(const WizardView& view) const
-{
+std::string WizardDriver::Describe(const WizardView& view) const {
     if (!view.page) return "no wizard is open";
     return "the current page is " + std::to_string(view.templateId) + " \"" + Narrow(view.title) + "\"";
 }
 
-void WizardDriver::Tick()
-{
+void WizardDriver::Tick() {
     CloseMessageBoxes();
     if (m_aborting) {
         Abort();
@@ -499,8 +458,8 @@ void WizardDriver::Tick()
         const bool ready = (!step.needsPage || view.page) && step.ready(view, reason);
         if (!ready) {
             if (::GetTickCount() - m_stepStart > m_stepTimeout) {
-                FailStep(index, "timed out after " + std::to_string(m_stepTimeout) + " ms: " + reason + "; " +
-                                    Describe(view));
+                FailStep(index,
+                         "timed out after " + std::to_string(m_stepTimeout) + " ms: " + reason + "; " + Describe(view));
             }
             return;
         }
@@ -525,13 +484,11 @@ void WizardDriver::Tick()
     }
 }
 
-void WizardDriver::FailStep(size_t index, const std::string& message)
-{
+void WizardDriver::FailStep(size_t index, const std::string& message) {
     Fail("step " + std::to_string(index + 1) + " (" + m_steps[index].description + "): " + message);
 }
 
-void WizardDriver::Fail(const std::string& message)
-{
+void WizardDriver::Fail(const std::string& message) {
     m_failures.push_back(message);
     if (!m_aborting) {
         m_aborting = true;
@@ -540,8 +497,7 @@ void WizardDriver::Fail(const std::string& message)
     Abort();
 }
 
-void WizardDriver::Abort()
-{
+void WizardDriver::Abort() {
     const DWORD elapsed = ::GetTickCount() - m_abortStart;
     for (HWND sheet : ThreadSheets()) {
         if (elapsed < kAbortEndAfter) {
@@ -559,11 +515,10 @@ void WizardDriver::Abort()
     }
 }
 
-void WizardDriver::CloseMessageBoxes()
-{
-    m_closingBoxes.erase(std::remove_if(m_closingBoxes.begin(), m_closingBoxes.end(),
-                                        [](HWND box) { return !::IsWindow(box); }),
-                         m_closingBoxes.end());
+void WizardDriver::CloseMessageBoxes() {
+    m_closingBoxes.erase(
+        std::remove_if(m_closingBoxes.begin(), m_closingBoxes.end(), [](HWND box) { return !::IsWindow(box); }),
+        m_closingBoxes.end());
     for (HWND window : ThreadWindows()) {
         if (!IsDialog(window) || IsSheet(window) || !::IsWindowVisible(window)) continue;
         if (std::find(m_closingBoxes.begin(), m_closingBoxes.end(), window) != m_closingBoxes.end()) continue;
@@ -585,8 +540,7 @@ void WizardDriver::CloseMessageBoxes()
     }
 }
 
-std::string WizardDriver::Report() const
-{
+std::string WizardDriver::Report() const {
     std::string report;
     for (const std::string& failure : m_failures) report += "FAILED: " + failure + "\n";
     report += "steps done: " + std::to_string(m_next) + " of " + std::to_string(m_steps.size()) +

@@ -120,8 +120,7 @@ private:
     WizardDriver& Add(std::string description, bool needsPage,
                       std::function<bool(const WizardView&, std::string&)> ready,
                       std::function<std::string(const WizardView&)> act = nullptr);
-    WizardDriver& ControlAction(std::string description, int controlId,
-                                std::function<std::string(HWND control)> act);
+    WizardDriver& ControlAction(std::string description, int controlId, std::function<std::string(HWND control)> act);
     WizardDriver& ControlRead(std::string description, int controlId, std::function<void(HWND control)> read);
     WizardDriver& Press(const char* name, int buttonId, int pressButton);
 

@@ -172,8 +172,9 @@ int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
     Print(std::wstring(L"== ProgID Cellwright.ZendaUtils is registered as ") + clsidText);
 
     IDTExtensibility2* addin = nullptr;
-    Check(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2, reinterpret_cast<void**>(&addin)),
-          "CoCreateInstance");
+    Check(
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2, reinterpret_cast<void**>(&addin)),
+        "CoCreateInstance");
     {
         host::ComRef<IDispatch> app = excel->Application();
         Check(addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), "OnConnection");
@@ -222,11 +223,13 @@ int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
         PrintFormats(sheet);
 
         // A long run: whole column F over 140,000 rows of names, past the 1000-row limit, shows its progress.
-        for (long row = 1; row <= 140000; ++row) sheet.SetText(L"F" + std::to_wstring(row), L"name " + std::to_wstring(row));
+        for (long row = 1; row <= 140000; ++row)
+            sheet.SetText(L"F" + std::to_wstring(row), L"name " + std::to_wstring(row));
         excel->Select(L"$F:$F");
         ClickRibbonButton(callbacks, L"ChangeCase", IDD_CHANGECASE, 2021, L"upper case", album, L"change-case");
         PrintStatusBar(*excel, statusSeen);
-        Print(L"   F1 is now \"" + sheet.At(L"F1").value.text + L"\", F140000 \"" + sheet.At(L"F140000").value.text + L"\"");
+        Print(L"   F1 is now \"" + sheet.At(L"F1").value.text + L"\", F140000 \"" + sheet.At(L"F140000").value.text +
+              L"\"");
     }
 
     callbacks->Release();

@@ -2,65 +2,43 @@
 
 #include "tools/cleanup/TextCharacters.h"
 
-namespace cleanup
-{
-namespace
-{
+namespace cleanup {
+namespace {
 // Case mapping is ASCII only: accented and non-Latin letters stay as they are whatever the locale.
-wchar_t UpperAscii(wchar_t c)
-{
-    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - (L'a' - L'A')) : c;
-}
+wchar_t UpperAscii(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - (L'a' - L'A')) : c; }
 
-wchar_t LowerAscii(wchar_t c)
-{
-    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
-}
+wchar_t LowerAscii(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + (L'a' - L'A')) : c; }
 
-std::size_t FirstNonWhiteSpace(const std::wstring& text)
-{
+std::size_t FirstNonWhiteSpace(const std::wstring& text) {
     std::size_t i = 0;
-    while (i < text.size() && IsWhiteSpace(text[i]))
-        ++i;
+    while (i < text.size() && IsWhiteSpace(text[i])) ++i;
     return i;
 }
 
-void UpperAll(std::wstring& text)
-{
-    for (wchar_t& c : text)
-        c = UpperAscii(c);
+void UpperAll(std::wstring& text) {
+    for (wchar_t& c : text) c = UpperAscii(c);
 }
 
-void LowerAll(std::wstring& text)
-{
-    for (wchar_t& c : text)
-        c = LowerAscii(c);
+void LowerAll(std::wstring& text) {
+    for (wchar_t& c : text) c = LowerAscii(c);
 }
 
-void UpperFirst(std::wstring& text)
-{
+void UpperFirst(std::wstring& text) {
     const std::size_t first = FirstNonWhiteSpace(text);
-    if (first < text.size())
-        text[first] = UpperAscii(text[first]);
+    if (first < text.size()) text[first] = UpperAscii(text[first]);
 }
 
-void UpperFirstLowerRest(std::wstring& text)
-{
+void UpperFirstLowerRest(std::wstring& text) {
     const std::size_t first = FirstNonWhiteSpace(text);
-    if (first == text.size())
-        return;
+    if (first == text.size()) return;
     text[first] = UpperAscii(text[first]);
-    for (std::size_t i = first + 1; i < text.size(); ++i)
-        text[i] = LowerAscii(text[i]);
+    for (std::size_t i = first + 1; i < text.size(); ++i) text[i] = LowerAscii(text[i]);
 }
 
-void CapitaliseEachWord(std::wstring& text)
-{
+void CapitaliseEachWord(std::wstring& text) {
     bool atWordStart = true;
-    for (wchar_t& c : text)
-    {
-        if (IsWhiteSpace(c))
-        {
+    for (wchar_t& c : text) {
+        if (IsWhiteSpace(c)) {
             atWordStart = true;
             continue;
         }
@@ -68,31 +46,17 @@ void CapitaliseEachWord(std::wstring& text)
         atWordStart = false;
     }
 }
-} // namespace
+}  // namespace
 
-void ChangeCaseOfText(std::wstring& text, CaseMode mode)
-{
-    if (text.empty())
-        return;
-    switch (mode)
-    {
-    case CaseMode::Upper:
-        UpperAll(text);
-        break;
-    case CaseMode::Lower:
-        LowerAll(text);
-        break;
-    case CaseMode::FirstUpper:
-        UpperFirst(text);
-        break;
-    case CaseMode::FirstUpperRestLower:
-        UpperFirstLowerRest(text);
-        break;
-    case CaseMode::EachWord:
-        CapitaliseEachWord(text);
-        break;
-    default:
-        break;
+void ChangeCaseOfText(std::wstring& text, CaseMode mode) {
+    if (text.empty()) return;
+    switch (mode) {
+    case CaseMode::Upper: UpperAll(text); break;
+    case CaseMode::Lower: LowerAll(text); break;
+    case CaseMode::FirstUpper: UpperFirst(text); break;
+    case CaseMode::FirstUpperRestLower: UpperFirstLowerRest(text); break;
+    case CaseMode::EachWord: CapitaliseEachWord(text); break;
+    default: break;
     }
 }
-} // namespace cleanup
+}  // namespace cleanup

@@ -7,13 +7,15 @@
 namespace cleanup {
 
 long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress) {
-    return WalkRangeText(app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); },
-                         ExcelUpdates::SuspendedForTheRun, BlockCells{}, progress);
+    return WalkRangeText(
+        app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, ExcelUpdates::SuspendedForTheRun,
+        BlockCells{}, progress);
 }
 
 long RunRemoveCharacters(const sheet::Application& app, RemoveMode mode, status::Progress& progress) {
-    return WalkRangeText(app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); },
-                         ExcelUpdates::LeftAlone, BlockCells{}, progress);
+    return WalkRangeText(
+        app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); }, ExcelUpdates::LeftAlone,
+        BlockCells{}, progress);
 }
 
 }  // namespace cleanup

@@ -11,12 +11,22 @@ namespace {
 bool StartsWithNumberLikeCharacter(wchar_t c) {
     if (c >= L'0' && c <= L'9') return true;
     switch (c) {
-        case L'=': case L'+': case L'-': case L'@': case L'\'': case L'#': case L'.': case L',': case L'(':
-        case L'%': case L'$': case 0x20AC /* euro */: case 0x00A3 /* pound */: case 0x00A5 /* yen */:
-        case 0x2212 /* minus sign */:
-            return true;
-        default:
-            return false;
+    case L'=':
+    case L'+':
+    case L'-':
+    case L'@':
+    case L'\'':
+    case L'#':
+    case L'.':
+    case L',':
+    case L'(':
+    case L'%':
+    case L'$':
+    case 0x20AC /* euro */:
+    case 0x00A3 /* pound */:
+    case 0x00A5 /* yen */:
+    case 0x2212 /* minus sign */: return true;
+    default: return false;
     }
 }
 

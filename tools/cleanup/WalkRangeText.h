@@ -15,8 +15,8 @@ using TextTransform = std::function<void(std::wstring&)>;
 
 // What a walk does with Excel's calculation, screen updating and events.
 enum class ExcelUpdates {
-    LeftAlone,          // the walk does not touch them
-    SuspendedForTheRun, // switched off for the run and put back exactly as they were
+    LeftAlone,           // the walk does not touch them
+    SuspendedForTheRun,  // switched off for the run and put back exactly as they were
 };
 
 // An area of more rows than this (whole columns, say) is clipped to the active sheet's used range and walked

@@ -25,9 +25,9 @@ Block Block::Read(sheet::Range range, const BlockRect& place, FormulaCells formu
 
 bool Block::HoldsFormula(long row, long column) const {
     switch (FormulaAt(row, column)) {
-        case CellFormula::No: return false;
-        case CellFormula::Yes: return true;
-        case CellFormula::Unsure: break;
+    case CellFormula::No: return false;
+    case CellFormula::Yes: return true;
+    case CellFormula::Unsure: break;
     }
     return !m_range.Item(row, column).HasFormula().IsFalseBool();
 }

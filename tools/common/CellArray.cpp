@@ -29,8 +29,7 @@ bool HasShape(SAFEARRAY* array, long rows, long columns) {
 
 }  // namespace
 
-CellArray::CellArray(sheet::Variant value, long rows, long columns, const wchar_t* member)
-    : m_value(std::move(value)) {
+CellArray::CellArray(sheet::Variant value, long rows, long columns, const wchar_t* member) : m_value(std::move(value)) {
     const VARIANT& v = m_value.get();
     if (rows == 1 && columns == 1 && !(v.vt & VT_ARRAY)) {
         m_cells = &v;
@@ -38,9 +37,9 @@ CellArray::CellArray(sheet::Variant value, long rows, long columns, const wchar_
         void* data = nullptr;
         if (v.vt != (VT_ARRAY | VT_VARIANT) || !HasShape(v.parray, rows, columns) ||
             FAILED(SafeArrayAccessData(v.parray, &data)))
-            throw sheet::CAutomationError(
-                E_UNEXPECTED, std::wstring(member) + L" did not give the " + std::to_wstring(rows) + L" by " +
-                                  std::to_wstring(columns) + L" cells that were asked for.");
+            throw sheet::CAutomationError(E_UNEXPECTED, std::wstring(member) + L" did not give the " +
+                                                            std::to_wstring(rows) + L" by " + std::to_wstring(columns) +
+                                                            L" cells that were asked for.");
         m_cells = static_cast<const VARIANT*>(data);
     }
     m_rows = rows;

@@ -25,9 +25,9 @@ FormulaMap FormulaMap::Mixed(CellArray formulas) noexcept {
 
 CellFormula FormulaMap::At(long row, long column, const VARIANT& value) const noexcept {
     switch (m_presence) {
-        case FormulaPresence::None: return CellFormula::No;
-        case FormulaPresence::All: return CellFormula::Yes;
-        case FormulaPresence::Some: break;
+    case FormulaPresence::None: return CellFormula::No;
+    case FormulaPresence::All: return CellFormula::Yes;
+    case FormulaPresence::Some: break;
     }
     const VARIANT& formula = m_formulas.At(row, column);
     if (formula.vt != VT_BSTR) return CellFormula::Unsure;

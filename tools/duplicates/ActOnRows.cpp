@@ -5,18 +5,13 @@ namespace duplicates {
 bool ActOnRows(const sheet::Application& app, const sheet::Range& rows, DupAction action, COLORREF color,
                sheet::Range& selection) {
     switch (action) {
-    case DupAction::Select:
-        selection = selection.IsEmpty() ? rows : app.Union(selection, rows);
-        return true;
-    case DupAction::Color:
-        rows.Interior().SetColor(color);
-        return true;
+    case DupAction::Select: selection = selection.IsEmpty() ? rows : app.Union(selection, rows); return true;
+    case DupAction::Color: rows.Interior().SetColor(color); return true;
     case DupAction::Delete:
         // Every cell of the rows within the range, key cells holding numbers included.
         rows.SetValue(sheet::Variant());
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

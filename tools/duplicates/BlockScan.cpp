@@ -75,8 +75,10 @@ public:
         std::vector<blocks::BlockReader> readers;
         readers.reserve(runs.size());
         for (const ColumnRun& run : runs) {
-            Range runArea = blocks::SubRange(inside, rows, right - left + 1, {1, run.left - left + 1, rows, run.Columns()});
-            readers.emplace_back(runArea, blocks::ReadOptions{bandRows * run.Columns(), blocks::FormulaCells::Ignored, bandRows});
+            Range runArea =
+                blocks::SubRange(inside, rows, right - left + 1, {1, run.left - left + 1, rows, run.Columns()});
+            readers.emplace_back(
+                runArea, blocks::ReadOptions{bandRows * run.Columns(), blocks::FormulaCells::Ignored, bandRows});
         }
 
         DuplicateRuns duplicates(m_app, m_sheet, left, right, m_action, m_color);

@@ -32,7 +32,8 @@ void DuplicateRuns::Add(long row) {
 
 void DuplicateRuns::CloseRun() {
     if (m_runBottom < m_runTop) return;
-    std::wstring area = m_leftLetters + std::to_wstring(m_runTop) + L":" + m_rightLetters + std::to_wstring(m_runBottom);
+    std::wstring area =
+        m_leftLetters + std::to_wstring(m_runTop) + L":" + m_rightLetters + std::to_wstring(m_runBottom);
     if (!m_pending.empty() && m_pending.size() + 1 + area.size() > kMaxReference) Flush();
     if (!m_pending.empty()) m_pending += L',';
     m_pending += area;

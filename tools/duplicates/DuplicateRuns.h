@@ -16,8 +16,8 @@ namespace duplicates {
 class DuplicateRuns {
 public:
     // The rows' cells from sheet column left to right are acted on.
-    DuplicateRuns(const sheet::Application& app, const sheet::Worksheet& sheet, long left, long right,
-                  DupAction action, COLORREF color);
+    DuplicateRuns(const sheet::Application& app, const sheet::Worksheet& sheet, long left, long right, DupAction action,
+                  COLORREF color);
 
     // Rows come in ascending order.
     void Add(long row);

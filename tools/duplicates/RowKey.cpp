@@ -64,12 +64,22 @@ bool NumberOf(const VARIANT& value, double& number) {
     case VT_R8: number = value.dblVal; return true;
     case VT_DATE: number = value.date; return true;
     case VT_CY: return SUCCEEDED(VarR8FromCy(value.cyVal, &number));
-    case VT_I1: case VT_I2: case VT_I4: case VT_I8: case VT_INT:
-    case VT_UI1: case VT_UI2: case VT_UI4: case VT_UI8: case VT_UINT:
-    case VT_R4: case VT_DECIMAL: {
+    case VT_I1:
+    case VT_I2:
+    case VT_I4:
+    case VT_I8:
+    case VT_INT:
+    case VT_UI1:
+    case VT_UI2:
+    case VT_UI4:
+    case VT_UI8:
+    case VT_UINT:
+    case VT_R4:
+    case VT_DECIMAL: {
         VARIANT converted;
         VariantInit(&converted);
-        if (FAILED(VariantChangeTypeEx(&converted, const_cast<VARIANT*>(&value), LOCALE_INVARIANT, 0, VT_R8))) return false;
+        if (FAILED(VariantChangeTypeEx(&converted, const_cast<VARIANT*>(&value), LOCALE_INVARIANT, 0, VT_R8)))
+            return false;
         number = converted.dblVal;
         return true;
     }
@@ -84,18 +94,12 @@ void RowKey::AddValue(const VARIANT& value) {
     char buffer[400];
     switch (value.vt) {
     case VT_EMPTY:
-    case VT_NULL:
-        AddText({});
-        return;
+    case VT_NULL: AddText({}); return;
     case VT_BSTR:
         AddText(value.bstrVal ? std::wstring_view(value.bstrVal, SysStringLen(value.bstrVal)) : std::wstring_view());
         return;
-    case VT_BOOL:
-        AddTagged(kBooleanTag, value.boolVal != VARIANT_FALSE ? "1" : "0");
-        return;
-    case VT_ERROR:
-        AddTagged(kErrorTag, std::to_string(static_cast<unsigned long>(value.scode)));
-        return;
+    case VT_BOOL: AddTagged(kBooleanTag, value.boolVal != VARIANT_FALSE ? "1" : "0"); return;
+    case VT_ERROR: AddTagged(kErrorTag, std::to_string(static_cast<unsigned long>(value.scode))); return;
     default: break;
     }
     if (NumberOf(value, number)) {

@@ -3,5 +3,6 @@
 #include "res/resource.h"
 
 CDlgSelMergeCell::CDlgSelMergeCell()
-    : CMergeOptionsPage(IDD_MERGE_IN_A_CELL, {merge::MergeTarget::TopLeftCell, merge::MergeTarget::TopRightCell,
-                                               merge::MergeTarget::BottomLeftCell, merge::MergeTarget::BottomRightCell}) {}
+    : CMergeOptionsPage(IDD_MERGE_IN_A_CELL,
+                        {merge::MergeTarget::TopLeftCell, merge::MergeTarget::TopRightCell,
+                         merge::MergeTarget::BottomLeftCell, merge::MergeTarget::BottomRightCell}) {}

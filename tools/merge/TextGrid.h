@@ -14,7 +14,9 @@ struct TextGrid {
 
     TextGrid() = default;
     TextGrid(long rowCount, long columnCount)
-        : rows(rowCount), columns(columnCount), texts(static_cast<size_t>(rowCount) * static_cast<size_t>(columnCount)) {}
+        : rows(rowCount),
+          columns(columnCount),
+          texts(static_cast<size_t>(rowCount) * static_cast<size_t>(columnCount)) {}
 
     // From 1, as Excel counts.
     const std::wstring& At(long row, long column) const { return texts[Index(row, column)]; }

@@ -14,9 +14,8 @@ void RunWithStatus(StatusBarKeeper& statusBar, const std::wstring& tool, const R
         statusBar.RestoreNow();
         throw;
     }
-    statusBar.Show(progress.Stopped()
-                       ? lines.Stopped(tool, progress.RowsDone(), progress.TotalRows(), outcome)
-                       : StatusLines::Finished(tool, outcome));
+    statusBar.Show(progress.Stopped() ? lines.Stopped(tool, progress.RowsDone(), progress.TotalRows(), outcome)
+                                      : StatusLines::Finished(tool, outcome));
     statusBar.RestoreLater();
 }
 

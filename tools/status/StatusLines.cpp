@@ -19,8 +19,8 @@ std::wstring ShortAddress(std::wstring_view address) {
 }  // namespace
 
 std::wstring GroupDigits(long long number, std::wstring_view separator) {
-    unsigned long long magnitude = number < 0 ? 0ull - static_cast<unsigned long long>(number)
-                                              : static_cast<unsigned long long>(number);
+    unsigned long long magnitude =
+        number < 0 ? 0ull - static_cast<unsigned long long>(number) : static_cast<unsigned long long>(number);
     std::wstring digits = std::to_wstring(magnitude);
     std::wstring grouped;
     for (size_t i = 0; i < digits.size(); ++i) {
