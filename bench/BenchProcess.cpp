@@ -23,6 +23,23 @@ double ThreadCpuMilliseconds() {
     return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
 }
 
+Clocks::Clocks() : m_cpuStart(ThreadCpuMilliseconds()) {
+    QueryPerformanceFrequency(&m_frequency);
+    QueryPerformanceCounter(&m_start);
+}
+
+double Clocks::WallMilliseconds() const {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) / static_cast<double>(m_frequency.QuadPart);
+}
+
+int EndCase(const std::wstring& failure) {
+    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
+    std::fflush(stdout);
+    return failure.empty() ? 0 : 1;
+}
+
 void RunInChild(const std::wstring& arguments) {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);

@@ -14,6 +14,22 @@ PROCESS_MEMORY_COUNTERS Memory();
 // User and kernel time of this thread, which a run uses alone: unlike wall time, not stretched by a busy machine.
 double ThreadCpuMilliseconds();
 
+// The wall clock and this thread's CPU clock of one run, both started at construction.
+class Clocks {
+public:
+    Clocks();
+    double WallMilliseconds() const;
+    double CpuMilliseconds() const { return ThreadCpuMilliseconds() - m_cpuStart; }
+
+private:
+    LARGE_INTEGER m_frequency{};
+    LARGE_INTEGER m_start{};
+    double m_cpuStart;
+};
+
+// The end of a case's line: the failure, if any, on a line of its own; gives the case's exit code.
+int EndCase(const std::wstring& failure);
+
 // Runs this program again with the arguments and copies its output here.
 void RunInChild(const std::wstring& arguments);
 

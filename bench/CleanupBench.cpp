@@ -91,10 +91,7 @@ int RunOne(int caseIndex, int tool) {
     excel->Log().SetCountingOnly(true);
     const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    const double cpuStart = bench::ThreadCpuMilliseconds();
+    const bench::Clocks clocks;
     std::wstring failure;
     status::StatusBarKeeper statusBar(app);
     try {
@@ -108,13 +105,11 @@ int RunOne(int caseIndex, int tool) {
     } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }
-    QueryPerformanceCounter(&end);
-    const double cpuMilliseconds = bench::ThreadCpuMilliseconds() - cpuStart;
+    const double milliseconds = clocks.WallMilliseconds();
+    const double cpuMilliseconds = clocks.CpuMilliseconds();
     const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
     const double cells = static_cast<double>(c.rows) * c.columns;
-    const double milliseconds =
-        1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     const size_t calls = excel->Log().Total();
     const size_t writes = excel->Log().Count(L"Range.Value", host::Kind::Put);
     const size_t statusPuts = excel->Log().Count(L"Application.StatusBar", host::Kind::Put);
@@ -122,9 +117,7 @@ int RunOne(int caseIndex, int tool) {
                 cells, milliseconds, cpuMilliseconds, calls, statusPuts, static_cast<double>(calls) / cells, writes,
                 writes ? cells / static_cast<double>(writes) : 0.0, bench::Megabytes(workingSetBefore),
                 bench::Megabytes(after.PeakWorkingSetSize), bench::Megabytes(after.PeakPagefileUsage));
-    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
-    std::fflush(stdout);
-    return failure.empty() ? 0 : 1;
+    return bench::EndCase(failure);
 }
 
 }  // namespace

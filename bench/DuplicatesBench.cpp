@@ -49,27 +49,6 @@ private:
     std::uint64_t m_state = 42;
 };
 
-// Wall time and this thread's time since construction.
-class Clocks {
-public:
-    Clocks() : m_cpuStart(bench::ThreadCpuMilliseconds()) {
-        QueryPerformanceFrequency(&m_frequency);
-        QueryPerformanceCounter(&m_start);
-    }
-    double WallMilliseconds() const {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) /
-               static_cast<double>(m_frequency.QuadPart);
-    }
-    double CpuMilliseconds() const { return bench::ThreadCpuMilliseconds() - m_cpuStart; }
-
-private:
-    LARGE_INTEGER m_frequency{};
-    LARGE_INTEGER m_start{};
-    double m_cpuStart;
-};
-
 // Row r holds the values of list entry k: texts in seven columns, numbers in three. 30% of the rows take the
 // entry of a random earlier row.
 long Fill(host::Sheet& sheet, long rows) {
@@ -108,7 +87,7 @@ int RunOne(int caseIndex, int action) {
     excel->Log().SetCountingOnly(true);
     const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 
-    const Clocks clocks;
+    const bench::Clocks clocks;
     std::wstring failure;
     duplicates::DuplicatesResult result;
     try {
@@ -130,8 +109,7 @@ int RunOne(int caseIndex, int action) {
                 cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells, writes, repeats,
                 result.rowsActedOn, bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize),
                 bench::Megabytes(after.PeakWorkingSetSize - workingSetBefore));
-    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
-    return failure.empty() ? 0 : 1;
+    return bench::EndCase(failure);
 }
 
 }  // namespace

@@ -60,16 +60,11 @@ struct StartTimes {
 StartTimes Start(host::Excel& excel, IDTExtensibility2*& addin) {
     addin = NewAddin();
     if (!addin) return {};
-    LARGE_INTEGER frequency, begin, end;
-    QueryPerformanceFrequency(&frequency);
     host::ComRef<IDispatch> app = excel.Application();
-    const double cpuBegin = bench::ThreadCpuMilliseconds();
-    QueryPerformanceCounter(&begin);
+    const bench::Clocks clocks;
     addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
     addin->OnStartupComplete(nullptr);
-    QueryPerformanceCounter(&end);
-    return {1000.0 * double(end.QuadPart - begin.QuadPart) / double(frequency.QuadPart),
-            bench::ThreadCpuMilliseconds() - cpuBegin};
+    return {clocks.WallMilliseconds(), clocks.CpuMilliseconds()};
 }
 
 double Mean(const std::vector<double>& values) {

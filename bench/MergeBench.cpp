@@ -69,32 +69,25 @@ int RunOne(int grouping, bool merging) {
     request.separator = L",";
     request.mergeCells = merging;
 
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    const double cpuStart = bench::ThreadCpuMilliseconds();
-    QueryPerformanceCounter(&start);
+    const bench::Clocks clocks;
     std::wstring failure;
     try {
         merge::MergeSelection(app, request);
     } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }
-    QueryPerformanceCounter(&end);
-    const double cpuMilliseconds = bench::ThreadCpuMilliseconds() - cpuStart;
+    const double milliseconds = clocks.WallMilliseconds();
+    const double cpuMilliseconds = clocks.CpuMilliseconds();
     const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
     const double cells = static_cast<double>(kRows) * kColumns;
-    const double milliseconds =
-        1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     const size_t calls = excel->Log().Total();
     std::printf("%-30s %-5s %7.0f %9.1f %9.1f %9zu %6.2f %8zu %8zu %8.1f %8.1f %8.1f\n", kGroupings[grouping].name,
                 merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells,
                 excel->Log().Count(L"Range.Value", host::Kind::Put), FormatAndMergeCalls(excel->Log()),
                 bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize),
                 bench::Megabytes(after.PeakPagefileUsage));
-    if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
-    std::fflush(stdout);
-    return failure.empty() ? 0 : 1;
+    return bench::EndCase(failure);
 }
 
 }  // namespace
