@@ -68,6 +68,16 @@ Variant Variant::Object(IDispatch* object) {
     return v;
 }
 
+Variant Variant::NewArray(VARTYPE element, ULONG rows, ULONG columns, LONG lowerBound, SAFEARRAY*& array) {
+    SAFEARRAYBOUND bounds[2] = {{rows, lowerBound}, {columns, lowerBound}};
+    array = SafeArrayCreate(element, 2, bounds);
+    if (!array) throw std::bad_alloc();
+    Variant v;
+    v.m_v.vt = static_cast<VARTYPE>(VT_ARRAY | element);
+    v.m_v.parray = array;
+    return v;
+}
+
 Variant Variant::Adopt(VARIANT& raw) noexcept {
     Variant v;
     v.m_v = raw;

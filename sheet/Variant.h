@@ -25,6 +25,9 @@ public:
     static Variant String(std::wstring_view text);
     // Takes an added reference to the object; a null pointer gives VT_DISPATCH null.
     static Variant Object(IDispatch* object);
+    // A new rows x columns array of the element type, both lower bounds the same, as Range.Value takes it.
+    // Gives the array too, for filling. Throws std::bad_alloc when it cannot be made.
+    static Variant NewArray(VARTYPE element, ULONG rows, ULONG columns, LONG lowerBound, SAFEARRAY*& array);
     // Takes over a VARIANT that the caller owned.
     static Variant Adopt(VARIANT& raw) noexcept;
 

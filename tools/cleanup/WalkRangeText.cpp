@@ -55,14 +55,8 @@ bool HoldsNul(std::wstring_view text) { return text.find(L'\0') != std::wstring_
 
 // One row of strings, lower bounds 0, ready for Range.Value.
 Variant RowArray(const std::vector<std::wstring>& texts) {
-    SAFEARRAYBOUND bounds[2] = {{1, 0}, {static_cast<ULONG>(texts.size()), 0}};
-    SAFEARRAY* array = SafeArrayCreate(VT_BSTR, 2, bounds);
-    if (!array) throw std::bad_alloc();
-    VARIANT raw;
-    VariantInit(&raw);
-    raw.vt = VT_ARRAY | VT_BSTR;
-    raw.parray = array;
-    Variant row = Variant::Adopt(raw);
+    SAFEARRAY* array = nullptr;
+    Variant row = Variant::NewArray(VT_BSTR, 1, static_cast<ULONG>(texts.size()), 0, array);
     for (size_t c = 0; c < texts.size(); ++c) {
         LONG indices[2] = {0, static_cast<LONG>(c)};
         BSTR text = SysAllocStringLen(texts[c].data(), static_cast<UINT>(texts[c].size()));

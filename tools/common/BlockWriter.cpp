@@ -11,14 +11,9 @@ namespace {
 
 // The changed values of one rectangle as Range.Value takes them: rows first, lower bounds 1.
 sheet::Variant ArrayOf(const BlockChanges& changes, const BlockRect& rect) {
-    SAFEARRAYBOUND bounds[2] = {{static_cast<ULONG>(rect.rows), 1}, {static_cast<ULONG>(rect.columns), 1}};
-    SAFEARRAY* array = SafeArrayCreate(VT_VARIANT, 2, bounds);
-    if (!array) throw std::bad_alloc();
-    VARIANT raw;
-    VariantInit(&raw);
-    raw.vt = VT_ARRAY | VT_VARIANT;
-    raw.parray = array;
-    sheet::Variant owned = sheet::Variant::Adopt(raw);
+    SAFEARRAY* array = nullptr;
+    sheet::Variant owned =
+        sheet::Variant::NewArray(VT_VARIANT, static_cast<ULONG>(rect.rows), static_cast<ULONG>(rect.columns), 1, array);
     VARIANT* data = nullptr;
     if (FAILED(SafeArrayAccessData(array, reinterpret_cast<void**>(&data)))) throw std::bad_alloc();
     HRESULT hr = S_OK;
