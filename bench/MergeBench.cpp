@@ -62,13 +62,12 @@ int RunOne(int grouping, bool merging) {
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);
-    const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
-
     merge::MergeRequest request;
     request.target = kGroupings[grouping].target;
     request.separator = L",";
     request.mergeCells = merging;
 
+    bench::MemoryPeak memory;
     const bench::Clocks clocks;
     std::wstring failure;
     try {
@@ -78,15 +77,15 @@ int RunOne(int grouping, bool merging) {
     }
     const double milliseconds = clocks.WallMilliseconds();
     const double cpuMilliseconds = clocks.CpuMilliseconds();
-    const PROCESS_MEMORY_COUNTERS after = bench::Memory();
+    memory.Stop();
 
     const double cells = static_cast<double>(kRows) * kColumns;
     const size_t calls = excel->Log().Total();
     std::printf("%-30s %-5s %7.0f %9.1f %9.1f %9zu %6.2f %8zu %8zu %8.1f %8.1f %8.1f\n", kGroupings[grouping].name,
                 merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells,
                 excel->Log().Count(L"Range.Value", host::Kind::Put), FormatAndMergeCalls(excel->Log()),
-                bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize),
-                bench::Megabytes(after.PeakPagefileUsage));
+                bench::Megabytes(memory.PrivateBefore()), bench::Megabytes(memory.PrivateAdded()),
+                bench::Megabytes(memory.WorkingSetAdded()));
     return bench::EndCase(failure);
 }
 
@@ -99,11 +98,11 @@ int main(int argc, char** argv) {
             std::printf(
                 "%d-bit build, %ld rows x %ld columns. Calls are every Invoke the stand-in received during "
                 "the\nrun; values are Range.Value puts; formats are merges, unmerges, clears and format "
-                "puts;\nWS before is the working set with the sheet filled; peaks include the sheet (the log only "
-                "counts).\n\n",
+                "puts;\nMB sheet: private bytes with the sheet filled; +priv and +WS: the most the run added to the "
+                "private\nbytes and to the working set, sampled every millisecond (the log only counts).\n\n",
                 static_cast<int>(sizeof(void*) * 8), kRows, kColumns);
             std::printf("%-30s %-5s %7s %9s %9s %9s %6s %8s %8s %8s %8s %8s\n", "grouping", "merge", "cells", "ms",
-                        "cpu ms", "calls", "c/cell", "values", "formats", "WS MB", "peak WS", "peak PF");
+                        "cpu ms", "calls", "c/cell", "values", "formats", "MB sheet", "+priv", "+WS");
         },
         [](int grouping, int merging) { return RunOne(grouping, merging == 1); });
 }
