@@ -78,7 +78,7 @@ run_phase() {
     fi
     return "$status"
   fi
-  local done_line="$label${count:+ $count}, $(duration $((SECONDS - started)))"
+  local done_line="$label${count:+ $count}: done in $(duration $((SECONDS - started)))"
   [ "$phase_warnings" -gt 0 ] && done_line+=" ($phase_warnings compiler warnings in $(shown_path "$log"))"
   echo "$done_line"
   if [ "$kind" = ctest ]; then
