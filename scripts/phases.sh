@@ -69,21 +69,20 @@ run_phase() {
   done || status=${PIPESTATUS[0]}
   if [ "$kind" = ninja ] && [ "$phase_steps" -eq 0 ] && [ "$status" -eq 0 ]; then return 0; fi
   [ -n "$terminal" ] && printf '\r\033[K'
-  if [ "$status" -ne 0 ]; then
-    echo "$label $count failed; its whole output is in $(shown_path "$log"), which ends:"
-    if [ "$kind" = ctest ] && grep -q 'tests passed, ' "$log"; then
-      sed -n '/tests passed, /h; /tests passed, /!H; ${x;p}' "$log"
-    else
-      tail -n 30 "$log" | sed 's/^/  /'
-    fi
-    return "$status"
-  fi
-  local done_line="$label${count:+ $count}: done in $(duration $((SECONDS - started)))"
-  [ "$phase_warnings" -gt 0 ] && done_line+=" ($phase_warnings compiler warnings in $(shown_path "$log"))"
-  echo "$done_line"
-  if [ "$kind" = ctest ]; then
+  local took
+  took=$(duration $((SECONDS - started)))
+  if [ "$kind" = ctest ] && grep -q 'tests passed, ' "$log"; then
+    echo "$label $count: done in $took; every test's output is in $(shown_path "$log")"
     echo
     sed -n '/tests passed, /h; /tests passed, /!H; ${x;p}' "$log"
+    return "$status"
   fi
-  return 0
+  if [ "$status" -ne 0 ]; then
+    echo "$label${count:+ $count}: failed; its whole output is in $(shown_path "$log"), which ends:"
+    tail -n 30 "$log" | sed 's/^/  /'
+    return "$status"
+  fi
+  local done_line="$label${count:+ $count}: done in $took"
+  [ "$phase_warnings" -gt 0 ] && done_line+=" ($phase_warnings compiler warnings in $(shown_path "$log"))"
+  echo "$done_line"
 }
