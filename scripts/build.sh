@@ -8,7 +8,8 @@ set -euo pipefail
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_root=${CW_BUILD_ROOT:-$repo_root/build}
 source "$repo_root/scripts/phases.sh"
-werror=${CW_WERROR:-OFF}
+# Warnings are errors unless CW_WERROR=OFF: the main job and the tests then share one build.
+werror=${CW_WERROR:-ON}
 log=$log_dir/build.log
 : >"$log"
 export NINJA_STATUS="[%f/%t] "

@@ -34,8 +34,10 @@ read_count() {
       fi
       ;;
     apt)
-      if [[ $line =~ ^dlstatus:[^:]*:([0-9]+) ]]; then count="[downloading, ${BASH_REMATCH[1]}%]"
-      elif [[ $line =~ ^pmstatus:[^:]*:([0-9]+) ]]; then count="[${BASH_REMATCH[1]}%]"; fi
+      # dlstatus:<file>:<percent>:... and pmstatus:<package>[:<arch>]:<percent>:...
+      if [[ $line =~ ^(dl|pm)status:[^:]+(:[^:0-9][^:]*)?:([0-9]+)(\.[0-9]+)?: ]]; then
+        count="[$([ "${BASH_REMATCH[1]}" = dl ] && echo "downloading, ")${BASH_REMATCH[3]}%]"
+      fi
       ;;
   esac
   return 0
@@ -82,6 +84,7 @@ run_phase() {
     tail -n 30 "$log" | sed 's/^/  /'
     return "$status"
   fi
+  [ "$kind" != apt ] || count=""
   local done_line="$label${count:+ $count}: done in $took"
   [ "$phase_warnings" -gt 0 ] && done_line+=" ($phase_warnings compiler warnings in $(shown_path "$log"))"
   echo "$done_line"
