@@ -2,10 +2,14 @@
 # starts Wine's picture prefix (scripts/wine-env.sh) on an X server of its own (scripts/display.sh), both
 # ended when the script exits. Sets addin_dll to the built 32-bit add-in's Windows path.
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$repo_root/scripts/setup.sh" >/dev/null
-"$repo_root/scripts/build.sh" >/dev/null
+"$repo_root/scripts/setup.sh"
+"$repo_root/scripts/build.sh"
 source "$repo_root/scripts/wine-env.sh"
 source "$repo_root/scripts/display.sh"
+source "$repo_root/scripts/phases.sh"
+if ! wine_prefix_ready "$build_root/wineprefix-pictures"; then
+  run_phase "making the Wine prefix for the pictures" "$log_dir/wineprefix.log" none ensure_picture_prefix
+fi
 WINEPREFIX=$(ensure_picture_prefix)
 export WINEPREFIX
 start_display

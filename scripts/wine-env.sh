@@ -65,6 +65,10 @@ ensure_pristine_prefix() {
   echo "$pristine"
 }
 
+# Whether a prefix is made for this set-up and this Wine: then ensure_wine_prefix or ensure_picture_prefix has
+# nothing to do.
+wine_prefix_ready() { [ -f "${1:-$WINEPREFIX}/$(wine_setup_marker)" ]; }
+
 # The project's prefix (64-bit), which the tests and the main job share; made once per set-up.
 ensure_wine_prefix() {
   local pristine
