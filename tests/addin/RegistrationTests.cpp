@@ -245,47 +245,29 @@ TEST_F(RegisteredDll, only_excel_2000_to_2003_and_unreadable_versions_touch_the_
     }
 }
 
-// Excel's class served by a program that starts and never registers a class object; the registered version
-// is Excel 2003's, so unregistration starts it. Taken back at the end.
-class SilentExcelRegistration {
-public:
-    SilentExcelRegistration() {
-        Write(L"Excel.Application\\CLSID", kExcelClass);
-        Write(L"Excel.Application\\CurVer", L"Excel.Application.11");
-        Write(std::wstring(L"CLSID\\") + kExcelClass + L"\\LocalServer32", CW_SILENT_SERVER_PATH);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kMarkKey);
-    }
-    ~SilentExcelRegistration() {
-        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Excel.Application");
-        RegDeleteTreeW(HKEY_CLASSES_ROOT, (std::wstring(L"CLSID\\") + kExcelClass).c_str());
-        RegDeleteTreeW(HKEY_CURRENT_USER, kMarkKey);
-    }
-    // The process id the server left when it started; 0xdeadbeef when it never started.
-    DWORD ServerProcess() const { return ReadDword(HKEY_CURRENT_USER, kMarkKey, L"Silent Excel server"); }
-
-private:
-    static constexpr const wchar_t* kExcelClass = L"{00024500-0000-0000-C000-000000000046}";
-    static constexpr const wchar_t* kMarkKey = L"Software\\Cellwright Tests";
-
-    static void Write(const std::wstring& key, const std::wstring& text) {
-        ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, text.c_str(),
-                                  DWORD((text.size() + 1) * sizeof(wchar_t))),
-                  ERROR_SUCCESS);
-    }
-};
-
 // Runs in a process of its own (CMakeLists.txt): COM goes on waiting for the server on unregistration's thread.
 using SilentExcel = RegisteredDll;
 
+// Excel 2003 is registered, and its class is served by a program that starts and never registers a class object.
 TEST_F(SilentExcel, an_excel_that_never_comes_up_keeps_unregistration_for_seconds_only_and_is_ended) {
     ASSERT_EQ(m_register(), S_OK);
-    SilentExcelRegistration silent;
+    const std::wstring excelClass = L"{00024500-0000-0000-C000-000000000046}", mark = L"Software\\Cellwright Tests";
+    const std::wstring keys[][2] = {{L"Excel.Application\\CLSID", excelClass},
+                                    {L"Excel.Application\\CurVer", L"Excel.Application.11"},
+                                    {L"CLSID\\" + excelClass + L"\\LocalServer32", CW_SILENT_SERVER_PATH}};
+    for (const auto& [key, text] : keys)
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, text.c_str(),
+                                  DWORD((text.size() + 1) * sizeof(wchar_t))), ERROR_SUCCESS);
+    RegDeleteTreeW(HKEY_CURRENT_USER, mark.c_str());
     const DWORD before = GetTickCount();
     EXPECT_EQ(m_unregister(), S_OK);
-    EXPECT_LT(GetTickCount() - before, 15000u) << "COM alone waits half a minute for a server";
-    const DWORD server = silent.ServerProcess();
+    const DWORD elapsed = GetTickCount() - before;
+    const DWORD server = ReadDword(HKEY_CURRENT_USER, mark, L"Silent Excel server");
+    for (const std::wstring& key : {std::wstring(L"Excel.Application"), L"CLSID\\" + excelClass, mark})
+        RegDeleteTreeW(key == mark ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT, key.c_str());
+    EXPECT_LT(elapsed, 15000u) << "COM alone waits half a minute for a server";
     ASSERT_NE(server, 0xdeadbeefu) << "the registered Excel 2003 was started";
-    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, server);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, server);
     if (process) {  // else it is gone already
         EXPECT_EQ(WaitForSingleObject(process, 0), WAIT_OBJECT_0) << "the server it started is ended";
         CloseHandle(process);

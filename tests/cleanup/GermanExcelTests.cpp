@@ -1,9 +1,5 @@
-// Change Case in a German user's Excel, which reads a call that passes the user's locale by German rules
-// (WAHR, FALSCH, Mai, Dez). The add-in speaks English (United States) to Excel, so what it writes back stays
-// the text it was.
+// Change Case in a German user's Excel, which reads a call that passes the user's locale by German rules.
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "tests/cleanup/EngineTest.h"
 #include "tools/cleanup/ChangeCaseOfText.h"
@@ -11,20 +7,13 @@
 
 namespace {
 
-class GermanExcel : public cwtest::EngineTest {
-protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        Excel().SetUserLocale(0x0407);
-    }
-};
+using GermanExcel = cwtest::EngineTest;
 
 TEST_F(GermanExcel, change_case_leaves_texts_that_german_rules_would_read_as_booleans_or_dates_texts) {
+    Excel().SetUserLocale(0x0407);
     const std::wstring texts[] = {L"wahr", L"falsch", L"mai 2024", L"dez 5"};
     for (cleanup::CaseMode mode : cleanup::kCaseModes) {
-        SCOPED_TRACE(static_cast<int>(mode));
-        // One by one in column A, and as a row of plain texts in C6:F6.
-        for (long i = 0; i < 4; ++i) {
+        for (long i = 0; i < 4; ++i) {  // one by one in column A, and as a row of plain texts in C6:F6
             Cells().SetText(At(i + 1, 1), texts[i]);
             Cells().SetText(At(6, i + 3), texts[i]);
         }
@@ -34,8 +23,8 @@ TEST_F(GermanExcel, change_case_leaves_texts_that_german_rules_would_read_as_boo
         for (long i = 0; i < 4; ++i) {
             std::wstring changed = texts[i];
             cleanup::ChangeCaseOfText(changed, mode);
-            EXPECT_TRUE(cwtest::IsText(Cells().At(At(i + 1, 1)), changed));
-            EXPECT_TRUE(cwtest::IsText(Cells().At(At(6, i + 3)), changed));
+            EXPECT_TRUE(cwtest::IsText(Cells().At(At(i + 1, 1)), changed)) << "mode " << int(mode);
+            EXPECT_TRUE(cwtest::IsText(Cells().At(At(6, i + 3)), changed)) << "mode " << int(mode);
         }
         for (const host::CallRecord& call : Excel().Log().Calls())
             ASSERT_EQ(call.locale, 1033u) << "every call into Excel is English (United States): " << call.Name();
