@@ -152,7 +152,6 @@ TEST(ParseOnAssignTest, EachLanguageReadsItsOwnBooleansNumbersAndDates)
         {L"true", CellValue::Boolean(true), CellValue::Text(L"true")},
         {L"1,5", CellValue::Text(L"1,5"), CellValue::Number(1.5)},
         {L"1.234,5", CellValue::Text(L"1.234,5"), CellValue::Number(1234.5)},
-        {L"1,234.5", CellValue::Number(1234.5), CellValue::Text(L"1,234.5")},
         {L"12,50 \u20AC", CellValue::Text(L"12,50 \u20AC"), CellValue::Number(12.5)},
         {L"31.1.2024", CellValue::Text(L"31.1.2024"), date(2024, 1, 31)},
         {L"1/31/2024", date(2024, 1, 31), CellValue::Text(L"1/31/2024")},
@@ -161,7 +160,6 @@ TEST(ParseOnAssignTest, EachLanguageReadsItsOwnBooleansNumbersAndDates)
         {L"M\u00C4R 2024", CellValue::Text(L"M\u00C4R 2024"), date(2024, 3, 1)},
         {L"dez 5", CellValue::Text(L"dez 5"), december5},
         {L"5. Dez", CellValue::Text(L"5. Dez"), december5},
-        {L"Dec 5", december5, CellValue::Text(L"Dec 5")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.text)));
