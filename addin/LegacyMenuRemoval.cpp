@@ -78,7 +78,7 @@ struct MenuRemoval {
     }
 
     const CLSID excelClass;
-    const bool mayStart;                   // no Excel running, one may be started
+    const bool mayStart;                   // the registered Excel has command bars: start one if none runs
     const HANDLE answered;                 // set when Excel has answered its first call
     std::atomic<bool> starting{false};     // none ran, so one is being started
     std::atomic<bool> startedQuit{false};  // the Excel started here quit when asked
