@@ -1,5 +1,5 @@
-#include "host/DateSerial.h"
-#include "host/InputParser.h"
+#include "host/excel/DateSerial.h"
+#include "host/excel/InputParser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tools/cleanup/ChangeCaseOfText.h"
 
 #include "tools/cleanup/CaseMapping.h"
-#include "tools/cleanup/TextCharacters.h"
+#include "tools/common/TextCharacters.h"
 
 namespace cleanup {
 namespace {

@@ -8,9 +8,9 @@
 #include "sheet/AutomationError.h"
 #include "sheet/SelectionAreas.h"
 #include "tools/cleanup/SuspendedUpdates.h"
-#include "tools/cleanup/TextStaysText.h"
 #include "tools/common/BlockReader.h"
 #include "tools/common/BlockWriter.h"
+#include "tools/common/TextStaysText.h"
 
 namespace cleanup {
 
