@@ -6,6 +6,15 @@
 
 namespace sheet {
 
+namespace {
+
+// Every call into Excel says English (United States): Excel then reads a text the add-in writes by the one
+// set of rules the add-in knows (a German "wahr" stays a text), whatever the user's language. What Excel
+// shows (Range.Text) keeps the user's formats.
+const LCID kExcelLocale = MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT);
+
+}  // namespace
+
 Variant DispatchWrapper::Invoke(DISPID id, CallKind kind, const wchar_t* member,
                                 std::initializer_list<Variant> args) const {
     Variant result;
@@ -27,7 +36,7 @@ Variant DispatchWrapper::Invoke(DISPID id, CallKind kind, const wchar_t* member,
 
     EXCEPINFO info{};
     UINT argErr = 0;
-    HRESULT hr = m_object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, static_cast<WORD>(kind), &params,
+    HRESULT hr = m_object->Invoke(id, IID_NULL, kExcelLocale, static_cast<WORD>(kind), &params,
                                   kind == CallKind::Put ? nullptr : result.Receive(), &info, &argErr);
     if (FAILED(hr)) throw CAutomationError::FromInvoke(hr, info, member);
     return result;
@@ -42,7 +51,7 @@ namespace {
 Variant Converted(Variant value, VARTYPE to, const wchar_t* member) {
     if (value.IsEmpty() && to != VT_BSTR) return value;
     Variant out;
-    HRESULT hr = VariantChangeType(out.Receive(), const_cast<VARIANT*>(&value.get()), 0, to);
+    HRESULT hr = VariantChangeTypeEx(out.Receive(), const_cast<VARIANT*>(&value.get()), kExcelLocale, 0, to);
     if (FAILED(hr)) {
         EXCEPINFO none{};
         throw CAutomationError::FromInvoke(hr, none, member);

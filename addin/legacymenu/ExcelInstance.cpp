@@ -5,25 +5,37 @@
 
 #include "sheet/Application.h"
 
-ExcelInstance::ExcelInstance(const wchar_t* progId) noexcept {
-    CLSID clsid{};
-    if (FAILED(CLSIDFromProgID(progId, &clsid))) return;
+ExcelInstance ExcelInstance::Running(const CLSID& clsid) noexcept {
+    ExcelInstance excel;
     framework::ComPtr<IUnknown> running;
-    if (SUCCEEDED(GetActiveObject(clsid, nullptr, running.ReleaseAndGetAddressOf())) && running) {
-        running.QueryInterface(IID_IDispatch, m_application);
-        if (m_application) return;
-    }
-    if (SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch,
-                                   reinterpret_cast<void**>(m_application.ReleaseAndGetAddressOf()))) &&
-        m_application)
-        m_startedHere = true;
+    if (SUCCEEDED(GetActiveObject(clsid, nullptr, running.ReleaseAndGetAddressOf())) && running)
+        running.QueryInterface(IID_IDispatch, excel.m_application);
+    return excel;
 }
 
-ExcelInstance::~ExcelInstance() {
-    if (!m_startedHere) return;
+ExcelInstance ExcelInstance::Start(const CLSID& clsid) noexcept {
+    ExcelInstance excel;
+    if (SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch,
+                                   reinterpret_cast<void**>(excel.m_application.ReleaseAndGetAddressOf()))) &&
+        excel.m_application)
+        excel.m_startedHere = true;
+    return excel;
+}
+
+ExcelInstance::ExcelInstance(ExcelInstance&& other) noexcept
+    : m_application(std::move(other.m_application)), m_startedHere(other.m_startedHere) {
+    other.m_startedHere = false;
+}
+
+ExcelInstance::~ExcelInstance() { Quit(); }
+
+bool ExcelInstance::Quit() noexcept {
+    if (!m_startedHere) return false;
+    m_startedHere = false;
     try {
         sheet::Application(m_application).Quit();
+        return true;
     } catch (...) {
-        // An Excel that will not quit is left to itself.
+        return false;  // an Excel that will not quit is left to whoever started it
     }
 }

@@ -1,6 +1,6 @@
-// Excel found by its ProgID, as unregistration reaches it: the running instance, or else a new one that
-// is quit again when this object goes. An instance that was running is never quit: it may be the
-// user's, or another program's.
+// Excel found by its class, as unregistration reaches it: the running instance, or a new one that is quit
+// again. An instance that was running is never quit: it may be the user's, or another program's. The
+// caller's thread must be in an apartment.
 #pragma once
 
 #include <windows.h>
@@ -10,31 +10,26 @@
 
 class ExcelInstance {
 public:
-    // Initialises COM on this thread for its lifetime when the caller has not.
-    explicit ExcelInstance(const wchar_t* progId) noexcept;
-    ~ExcelInstance();
+    // The running Excel of that class; none when none runs.
+    static ExcelInstance Running(const CLSID& clsid) noexcept;
+    // A new Excel of that class, started as a local server; none when it could not be started.
+    static ExcelInstance Start(const CLSID& clsid) noexcept;
+
+    ExcelInstance(ExcelInstance&& other) noexcept;
+    ExcelInstance& operator=(ExcelInstance&&) = delete;
     ExcelInstance(const ExcelInstance&) = delete;
     ExcelInstance& operator=(const ExcelInstance&) = delete;
+    // Quits an Excel started here that Quit has not yet been asked of.
+    ~ExcelInstance();
 
-    // Null when Excel is not installed or could not be started.
     IDispatch* Application() const noexcept { return m_application.Get(); }
     bool StartedHere() const noexcept { return m_startedHere; }
+    // Asks an Excel started here to quit; true when it did. Does nothing to one that was running.
+    bool Quit() noexcept;
 
 private:
-    class Apartment {
-    public:
-        Apartment() noexcept : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-        ~Apartment() {
-            if (SUCCEEDED(m_result)) CoUninitialize();
-        }
-        Apartment(const Apartment&) = delete;
-        Apartment& operator=(const Apartment&) = delete;
+    ExcelInstance() noexcept = default;
 
-    private:
-        HRESULT m_result;
-    };
-
-    Apartment m_apartment;  // first in, last out
     framework::ComPtr<IDispatch> m_application;
     bool m_startedHere = false;
 };

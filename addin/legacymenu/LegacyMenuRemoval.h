@@ -9,6 +9,8 @@
 // with what depends on it; nothing here fails.
 void RemoveLegacyMenu(const sheet::Application& app) noexcept;
 
-// The same for unregistration, in the Excel that "Excel.Application" names: the running instance, else a
-// new one, quit again afterwards. Versions that show the ribbon are left alone; nothing here fails.
+// The same for unregistration, in the Excel that "Excel.Application" names: the running instance, or when
+// none runs and the registered Excel is 2000 to 2003, a new one, quit again afterwards. Versions that show
+// the ribbon are left alone. An Excel that does not answer within seconds is given up, and one that was
+// started here and could not be used is ended. Nothing here fails.
 void RemoveLegacyMenuFromExcel() noexcept;

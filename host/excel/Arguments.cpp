@@ -2,8 +2,8 @@
 
 namespace host {
 
-Arguments::Arguments(const DISPPARAMS& params, size_t paramCount, bool isPut)
-    : m_slots(paramCount, nullptr), m_indices(paramCount, 0) {
+Arguments::Arguments(const DISPPARAMS& params, size_t paramCount, bool isPut, LCID locale)
+    : m_slots(paramCount, nullptr), m_indices(paramCount, 0), m_locale(locale) {
     if (params.cArgs > 0 && !params.rgvarg) throw ArgumentError{E_INVALIDARG, 0};
     if (params.cNamedArgs > params.cArgs || (params.cNamedArgs > 0 && !params.rgdispidNamedArgs)) {
         throw ArgumentError{E_INVALIDARG, 0};
@@ -58,7 +58,7 @@ Variant Arguments::Converted(size_t position, VARTYPE type) const {
     if (IsMissing(position)) throw ArgumentError{DISP_E_PARAMNOTOPTIONAL, ArgIndex(position)};
     Variant value = Value(position);
     Variant converted;
-    if (FAILED(VariantChangeType(&converted.Get(), &value.Get(), 0, type))) {
+    if (FAILED(VariantChangeTypeEx(&converted.Get(), &value.Get(), m_locale, 0, type))) {
         throw ArgumentError{DISP_E_TYPEMISMATCH, ArgIndex(position)};
     }
     return converted;

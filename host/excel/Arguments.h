@@ -26,8 +26,10 @@ struct ArgumentError {
 class Arguments {
 public:
     // Checks the counts and the named DISPIDs against a member of `paramCount` parameters;
-    // throws ArgumentError.
-    Arguments(const DISPPARAMS& params, size_t paramCount, bool isPut);
+    // throws ArgumentError. `locale` is the call's, by which texts convert to numbers, dates and booleans.
+    Arguments(const DISPPARAMS& params, size_t paramCount, bool isPut, LCID locale = 1033);
+
+    LCID Locale() const { return m_locale; }
 
     bool IsMissing(size_t position) const;
     // The argument's value with references followed; VT_ERROR DISP_E_PARAMNOTFOUND when missing.
@@ -57,6 +59,7 @@ private:
     std::vector<const VARIANT*> m_slots;
     std::vector<UINT> m_indices;
     const VARIANT* m_putValue = nullptr;
+    LCID m_locale;
 };
 
 }  // namespace host

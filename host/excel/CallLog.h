@@ -21,6 +21,7 @@ struct CallRecord {
     Kind kind = Kind::Get;
     DISPID dispid = 0;
     HRESULT result = S_OK;
+    LCID locale = 0;  // as the caller passed it
 
     // "Range.Value"
     std::wstring Name() const { return object + L"." + member; }

@@ -28,7 +28,7 @@ Variant CellToVariant(const Sheet::Stored* stored, const std::wstring& numberFor
     return Variant::Double(number);
 }
 
-ParsedInput InputFromVariant(const VARIANT& source, const std::wstring& cellFormat) {
+ParsedInput InputFromVariant(const VARIANT& source, const std::wstring& cellFormat, const InputLocale& locale) {
     Variant owned = Variant::CopyOf(source);
     const VARIANT& v = owned.Get();
     ParsedInput input;
@@ -38,7 +38,7 @@ ParsedInput InputFromVariant(const VARIANT& source, const std::wstring& cellForm
     case VT_BSTR: {
         std::wstring text = v.bstrVal ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : std::wstring();
         if (text.size() > xl::MaxCellTextLength) throw ExcelError(message::ObjectDefined);
-        return ParseInput(text, cellFormat);
+        return ParseInput(text, cellFormat, locale);
     }
     case VT_BOOL: input.value = CellValue::Boolean(v.boolVal != VARIANT_FALSE); return input;
     case VT_DATE: {

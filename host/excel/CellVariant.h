@@ -13,8 +13,9 @@ namespace host {
 // A formula without a known result reads as the empty string.
 Variant CellToVariant(const Sheet::Stored* stored, const std::wstring& numberFormat, bool value2);
 
-// A VARIANT written to one cell whose format is `cellFormat`. Byref values are followed. Throws
-// ExcelError for values a cell cannot hold (objects, arrays, texts over 32,767 characters).
-ParsedInput InputFromVariant(const VARIANT& value, const std::wstring& cellFormat);
+// A VARIANT written to one cell whose format is `cellFormat`; a string is read by the rules of `locale`.
+// Byref values are followed. Throws ExcelError for values a cell cannot hold (objects, arrays, texts over
+// 32,767 characters).
+ParsedInput InputFromVariant(const VARIANT& value, const std::wstring& cellFormat, const InputLocale& locale);
 
 }  // namespace host

@@ -67,7 +67,11 @@ const std::vector<Member>& PopupMembers() {
     return members;
 }
 
-bool IsOffice2000(const std::wstring& version) { return std::wcstol(version.c_str(), nullptr, 10) < 10; }
+// A version text that names no number plays a later Office.
+bool IsOffice2000(const std::wstring& version) {
+    const long major = std::wcstol(version.c_str(), nullptr, 10);
+    return major > 0 && major < 10;
+}
 
 const std::vector<Member>& MembersOf(const CommandBarControl& control, const Excel& excel) {
     if (control.IsPopup()) return PopupMembers();

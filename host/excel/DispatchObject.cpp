@@ -104,7 +104,7 @@ const Member* DispatchObject::FindMember(DISPID dispid) const {
     return nullptr;
 }
 
-HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID dispid, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
+HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID dispid, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params,
                                                  VARIANT* result, EXCEPINFO* exception, UINT* argError) {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     if (!params) return E_INVALIDARG;
@@ -129,19 +129,20 @@ HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID dispid, REFIID iid, LCID
     }
     size_t position = 0;
     try {
-        position = excel->Log().Start({m_className, member ? member->name : HexName(dispid), kind, dispid, S_OK});
+        position = excel->Log().Start({m_className, member ? member->name : HexName(dispid), kind, dispid, S_OK, lcid});
     } catch (...) {
         return E_OUTOFMEMORY;
     }
-    HRESULT hr = allowed ? Dispatch(*member, kind, *params, result, exception, argError) : DISP_E_MEMBERNOTFOUND;
+    HRESULT hr = allowed ? Dispatch(*member, kind, excel->ResolveLocale(lcid), *params, result, exception, argError)
+                         : DISP_E_MEMBERNOTFOUND;
     excel->Log().Finish(position, hr);
     return hr;
 }
 
-HRESULT DispatchObject::Dispatch(const Member& member, Kind kind, const DISPPARAMS& params, VARIANT* result,
-                                 EXCEPINFO* exception, UINT* argError) {
+HRESULT DispatchObject::Dispatch(const Member& member, Kind kind, LCID locale, const DISPPARAMS& params,
+                                 VARIANT* result, EXCEPINFO* exception, UINT* argError) {
     try {
-        Arguments args(params, member.params.size(), kind == Kind::Put);
+        Arguments args(params, member.params.size(), kind == Kind::Put, locale);
         if (m_excel->TakeInjectedFailure(std::wstring(m_className) + L"." + member.name)) {
             throw ExcelError(message::OfficeMemberFailed(member.name, m_className), E_FAIL);
         }

@@ -65,8 +65,8 @@ protected:
 
 private:
     const Member* FindMember(DISPID dispid) const;
-    HRESULT Dispatch(const Member& member, Kind kind, const DISPPARAMS& params, VARIANT* result, EXCEPINFO* exception,
-                     UINT* argError);
+    HRESULT Dispatch(const Member& member, Kind kind, LCID locale, const DISPPARAMS& params, VARIANT* result,
+                     EXCEPINFO* exception, UINT* argError);
 
     std::atomic<ULONG> m_references{1};
     std::shared_ptr<Excel> m_excel;

@@ -157,4 +157,10 @@ Range Excel::ResolveReference(const std::wstring& text) const {
     return Range(sheet, reference->areas);
 }
 
+LCID Excel::ResolveLocale(LCID locale) const {
+    const bool meansUser = locale == LOCALE_USER_DEFAULT || locale == LOCALE_SYSTEM_DEFAULT ||
+                           PRIMARYLANGID(LANGIDFROMLCID(locale)) == LANG_NEUTRAL;
+    return meansUser ? m_userLocale : locale;
+}
+
 }  // namespace host

@@ -101,6 +101,12 @@ public:
     void SetEnableEvents(bool value) { m_enableEvents = value; }
     const std::wstring& Version() const { return m_version; }
     void SetVersion(std::wstring version) { m_version = std::move(version); }
+    // The user's language, which a call passing LOCALE_USER_DEFAULT (or the system's, or a neutral one)
+    // stands for: 1033 (English, United States) unless a test plays another.
+    LCID UserLocale() const { return m_userLocale; }
+    void SetUserLocale(LCID locale) { m_userLocale = locale; }
+    // The locale a call means: its own, or the user's for a default or neutral one.
+    LCID ResolveLocale(LCID locale) const;
     // The status bar: no text while Excel shows its own (StatusBar reads False), else the text put there.
     const std::optional<std::wstring>& StatusBar() const { return m_statusBar; }
     // A fixture: the text a macro left there (or Excel's own), not recorded as a put.
@@ -161,6 +167,7 @@ private:
     bool m_screenUpdating = true;
     bool m_enableEvents = true;
     std::wstring m_version = L"14.0";
+    LCID m_userLocale = 1033;
     std::optional<std::wstring> m_statusBar;
     std::vector<std::optional<std::wstring>> m_statusBarPuts;
     bool m_statusBarFails = false;

@@ -17,6 +17,7 @@ struct ExcelServer::State {
 namespace {
 
 constexpr const wchar_t* kProgIdKey = L"Excel.Application";
+constexpr const wchar_t* kCurVerKey = L"Excel.Application\\CurVer";
 constexpr const wchar_t* kClsidText = L"{00024500-0000-0000-C000-000000000046}";
 
 class ExcelClassObject : public UnknownImpl<IClassFactory, IID_IClassFactory> {
@@ -76,6 +77,11 @@ ExcelServer::~ExcelServer() {
     SetRunning(nullptr);
     if (m_classCookie) CoRevokeClassObject(m_classCookie);
     if (m_keyWritten && !m_keyWasThere) RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgIdKey);
+    if (m_curVerWritten && m_keyWasThere) RegDeleteKeyW(HKEY_CLASSES_ROOT, kCurVerKey);
+}
+
+void ExcelServer::SetRegisteredVersion(const wchar_t* curVer) {
+    m_curVerWritten = WriteDefault(HKEY_CLASSES_ROOT, kCurVerKey, curVer) || m_curVerWritten;
 }
 
 void ExcelServer::SetStartup(std::function<void(Excel&)> prepare) { m_state->prepare = std::move(prepare); }

@@ -3,6 +3,7 @@
 // table, where GetActiveObject looks. All of it is taken back when the server object goes.
 //
 //   host::ExcelServer server;
+//   server.SetRegisteredVersion(L"Excel.Application.11");   // the CurVer of the ProgID
 //   server.SetStartup([](host::Excel& excel) { excel.SetVersion(L"11.0"); });
 //   server.SetRunning(excel);                  // or leave none running
 //   ... the client finds Excel by ProgID ...
@@ -36,6 +37,8 @@ public:
     // An Excel the class object starts has no window (an automation start opens no workbook) and is then
     // handed to `prepare`, to set its version or the command bars kept from its last run.
     void SetStartup(std::function<void(Excel&)> prepare);
+    // The ProgID's CurVer ("Excel.Application.11"), which says what Excel is installed; none until set.
+    void SetRegisteredVersion(const wchar_t* curVer);
     // Makes `excel` the running instance; null leaves none running.
     void SetRunning(std::shared_ptr<Excel> excel);
     // The instances the class object started, in order.
@@ -47,6 +50,7 @@ private:
     std::shared_ptr<State> m_state;
     bool m_keyWritten = false;
     bool m_keyWasThere = false;
+    bool m_curVerWritten = false;
     DWORD m_classCookie = 0;
     DWORD m_runningCookie = 0;
 };

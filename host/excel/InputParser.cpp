@@ -7,15 +7,16 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cwctype>
 #include <vector>
 
 namespace host {
 
 namespace {
 
-const wchar_t* const kMonthNames[] = {L"jan", L"feb", L"mar", L"apr", L"may", L"jun",
-                                      L"jul", L"aug", L"sep", L"oct", L"nov", L"dec"};
+const wchar_t* const kEnglishMonths[] = {L"jan", L"feb", L"mar", L"apr", L"may", L"jun",
+                                         L"jul", L"aug", L"sep", L"oct", L"nov", L"dec"};
+const wchar_t* const kGermanMonths[] = {L"jan|j\u00E4n", L"feb", L"m\u00E4r|mrz", L"apr", L"mai", L"jun",
+                                        L"jul",          L"aug", L"sep",          L"okt", L"nov", L"dez"};
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
@@ -26,9 +27,22 @@ std::wstring Trim(const std::wstring& text) {
     return text.substr(first, last - first + 1);
 }
 
+// Letters beyond ASCII too (M\u00C4R), the same whatever the user's language.
 std::wstring Lower(std::wstring text) {
-    for (auto& c : text) c = wchar_t(std::towlower(c));
+    bool ascii = true;
+    for (auto& c : text) {
+        if (c >= L'A' && c <= L'Z') c = wchar_t(c + (L'a' - L'A'));
+        ascii = ascii && c < 0x80;
+    }
+    if (!ascii) {
+        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.data(), int(text.size()), text.data(),
+                      int(text.size()), nullptr, nullptr, 0);
+    }
     return text;
+}
+
+bool SameIgnoringCase(const std::wstring& text, const wchar_t* word) {
+    return CompareStringOrdinal(text.c_str(), int(text.size()), word, -1, TRUE) == CSTR_EQUAL;
 }
 
 // Digits with an optional point and exponent, cut to fifteen significant digits as Excel keeps them.
@@ -64,7 +78,12 @@ struct NumberReading {
     std::optional<std::wstring> format;
 };
 
-std::optional<NumberReading> ReadNumber(const std::wstring& input) {
+bool EndsWith(const std::wstring& s, const std::wstring& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+std::optional<NumberReading> ReadNumber(const std::wstring& input, const InputLocale& locale) {
+    const std::wstring currencySign = locale.currency;
     std::wstring s = Trim(input);
     if (s.empty()) return std::nullopt;
     bool negative = false;
@@ -84,10 +103,13 @@ std::optional<NumberReading> ReadNumber(const std::wstring& input) {
         return false;
     };
     bool signed1 = takeSign();
-    if (!s.empty() && s.front() == L'$') {
+    if (s.compare(0, currencySign.size(), currencySign) == 0) {
         currency = true;
-        s.erase(0, 1);
+        s.erase(0, currencySign.size());
         if (!signed1) takeSign();
+    } else if (locale.currencyAfter && EndsWith(s, currencySign)) {
+        currency = true;
+        s = Trim(s.substr(0, s.size() - currencySign.size()));
     }
     if (!s.empty() && s.back() == L'%') {
         percent = true;
@@ -110,30 +132,31 @@ std::optional<NumberReading> ReadNumber(const std::wstring& input) {
             if (!IsDigit(exponent[i])) return std::nullopt;
         }
     }
-    // Thousands separators: groups of three in the integer part.
+    // Thousands separators: groups of three in the integer part; the decimal separator becomes a point.
+    const wchar_t group = locale.groupSeparator;
     bool grouped = false;
     std::wstring plain;
     {
-        size_t point = mantissa.find(L'.');
+        size_t point = mantissa.find(locale.decimalSeparator);
         std::wstring integerPart = mantissa.substr(0, point);
-        std::wstring rest = point == std::wstring::npos ? L"" : mantissa.substr(point);
-        if (integerPart.find(L',') != std::wstring::npos) {
+        std::wstring rest = point == std::wstring::npos ? L"" : mantissa.substr(point + 1);
+        if (rest.find_first_of({locale.decimalSeparator, group}) != std::wstring::npos) return std::nullopt;
+        if (integerPart.find(group) != std::wstring::npos) {
             if (!exponent.empty()) return std::nullopt;
-            size_t firstComma = integerPart.find(L',');
-            if (firstComma == 0 || firstComma > 3) return std::nullopt;
-            for (size_t i = firstComma; i < integerPart.size(); i += 4) {
-                if (integerPart[i] != L',' || i + 4 > integerPart.size()) return std::nullopt;
+            size_t firstGroup = integerPart.find(group);
+            if (firstGroup == 0 || firstGroup > 3) return std::nullopt;
+            for (size_t i = firstGroup; i < integerPart.size(); i += 4) {
+                if (integerPart[i] != group || i + 4 > integerPart.size()) return std::nullopt;
             }
             grouped = true;
             for (wchar_t c : integerPart) {
-                if (c != L',') plain += c;
+                if (c != group) plain += c;
             }
         } else {
             plain = integerPart;
         }
-        plain += rest;
+        if (point != std::wstring::npos) plain += L"." + rest;
     }
-    if (plain.find(L'.') != plain.rfind(L'.')) return std::nullopt;
     auto number = DigitsToNumber(plain, exponent);
     if (!number) return std::nullopt;
     bool decimals = plain.find(L'.') != std::wstring::npos && plain.find(L'.') + 1 < plain.size();
@@ -143,8 +166,10 @@ std::optional<NumberReading> ReadNumber(const std::wstring& input) {
     if (percent) {
         reading.value /= 100;
         reading.format = decimals ? L"0.00%" : L"0%";
+    } else if (currency && locale.currencyAfter) {
+        reading.format = (decimals ? L"#,##0.00 " : L"#,##0 ") + currencySign;
     } else if (currency) {
-        reading.format = decimals ? L"$#,##0.00" : L"$#,##0";
+        reading.format = (currencySign + L"#,##0") + (decimals ? L".00" : L"");
     } else if (!exponent.empty()) {
         reading.format = L"0.00E+00";
     } else if (grouped) {
@@ -174,11 +199,13 @@ int FullYear(int year, size_t digits) {
     return year;
 }
 
-int MonthFromName(const std::wstring& name) {
+int MonthFromName(const std::wstring& name, const InputLocale& locale) {
     std::wstring lower = Lower(name);
     if (lower.size() < 3) return 0;
     for (int m = 0; m < 12; ++m) {
-        if (lower.compare(0, 3, kMonthNames[m]) == 0) return m + 1;
+        for (const wchar_t* start = locale.monthNames[m]; *start; start += (start[3] == L'|' ? 4 : 3)) {
+            if (lower.compare(0, 3, start, 3) == 0) return m + 1;
+        }
     }
     return 0;
 }
@@ -199,14 +226,17 @@ struct DateReading {
     std::wstring format;
 };
 
-std::optional<DateReading> ReadDate(const std::wstring& s) {
+std::optional<DateReading> ReadDate(const std::wstring& s, const InputLocale& locale) {
     auto make = [](int y, int m, int d, const wchar_t* format) -> std::optional<DateReading> {
         auto serial = SerialFromDate(y, m, d);
         if (!serial) return std::nullopt;
         return DateReading{*serial, format};
     };
-    for (wchar_t separator : {L'/', L'-'}) {
-        auto parts = SplitOn(s, separator);
+    auto month = [&](const std::wstring& name) { return MonthFromName(name, locale); };
+    for (const wchar_t* separator = locale.dateSeparators; *separator; ++separator) {
+        auto parts = SplitOn(s, *separator);
+        // "31.1." is the 31st of January of this year.
+        if (*separator == L'.' && parts.size() == 3 && parts[2].empty()) parts.pop_back();
         if (parts.size() < 2 || parts.size() > 3) continue;
         int a = 0;
         int b = 0;
@@ -217,32 +247,39 @@ std::optional<DateReading> ReadDate(const std::wstring& s) {
         }
         if (parts.size() == 3 && ReadInt(parts[0], a, 1, 2) && ReadInt(parts[1], b, 1, 2) &&
             (ReadInt(parts[2], c, 1, 2) || ReadInt(parts[2], c, 4, 4))) {
-            return make(FullYear(c, parts[2].size()), a, b, L"m/d/yyyy");  // 1/31/2024
+            const int year = FullYear(c, parts[2].size());
+            return locale.dayFirst ? make(year, b, a, L"m/d/yyyy") : make(year, a, b, L"m/d/yyyy");  // 1/31/2024
         }
-        if (parts.size() == 2 && separator == L'/' && ReadInt(parts[0], a, 1, 2) && ReadInt(parts[1], b, 1, 2)) {
-            return make(CurrentYear(), a, b, L"d-mmm");  // 1/31
+        if (parts.size() == 2 && (*separator == L'/' || locale.dayFirst) && ReadInt(parts[0], a, 1, 2) &&
+            ReadInt(parts[1], b, 1, 2)) {
+            return locale.dayFirst ? make(CurrentYear(), b, a, L"d-mmm") : make(CurrentYear(), a, b, L"d-mmm");
         }
-        if (ReadInt(parts[0], a, 1, 2) && MonthFromName(parts[1])) {
-            int month = MonthFromName(parts[1]);
-            if (parts.size() == 2) return make(CurrentYear(), month, a, L"d-mmm");
+        if (ReadInt(parts[0], a, 1, 2) && month(parts[1])) {
+            if (parts.size() == 2) return make(CurrentYear(), month(parts[1]), a, L"d-mmm");
             if (ReadInt(parts[2], c, 1, 2) || ReadInt(parts[2], c, 4, 4)) {
-                return make(FullYear(c, parts[2].size()), month, a, L"d-mmm-yy");  // 31-Jan-2024
+                return make(FullYear(c, parts[2].size()), month(parts[1]), a, L"d-mmm-yy");  // 31-Jan-2024
             }
         }
     }
-    // "Jan 31, 2024" and "31 Jan 2024"
+    // "Jan 31, 2024", "31 Jan 2024", "Mar 5", "5 Mar", "May 2024"; German days may end in a point ("5. Dez").
     auto words = SplitOn(s, L' ');
+    if (locale.dayFirst && !words.empty() && words[0].size() > 1 && words[0].back() == L'.') words[0].pop_back();
+    int day = 0;
+    int year = 0;
     if (words.size() == 3) {
-        int day = 0;
-        int year = 0;
         std::wstring first = words[1];
         if (!first.empty() && first.back() == L',') first.pop_back();
-        if (MonthFromName(words[0]) && ReadInt(first, day, 1, 2) && ReadInt(words[2], year, 4, 4)) {
-            return make(year, MonthFromName(words[0]), day, L"d-mmm-yy");
+        if (month(words[0]) && ReadInt(first, day, 1, 2) && ReadInt(words[2], year, 4, 4)) {
+            return make(year, month(words[0]), day, L"d-mmm-yy");
         }
-        if (ReadInt(words[0], day, 1, 2) && MonthFromName(words[1]) && ReadInt(words[2], year, 4, 4)) {
-            return make(year, MonthFromName(words[1]), day, L"d-mmm-yy");
+        if (ReadInt(words[0], day, 1, 2) && month(words[1]) && ReadInt(words[2], year, 4, 4)) {
+            return make(year, month(words[1]), day, L"d-mmm-yy");
         }
+    }
+    if (words.size() == 2) {
+        if (month(words[0]) && ReadInt(words[1], day, 1, 2)) return make(CurrentYear(), month(words[0]), day, L"d-mmm");
+        if (month(words[0]) && ReadInt(words[1], year, 4, 4)) return make(year, month(words[0]), 1, L"mmm-yy");
+        if (ReadInt(words[0], day, 1, 2) && month(words[1])) return make(CurrentYear(), month(words[1]), day, L"d-mmm");
     }
     return std::nullopt;
 }
@@ -286,15 +323,15 @@ std::optional<TimeReading> ReadTime(std::wstring s) {
     return reading;
 }
 
-std::optional<NumberReading> ReadDateTime(const std::wstring& input) {
+std::optional<NumberReading> ReadDateTime(const std::wstring& input, const InputLocale& locale) {
     std::wstring s = Trim(input);
     if (s.empty()) return std::nullopt;
     if (auto time = ReadTime(s)) return NumberReading{time->fraction, time->format};
-    if (auto date = ReadDate(s)) return NumberReading{date->serial, date->format};
+    if (auto date = ReadDate(s, locale)) return NumberReading{date->serial, date->format};
     // A date followed by a time.
     size_t space = s.find(L' ');
     while (space != std::wstring::npos) {
-        auto date = ReadDate(s.substr(0, space));
+        auto date = ReadDate(s.substr(0, space), locale);
         auto time = ReadTime(s.substr(space + 1));
         if (date && time) return NumberReading{date->serial + time->fraction, std::wstring(L"m/d/yyyy h:mm")};
         space = s.find(L' ', space + 1);
@@ -327,7 +364,21 @@ std::optional<double> ParsePlainNumber(const std::wstring& text) {
     return negative ? -*value : *value;
 }
 
-ParsedInput ParseInput(const std::wstring& text, const std::wstring& cellFormat) {
+const InputLocale& InputLocale::EnglishUnitedStates() {
+    static const InputLocale english{L'.', L',', L"TRUE", L"FALSE", L"$", false, false, L"/-", kEnglishMonths};
+    return english;
+}
+
+const InputLocale& InputLocale::German() {
+    static const InputLocale german{L',', L'.', L"WAHR", L"FALSCH", L"\u20AC", true, true, L"./-", kGermanMonths};
+    return german;
+}
+
+const InputLocale& InputLocale::For(LCID locale) {
+    return PRIMARYLANGID(LANGIDFROMLCID(locale)) == LANG_GERMAN ? German() : EnglishUnitedStates();
+}
+
+ParsedInput ParseInput(const std::wstring& text, const std::wstring& cellFormat, const InputLocale& locale) {
     ParsedInput parsed;
     if (text.empty()) return parsed;
     if (text[0] == L'\'') {
@@ -345,21 +396,20 @@ ParsedInput ParseInput(const std::wstring& text, const std::wstring& cellFormat)
         return parsed;
     }
     std::wstring trimmed = Trim(text);
-    std::wstring lower = Lower(trimmed);
-    if (lower == L"true" || lower == L"false") {
-        parsed.value = CellValue::Boolean(lower == L"true");
+    if (SameIgnoringCase(trimmed, locale.trueWord) || SameIgnoringCase(trimmed, locale.falseWord)) {
+        parsed.value = CellValue::Boolean(SameIgnoringCase(trimmed, locale.trueWord));
         return parsed;
     }
     if (auto error = ErrorFromText(trimmed)) {
         parsed.value = CellValue::Error(*error);
         return parsed;
     }
-    if (auto number = ReadNumber(text)) {
+    if (auto number = ReadNumber(text, locale)) {
         parsed.value = CellValue::Number(number->value);
         parsed.numberFormat = number->format;
         return parsed;
     }
-    if (auto date = ReadDateTime(text)) {
+    if (auto date = ReadDateTime(text, locale)) {
         parsed.value = CellValue::Number(date->value);
         parsed.numberFormat = date->format;
         return parsed;

@@ -271,20 +271,20 @@ bool Range::IsHiddenByMerge(long row, long column, const std::vector<Area>& merg
     return false;
 }
 
-void Range::SetValue(const VARIANT& value) {
+void Range::SetValue(const VARIANT& value, const InputLocale& locale) {
     Variant owned = Variant::CopyOf(value);
     if (owned.Type() == VT_DISPATCH) owned = DefaultValueOf(owned.Get().pdispVal);
     CheckContentChange(true);
     bool isArray = (owned.Type() & VT_ARRAY) != 0;
     for (const auto& area : m_areas) {
         if (isArray)
-            WriteArray(area, owned.Get());
+            WriteArray(area, owned.Get(), locale);
         else
-            WriteScalar(area, owned.Get());
+            WriteScalar(area, owned.Get(), locale);
     }
 }
 
-void Range::WriteScalar(const Area& area, const VARIANT& value) {
+void Range::WriteScalar(const Area& area, const VARIANT& value, const InputLocale& locale) {
     bool clears = value.vt == VT_EMPTY || value.vt == VT_NULL ||
                   (value.vt == VT_BSTR && (!value.bstrVal || SysStringLen(value.bstrVal) == 0));
     if (clears) {
@@ -305,7 +305,7 @@ void Range::WriteScalar(const Area& area, const VARIANT& value) {
             if (IsHiddenByMerge(r, c, merged)) continue;
             std::wstring format = m_sheet->NumberFormatAt(r, c);
             auto it = parsed.find(format);
-            if (it == parsed.end()) it = parsed.emplace(format, InputFromVariant(value, format)).first;
+            if (it == parsed.end()) it = parsed.emplace(format, InputFromVariant(value, format, locale)).first;
             const ParsedInput& input = it->second;
             m_sheet->StoreContent(r, c, input.value, input.isFormula, input.formula, input.prefixed,
                                   input.numberFormat);
@@ -314,7 +314,7 @@ void Range::WriteScalar(const Area& area, const VARIANT& value) {
     m_sheet->RemoveArraysWithin(area);
 }
 
-void Range::WriteArray(const Area& area, const VARIANT& value) {
+void Range::WriteArray(const Area& area, const VARIANT& value, const InputLocale& locale) {
     SAFEARRAY* array = (value.vt & VT_BYREF) ? *value.pparray : value.parray;
     VARTYPE elementType = VARTYPE(value.vt & VT_TYPEMASK);
     if (!array) throw ExcelError(message::ObjectDefined);
@@ -367,7 +367,7 @@ void Range::WriteArray(const Area& area, const VARIANT& value) {
                 if (element.Type() == VT_R8 && !std::isfinite(element.Get().dblVal)) {
                     throw ExcelError(message::ObjectDefined);
                 }
-                input = InputFromVariant(element.Get(), format);
+                input = InputFromVariant(element.Get(), format, locale);
             }
             writes.push_back({r, c, std::move(input)});
         }

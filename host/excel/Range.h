@@ -5,6 +5,7 @@
 #pragma once
 
 #include "host/excel/Address.h"
+#include "host/excel/InputParser.h"
 #include "host/excel/Sheet.h"
 #include "host/excel/Variant.h"
 
@@ -58,8 +59,9 @@ public:
     Variant Value(bool value2 = false) const;
     // A scalar fills every cell; a 1-D or 2-D array fills from each area's top-left cell, a
     // one-row or one-column array repeating down or across, elements past the array giving #N/A
-    // and array elements past the area being dropped. Strings are parsed as if typed.
-    void SetValue(const VARIANT& value);
+    // and array elements past the area being dropped. Strings are parsed as if typed, by the rules of
+    // `locale`.
+    void SetValue(const VARIANT& value, const InputLocale& locale = InputLocale::EnglishUnitedStates());
     // Range.Formula of the first area: the formula of a formula cell, the constant as text otherwise, ""
     // for an empty cell; a string for one cell, else a 2-D array as Value gives it.
     Variant Formula() const;
@@ -101,8 +103,8 @@ private:
     void CheckContentChange(bool topLeftOfMergeAllowed) const;
     void CheckFormatChange(const wchar_t* property) const;
     bool IsHiddenByMerge(long row, long column, const std::vector<Area>& merged) const;
-    void WriteScalar(const Area& area, const VARIANT& value);
-    void WriteArray(const Area& area, const VARIANT& value);
+    void WriteScalar(const Area& area, const VARIANT& value, const InputLocale& locale);
+    void WriteArray(const Area& area, const VARIANT& value, const InputLocale& locale);
     Variant UniformFormat(FormatProperty property) const;
     void SetFormat(FormatProperty property, const FormatValue& value);
     std::int64_t TotalCells() const;

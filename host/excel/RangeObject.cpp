@@ -89,11 +89,12 @@ const std::vector<Member>& Members() {
     return members;
 }
 
-// A property put's value as the given type; Excel refuses other values with "Unable to set".
+// A property put's value as the given type, a text read in the call's language; Excel refuses other values
+// with "Unable to set".
 Variant PutAs(const Arguments& args, VARTYPE type, const wchar_t* property) {
     Variant value = args.PutVariant();
     Variant converted;
-    if (FAILED(VariantChangeType(&converted.Get(), &value.Get(), 0, type))) {
+    if (FAILED(VariantChangeTypeEx(&converted.Get(), &value.Get(), args.Locale(), 0, type))) {
         throw ExcelError(message::UnableToSet(property, L"Range"));
     }
     return converted;
@@ -163,7 +164,7 @@ Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args
         if (!args.IsMissing(0)) {
             Range item = ItemOf(args);
             if (put) {
-                item.SetValue(args.PutValue());
+                item.SetValue(args.PutValue(), InputLocale::For(args.Locale()));
                 return {};
             }
             return Object(item);
@@ -171,18 +172,19 @@ Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args
         [[fallthrough]];
     case kValue:
         if (put) {
-            m_range.SetValue(args.PutValue());
+            m_range.SetValue(args.PutValue(), InputLocale::For(args.Locale()));
             return {};
         }
         return m_range.Value();
     case kValue2:
         if (put) {
-            m_range.SetValue(args.PutValue());
+            m_range.SetValue(args.PutValue(), InputLocale::For(args.Locale()));
             return {};
         }
         return m_range.Value(true);
     case kFormula:
-        // A formula written is entered as typed, as through Value.
+        // A formula written is entered as typed, as through Value, but always in English whatever the call's
+        // language: Formula is the language-independent member (FormulaLocal is the other).
         if (put) {
             m_range.SetValue(args.PutValue());
             return {};
@@ -196,7 +198,7 @@ Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args
     case kItem: {
         Range item = ItemOf(args);
         if (put) {
-            item.SetValue(args.PutValue());
+            item.SetValue(args.PutValue(), InputLocale::For(args.Locale()));
             return {};
         }
         return Object(item);

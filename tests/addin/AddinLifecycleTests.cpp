@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "addin/AddinGuids.h"
-#include "addin/legacymenu/ExcelVersion.h"
 #include "addin/MyAddin.h"
 #include "framework/ClassRegistry.h"
 #include "host/excel/CommandBars.h"
@@ -35,23 +34,6 @@ protected:
 private:
     long m_liveBefore = 0;
 };
-
-TEST(ExcelVersion, only_2007_and_2010_go_without_the_legacy_menu_and_only_2000_saves_the_clipboard) {
-    struct Case {
-        const wchar_t* version;
-        bool legacy;
-        bool excel2000;
-    };
-    const Case cases[] = {{L"9.0", true, true},   {L"9.0.0.2719", true, true}, {L"10.0", true, false},
-                          {L"11.0", true, false}, {L"12.0", false, false},     {L"14.0", false, false},
-                          {L"15.0", true, false}, {L"9", true, false},         {L"", true, false},
-                          {L"12", true, false},   {L"9.01", true, false}};
-    for (const Case& c : cases) {
-        ExcelVersionFlags flags = ClassifyExcelVersion(c.version);
-        EXPECT_EQ(flags.legacyMenu, c.legacy) << testing::PrintToString(c.version);
-        EXPECT_EQ(flags.excel2000, c.excel2000) << testing::PrintToString(c.version);
-    }
-}
 
 TEST_F(AddinLifecycle, the_class_object_is_served_for_the_add_in_CLSID_only) {
     void* factory = kMarker;

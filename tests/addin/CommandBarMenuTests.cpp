@@ -55,7 +55,7 @@ private:
 };
 
 TEST_F(LegacyMenu, a_first_start_adds_the_family_popup_with_the_submenu_and_a_visible_floating_toolbar) {
-    for (const wchar_t* version : {L"11.0", L"10.0", L"15.0"}) {
+    for (const wchar_t* version : {L"11.0", L"10.0", L"11.0.8237"}) {
         excel = host::Excel::Create();
         excel->SetVersion(version);
         cwtest::StartedAddin addin(*excel);

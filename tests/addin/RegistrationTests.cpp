@@ -7,6 +7,7 @@
 #include <string>
 
 #include "addin/AddinGuids.h"
+#include "addin/legacymenu/ExcelVersion.h"
 #include "addin/OfficeInterfaces.h"
 #include "host/excel/Excel.h"
 #include "host/excel/ExcelServer.h"
@@ -139,28 +140,35 @@ TEST_F(RegisteredDll, registration_that_cannot_write_its_keys_reports_a_failure)
         << "the entries that could be written are written";
 }
 
-// Unregistering with Excel running, or with none (then Excel is started as regsvr32 would find it, its
-// menu still there from its last run).
-TEST_F(RegisteredDll, unregistering_takes_the_menu_out_of_the_excel_it_finds_and_quits_only_one_it_started) {
+// Unregistering with Excel running, or with none (then an Excel 2000 to 2003 that is registered is started as
+// regsvr32 would find it, its menu still there from its last run; a later one is not started at all).
+TEST_F(RegisteredDll, unregistering_takes_the_menu_out_of_the_excel_it_finds_and_starts_only_an_excel_with_a_menu) {
     struct Case {
         const char* what;
-        const wchar_t* running;  // null: none runs
-        const wchar_t* version;
-        int others;               // other family add-ins' entries in the popup
+        const wchar_t* running;     // null: none runs
+        const wchar_t* registered;  // the ProgID's CurVer; null: none
+        const wchar_t* comesUp;     // the version of an Excel started; null: none is started
+        int others;                 // other family add-ins' entries in the popup
         long windows;
         std::vector<std::wstring> familyLeft;  // empty: no popup left
         bool toolbarLeft;
     };
     using Captions = std::vector<std::wstring>;
+    const Captions untouched{L"Cellwright", L"Zenda Utilities Website"};
     const Case cases[] = {
-        {"a running Excel 2003", L"11.0", nullptr, 0, 1, {}, false},
-        {"a running Excel 2002 shared with another add-in", L"10.0", nullptr, 1, 1,
+        {"a running Excel 2003", L"11.0", L"Excel.Application.11", nullptr, 0, 1, {}, false},
+        {"a running Excel 2002 shared with another add-in", L"10.0", L"Excel.Application.10", nullptr, 1, 1,
          Captions{L"Zenda Other Tool", L"Zenda Utilities Website"}, false},
-        {"another program's Excel without a window", L"11.0", nullptr, 0, 0, {}, false},
-        {"a running Excel 2010", L"14.0", nullptr, 0, 1, Captions{L"Cellwright", L"Zenda Utilities Website"}, true},
-        {"no Excel running: Excel 2003 is started", nullptr, L"11.0", 0, 0, {}, false},
-        {"no Excel running: Excel 2007 is started", nullptr, L"12.0", 0, 0,
-         Captions{L"Cellwright", L"Zenda Utilities Website"}, true},
+        {"another program's Excel without a window", L"11.0", nullptr, nullptr, 0, 0, {}, false},
+        {"a running Excel 2010", L"14.0", L"Excel.Application.14", nullptr, 0, 1, untouched, true},
+        {"a running Excel of today", L"16.0.17928", L"Excel.Application.16", nullptr, 0, 1, untouched, true},
+        {"no Excel running, Excel 2003 registered: it is started", nullptr, L"Excel.Application.11", L"11.0", 0, 0, {},
+         false},
+        {"no Excel running, Excel 2003 registered but 2007 comes up", nullptr, L"Excel.Application.11", L"12.0", 0, 0,
+         untouched, true},
+        {"no Excel running, Excel 2010 registered", nullptr, L"Excel.Application.14", nullptr, 0, 0, {}, false},
+        {"no Excel running, Excel of today registered", nullptr, L"Excel.Application.16", nullptr, 0, 0, {}, false},
+        {"no Excel running, no version registered", nullptr, nullptr, nullptr, 0, 0, {}, false},
     };
     ASSERT_EQ(m_register(), S_OK);
     const long liveBefore = host::LiveObjects();
@@ -168,8 +176,9 @@ TEST_F(RegisteredDll, unregistering_takes_the_menu_out_of_the_excel_it_finds_and
         SCOPED_TRACE(c.what);
         host::ExcelServer server;
         ASSERT_TRUE(server.Registered());
+        if (c.registered) server.SetRegisteredVersion(c.registered);
         auto prepare = [&](host::Excel& excel) {
-            excel.SetVersion(c.running ? c.running : c.version);
+            excel.SetVersion(c.running ? c.running : c.comesUp ? c.comesUp : L"11.0");
             cwtest::LeaveLegacyMenu(excel, c.others);
         };
         std::shared_ptr<host::Excel> running;
@@ -182,7 +191,8 @@ TEST_F(RegisteredDll, unregistering_takes_the_menu_out_of_the_excel_it_finds_and
         server.SetStartup(prepare);
 
         EXPECT_EQ(m_unregister(), S_OK);
-        ASSERT_EQ(server.Started().size(), c.running ? 0u : 1u);
+        ASSERT_EQ(server.Started().size(), c.comesUp ? 1u : 0u);
+        if (!c.running && !c.comesUp) continue;
         host::Excel& excel = c.running ? *running : *server.Started().front();
         EXPECT_EQ(excel.QuitCount(), c.running ? 0 : 1) << "only an Excel unregistration started is quit";
         auto family = cwtest::FamilyPopup(excel);
@@ -193,6 +203,75 @@ TEST_F(RegisteredDll, unregistering_takes_the_menu_out_of_the_excel_it_finds_and
         }
     }
     EXPECT_EQ(host::LiveObjects(), liveBefore);
+}
+
+// Excel 2000 to 2003 get the menu and toolbar; 2007 and every later version the ribbon alone, with no call
+// to the command bars at all; a version that cannot be read keeps the menu.
+TEST_F(RegisteredDll, only_excel_2000_to_2003_and_unreadable_versions_touch_the_command_bars) {
+    struct Case {
+        const wchar_t* version;
+        bool menu;
+        bool excel2000;  // the button faces go through the clipboard
+    };
+    const Case cases[] = {
+        {L"9.0", true, true},        {L"10.0", true, false},  {L"11.0", true, false},
+        {L"11.0.8237", true, false}, {L"12.0", false, false}, {L"14.0", false, false},
+        {L"15.0", false, false},     {L"16.0", false, false}, {L"16.0.17928", false, false},
+        {L"", true, false},          {L"abc", true, false},
+    };
+    ASSERT_EQ(m_register(), S_OK);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.version)));
+        EXPECT_EQ(ClassifyExcelVersion(c.version).excel2000, c.excel2000);
+        auto excel = host::Excel::Create();
+        excel->SetVersion(c.version);
+        {
+            cwtest::StartedAddin addin(*excel);
+            EXPECT_EQ(cwtest::FamilyPopup(*excel) != nullptr, c.menu) << "at start-up";
+            EXPECT_EQ(excel->Log().Count(L"Application.CommandBars") != 0, c.menu) << "at start-up";
+            excel->Log().Clear();
+            if (!c.menu) cwtest::LeaveLegacyMenu(*excel, 0);  // as an earlier Excel left it
+            addin.Stop(ext_dm_UserClosed);
+            EXPECT_EQ(cwtest::FamilyPopup(*excel) == nullptr, c.menu) << "at unload";
+            EXPECT_EQ(excel->Log().Count(L"Application.CommandBars") != 0, c.menu) << "at unload";
+        }
+        host::ExcelServer server;
+        excel->Log().Clear();
+        if (c.menu) cwtest::LeaveLegacyMenu(*excel, 0);
+        server.SetRunning(excel);
+        EXPECT_EQ(m_unregister(), S_OK);
+        EXPECT_EQ(cwtest::FamilyPopup(*excel) == nullptr, c.menu) << "at unregistration";
+        EXPECT_EQ(excel->Log().Count(L"Application.CommandBars") != 0, c.menu) << "at unregistration";
+    }
+}
+
+// Runs in a process of its own (CMakeLists.txt): COM goes on waiting for the server on unregistration's thread.
+using SilentExcel = RegisteredDll;
+
+// Excel 2003 is registered, and its class is served by a program that starts and never registers a class object.
+TEST_F(SilentExcel, an_excel_that_never_comes_up_keeps_unregistration_for_seconds_only_and_is_ended) {
+    ASSERT_EQ(m_register(), S_OK);
+    const std::wstring excelClass = L"{00024500-0000-0000-C000-000000000046}", mark = L"Software\\Cellwright Tests";
+    const std::wstring keys[][2] = {{L"Excel.Application\\CLSID", excelClass},
+                                    {L"Excel.Application\\CurVer", L"Excel.Application.11"},
+                                    {L"CLSID\\" + excelClass + L"\\LocalServer32", CW_SILENT_SERVER_PATH}};
+    for (const auto& [key, text] : keys)
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, text.c_str(),
+                                  DWORD((text.size() + 1) * sizeof(wchar_t))), ERROR_SUCCESS);
+    RegDeleteTreeW(HKEY_CURRENT_USER, mark.c_str());
+    const DWORD before = GetTickCount();
+    EXPECT_EQ(m_unregister(), S_OK);
+    const DWORD elapsed = GetTickCount() - before;
+    const DWORD server = ReadDword(HKEY_CURRENT_USER, mark, L"Silent Excel server");
+    for (const std::wstring& key : {std::wstring(L"Excel.Application"), L"CLSID\\" + excelClass, mark})
+        RegDeleteTreeW(key == mark ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT, key.c_str());
+    EXPECT_LT(elapsed, 15000u) << "COM alone waits half a minute for a server";
+    ASSERT_NE(server, 0xdeadbeefu) << "the registered Excel 2003 was started";
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, server);
+    if (process) {  // else it is gone already
+        EXPECT_EQ(WaitForSingleObject(process, 0), WAIT_OBJECT_0) << "the server it started is ended";
+        CloseHandle(process);
+    }
 }
 
 }  // namespace

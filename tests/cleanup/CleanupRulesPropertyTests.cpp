@@ -1,3 +1,4 @@
+#include "tools/cleanup/CaseMapping.h"
 #include "tools/cleanup/CaseMode.h"
 #include "tools/cleanup/ChangeCaseOfText.h"
 #include "tools/cleanup/RemoveCharactersFromText.h"
@@ -20,12 +21,13 @@ using cleanup::RemoveMode;
 using cleanup::kRemoveModes;
 
 // Letters at and around the ASCII letter ranges, every kind of white space, non-printing units and
-// their neighbours, accented letters, lone surrogates and the last code unit.
+// their neighbours, accented, Greek and Cyrillic letters, ß and ǅ, lone surrogates and the last code unit.
 const std::vector<wchar_t> kAlphabet = {
     L'a', L'm', L'z', L'A', L'M', L'Z', L'@', L'[', L'`', L'{', L'\'', L'-', L'3', L'(',
     L' ', L'\t', L'\n', L'\v', L'\f', L'\r', 160, 0x2003, 0x3000,
     1, 8, 14, 31, 127, 128, 129, 133, 141, 143, 144, 145, 157, 159,
-    0xC9, 0xDF, 0xE9, 0x0130, 0x0431, 0x4E2D, 0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0xFFFF};
+    0xC9, 0xDF, 0xE9, 0x0130, 0x0131, 0x01C5, 0x03A3, 0x03C2, 0x03C3, 0x0411, 0x0431, 0x4E2D,
+    0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0xFFFF};
 
 // A small fixed-seed generator, so every run sees the same texts on both architectures.
 class RandomTexts
@@ -81,14 +83,9 @@ std::wstring Removed(std::wstring text, RemoveMode mode)
     return text;
 }
 
-bool IsAsciiLetter(wchar_t c)
+bool IsCaseFormOf(wchar_t form, wchar_t letter)
 {
-    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
-}
-
-bool SameLetterIgnoringCase(wchar_t a, wchar_t b)
-{
-    return IsAsciiLetter(a) && IsAsciiLetter(b) && (a | 0x20) == (b | 0x20);
+    return form == cleanup::UpperCaseOf(letter) || form == cleanup::LowerCaseOf(letter);
 }
 
 bool IsSubsequence(const std::wstring& part, const std::wstring& whole)
@@ -111,7 +108,7 @@ std::string Describe(const std::wstring& text)
 const int kOutOfRangeModes[] = {-1, 5, 7, 255, INT_MIN, INT_MAX};
 } // namespace
 
-TEST(CaseRuleProperties, KeepTheLengthAndChangeOnlyTheCaseOfAsciiLetters)
+TEST(CaseRuleProperties, KeepTheLengthAndChangeACharacterOnlyIntoOneOfItsCaseForms)
 {
     for (const std::wstring& text : Samples())
         for (CaseMode mode : kCaseModes)
@@ -119,21 +116,21 @@ TEST(CaseRuleProperties, KeepTheLengthAndChangeOnlyTheCaseOfAsciiLetters)
             const std::wstring result = CaseChanged(text, mode);
             ASSERT_EQ(text.size(), result.size()) << "mode " << static_cast<int>(mode) << ", " << Describe(text);
             for (std::size_t i = 0; i < text.size(); ++i)
-                ASSERT_TRUE(result[i] == text[i] || SameLetterIgnoringCase(result[i], text[i]))
+                ASSERT_TRUE(result[i] == text[i] || IsCaseFormOf(result[i], text[i]))
                     << "mode " << static_cast<int>(mode) << ", position " << i << ", " << Describe(text);
         }
 }
 
-TEST(CaseRuleProperties, UpperCaseLeavesNoLowerCaseAsciiLetterAndLowerCaseNoUpperCaseOne)
+TEST(CaseRuleProperties, UpperCaseLeavesNoLetterThatHasACapitalAndLowerCaseNoneThatHasASmallForm)
 {
+    const auto hasCapital = [](wchar_t c) { return cleanup::UpperCaseOf(c) != c; };
+    const auto hasSmallForm = [](wchar_t c) { return cleanup::LowerCaseOf(c) != c; };
     for (const std::wstring& text : Samples())
     {
         const std::wstring upper = CaseChanged(text, CaseMode::Upper);
         const std::wstring lower = CaseChanged(text, CaseMode::Lower);
-        EXPECT_TRUE(std::none_of(upper.begin(), upper.end(), [](wchar_t c) { return c >= L'a' && c <= L'z'; }))
-            << Describe(text);
-        EXPECT_TRUE(std::none_of(lower.begin(), lower.end(), [](wchar_t c) { return c >= L'A' && c <= L'Z'; }))
-            << Describe(text);
+        EXPECT_TRUE(std::none_of(upper.begin(), upper.end(), hasCapital)) << Describe(text);
+        EXPECT_TRUE(std::none_of(lower.begin(), lower.end(), hasSmallForm)) << Describe(text);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "host/excel/DateSerial.h"
 #include "host/excel/InputParser.h"
 
 #include <gtest/gtest.h>
@@ -130,6 +131,43 @@ TEST(ParseOnAssignTest, TextFormattedCellsKeepEveryEntryAsText)
     ParsedInput formula = ParseInput(L"=A1", L"@");
     EXPECT_FALSE(formula.isFormula);
     EXPECT_EQ(formula.value, CellValue::Text(L"=A1"));
+}
+
+// One entry read by English (United States) and by German rules: each language's booleans, separators,
+// currency, date order and month names, and none of the other's.
+TEST(ParseOnAssignTest, EachLanguageReadsItsOwnBooleansNumbersAndDates)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const auto date = [](int year, int month, int day) { return CellValue::Number(*SerialFromDate(year, month, day)); };
+    const CellValue december5 = date(now.wYear, 12, 5);
+    struct Case {
+        const wchar_t* text;
+        CellValue english;
+        CellValue german;
+    };
+    const Case cases[] = {
+        {L"wahr", CellValue::Text(L"wahr"), CellValue::Boolean(true)},
+        {L"FALSCH", CellValue::Text(L"FALSCH"), CellValue::Boolean(false)},
+        {L"true", CellValue::Boolean(true), CellValue::Text(L"true")},
+        {L"1,5", CellValue::Text(L"1,5"), CellValue::Number(1.5)},
+        {L"1.234,5", CellValue::Text(L"1.234,5"), CellValue::Number(1234.5)},
+        {L"12,50 \u20AC", CellValue::Text(L"12,50 \u20AC"), CellValue::Number(12.5)},
+        {L"31.1.2024", CellValue::Text(L"31.1.2024"), date(2024, 1, 31)},
+        {L"1/31/2024", date(2024, 1, 31), CellValue::Text(L"1/31/2024")},
+        {L"mai 2024", CellValue::Text(L"mai 2024"), date(2024, 5, 1)},
+        {L"May 2024", date(2024, 5, 1), CellValue::Text(L"May 2024")},
+        {L"M\u00C4R 2024", CellValue::Text(L"M\u00C4R 2024"), date(2024, 3, 1)},
+        {L"dez 5", CellValue::Text(L"dez 5"), december5},
+        {L"5. Dez", CellValue::Text(L"5. Dez"), december5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.text)));
+        EXPECT_EQ(ParseInput(c.text, L"General", InputLocale::EnglishUnitedStates()).value, c.english);
+        EXPECT_EQ(ParseInput(c.text, L"General", InputLocale::German()).value, c.german);
+    }
+    EXPECT_EQ(&InputLocale::For(0x0C07), &InputLocale::German()) << "German of Austria";
+    EXPECT_EQ(&InputLocale::For(0x040C), &InputLocale::EnglishUnitedStates()) << "French is read as English";
 }
 
 }  // namespace

@@ -233,5 +233,28 @@ TEST_F(RangeObjectTest, RangeTakesAReferenceTextOfAtMost255Characters)
     EXPECT_EQ(refused.description, L"Range method of _Worksheet class failed");
 }
 
+// Excel reads a string put through Value by the language the call names; the user's for the default
+// locale. Formula is English whatever the call says.
+TEST_F(RangeObjectTest, AStringPutIsReadInTheLanguageOfTheCall)
+{
+    excel->SetUserLocale(0x0407);
+    framework::ComPtr<IDispatch> cell = RangeAt(L"A1");
+    const auto put = [&](DISPID member, LCID locale, const wchar_t* text) {
+        VARIANT value;
+        value.vt = VT_BSTR;
+        value.bstrVal = SysAllocString(text);
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS params{&value, &named, 1, 1};
+        EXPECT_EQ(cell->Invoke(member, IID_NULL, locale, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr), S_OK);
+        VariantClear(&value);
+        return cells.At(L"A1").value;
+    };
+    EXPECT_EQ(put(id::Value, 1033, L"wahr"), CellValue::Text(L"wahr"));
+    EXPECT_EQ(put(id::Value, 1031, L"wahr"), CellValue::Boolean(true));
+    EXPECT_EQ(put(id::Value, LOCALE_USER_DEFAULT, L"1,5"), CellValue::Number(1.5));
+    EXPECT_EQ(put(id::Value, 0, L"falsch"), CellValue::Boolean(false)) << "a neutral locale is the user's";
+    EXPECT_EQ(put(id::Formula, 1031, L"wahr"), CellValue::Text(L"wahr"));
+}
+
 }  // namespace
 }  // namespace host::test

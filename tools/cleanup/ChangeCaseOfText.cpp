@@ -1,14 +1,10 @@
 #include "tools/cleanup/ChangeCaseOfText.h"
 
+#include "tools/cleanup/CaseMapping.h"
 #include "tools/common/TextCharacters.h"
 
 namespace cleanup {
 namespace {
-// Case mapping is ASCII only: accented and non-Latin letters stay as they are whatever the locale.
-wchar_t UpperAscii(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - (L'a' - L'A')) : c; }
-
-wchar_t LowerAscii(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + (L'a' - L'A')) : c; }
-
 std::size_t FirstNonWhiteSpace(const std::wstring& text) {
     std::size_t i = 0;
     while (i < text.size() && IsWhiteSpace(text[i])) ++i;
@@ -16,23 +12,23 @@ std::size_t FirstNonWhiteSpace(const std::wstring& text) {
 }
 
 void UpperAll(std::wstring& text) {
-    for (wchar_t& c : text) c = UpperAscii(c);
+    for (wchar_t& c : text) c = UpperCaseOf(c);
 }
 
 void LowerAll(std::wstring& text) {
-    for (wchar_t& c : text) c = LowerAscii(c);
+    for (wchar_t& c : text) c = LowerCaseOf(c);
 }
 
 void UpperFirst(std::wstring& text) {
     const std::size_t first = FirstNonWhiteSpace(text);
-    if (first < text.size()) text[first] = UpperAscii(text[first]);
+    if (first < text.size()) text[first] = UpperCaseOf(text[first]);
 }
 
 void UpperFirstLowerRest(std::wstring& text) {
     const std::size_t first = FirstNonWhiteSpace(text);
     if (first == text.size()) return;
-    text[first] = UpperAscii(text[first]);
-    for (std::size_t i = first + 1; i < text.size(); ++i) text[i] = LowerAscii(text[i]);
+    text[first] = UpperCaseOf(text[first]);
+    for (std::size_t i = first + 1; i < text.size(); ++i) text[i] = LowerCaseOf(text[i]);
 }
 
 void CapitaliseEachWord(std::wstring& text) {
@@ -42,7 +38,7 @@ void CapitaliseEachWord(std::wstring& text) {
             atWordStart = true;
             continue;
         }
-        c = atWordStart ? UpperAscii(c) : LowerAscii(c);
+        c = atWordStart ? UpperCaseOf(c) : LowerCaseOf(c);
         atWordStart = false;
     }
 }

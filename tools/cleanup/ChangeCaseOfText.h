@@ -6,8 +6,9 @@
 
 namespace cleanup {
 
-// Rewrites text in place under a case rule. Only ASCII letters change; the length never does. A value
-// outside the CaseMode range leaves the text as it is.
+// Rewrites text in place under a case rule. Each code unit that has a one-unit partner in the other case
+// may change into it (CaseMapping.h); the length never changes. A value outside the CaseMode range leaves
+// the text as it is.
 void ChangeCaseOfText(std::wstring& text, CaseMode mode);
 
 }  // namespace cleanup
