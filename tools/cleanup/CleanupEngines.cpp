@@ -6,16 +6,18 @@
 
 namespace cleanup {
 
-long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress) {
+long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress,
+                   blocks::RunRecord* record) {
     return WalkRangeText(
         app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, ExcelUpdates::SuspendedForTheRun,
-        BlockCells{}, progress);
+        BlockCells{}, progress, record);
 }
 
-long RunRemoveCharacters(const sheet::Application& app, RemoveMode mode, status::Progress& progress) {
+long RunRemoveCharacters(const sheet::Application& app, RemoveMode mode, status::Progress& progress,
+                         blocks::RunRecord* record) {
     return WalkRangeText(
         app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); }, ExcelUpdates::LeftAlone,
-        BlockCells{}, progress);
+        BlockCells{}, progress, record);
 }
 
 }  // namespace cleanup

@@ -70,8 +70,8 @@ Variant RowArray(const std::vector<std::wstring>& texts) {
 
 class Walker {
 public:
-    Walker(const TextTransform& transform, long blockCells, status::Progress& progress)
-        : m_transform(transform), m_blockCells(blockCells), m_progress(progress) {}
+    Walker(const TextTransform& transform, long blockCells, status::Progress& progress, blocks::RunRecord* record)
+        : m_transform(transform), m_blockCells(blockCells), m_progress(progress), m_record(record) {}
 
     long Changed() const { return m_changed; }
 
@@ -110,9 +110,10 @@ public:
     // Past the size limit: block by block, one value read each and one write per rectangle of changed texts.
     bool AreaInBlocks(const Range& area) {
         blocks::BlockReader reader(area, {m_blockCells, blocks::FormulaCells::Skipped});
+        blocks::AreaRecording recording = m_record ? blocks::AreaRecording(*m_record, area) : blocks::AreaRecording();
         long rowsBefore = m_rowsDone;
         for (blocks::Block block; reader.Next(block);) {
-            TextsOfBlock(block);
+            TextsOfBlock(block, recording);
             // A band of rows is done with its last block.
             const blocks::BlockRect& place = block.Place();
             if (place.column + place.columns - 1 < reader.Columns()) continue;
@@ -159,7 +160,7 @@ private:
         }
     }
 
-    void TextsOfBlock(const blocks::Block& block) {
+    void TextsOfBlock(const blocks::Block& block, blocks::AreaRecording& recording) {
         if (!block.ValuesRead()) return;  // formulas only
         blocks::BlockChanges changes(block.Rows(), block.Columns());
         long changed = 0;
@@ -175,7 +176,7 @@ private:
                 ++changed;
             }
         }
-        blocks::WriteChanges(block.Range(), changes);
+        blocks::WriteChanges(block, changes, recording);
         m_changed += changed;
     }
 
@@ -213,6 +214,7 @@ private:
     const TextTransform& m_transform;
     long m_blockCells;
     status::Progress& m_progress;
+    blocks::RunRecord* m_record;
     long m_rowsDone = 0;
     long m_changed = 0;
 };
@@ -235,7 +237,7 @@ bool RowHasNonText(const Variant& rowValues, long columns) {
 }
 
 long WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
-                   BlockCells blockCells, status::Progress& progress) {
+                   BlockCells blockCells, status::Progress& progress, blocks::RunRecord* record) {
     Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
     // Read before anything is switched off: a selection that is not a range fails here.
@@ -275,7 +277,7 @@ long WalkRangeText(const sheet::Application& app, const TextTransform& transform
     }
 
     progress.Begin(totalRows);
-    Walker walker(transform, blockCells.count, progress);
+    Walker walker(transform, blockCells.count, progress, record);
     for (const Part& part : parts)
         if (!(part.inBlocks ? walker.AreaInBlocks(part.range) : walker.Area(part.range))) break;
     if (suspended) suspended->Restore();
