@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace blocks {
 
@@ -140,6 +141,29 @@ bool RunRecord::Empty() const noexcept {
 void RunRecord::DropSelection() noexcept {
     m_selectionBefore.clear();
     m_selectionAfter.clear();
+}
+
+void RunRecord::CollapseRepeatedCells() {
+    struct Entry {
+        std::uint64_t cell;
+        std::uint32_t block;
+        std::uint32_t index;
+    };
+    std::vector<Entry> entries;
+    for (std::uint32_t b = 0; b < m_cells.size(); ++b)
+        for (std::uint32_t i = 0; i < m_cells[b].Count(); ++i)
+            if (!m_cells[b].Superseded(i))
+                entries.push_back({(std::uint64_t(m_cells[b].Row(i)) << 16) | std::uint64_t(m_cells[b].Column(i)), b, i});
+    // Stable: the writes of one cell stay in the order they were made.
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.cell < b.cell; });
+    for (size_t first = 0, next = 0; first < entries.size(); first = next) {
+        for (next = first + 1; next < entries.size() && entries[next].cell == entries[first].cell;) ++next;
+        if (next - first == 1) continue;
+        const Entry& last = entries[next - 1];
+        RecordedCells& lastBlock = m_cells[last.block];
+        lastBlock.m_cells[last.index].before = lastBlock.Pack(m_cells[entries[first].block].Before(entries[first].index));
+        for (size_t k = first; k + 1 < next; ++k) m_cells[entries[k].block].m_cells[entries[k].index].before.superseded = true;
+    }
 }
 
 void RunRecord::Recount() noexcept {

@@ -54,6 +54,8 @@ public:
     long Column(size_t i) const { return m_cells[i].column; }
     CellContent Before(size_t i) const { return Unpacked(m_cells[i].before); }
     CellContent After(size_t i) const { return Unpacked(m_cells[i].after); }
+    // A cell the run wrote again later: the later write's entry stands for both.
+    bool Superseded(size_t i) const { return m_cells[i].before.superseded; }
     // The smallest rectangle of the sheet that holds every cell.
     const BlockRect& Bounds() const noexcept { return m_bounds; }
     size_t Bytes() const noexcept;
@@ -62,6 +64,7 @@ private:
     friend class RunRecord;
     struct Packed {
         ContentKind kind;
+        bool superseded;  // kept in the before content's spare byte
         std::uint32_t length;  // of a text or formula in the pool
         union {
             double number;
@@ -129,6 +132,9 @@ public:
     void DropSelection() noexcept;
     // Counts again after the undo dropped what it put back.
     void Recount() noexcept;
+    // Makes each cell the run wrote more than once stand in the record once, in its last write's block, with
+    // its content before the first write and after the last: putting it back then takes one step.
+    void CollapseRepeatedCells();
 
 private:
     // Adds to the count; past the limit everything goes. False when nothing more is kept.

@@ -61,6 +61,7 @@ void PutBackCells(const sheet::Worksheet& sheet, const blocks::RecordedCells& ce
     long putBack = 0;
     long left = 0;
     for (size_t i = 0; i < cells.Count(); ++i) {
+        if (cells.Superseded(i)) continue;
         const long row = cells.Row(i) - bounds.row + 1;
         const long column = cells.Column(i) - bounds.column + 1;
         const CellContent before = cells.Before(i);

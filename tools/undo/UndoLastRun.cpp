@@ -45,6 +45,7 @@ UndoResult UndoLastRun(const sheet::Application& app, blocks::RunRecord& record,
     // Where the user sees what comes back, and where its selection can be made again.
     sheet.Activate();
 
+    record.CollapseRepeatedCells();
     progress.Begin(RecordedRows(record));
     TakeApartRunMerges(sheet, record);
     long rowsDone = 0;
