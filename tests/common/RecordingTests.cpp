@@ -82,7 +82,7 @@ TEST_F(Recording, a_written_block_keeps_each_cells_content_with_one_more_read_wh
         EXPECT_EQ(BeforeAt(3, 4), CellContent::Formula(L"=B2&\"!\""));
         EXPECT_EQ(BeforeAt(3, 5), CellContent::Text(L"=x"));
         EXPECT_EQ(BeforeAt(3, 6), CellContent::Empty());
-        EXPECT_EQ(record.Cells()[0].After(0), CellContent::Text(L"NEW"));
+        EXPECT_EQ(record.Cells()[0].After(0), blocks::ContentLeft::Of(CellContent::Text(L"NEW")));
         EXPECT_EQ(Gets(L"Range.Formula"), c.formulaGets);
         EXPECT_EQ(Gets(L"Range.Value2"), c.value2Gets);
         EXPECT_EQ(Gets(L"Range.Value"), 0u);

@@ -99,6 +99,9 @@ TEST(CellContent, what_a_written_entry_leaves_is_compared_with_what_value_gives_
     shown.bstrVal = SysAllocString(L"007");
     number.dblVal = 7;
     EXPECT_TRUE(blocks::ValueShows(shown, CellContent::Text(L"007")));
+    EXPECT_TRUE(blocks::ValueShows(shown, blocks::ContentLeft::Of(CellContent::Text(L"007"))));
+    EXPECT_FALSE(blocks::ValueShows(shown, blocks::ContentLeft::Of(CellContent::Text(L"008"))));
+    EXPECT_TRUE(blocks::ValueShows(empty, blocks::ContentLeft::Of(CellContent::Text(L""))));
     EXPECT_FALSE(blocks::ValueShows(number, CellContent::Text(L"007"))) << "the user typed a number since";
     EXPECT_FALSE(blocks::ValueShows(shown, CellContent::Formula(L"=A1")));
     EXPECT_TRUE(blocks::ValueShows(empty, CellContent::Empty()));
@@ -120,10 +123,11 @@ TEST(RunRecord, keeps_each_cells_content_before_and_after_in_one_pool_a_block) {
     const blocks::RecordedCells& cells = record.Cells()[0];
     EXPECT_EQ(cells.Bounds(), (BlockRect{2, 3, 8, 5}));
     EXPECT_EQ(cells.Before(0), CellContent::Formula(L"=A1*2"));
-    EXPECT_EQ(cells.After(0), CellContent::Text(L"ABC"));
+    EXPECT_EQ(cells.After(0), blocks::ContentLeft::Of(CellContent::Text(L"ABC")));
     EXPECT_EQ(cells.Before(1), (CellContent{ContentKind::Date, 45000.5, {}}));
     EXPECT_EQ(cells.Before(2).text.size(), 32767u);
-    EXPECT_EQ(cells.After(2), CellContent::Text(L"X"));
+    EXPECT_EQ(cells.After(2), blocks::ContentLeft::Of(CellContent::Text(L"X")));
+    EXPECT_NE(cells.After(2), blocks::ContentLeft::Of(CellContent::Text(L"x")));
     EXPECT_GE(record.Bytes(), 32767 * sizeof(wchar_t));
     EXPECT_FALSE(record.Empty());
 }

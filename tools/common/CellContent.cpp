@@ -17,7 +17,27 @@ bool AsDouble(const VARIANT& value, double& number) {
     return true;
 }
 
+std::uint64_t HashOf(std::wstring_view text) {
+    // FNV-1a over the code units.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (wchar_t unit : text) {
+        hash ^= static_cast<std::uint16_t>(unit);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+bool IsEmptyText(const VARIANT& value) { return value.vt == VT_EMPTY || (value.vt == VT_BSTR && TextOf(value).empty()); }
+
 }  // namespace
+
+ContentLeft ContentLeft::Of(const CellContent& content) {
+    ContentLeft left;
+    left.kind = content.kind;
+    left.number = content.number;
+    if (content.kind == ContentKind::Text || content.kind == ContentKind::Formula) left.hash = HashOf(content.text);
+    return left;
+}
 
 CellContent ConstantOf(const VARIANT& value, const VARIANT& value2) {
     switch (value.vt) {
@@ -47,10 +67,15 @@ CellContent ContentWritten(const VARIANT& written) {
 bool ValueShows(const VARIANT& value, const CellContent& content) {
     if (content.kind == ContentKind::Formula) return false;
     // An empty text and an emptied cell are alike: "'" leaves the one, "" the other.
-    if (content.kind == ContentKind::Text && content.text.empty())
-        return value.vt == VT_EMPTY || (value.vt == VT_BSTR && TextOf(value).empty());
+    if (content.kind == ContentKind::Text && content.text.empty()) return IsEmptyText(value);
     // A currency amount compares by the four decimals Value gives: a cell it cannot match is left alone.
     return ConstantOf(value, value) == content;
+}
+
+bool ValueShows(const VARIANT& value, const ContentLeft& left) {
+    if (left.kind == ContentKind::Formula) return false;
+    if (left.kind == ContentKind::Text && left == ContentLeft::Of(CellContent::Text(L""))) return IsEmptyText(value);
+    return ContentLeft::Of(ConstantOf(value, value)) == left;
 }
 
 }  // namespace blocks

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,20 @@ struct CellContent {
     friend bool operator!=(const CellContent& a, const CellContent& b) { return !(a == b); }
 };
 
+// What a run left in a cell, as much as telling later whether the cell still holds it needs: a constant's kind
+// and number, a text's or a formula's 64-bit hash in place of the text (half the bytes of a record of texts).
+struct ContentLeft {
+    ContentKind kind = ContentKind::Empty;
+    double number = 0;
+    std::uint64_t hash = 0;
+
+    static ContentLeft Of(const CellContent& content);
+    friend bool operator==(const ContentLeft& a, const ContentLeft& b) {
+        return a.kind == b.kind && a.number == b.number && a.hash == b.hash;
+    }
+    friend bool operator!=(const ContentLeft& a, const ContentLeft& b) { return !(a == b); }
+};
+
 // A constant as Range.Value gave it. A currency amount (VT_CY, four decimals) takes its exact number from
 // `value2`, the cell's Range.Value2; so does anything Value gives that is no cell value of Excel's.
 CellContent ConstantOf(const VARIANT& value, const VARIANT& value2);
@@ -39,6 +54,7 @@ CellContent ContentWritten(const VARIANT& written);
 
 // True when Range.Value gives `value` for a cell holding `content` that is no formula.
 bool ValueShows(const VARIANT& value, const CellContent& content);
+bool ValueShows(const VARIANT& value, const ContentLeft& left);
 
 // True when a constant needs its Value2 to be kept exactly.
 inline bool NeedsValue2(const VARIANT& value) { return value.vt == VT_CY; }

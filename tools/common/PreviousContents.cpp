@@ -1,20 +1,12 @@
 #include "tools/common/PreviousContents.h"
 
-#include <optional>
-
 namespace blocks {
 
 namespace {
 
-// Whether a changed cell holds a formula, as far as the tool's read tells: nothing when it cannot.
-std::optional<bool> KnownFormula(const Block& block, long row, long column) {
-    if (!block.FormulasMapped()) return std::nullopt;
-    switch (block.FormulaAt(row, column)) {
-    case CellFormula::No: return false;
-    case CellFormula::Yes: return true;
-    case CellFormula::Unsure: break;
-    }
-    return block.HoldsFormula(row, column);
+// A cell the block's answers cannot place asks its own HasFormula.
+bool CellHoldsFormula(const Block& block, long row, long column) {
+    return !block.Range().Item(row, column).HasFormula().IsFalseBool();
 }
 
 }  // namespace
@@ -23,42 +15,43 @@ PreviousContents::PreviousContents(const Block& block, const BlockChanges& chang
     : m_columns(block.Columns()), m_contents(static_cast<size_t>(block.Rows()) * static_cast<size_t>(block.Columns())) {
     const long rows = block.Rows();
     const long columns = block.Columns();
-    // First what the tool's read tells, and whether a read of the block's formulas or Value2 is wanted.
-    std::vector<std::optional<bool>> formula(m_contents.size());
-    bool readFormulas = false;
-    bool readValue2 = false;
-    for (long r = 1; r <= rows; ++r) {
-        for (long c = 1; c <= columns; ++c) {
-            if (!changes.IsChanged(r, c)) continue;
-            std::optional<bool> known = KnownFormula(block, r, c);
-            formula[Index(r, c)] = known;
-            // A mixed block's formulas came with the tool's read; an all-formula block's did not.
-            if (!known || (*known && block.Formulas() != FormulaPresence::Some)) readFormulas = true;
-            if ((!known || !*known) && NeedsValue2(block.Value(r, c))) readValue2 = true;
-        }
-    }
-    CellArray formulas;
-    if (readFormulas) formulas = CellArray(block.Range().Formula(), rows, columns, L"Range.Formula");
-    CellArray values2;
-    if (readValue2) values2 = CellArray(block.Range().Value2(), rows, columns, L"Range.Value2");
-    const FormulaMap unmapped = FormulaMap::Mixed(std::move(formulas));
+    // Most blocks hold no formula: a block the tool did not map asks HasFormula once, and reads its formulas
+    // only when it holds some. A mixed block the tool mapped brought them along.
+    const FormulaPresence presence =
+        block.FormulasMapped() ? block.Formulas() : FormulaMap::PresenceOf(block.Range().HasFormula());
+    const bool textsRead = block.FormulasMapped() && presence == FormulaPresence::Some;
+    FormulaMap read;
+    if (presence != FormulaPresence::None && !textsRead)
+        read = FormulaMap::Mixed(CellArray(block.Range().Formula(), rows, columns, L"Range.Formula"));
+    const FormulaMap& formulas = read;
 
+    auto isFormula = [&](long r, long c) {
+        switch (presence) {
+        case FormulaPresence::None: return false;
+        case FormulaPresence::All: return true;
+        case FormulaPresence::Some: break;
+        }
+        const CellFormula answer = textsRead ? block.FormulaAt(r, c) : formulas.At(r, c, block.Value(r, c));
+        return answer == CellFormula::Unsure ? CellHoldsFormula(block, r, c) : answer == CellFormula::Yes;
+    };
+
+    CellArray values2;
+    bool values2Read = false;
     for (long r = 1; r <= rows; ++r) {
         for (long c = 1; c <= columns; ++c) {
             if (!changes.IsChanged(r, c)) continue;
-            const VARIANT& value = block.Value(r, c);
-            std::optional<bool> isFormula = formula[Index(r, c)];
-            if (!isFormula) {
-                CellFormula answer = unmapped.At(r, c, value);
-                isFormula = answer == CellFormula::Unsure ? block.HoldsFormula(r, c) : answer == CellFormula::Yes;
-            }
             CellContent& content = m_contents[Index(r, c)];
-            if (!*isFormula) {
-                content = ConstantOf(value, values2.At(r, c));
+            if (isFormula(r, c)) {
+                content = CellContent::Formula(TextOf(textsRead ? block.FormulaText(r, c) : formulas.Text(r, c)));
                 continue;
             }
-            const VARIANT& text = readFormulas ? unmapped.Text(r, c) : block.FormulaText(r, c);
-            content = CellContent::Formula(TextOf(text));
+            const VARIANT& value = block.Value(r, c);
+            // Value gives a currency amount to four decimals; Value2 gives the number it is.
+            if (NeedsValue2(value) && !values2Read) {
+                values2 = CellArray(block.Range().Value2(), rows, columns, L"Range.Value2");
+                values2Read = true;
+            }
+            content = ConstantOf(value, values2.At(r, c));
         }
     }
 }

@@ -1,8 +1,8 @@
 // What the changed cells of a block hold before they are written, for the run's record. Mostly what the tool's
-// own read of the block gave; one more read of the block where that does not tell: Range.Formula when formula
-// cells are among the changed ones and their formulas were not read, Range.Value2 when currency amounts are
-// (Value gives them to four decimals only). A text beginning with "=" that may be a formula costs one
-// HasFormula of its own.
+// own read of the block gave. Where that does not tell: one HasFormula of a block the tool did not map, one
+// Range.Formula of a block that holds formulas whose texts the tool did not read, one Range.Value2 of a block
+// where currency amounts change (Value gives them to four decimals only). A text beginning with "=" that may
+// be a formula's result costs one HasFormula of its own.
 #pragma once
 
 #include <vector>

@@ -53,7 +53,7 @@ void RecordedCells::Add(long row, long column, const CellContent& before, const 
     cell.row = row;
     cell.column = column;
     cell.before = Pack(before);
-    cell.after = Pack(after);
+    cell.after = ContentLeft::Of(after);
     m_cells.push_back(cell);
     m_bounds = Grown(m_bounds, row, column);
 }

@@ -53,7 +53,7 @@ public:
     long Row(size_t i) const { return m_cells[i].row; }
     long Column(size_t i) const { return m_cells[i].column; }
     CellContent Before(size_t i) const { return Unpacked(m_cells[i].before); }
-    CellContent After(size_t i) const { return Unpacked(m_cells[i].after); }
+    ContentLeft After(size_t i) const { return m_cells[i].after; }
     // A cell the run wrote again later: the later write's entry stands for both.
     bool Superseded(size_t i) const { return m_cells[i].before.superseded; }
     // The smallest rectangle of the sheet that holds every cell.
@@ -75,7 +75,7 @@ private:
         std::int32_t row;
         std::int32_t column;
         Packed before;
-        Packed after;
+        ContentLeft after;
     };
 
     Packed Pack(const CellContent& content);

@@ -12,15 +12,24 @@ namespace {
 using blocks::CellContent;
 using blocks::ContentKind;
 
-// Whether the cell holds `content` now; a formula is compared by its text.
+// The cell's formula now: the block's read gave it for a mixed block; an all-formula block asks the cell.
+std::wstring FormulaNow(const blocks::Block& block, long row, long column) {
+    if (block.Formulas() == blocks::FormulaPresence::Some) return std::wstring(blocks::TextOf(block.FormulaText(row, column)));
+    sheet::Variant text = block.Range().Item(row, column).Formula();
+    return text.IsString() ? std::wstring(text.StringView()) : std::wstring();
+}
+
+// Whether the cell holds what the run left, or what it held before; a formula is compared by its text.
+bool Holds(const blocks::Block& block, long row, long column, const blocks::ContentLeft& left) {
+    const bool formula = block.HoldsFormula(row, column);
+    if (left.kind != ContentKind::Formula) return !formula && blocks::ValueShows(block.Value(row, column), left);
+    return formula && blocks::ContentLeft::Of(CellContent::Formula(FormulaNow(block, row, column))) == left;
+}
+
 bool Holds(const blocks::Block& block, long row, long column, const CellContent& content) {
     const bool formula = block.HoldsFormula(row, column);
     if (content.kind != ContentKind::Formula) return !formula && blocks::ValueShows(block.Value(row, column), content);
-    if (!formula) return false;
-    sheet::Variant text = block.Formulas() == blocks::FormulaPresence::Some
-                              ? sheet::Variant::String(blocks::TextOf(block.FormulaText(row, column)))
-                              : block.Range().Item(row, column).Formula();
-    return text.IsString() && text.StringView() == content.text;
+    return formula && FormulaNow(block, row, column) == content.text;
 }
 
 }  // namespace
