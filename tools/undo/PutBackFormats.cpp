@@ -1,5 +1,6 @@
 #include "tools/undo/PutBackFormats.h"
 
+#include "sheet/AutomationError.h"
 #include "tools/common/FormatValues.h"
 #include "tools/common/SheetAddress.h"
 #include "tools/common/SubRange.h"
@@ -58,6 +59,15 @@ bool OnlyTopLeftHoldsValue(const sheet::Range& range, const BlockRect& rect) {
     return true;
 }
 
+// The address of the selection; empty when it is no range (a chart the user selected since, say).
+std::wstring SelectionAddress(const sheet::Application& app) {
+    try {
+        return app.Selection().Address();
+    } catch (const sheet::CAutomationError&) {
+        return std::wstring();
+    }
+}
+
 }  // namespace
 
 void TakeApartRunMerges(const sheet::Worksheet& sheet, blocks::RunRecord& record) {
@@ -89,7 +99,7 @@ void PutBackFormats(const sheet::Worksheet& sheet, blocks::RunRecord& record, Un
 void PutBackSelection(const sheet::Application& app, const sheet::Worksheet& sheet, blocks::RunRecord& record,
                       UndoResult& result) {
     if (record.SelectionBefore().empty()) return;
-    if (app.Selection().Address() == record.SelectionAfter()) {
+    if (SelectionAddress(app) == record.SelectionAfter()) {
         // Worksheet.Range takes 255 characters: a longer list of areas is joined from pieces.
         sheet::Range before;
         for (const std::wstring& piece : blocks::AddressPieces(record.SelectionBefore())) {
