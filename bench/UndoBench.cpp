@@ -87,9 +87,7 @@ void OverwriteEverything(const sheet::Application& app, blocks::RunRecord* recor
 
 void RunTool(const Case& c, const sheet::Application& app, blocks::RunRecord* record) {
     switch (c.tool) {
-    case Tool::ChangeCase:
-        cleanup::RunChangeCase(app, cleanup::CaseMode::Upper, status::NoProgress(), record);
-        return;
+    case Tool::ChangeCase: cleanup::RunChangeCase(app, cleanup::CaseMode::Upper, status::NoProgress(), record); return;
     case Tool::RemoveCharacters:
         cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing, status::NoProgress(), record);
         return;
@@ -170,9 +168,8 @@ int main(int argc, char** argv) {
                 "thread); +reads: the calls the record adds, and a block (per Range.Value read of the tool); undo: "
                 "the\nrecorded run put back, its calls and calls a cell put back.\n\n",
                 static_cast<int>(sizeof(void*) * 8));
-            std::printf("%-44s %9s %9s %9s %7s %8s %8s %7s %8s %9s %8s %8s %7s\n", "run", "cells", "run ms",
-                        "rec ms", "cost", "calls", "+calls", "+/block", "rec MB", "undo ms", "calls", "back",
-                        "c/cell");
+            std::printf("%-44s %9s %9s %9s %7s %8s %8s %7s %8s %9s %8s %8s %7s\n", "run", "cells", "run ms", "rec ms",
+                        "cost", "calls", "+calls", "+/block", "rec MB", "undo ms", "calls", "back", "c/cell");
         },
         RunOne);
 }

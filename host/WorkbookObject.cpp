@@ -15,10 +15,15 @@ const std::vector<Member>& Members() {
 
 }  // namespace
 
-WorkbookObject::WorkbookObject(std::shared_ptr<Excel> excel) : DispatchObject(std::move(excel), L"Workbook", Members()) {}
+WorkbookObject::WorkbookObject(std::shared_ptr<Excel> excel)
+    : DispatchObject(std::move(excel), L"Workbook", Members()) {}
 
-ComRef<IDispatch> WorkbookObject::Create(std::shared_ptr<Excel> excel) { return Make<WorkbookObject>(std::move(excel)); }
+ComRef<IDispatch> WorkbookObject::Create(std::shared_ptr<Excel> excel) {
+    return Make<WorkbookObject>(std::move(excel));
+}
 
-Variant WorkbookObject::Call(const Member&, Kind, const Arguments&) { return Variant::String(Session().WorkbookName()); }
+Variant WorkbookObject::Call(const Member&, Kind, const Arguments&) {
+    return Variant::String(Session().WorkbookName());
+}
 
 }  // namespace host

@@ -97,16 +97,16 @@ void ShowSheet(const std::wstring& title, const host::Sheet& sheet, long rows, l
     if (!window) return;
     RECT client;
     GetClientRect(window, &client);
-    HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, statusLine.c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), GetModuleHandleW(nullptr),
-                                  nullptr);
+    HWND status =
+        CreateWindowExW(0, STATUSCLASSNAMEW, statusLine.c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)), GetModuleHandleW(nullptr), nullptr);
     RECT statusRect;
     GetWindowRect(status, &statusRect);
     const int statusHeight = statusRect.bottom - statusRect.top;
-    HWND grid = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOSORTHEADER,
-                                0, 0, client.right, client.bottom - statusHeight, window,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridId)), GetModuleHandleW(nullptr),
-                                nullptr);
+    HWND grid =
+        CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOSORTHEADER, 0,
+                        0, client.right, client.bottom - statusHeight, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kGridId)), GetModuleHandleW(nullptr), nullptr);
     FillGrid(grid, sheet, rows, columns);
     SetForegroundWindow(window);
     SendMessageW(window, WM_NCACTIVATE, TRUE, 0);

@@ -27,7 +27,9 @@ std::uint64_t HashOf(std::wstring_view text) {
     return hash;
 }
 
-bool IsEmptyText(const VARIANT& value) { return value.vt == VT_EMPTY || (value.vt == VT_BSTR && TextOf(value).empty()); }
+bool IsEmptyText(const VARIANT& value) {
+    return value.vt == VT_EMPTY || (value.vt == VT_BSTR && TextOf(value).empty());
+}
 
 }  // namespace
 

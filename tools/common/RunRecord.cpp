@@ -153,7 +153,8 @@ void RunRecord::CollapseRepeatedCells() {
     for (std::uint32_t b = 0; b < m_cells.size(); ++b)
         for (std::uint32_t i = 0; i < m_cells[b].Count(); ++i)
             if (!m_cells[b].Superseded(i))
-                entries.push_back({(std::uint64_t(m_cells[b].Row(i)) << 16) | std::uint64_t(m_cells[b].Column(i)), b, i});
+                entries.push_back(
+                    {(std::uint64_t(m_cells[b].Row(i)) << 16) | std::uint64_t(m_cells[b].Column(i)), b, i});
     // Stable: the writes of one cell stay in the order they were made.
     std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.cell < b.cell; });
     for (size_t first = 0, next = 0; first < entries.size(); first = next) {
@@ -161,8 +162,10 @@ void RunRecord::CollapseRepeatedCells() {
         if (next - first == 1) continue;
         const Entry& last = entries[next - 1];
         RecordedCells& lastBlock = m_cells[last.block];
-        lastBlock.m_cells[last.index].before = lastBlock.Pack(m_cells[entries[first].block].Before(entries[first].index));
-        for (size_t k = first; k + 1 < next; ++k) m_cells[entries[k].block].m_cells[entries[k].index].before.superseded = true;
+        lastBlock.m_cells[last.index].before =
+            lastBlock.Pack(m_cells[entries[first].block].Before(entries[first].index));
+        for (size_t k = first; k + 1 < next; ++k)
+            m_cells[entries[k].block].m_cells[entries[k].index].before.superseded = true;
     }
 }
 

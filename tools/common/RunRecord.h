@@ -64,7 +64,7 @@ private:
     friend class RunRecord;
     struct Packed {
         ContentKind kind;
-        bool superseded;  // kept in the before content's spare byte
+        bool superseded;       // kept in the before content's spare byte
         std::uint32_t length;  // of a text or formula in the pool
         union {
             double number;

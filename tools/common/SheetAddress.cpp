@@ -72,8 +72,8 @@ std::vector<std::wstring> AddressPieces(std::wstring_view address, size_t longes
     size_t start = 0;
     while (start <= address.size()) {
         size_t comma = address.find(L',', start);
-        std::wstring_view area = address.substr(start, comma == std::wstring_view::npos ? std::wstring_view::npos
-                                                                                         : comma - start);
+        std::wstring_view area =
+            address.substr(start, comma == std::wstring_view::npos ? std::wstring_view::npos : comma - start);
         if (!piece.empty() && piece.size() + 1 + area.size() > longest) {
             pieces.push_back(std::move(piece));
             piece.clear();

@@ -14,7 +14,8 @@ using blocks::ContentKind;
 
 // The cell's formula now: the block's read gave it for a mixed block; an all-formula block asks the cell.
 std::wstring FormulaNow(const blocks::Block& block, long row, long column) {
-    if (block.Formulas() == blocks::FormulaPresence::Some) return std::wstring(blocks::TextOf(block.FormulaText(row, column)));
+    if (block.Formulas() == blocks::FormulaPresence::Some)
+        return std::wstring(blocks::TextOf(block.FormulaText(row, column)));
     sheet::Variant text = block.Range().Item(row, column).Formula();
     return text.IsString() ? std::wstring(text.StringView()) : std::wstring();
 }
