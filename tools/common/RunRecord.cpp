@@ -143,7 +143,28 @@ void RunRecord::DropSelection() noexcept {
     m_selectionAfter.clear();
 }
 
+namespace {
+
+// Whether any two blocks' rectangles meet: only then can a cell be in two of them.
+bool AnyBoundsMeet(const std::vector<RecordedCells>& blocks) {
+    std::vector<const BlockRect*> byTop;
+    byTop.reserve(blocks.size());
+    for (const RecordedCells& cells : blocks) byTop.push_back(&cells.Bounds());
+    std::sort(byTop.begin(), byTop.end(), [](const BlockRect* a, const BlockRect* b) { return a->row < b->row; });
+    for (size_t i = 0; i < byTop.size(); ++i) {
+        const BlockRect& a = *byTop[i];
+        for (size_t j = i + 1; j < byTop.size() && byTop[j]->row < a.row + a.rows; ++j) {
+            const BlockRect& b = *byTop[j];
+            if (b.column < a.column + a.columns && a.column < b.column + b.columns) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 void RunRecord::CollapseRepeatedCells() {
+    if (!AnyBoundsMeet(m_cells)) return;
     struct Entry {
         std::uint64_t cell;
         std::uint32_t block;
