@@ -18,8 +18,8 @@
 #include <string>
 
 #include "bench/BenchProcess.h"
-#include "host/Address.h"
-#include "host/Excel.h"
+#include "host/excel/Address.h"
+#include "host/excel/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
 #include "tools/cleanup/CaseMode.h"
@@ -85,7 +85,7 @@ int RunOne(int caseIndex, int tool) {
     auto excel = host::Excel::Create();
     Fill(excel->ActiveSheet(), c);
     excel->Select(c.selection);
-    host::ComRef<IDispatch> appObject = excel->Application();
+    framework::ComPtr<IDispatch> appObject = excel->Application();
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);

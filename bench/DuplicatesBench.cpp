@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "bench/BenchProcess.h"
-#include "host/Excel.h"
+#include "host/excel/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
 #include "tools/duplicates/RemoveDuplicates.h"
@@ -78,7 +78,7 @@ int RunOne(int caseIndex, int action) {
     auto excel = host::Excel::Create();
     const long repeats = Fill(excel->ActiveSheet(), c.rows);
     excel->Select(c.selection);
-    host::ComRef<IDispatch> appObject = excel->Application();
+    framework::ComPtr<IDispatch> appObject = excel->Application();
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     sheet::Range work = app.Selection();
     std::vector<UINT> keyColumns;

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "bench/BenchProcess.h"
-#include "host/Address.h"
-#include "host/Excel.h"
+#include "host/excel/Address.h"
+#include "host/excel/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
 #include "tools/merge/MergeSelection.h"
@@ -58,7 +58,7 @@ int RunOne(int grouping, bool merging) {
     auto excel = host::Excel::Create();
     Fill(excel->ActiveSheet());
     excel->Select(L"$A$1:$J$1000");
-    host::ComRef<IDispatch> appObject = excel->Application();
+    framework::ComPtr<IDispatch> appObject = excel->Application();
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);

@@ -16,38 +16,34 @@
 #include <string>
 
 #include "bench/BenchProcess.h"
-#include "host/Address.h"
-#include "host/Excel.h"
+#include "host/excel/Address.h"
+#include "host/excel/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
-#include "tools/cleanup/CaseMode.h"
-#include "tools/cleanup/CleanupEngines.h"
-#include "tools/cleanup/RemoveMode.h"
 #include "tools/common/BlockReader.h"
-#include "tools/common/BlockWriter.h"
+#include "tools/common/RecordedWrite.h"
 #include "tools/undo/UndoLastRun.h"
 
 namespace {
 
-enum class Tool { ChangeCase, RemoveCharacters, OverwriteEverything };
+// The writes of the tools' block roads: the texts of a block upper-cased, as Change Case and Remove Characters
+// write them; or every cell of every kind overwritten, as Remove Duplicates' Delete and Merge Cell Text do.
+enum class Tool { ChangeTexts, OverwriteEverything };
 
 struct Case {
     const char* name;
     Tool tool;
     long rows;
     long columns;
-    long textLength;  // 0: short texts
     const wchar_t* selection;
 };
 
 const Case kCases[] = {
-    {"Change Case, A:C over 100,000 rows", Tool::ChangeCase, 100000, 3, 0, L"$A:$C"},
-    {"Change Case, A:A over 1,000,000 rows", Tool::ChangeCase, 1000000, 1, 0, L"$A:$A"},
-    {"Remove Characters, A:Z over 50,000 rows", Tool::RemoveCharacters, 50000, 26, 0, L"$A:$Z"},
-    {"Change Case, 20,000 texts of 10,000 chars", Tool::ChangeCase, 20000, 1, 10000, L"$A:$A"},
-    // As Remove Duplicates' Delete and Merge Cell Text write: every cell of every kind overwritten, the blocks
-    // read without their formulas; the record reads them (and the amounts' exact numbers) itself.
-    {"every cell overwritten, 1000 x 50 mixed", Tool::OverwriteEverything, 1000, 50, 0, L"$A$1:$AX$1000"},
+    {"texts changed, A1:C100000", Tool::ChangeTexts, 100000, 3, L"$A$1:$C$100000"},
+    {"texts changed, A1:A1000000", Tool::ChangeTexts, 1000000, 1, L"$A$1:$A$1000000"},
+    {"texts changed, A1:Z50000", Tool::ChangeTexts, 50000, 26, L"$A$1:$Z$50000"},
+    // The blocks are read without their formulas; the record reads them (and the amounts' exact numbers).
+    {"every cell overwritten, 1000 x 50 mixed", Tool::OverwriteEverything, 1000, 50, L"$A$1:$AX$1000"},
 };
 constexpr int kCaseCount = sizeof(kCases) / sizeof(kCases[0]);
 
@@ -65,33 +61,32 @@ void Fill(host::Sheet& sheet, const Case& c) {
                 }
                 continue;
             }
-            std::wstring text = L" item " + std::to_wstring(r) + L" of column " + host::ColumnLetters(col) + L" ";
-            if (c.textLength > 0) text.resize(static_cast<size_t>(c.textLength), L'x');
-            sheet.SetText(address, text);
+            sheet.SetText(address, L" item " + std::to_wstring(r) + L" of column " + host::ColumnLetters(col) + L" ");
         }
     }
 }
 
-// Every cell of the selection becomes a text, block by block, through the block writer.
-void OverwriteEverything(const sheet::Application& app, blocks::RunRecord* record) {
+// Block by block through the block writer, recording when there is a record.
+void RunTool(const Case& c, const sheet::Application& app, blocks::RunRecord* record) {
     sheet::Range area = app.Selection().Areas().Item(1);
-    blocks::BlockReader reader(area);
+    const bool texts = c.tool == Tool::ChangeTexts;
+    blocks::BlockReader reader(area, {blocks::kDefaultBlockCells,
+                                      texts ? blocks::FormulaCells::Mapped : blocks::FormulaCells::Ignored});
     blocks::AreaRecording recording = record ? blocks::AreaRecording(*record, area) : blocks::AreaRecording();
     for (blocks::Block block; reader.Next(block);) {
         blocks::BlockChanges changes(block.Rows(), block.Columns());
-        for (long r = 1; r <= block.Rows(); ++r)
-            for (long c = 1; c <= block.Columns(); ++c) changes.Set(r, c, sheet::Variant::String(L"'joined"));
+        for (long r = 1; r <= block.Rows(); ++r) {
+            for (long col = 1; col <= block.Columns(); ++col) {
+                if (!texts) {
+                    changes.Set(r, col, sheet::Variant::String(L"'joined"));
+                    continue;
+                }
+                std::wstring text(blocks::TextOf(block.Value(r, col)));
+                for (wchar_t& letter : text) letter = static_cast<wchar_t>(towupper(letter));
+                if (text != blocks::TextOf(block.Value(r, col))) changes.Set(r, col, sheet::Variant::String(text));
+            }
+        }
         blocks::WriteChanges(block, changes, recording);
-    }
-}
-
-void RunTool(const Case& c, const sheet::Application& app, blocks::RunRecord* record) {
-    switch (c.tool) {
-    case Tool::ChangeCase: cleanup::RunChangeCase(app, cleanup::CaseMode::Upper, status::NoProgress(), record); return;
-    case Tool::RemoveCharacters:
-        cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing, status::NoProgress(), record);
-        return;
-    case Tool::OverwriteEverything: OverwriteEverything(app, record); return;
     }
 }
 
@@ -102,7 +97,7 @@ struct Measure {
 };
 
 // One run on a fresh sheet; with a record, the record is kept for the undo.
-Measure MeasureRun(const Case& c, std::shared_ptr<host::Excel>& excel, host::ComRef<IDispatch>& appObject,
+Measure MeasureRun(const Case& c, std::shared_ptr<host::Excel>& excel, framework::ComPtr<IDispatch>& appObject,
                    blocks::RunRecord* record) {
     // The last run's sheet goes first: two sheets of long texts do not fit a 32-bit process.
     appObject.Reset();
@@ -128,7 +123,7 @@ int RunOne(int caseIndex, int) {
     std::wstring failure;
     try {
         std::shared_ptr<host::Excel> excel;
-        host::ComRef<IDispatch> appObject;
+        framework::ComPtr<IDispatch> appObject;
         const Measure plain = MeasureRun(c, excel, appObject, nullptr);
         blocks::RunRecord record;
         const Measure recorded = MeasureRun(c, excel, appObject, &record);

@@ -38,10 +38,6 @@ void CommandBarControl::SetTooltipText(std::wstring_view text) const {
     Put(dispid::ControlTooltipText, L"CommandBarControl.TooltipText", Variant::String(text));
 }
 
-void CommandBarButton::SetFaceId(long id) const {
-    Put(dispid::ButtonFaceId, L"CommandBarButton.FaceId", Variant::Long(id));
-}
-
 void CommandBarButton::SetStyle(ButtonStyle style) const {
     Put(dispid::ButtonStyle, L"CommandBarButton.Style", Variant::Long(static_cast<long>(style)));
 }

@@ -31,8 +31,6 @@ class CommandBarButton : public CommandBarControl {
 public:
     using CommandBarControl::CommandBarControl;
     void SetStyle(ButtonStyle style) const;
-    // One of Office's own faces, by number (128: Undo).
-    void SetFaceId(long id) const;
     // The face through the clipboard, in the formats Office registers for it.
     void CopyFace() const;
     void PasteFace() const;

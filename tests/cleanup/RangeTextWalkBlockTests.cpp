@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ExcelConstants.h"
+#include "host/excel/ExcelConstants.h"
 #include "tests/cleanup/EngineTest.h"
 #include "tools/cleanup/CaseMode.h"
 #include "tools/cleanup/ChangeCaseOfText.h"
@@ -154,7 +154,7 @@ TEST_F(BlockWalk, every_rule_leaves_every_cell_as_the_row_by_row_walk_does) {
 
     auto run = [&](const cleanup::TextTransform& rule, const wchar_t* selection, long blockCells) {
         auto excel = host::Excel::Create();
-        host::ComRef<IDispatch> app = excel->Application();
+        framework::ComPtr<IDispatch> app = excel->Application();
         FillEverything(excel->ActiveSheet(), kRows, kColumns);
         excel->Select(selection);
         cleanup::WalkRangeText(sheet::Application(framework::ComPtr<IDispatch>(app.Get())), rule,

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "tests/cleanup/EngineTest.h"
-#include "tools/common/BlockWriter.h"
+#include "tools/common/RecordedWrite.h"
 #include "tools/common/FormatRecording.h"
 
 namespace {
@@ -57,7 +57,7 @@ TEST_F(Recording, a_written_block_keeps_each_cells_content_with_one_more_read_wh
         size_t value2Gets;
     };
     const Case cases[] = {
-        {"formulas mapped by the tool", blocks::FormulaCells::Mapped, 0, 1},
+        {"formulas mapped by the tool", blocks::FormulaCells::Mapped, 1, 1},
         {"formulas not looked at", blocks::FormulaCells::Ignored, 1, 1},
     };
     for (const Case& c : cases) {
@@ -91,11 +91,12 @@ TEST_F(Recording, a_written_block_keeps_each_cells_content_with_one_more_read_wh
     EXPECT_EQ(record.WorkbookName(), L"Book1");
 }
 
-TEST_F(Recording, a_tool_that_mapped_a_block_without_formulas_pays_no_read_for_the_record) {
+TEST_F(Recording, a_block_without_formulas_costs_the_record_one_has_formula) {
     Cells().SetText(L"A1", L"one");
     Cells().SetText(L"A2", L"two");
     WriteAll(L"A1:A2", blocks::FormulaCells::Mapped);
-    EXPECT_EQ(Gets(L"Range.Formula") + Gets(L"Range.Value2") + Gets(L"Range.HasFormula"), 0u);
+    EXPECT_EQ(Gets(L"Range.Formula") + Gets(L"Range.Value2"), 0u);
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 1u);
     // The area's place and the sheet's identity, once a run.
     EXPECT_EQ(Gets(L"Range.Address"), 1u);
     EXPECT_EQ(Gets(L"Range.Worksheet"), 1u);
@@ -103,7 +104,7 @@ TEST_F(Recording, a_tool_that_mapped_a_block_without_formulas_pays_no_read_for_t
     EXPECT_EQ(Gets(L"Range.Worksheet"), 0u);
 }
 
-TEST_F(Recording, a_write_that_fails_halfway_keeps_the_cells_excel_took) {
+TEST_F(Recording, a_write_that_fails_halfway_keeps_every_cell_it_was_to_change_and_the_refused_one_holds_its_before) {
     Cells().SetText(L"A1", L"a");
     Cells().SetText(L"B1", L"b");
     Cells().SetText(L"C1", L"c");
@@ -111,9 +112,11 @@ TEST_F(Recording, a_write_that_fails_halfway_keeps_the_cells_excel_took) {
     EXPECT_FALSE(FailureOf([&] { WriteAll(L"A1:D1", blocks::FormulaCells::Mapped); }).empty());
     ASSERT_EQ(record.Cells().size(), 1u);
     const blocks::RecordedCells& cells = record.Cells()[0];
-    ASSERT_EQ(cells.Count(), 3u) << "A1, B1 and C1 went in; D1, inside the merged area C1:D2, was refused";
+    ASSERT_EQ(cells.Count(), 4u);
     EXPECT_EQ(cells.Before(2), CellContent::Text(L"c"));
     EXPECT_TRUE(cwtest::IsText(Cells().At(L"C1"), L"NEW"));
+    EXPECT_EQ(cells.Before(3), CellContent::Empty()) << "D1, inside the merged area C1:D2, was refused";
+    EXPECT_TRUE(Cells().At(L"D1").IsEmpty());
 }
 
 TEST_F(Recording, a_format_is_kept_in_parts_that_agree_and_a_merge_keeps_the_merged_areas_it_meets) {

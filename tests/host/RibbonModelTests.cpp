@@ -1,8 +1,8 @@
 // Office's side of an add-in's ribbon: onLoad hands over an IRibbonUI, getEnabled is asked once and again only
 // after an invalidation, and a click calls onAction with the control.
-#include "host/Excel.h"
-#include "host/LiveObjects.h"
-#include "host/Ribbon.h"
+#include "host/excel/Excel.h"
+#include "host/excel/LiveObjects.h"
+#include "host/excel/Ribbon.h"
 #include "tests/host/DispatchClient.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ public:
                                      UINT*) override
     {
         IDispatch* argument = params->cArgs == 1 ? params->rgvarg[0].pdispVal : nullptr;
-        if (id == 8) ribbon = ComRef<IDispatch>::Share(argument);
+        if (id == 8) ribbon = framework::ComPtr<IDispatch>(argument);
         if (id == 6) clicked.push_back(Get(argument, 1).value.AsString());
         if (id == 7 && result) *result = Variant::Bool(enabled).Get(), result->vt = VT_BOOL;
         return S_OK;
@@ -48,7 +48,7 @@ public:
     std::map<std::wstring, DISPID> ids{{L"UndoLast", 6}, {L"UndoEnabled", 7}, {L"RibbonLoaded", 8}};
     ULONG references = 1;
     bool enabled = false;
-    ComRef<IDispatch> ribbon;
+    framework::ComPtr<IDispatch> ribbon;
     std::vector<std::wstring> clicked;
 };
 
@@ -65,7 +65,7 @@ TEST(RibbonModel, getEnabled_is_asked_once_and_again_only_after_the_add_in_inval
     FakeCallbacks addin;
     {
         auto excel = Excel::Create();
-        Ribbon ribbon(excel, kMarkup, ComRef<IDispatch>::Share(&addin));
+        Ribbon ribbon(excel, kMarkup, framework::ComPtr<IDispatch>(&addin));
         EXPECT_EQ(ribbon.Buttons(), (std::vector<std::wstring>{L"Plain", L"UndoLast"}));
         EXPECT_EQ(ribbon.Attribute(L"UndoLast", L"imageMso"), L"Undo");
         ASSERT_EQ(ribbon.Load(), S_OK);

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "host/Address.h"
-#include "host/Sheet.h"
+#include "host/excel/Address.h"
+#include "host/excel/Sheet.h"
 
 namespace cwtest {
 

@@ -7,8 +7,8 @@
 #include "tests/cleanup/EngineTest.h"
 #include "tests/status/StatusTest.h"
 #include "tests/undo/SheetSnapshot.h"
-#include "tools/cleanup/CleanupEngines.h"
-#include "tools/common/BlockWriter.h"
+#include "tools/common/BlockReader.h"
+#include "tools/common/RecordedWrite.h"
 #include "tools/common/FormatRecording.h"
 #include "tools/common/FormatValues.h"
 #include "tools/common/SheetAddress.h"
@@ -96,6 +96,24 @@ protected:
         picked.Select();
     }
 
+    // As Change Case's block road runs over one area: every text upper (or lower) case, block by block.
+    void ChangeCase(const std::wstring& address, bool upper) {
+        sheet::Range area = RangeAt(address);
+        blocks::BlockReader reader(area, {blocks::kDefaultBlockCells, blocks::FormulaCells::Mapped});
+        blocks::AreaRecording recording(Record(), area);
+        for (blocks::Block block; reader.Next(block);) {
+            blocks::BlockChanges changes(block.Rows(), block.Columns());
+            for (long r = 1; r <= block.Rows(); ++r)
+                for (long c = 1; c <= block.Columns(); ++c) {
+                    if (block.Value(r, c).vt != VT_BSTR) continue;
+                    std::wstring text(blocks::TextOf(block.Value(r, c)));
+                    for (wchar_t& letter : text) letter = upper ? towupper(letter) : towlower(letter);
+                    if (text != blocks::TextOf(block.Value(r, c))) changes.Set(r, c, sheet::Variant::String(text));
+                }
+            blocks::WriteChanges(block, changes, recording);
+        }
+    }
+
     blocks::RunRecord& Record() { return *m_record; }
     void NewRecord(size_t limit = blocks::RunRecord::kLimitBytes) { m_record = std::make_unique<blocks::RunRecord>(limit); }
 
@@ -146,15 +164,11 @@ TEST_F(UndoEngine, a_value_typed_into_an_area_the_run_took_apart_keeps_it_from_b
 
 TEST_F(UndoEngine, of_two_runs_only_the_second_goes_back) {
     Cells().SetText(L"A1", L"first");
-    Excel().Select(L"$A$1");
-    cleanup::RunChangeCase(App(), cleanup::CaseMode::Upper, status::NoProgress(), &Record());
-    EXPECT_TRUE(Record().Empty()) << "within the limit the row walk records nothing yet";
-    Excel().Select(L"$A:$A");
-    NewRecord();
-    cleanup::RunChangeCase(App(), cleanup::CaseMode::Upper, status::NoProgress(), &Record());
+    Cells().SetText(L"A2", L"Second");
+    ChangeCase(L"A1:A2", true);
     const cwtest::SheetSnapshot afterFirst = Snapshot();
     NewRecord();
-    cleanup::RunChangeCase(App(), cleanup::CaseMode::Lower, status::NoProgress(), &Record());
+    ChangeCase(L"A1:A2", false);
     ASSERT_TRUE(cwtest::IsText(Cells().At(L"A1"), L"first"));
     undo::UndoLastRun(App(), Record());
     EXPECT_TRUE(cwtest::SameSheet(afterFirst, Snapshot()));
@@ -164,8 +178,7 @@ TEST_F(UndoEngine, of_two_runs_only_the_second_goes_back) {
 TEST_F(UndoEngine, a_whole_column_run_goes_back_in_blocks_with_few_calls) {
     for (long r = 1; r <= 100000; ++r) Cells().SetText(At(r, 1), L"name " + std::to_wstring(r));
     Cells().SetNumber(L"A7", 7);
-    Excel().Select(L"$A:$A");
-    cleanup::RunChangeCase(App(), cleanup::CaseMode::Upper, status::NoProgress(), &Record());
+    ChangeCase(L"A1:A100000", true);
     ASSERT_TRUE(cwtest::IsText(Cells().At(L"A100000"), L"NAME 100000"));
     Excel().ClearLog();
     undo::UndoResult result = undo::UndoLastRun(App(), Record());

@@ -6,18 +6,16 @@
 
 namespace cleanup {
 
-long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress,
-                   blocks::RunRecord* record) {
+long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress) {
     return WalkRangeText(
         app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, ExcelUpdates::SuspendedForTheRun,
-        BlockCells{}, progress, record);
+        BlockCells{}, progress);
 }
 
-long RunRemoveCharacters(const sheet::Application& app, RemoveMode mode, status::Progress& progress,
-                         blocks::RunRecord* record) {
+long RunRemoveCharacters(const sheet::Application& app, RemoveMode mode, status::Progress& progress) {
     return WalkRangeText(
         app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); }, ExcelUpdates::LeftAlone,
-        BlockCells{}, progress, record);
+        BlockCells{}, progress);
 }
 
 }  // namespace cleanup

@@ -4,20 +4,17 @@
 #include "sheet/Application.h"
 #include "tools/cleanup/CaseMode.h"
 #include "tools/cleanup/RemoveMode.h"
-#include "tools/common/RunRecord.h"
 #include "tools/status/Progress.h"
 
 namespace cleanup {
 
 // Changes the case of every text cell of the selection, with calculation, screen updating and events
 // switched off for the run. Failures propagate after the settings are put back. Gives the cells changed.
-// With a record, what the changed cells held goes into it.
-long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress = status::NoProgress(),
-                   blocks::RunRecord* record = nullptr);
+long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress = status::NoProgress());
 
 // Removes characters from every text cell of the selection; the application's settings are not touched.
 // Gives the cells changed.
 long RunRemoveCharacters(const sheet::Application& app, RemoveMode mode,
-                         status::Progress& progress = status::NoProgress(), blocks::RunRecord* record = nullptr);
+                         status::Progress& progress = status::NoProgress());
 
 }  // namespace cleanup

@@ -8,9 +8,9 @@
 #include "sheet/AutomationError.h"
 #include "sheet/SelectionAreas.h"
 #include "tools/cleanup/SuspendedUpdates.h"
-#include "tools/cleanup/TextStaysText.h"
 #include "tools/common/BlockReader.h"
 #include "tools/common/BlockWriter.h"
+#include "tools/common/TextStaysText.h"
 
 namespace cleanup {
 
@@ -70,8 +70,8 @@ Variant RowArray(const std::vector<std::wstring>& texts) {
 
 class Walker {
 public:
-    Walker(const TextTransform& transform, long blockCells, status::Progress& progress, blocks::RunRecord* record)
-        : m_transform(transform), m_blockCells(blockCells), m_progress(progress), m_record(record) {}
+    Walker(const TextTransform& transform, long blockCells, status::Progress& progress)
+        : m_transform(transform), m_blockCells(blockCells), m_progress(progress) {}
 
     long Changed() const { return m_changed; }
 
@@ -110,10 +110,9 @@ public:
     // Past the size limit: block by block, one value read each and one write per rectangle of changed texts.
     bool AreaInBlocks(const Range& area) {
         blocks::BlockReader reader(area, {m_blockCells, blocks::FormulaCells::Skipped});
-        blocks::AreaRecording recording = m_record ? blocks::AreaRecording(*m_record, area) : blocks::AreaRecording();
         long rowsBefore = m_rowsDone;
         for (blocks::Block block; reader.Next(block);) {
-            TextsOfBlock(block, recording);
+            TextsOfBlock(block);
             // A band of rows is done with its last block.
             const blocks::BlockRect& place = block.Place();
             if (place.column + place.columns - 1 < reader.Columns()) continue;
@@ -160,7 +159,7 @@ private:
         }
     }
 
-    void TextsOfBlock(const blocks::Block& block, blocks::AreaRecording& recording) {
+    void TextsOfBlock(const blocks::Block& block) {
         if (!block.ValuesRead()) return;  // formulas only
         blocks::BlockChanges changes(block.Rows(), block.Columns());
         long changed = 0;
@@ -176,7 +175,7 @@ private:
                 ++changed;
             }
         }
-        blocks::WriteChanges(block, changes, recording);
+        blocks::WriteChanges(block.Range(), changes);
         m_changed += changed;
     }
 
@@ -214,7 +213,6 @@ private:
     const TextTransform& m_transform;
     long m_blockCells;
     status::Progress& m_progress;
-    blocks::RunRecord* m_record;
     long m_rowsDone = 0;
     long m_changed = 0;
 };
@@ -237,7 +235,7 @@ bool RowHasNonText(const Variant& rowValues, long columns) {
 }
 
 long WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
-                   BlockCells blockCells, status::Progress& progress, blocks::RunRecord* record) {
+                   BlockCells blockCells, status::Progress& progress) {
     Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
     // Read before anything is switched off: a selection that is not a range fails here.
@@ -277,7 +275,7 @@ long WalkRangeText(const sheet::Application& app, const TextTransform& transform
     }
 
     progress.Begin(totalRows);
-    Walker walker(transform, blockCells.count, progress, record);
+    Walker walker(transform, blockCells.count, progress);
     for (const Part& part : parts)
         if (!(part.inBlocks ? walker.AreaInBlocks(part.range) : walker.Area(part.range))) break;
     if (suspended) suspended->Restore();

@@ -6,7 +6,6 @@
 
 #include "sheet/Application.h"
 #include "tools/common/BlockGrid.h"
-#include "tools/common/RunRecord.h"
 #include "tools/status/Progress.h"
 
 namespace cleanup {
@@ -35,11 +34,9 @@ struct BlockCells {
 // Applies the transform to every text cell of the selection that holds no formula, area by area, and writes
 // back only what changed. Numbers, dates, booleans, error values and blank cells are left alone. Progress
 // hears of every row (past the limit, of every block's rows) and may stop the walk there. Failures stop the
-// walk and propagate after the settings are put back. Gives the number of cells changed. With a record, what
-// the cells written in blocks held goes into it.
+// walk and propagate after the settings are put back. Gives the number of cells changed.
 long WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
-                   BlockCells blockCells = {}, status::Progress& progress = status::NoProgress(),
-                   blocks::RunRecord* record = nullptr);
+                   BlockCells blockCells = {}, status::Progress& progress = status::NoProgress());
 
 // True unless both HasFormula and HasArray answer a plain False (a mixed range answers Null).
 bool HasFormulaOrArray(const sheet::Range& range);

@@ -27,7 +27,6 @@ public:
     // band is that many rows tall whatever its width (so that reads of different columns line up).
     BlockGrid(long rows, long columns, long maxCells = kDefaultBlockCells, long rowsPerBlock = 0);
 
-    long BandRows() const { return m_bandRows; }
     long BlockColumns() const { return m_blockColumns; }
     long Count() const;
 

@@ -12,7 +12,6 @@ Block Block::Read(sheet::Range range, const BlockRect& place, FormulaCells formu
     block.m_range = std::move(range);
     FormulaPresence presence = FormulaPresence::None;
     if (formulas != FormulaCells::Ignored) {
-        block.m_formulasMapped = true;
         presence = FormulaMap::PresenceOf(block.m_range.HasFormula());
         block.m_formulas = FormulaMap::Uniform(presence);
         if (presence == FormulaPresence::All && formulas == FormulaCells::Skipped) return block;

@@ -42,12 +42,7 @@ public:
     // A cell's value, from (1, 1) within the block: VT_BSTR, VT_R8, VT_EMPTY and so on, as Range.Value gives it.
     const VARIANT& Value(long row, long column) const noexcept { return m_values.At(row, column); }
 
-    // Whether HasFormula was read: when it was not, Formulas() says None whatever the block holds.
-    bool FormulasMapped() const noexcept { return m_formulasMapped; }
     FormulaPresence Formulas() const noexcept { return m_formulas.Presence(); }
-    // A cell's formula as the block's Range.Formula gave it, for a block that mixes formulas and constants;
-    // an empty VARIANT for any other block.
-    const VARIANT& FormulaText(long row, long column) const noexcept { return m_formulas.Text(row, column); }
     // No when formulas were not mapped.
     CellFormula FormulaAt(long row, long column) const noexcept {
         return m_formulas.At(row, column, m_values.At(row, column));
@@ -67,7 +62,6 @@ private:
     sheet::Range m_range;
     CellArray m_values;
     FormulaMap m_formulas;
-    bool m_formulasMapped = false;
 };
 
 class BlockReader {

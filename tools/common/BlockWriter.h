@@ -5,19 +5,12 @@
 #pragma once
 
 #include "sheet/Range.h"
-#include "tools/common/AreaRecording.h"
 #include "tools/common/BlockChanges.h"
-#include "tools/common/BlockReader.h"
 
 namespace blocks {
 
 // `block` is the range the changes are relative to, the block's own range. Gives the number of puts made,
 // refused ones included.
 long WriteChanges(const sheet::Range& block, const BlockChanges& changes);
-
-// The same for a block as `read` gave it, keeping in the run's record what each cell Excel took held before
-// (see PreviousContents for what that costs) and what it holds now. Cells of a write that fails are recorded as
-// far as Excel took them.
-long WriteChanges(const Block& read, const BlockChanges& changes, AreaRecording& recording);
 
 }  // namespace blocks

@@ -32,8 +32,6 @@ public:
     FormulaPresence Presence() const noexcept { return m_presence; }
     // `value` is the cell's value from the block's Range.Value.
     CellFormula At(long row, long column, const VARIANT& value) const noexcept;
-    // What Range.Formula gave for the cell of a mixed block; an empty VARIANT for any other block.
-    const VARIANT& Text(long row, long column) const noexcept { return m_formulas.At(row, column); }
 
 private:
     FormulaPresence m_presence = FormulaPresence::None;

@@ -9,31 +9,30 @@ bool CellHoldsFormula(const Block& block, long row, long column) {
     return !block.Range().Item(row, column).HasFormula().IsFalseBool();
 }
 
+// Whether a cell of a block that holds some formulas is one: a constant's formula is its own text, and only
+// a formula begins with "=" unless it is a text that does (then the cell itself tells).
+bool IsFormula(const Block& block, long row, long column, const VARIANT& formula) {
+    if (formula.vt != VT_BSTR) return CellHoldsFormula(block, row, column);
+    std::wstring_view text = TextOf(formula);
+    if (text.empty() || text.front() != L'=') return false;
+    const VARIANT& value = block.Value(row, column);
+    if (value.vt == VT_BSTR && TextOf(value) == text) return CellHoldsFormula(block, row, column);
+    return true;
+}
+
 }  // namespace
 
 PreviousContents::PreviousContents(const Block& block, const BlockChanges& changes)
     : m_columns(block.Columns()), m_contents(static_cast<size_t>(block.Rows()) * static_cast<size_t>(block.Columns())) {
     const long rows = block.Rows();
     const long columns = block.Columns();
-    // Most blocks hold no formula: a block the tool did not map asks HasFormula once, and reads its formulas
-    // only when it holds some. A mixed block the tool mapped brought them along.
-    const FormulaPresence presence =
-        block.FormulasMapped() ? block.Formulas() : FormulaMap::PresenceOf(block.Range().HasFormula());
-    const bool textsRead = block.FormulasMapped() && presence == FormulaPresence::Some;
-    FormulaMap read;
-    if (presence != FormulaPresence::None && !textsRead)
-        read = FormulaMap::Mixed(CellArray(block.Range().Formula(), rows, columns, L"Range.Formula"));
-    const FormulaMap& formulas = read;
-
-    auto isFormula = [&](long r, long c) {
-        switch (presence) {
-        case FormulaPresence::None: return false;
-        case FormulaPresence::All: return true;
-        case FormulaPresence::Some: break;
-        }
-        const CellFormula answer = textsRead ? block.FormulaAt(r, c) : formulas.At(r, c, block.Value(r, c));
-        return answer == CellFormula::Unsure ? CellHoldsFormula(block, r, c) : answer == CellFormula::Yes;
-    };
+    // Most blocks hold no formula: a block the tool's read found none in, or did not look at, asks HasFormula
+    // once, and only a block that holds some reads its formulas.
+    FormulaPresence presence = block.Formulas();
+    if (presence == FormulaPresence::None) presence = FormulaMap::PresenceOf(block.Range().HasFormula());
+    CellArray formulas;
+    if (presence != FormulaPresence::None)
+        formulas = CellArray(block.Range().Formula(), rows, columns, L"Range.Formula");
 
     CellArray values2;
     bool values2Read = false;
@@ -41,8 +40,10 @@ PreviousContents::PreviousContents(const Block& block, const BlockChanges& chang
         for (long c = 1; c <= columns; ++c) {
             if (!changes.IsChanged(r, c)) continue;
             CellContent& content = m_contents[Index(r, c)];
-            if (isFormula(r, c)) {
-                content = CellContent::Formula(TextOf(textsRead ? block.FormulaText(r, c) : formulas.Text(r, c)));
+            const bool formula = presence == FormulaPresence::All ||
+                                 (presence == FormulaPresence::Some && IsFormula(block, r, c, formulas.At(r, c)));
+            if (formula) {
+                content = CellContent::Formula(TextOf(formulas.At(r, c)));
                 continue;
             }
             const VARIANT& value = block.Value(r, c);

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "sheet/Application.h"
-#include "tools/common/BlockGrid.h"
+#include "tools/common/BlockChanges.h"
 #include "tools/common/CellContent.h"
 
 namespace blocks {

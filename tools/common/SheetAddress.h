@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/common/BlockGrid.h"
+#include "tools/common/BlockChanges.h"
 
 namespace blocks {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "sheet/AutomationError.h"
-#include "tools/cleanup/TextStaysText.h"
+#include "tools/common/TextStaysText.h"
 #include "tools/merge/JoinTexts.h"
 
 namespace merge {
@@ -77,7 +77,7 @@ private:
         if (!m_writesValues) return joined;
         for (std::wstring& text : joined) {
             if (text.empty()) continue;
-            text = cleanup::AsTypedText(text);
+            text = AsTypedText(text);
             if (text.size() > kCellTextLimit) {
                 throw sheet::CAutomationError(
                     E_INVALIDARG,

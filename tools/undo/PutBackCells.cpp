@@ -1,6 +1,6 @@
 #include "tools/undo/PutBackCells.h"
 
-#include "tools/cleanup/TextStaysText.h"
+#include "tools/common/TextStaysText.h"
 #include "tools/common/BlockReader.h"
 #include "tools/common/BlockWriter.h"
 #include "tools/common/SheetAddress.h"
@@ -12,10 +12,8 @@ namespace {
 using blocks::CellContent;
 using blocks::ContentKind;
 
-// The cell's formula now: the block's read gave it for a mixed block; an all-formula block asks the cell.
+// The cell's formula now, asked of the cell: the tools leave no formula, so this is rare.
 std::wstring FormulaNow(const blocks::Block& block, long row, long column) {
-    if (block.Formulas() == blocks::FormulaPresence::Some)
-        return std::wstring(blocks::TextOf(block.FormulaText(row, column)));
     sheet::Variant text = block.Range().Item(row, column).Formula();
     return text.IsString() ? std::wstring(text.StringView()) : std::wstring();
 }
@@ -40,7 +38,7 @@ sheet::Variant EntryOf(const CellContent& content) {
     case ContentKind::Empty: return sheet::Variant();
     // An empty text needs its apostrophe: "" would empty the cell.
     case ContentKind::Text:
-        return sheet::Variant::String(content.text.empty() ? std::wstring(L"'") : cleanup::AsTypedText(content.text));
+        return sheet::Variant::String(content.text.empty() ? std::wstring(L"'") : AsTypedText(content.text));
     case ContentKind::Formula: return sheet::Variant::String(content.text);
     case ContentKind::Number: return sheet::Variant::Double(content.number);
     case ContentKind::Date: {

@@ -1,0 +1,22 @@
+// Excel's Interior object of a range: the fill colour.
+#pragma once
+
+#include "host/excel/DispatchObject.h"
+#include "host/excel/Range.h"
+
+namespace host {
+
+class InteriorObject : public DispatchObject {
+public:
+    static framework::ComPtr<IDispatch> Create(std::shared_ptr<Excel> excel, Range range);
+    InteriorObject(std::shared_ptr<Excel> excel, Range range);
+
+private:
+    ~InteriorObject() override = default;
+    Variant Call(const Member& member, Kind kind, const Arguments& args) override;
+    bool Orphaned() const override { return m_range.GetSheet().Deleted(); }
+
+    Range m_range;
+};
+
+}  // namespace host
