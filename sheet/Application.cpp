@@ -4,6 +4,11 @@
 
 namespace sheet {
 
+std::wstring Workbook::Name() const { return GetString(dispid::Name, L"Workbook.Name"); }
+
+std::wstring Worksheet::Name() const { return GetString(dispid::Name, L"Worksheet.Name"); }
+Workbook Worksheet::Parent() const { return GetObject<Workbook>(dispid::Parent, L"Worksheet.Parent"); }
+void Worksheet::Activate() const { Invoke(dispid::Activate, CallKind::Method, L"Worksheet.Activate"); }
 Range Worksheet::UsedRange() const { return GetObject<sheet::Range>(dispid::UsedRange, L"Worksheet.UsedRange"); }
 Range Worksheet::Cells() const { return GetObject<sheet::Range>(dispid::Cells, L"Worksheet.Cells"); }
 Range Worksheet::Range(const std::wstring& reference) const {

@@ -9,9 +9,19 @@
 
 namespace sheet {
 
+class Workbook : public DispatchWrapper {
+public:
+    using DispatchWrapper::DispatchWrapper;
+    std::wstring Name() const;
+};
+
 class Worksheet : public DispatchWrapper {
 public:
     using DispatchWrapper::DispatchWrapper;
+    std::wstring Name() const;
+    // The workbook that holds the sheet.
+    Workbook Parent() const;
+    void Activate() const;
     sheet::Range UsedRange() const;
     sheet::Range Cells() const;
     // Worksheet.Range with one A1 reference text ("A5:J7,A9:J9"); Excel takes at most 255 characters.

@@ -20,9 +20,12 @@ constexpr DISPID EnableEvents = 0x4BC;
 constexpr DISPID Version = 0x188;
 constexpr DISPID StatusBar = 0x182;
 
-// Worksheet
+// Worksheet and Workbook
 constexpr DISPID UsedRange = 0x19C;
 constexpr DISPID Range = 0xC5;
+constexpr DISPID Name = 0x6E;
+constexpr DISPID Parent = 0x96;
+constexpr DISPID Activate = 0x130;
 
 // Range, Areas, Windows
 constexpr DISPID Areas = 0x238;
@@ -52,9 +55,14 @@ constexpr DISPID Offset = 0xFE;
 constexpr DISPID Resize = 0x100;
 constexpr DISPID Formula = 0x105;
 constexpr DISPID NumberFormat = 0xC1;
+constexpr DISPID Value2 = 0x56C;
+constexpr DISPID MergeCells = 0xD0;
+constexpr DISPID MergeArea = 0x2A9;
+constexpr DISPID Worksheet = 0x15C;
 
 // Interior
 constexpr DISPID Color = 0x63;
+constexpr DISPID ColorIndex = 0x61;
 
 // Office's command bars
 constexpr DISPID DefaultMember = 0x0;

@@ -1,5 +1,6 @@
 #include "sheet/Range.h"
 
+#include "sheet/Application.h"
 #include "sheet/Dispids.h"
 
 namespace sheet {
@@ -11,6 +12,10 @@ constexpr long xlA1 = 1;
 void Interior::SetColor(COLORREF color) const {
     Put(dispid::Color, L"Interior.Color", Variant::Long(static_cast<long>(color)));
 }
+
+Variant Interior::Color() const { return Invoke(dispid::Color, CallKind::Get, L"Interior.Color"); }
+Variant Interior::ColorIndex() const { return Invoke(dispid::ColorIndex, CallKind::Get, L"Interior.ColorIndex"); }
+void Interior::SetNoFill() const { Put(dispid::ColorIndex, L"Interior.ColorIndex", Variant::Long(xlColorIndexNone)); }
 
 long Areas::Count() const { return GetLong(dispid::Count, L"Areas.Count"); }
 
@@ -50,6 +55,7 @@ Range Range::Resize(long rows, long columns) const {
 
 Variant Range::Value() const { return Invoke(dispid::Value, CallKind::Get, L"Range.Value"); }
 void Range::SetValue(Variant value) const { Put(dispid::Value, L"Range.Value", std::move(value)); }
+Variant Range::Value2() const { return Invoke(dispid::Value2, CallKind::Get, L"Range.Value2"); }
 Variant Range::Text() const { return Invoke(dispid::Text, CallKind::Get, L"Range.Text"); }
 Variant Range::Formula() const { return Invoke(dispid::Formula, CallKind::Get, L"Range.Formula"); }
 Variant Range::HasArray() const { return Invoke(dispid::HasArray, CallKind::Get, L"Range.HasArray"); }
@@ -64,6 +70,8 @@ std::wstring Range::Address() const {
     return v.IsString() ? std::wstring(v.StringView()) : std::wstring();
 }
 
+Worksheet Range::Worksheet() const { return GetObject<sheet::Worksheet>(dispid::Worksheet, L"Range.Worksheet"); }
+
 void Range::ClearContents() const { Invoke(dispid::ClearContents, CallKind::Method, L"Range.ClearContents"); }
 void Range::Select() const { Invoke(dispid::Select, CallKind::Method, L"Range.Select"); }
 void Range::Merge(bool across) const {
@@ -71,6 +79,8 @@ void Range::Merge(bool across) const {
 }
 void Range::Merge() const { Invoke(dispid::Merge, CallKind::Method, L"Range.Merge"); }
 void Range::UnMerge() const { Invoke(dispid::UnMerge, CallKind::Method, L"Range.UnMerge"); }
+Variant Range::MergeCells() const { return Invoke(dispid::MergeCells, CallKind::Get, L"Range.MergeCells"); }
+Range Range::MergeArea() const { return GetObject<Range>(dispid::MergeArea, L"Range.MergeArea"); }
 Variant Range::ColumnWidth() const { return Invoke(dispid::ColumnWidth, CallKind::Get, L"Range.ColumnWidth"); }
 void Range::SetColumnWidth(Variant width) const { Put(dispid::ColumnWidth, L"Range.ColumnWidth", std::move(width)); }
 void Range::SetHorizontalAlignment(long alignment) const {
@@ -80,6 +90,13 @@ void Range::SetVerticalAlignment(long alignment) const {
     Put(dispid::VerticalAlignment, L"Range.VerticalAlignment", Variant::Long(alignment));
 }
 void Range::SetWrapText(bool wrap) const { Put(dispid::WrapText, L"Range.WrapText", Variant::Bool(wrap)); }
+Variant Range::HorizontalAlignment() const {
+    return Invoke(dispid::HorizontalAlignment, CallKind::Get, L"Range.HorizontalAlignment");
+}
+Variant Range::VerticalAlignment() const {
+    return Invoke(dispid::VerticalAlignment, CallKind::Get, L"Range.VerticalAlignment");
+}
+Variant Range::WrapText() const { return Invoke(dispid::WrapText, CallKind::Get, L"Range.WrapText"); }
 Interior Range::Interior() const { return GetObject<sheet::Interior>(dispid::Interior, L"Range.Interior"); }
 
 }  // namespace sheet

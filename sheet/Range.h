@@ -8,12 +8,22 @@
 namespace sheet {
 
 class Range;
+class Worksheet;
+
+// Interior.ColorIndex of cells without a fill.
+constexpr long xlColorIndexNone = -4142;
 
 class Interior : public DispatchWrapper {
 public:
     using DispatchWrapper::DispatchWrapper;
     // A COLORREF (0x00BBGGRR), the layout Interior.Color takes.
     void SetColor(COLORREF color) const;
+    // The cells' COLORREF, or Null when they differ. Cells without a fill answer white, as white ones do.
+    Variant Color() const;
+    // xlColorIndexNone for cells without a fill, else an index of the palette; Null when the cells differ.
+    Variant ColorIndex() const;
+    // Takes the fill away: ColorIndex = xlColorIndexNone.
+    void SetNoFill() const;
 };
 
 class Areas : public DispatchWrapper {
@@ -44,6 +54,9 @@ public:
 
     Variant Value() const;
     void SetValue(Variant value) const;
+    // As Value, with dates and currency amounts as the plain numbers they are (Value rounds an amount to
+    // four decimals).
+    Variant Value2() const;
     Variant Text() const;
     // A formula cell's formula, any other cell's constant as text; a 2-D array for several cells.
     Variant Formula() const;
@@ -55,17 +68,28 @@ public:
     // The absolute A1 address ("$A$1:$C$3,$E$5"): row and column absolute, External and RelativeTo left out.
     std::wstring Address() const;
 
+    // The sheet the range lies on.
+    sheet::Worksheet Worksheet() const;
+
     void ClearContents() const;
     void Select() const;
     void Merge(bool across) const;
     // Merge with Across left out.
     void Merge() const;
     void UnMerge() const;
+    // True, False, or Null for a range that is merged in part.
+    Variant MergeCells() const;
+    // The merged area the range's top-left cell belongs to; the cell itself when it is not merged.
+    Range MergeArea() const;
     Variant ColumnWidth() const;
     void SetColumnWidth(Variant width) const;
     void SetHorizontalAlignment(long alignment) const;
     void SetVerticalAlignment(long alignment) const;
     void SetWrapText(bool wrap) const;
+    // The cells' common setting, or Null when they differ.
+    Variant HorizontalAlignment() const;
+    Variant VerticalAlignment() const;
+    Variant WrapText() const;
     Interior Interior() const;
 };
 

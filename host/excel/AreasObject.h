@@ -14,6 +14,7 @@ public:
 private:
     ~AreasObject() override = default;
     Variant Call(const Member& member, Kind kind, const Arguments& args) override;
+    bool Orphaned() const override { return m_range.GetSheet().Deleted(); }
 
     Range m_range;
 };

@@ -27,6 +27,7 @@ std::shared_ptr<CommandBarControl> CommandBarControl::PersistentCopy() const {
     copy->m_tooltipText = m_tooltipText;
     copy->m_style = m_style;
     copy->m_face = m_face;
+    copy->m_faceId = m_faceId;
     if (m_controls) copy->m_controls = m_controls->PersistentCopy();
     return copy;
 }

@@ -37,9 +37,22 @@ public:
     long Style() const { return m_style; }
     void SetStyle(long style) { m_style = style; }
     const ButtonFace& Face() const { return m_face; }
-    void SetFace(ButtonFace face) { m_face = std::move(face); }
-    void SetPicture(FaceImage picture) { m_face.picture = std::move(picture); }
+    // A face of the button's own replaces a face of Office's, and the other way round.
+    void SetFace(ButtonFace face) {
+        m_face = std::move(face);
+        m_faceId = 0;
+    }
+    void SetPicture(FaceImage picture) {
+        m_face.picture = std::move(picture);
+        m_faceId = 0;
+    }
     void SetMask(FaceImage mask) { m_face.mask = std::move(mask); }
+    // One of Office's own faces by number (128 is Undo's); 0 while the button has none of them.
+    long FaceId() const { return m_faceId; }
+    void SetFaceId(long id) {
+        m_faceId = id;
+        m_face = ButtonFace();
+    }
 
     // The sinks of a button's Click event.
     ButtonEvents& Events() { return m_events; }
@@ -72,6 +85,7 @@ private:
     std::wstring m_tooltipText;
     long m_style = 0;
     ButtonFace m_face;
+    long m_faceId = 0;
     ButtonEvents m_events;
     std::shared_ptr<CommandBarControls> m_controls;
 };

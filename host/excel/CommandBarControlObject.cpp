@@ -24,6 +24,7 @@ enum : DISPID {
     kVisible = 0x60040029,
     kPopupControls = 0x60050001,
     kCopyFace = 0x60050002,
+    kFaceId = 0x60050003,
     kPasteFace = 0x60050005,
     kStyle = 0x6005000A,
     kPicture = 0x6005000E,
@@ -51,6 +52,7 @@ std::vector<Member> With(std::vector<Member> members, std::initializer_list<Memb
 // Office 2000's button: its face goes only through the clipboard.
 const std::vector<Member>& Button2000Members() {
     static const std::vector<Member> members = With(ControlMembers(), {{L"CopyFace", kCopyFace, kMethod, {}},
+                                                                       {L"FaceId", kFaceId, kGet | kPut, {}},
                                                                        {L"PasteFace", kPasteFace, kMethod, {}},
                                                                        {L"Style", kStyle, kGet | kPut, {}}});
     return members;
@@ -214,6 +216,10 @@ Variant CommandBarControlObject::CallButton(const Member& member, bool put, cons
     case kStyle:
         if (!put) return Variant::Long(m_control->Style());
         m_control->SetStyle(PutValueAs(args, VT_I4).Get().lVal);
+        return {};
+    case kFaceId:
+        if (!put) return Variant::Long(m_control->FaceId());
+        m_control->SetFaceId(PutValueAs(args, VT_I4).Get().lVal);
         return {};
     case kPicture: m_control->SetPicture(PicturePixels(args, L"Picture")); return {};
     case kMask: m_control->SetMask(PicturePixels(args, L"Mask")); return {};

@@ -146,6 +146,7 @@ HRESULT DispatchObject::Dispatch(const Member& member, Kind kind, LCID locale, c
         if (m_excel->TakeInjectedFailure(std::wstring(m_className) + L"." + member.name)) {
             throw ExcelError(message::OfficeMemberFailed(member.name, m_className), E_FAIL);
         }
+        if (Orphaned()) throw ExcelError(message::ObjectRequired, kObjectRequiredScode);
         Variant value = Call(member, kind, args);
         if (result && kind != Kind::Put) value.MoveTo(result);
         return S_OK;

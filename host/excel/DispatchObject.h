@@ -50,6 +50,8 @@ protected:
 
     // Answers one member; throws ExcelError or ArgumentError. The result is ignored for puts.
     virtual Variant Call(const Member& member, Kind kind, const Arguments& args) = 0;
+    // True for an object of a sheet the user deleted: it answers every call with "Object required".
+    virtual bool Orphaned() const { return false; }
     // An interface beyond IUnknown and IDispatch, without AddRef; null when not offered.
     virtual void* FindInterface(REFIID) { return nullptr; }
 

@@ -42,6 +42,19 @@ void Excel::ActivateSheet(const std::wstring& name) {
     throw std::invalid_argument("no sheet " + Narrow(name));
 }
 
+void Excel::DeleteSheet(const std::wstring& name) {
+    for (size_t i = 0; i < m_sheets.size(); ++i) {
+        if (!SameName(m_sheets[i]->Name(), name)) continue;
+        if (m_sheets.size() == 1) throw std::invalid_argument("a workbook keeps at least one sheet");
+        m_sheets[i]->MarkDeleted();
+        m_sheets.erase(m_sheets.begin() + static_cast<std::ptrdiff_t>(i));
+        if (m_active > i || m_active == m_sheets.size()) m_active = m_active > 0 ? m_active - 1 : 0;
+        m_chartSelected = false;
+        return;
+    }
+    throw std::invalid_argument("no sheet " + Narrow(name));
+}
+
 Sheet* Excel::FindSheet(const std::wstring& name) {
     for (auto& sheet : m_sheets) {
         if (SameName(sheet->Name(), name)) return sheet.get();

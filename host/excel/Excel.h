@@ -60,6 +60,9 @@ public:
     const std::shared_ptr<Sheet>& ActiveSheetPtr() const { return m_sheets[m_active]; }
     Sheet& AddSheet(const std::wstring& name);
     void ActivateSheet(const std::wstring& name);
+    // The user deletes a sheet: it leaves the workbook, and objects held on it fail every call as Excel's do
+    // ("Object required"). The last sheet cannot go (std::invalid_argument).
+    void DeleteSheet(const std::wstring& name);
     Sheet* FindSheet(const std::wstring& name);
     const std::wstring& WorkbookName() const { return m_workbookName; }
     void SetWorkbookName(const std::wstring& name);

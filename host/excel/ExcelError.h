@@ -11,6 +11,8 @@ namespace host {
 
 // The SCODE Excel puts into EXCEPINFO for most of its errors (run-time error 1004).
 constexpr HRESULT kExcelErrorScode = HRESULT(0x800A03EC);
+// Run-time error 424, "Object required": a call on an object whose sheet is gone.
+constexpr HRESULT kObjectRequiredScode = HRESULT(0x800A01A8);
 // Run-time error 5, "Invalid procedure call or argument": Excel's bad arguments and Office's
 // missing command bars and controls.
 constexpr HRESULT kInvalidCallScode = HRESULT(0x800A0005);
@@ -38,6 +40,7 @@ inline const wchar_t* const ObjectDefined = L"Application-defined or object-defi
 inline const wchar_t* const Overflow = L"Overflow";
 inline const wchar_t* const OutOfMemory = L"Out of memory";
 inline const wchar_t* const InvalidCall = L"Invalid procedure call or argument";
+inline const wchar_t* const ObjectRequired = L"Object required";
 
 inline std::wstring UnableToGet(const std::wstring& property, const std::wstring& className) {
     return L"Unable to get the " + property + L" property of the " + className + L" class";

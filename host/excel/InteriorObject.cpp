@@ -13,7 +13,7 @@ constexpr DISPID kColorIndex = 0x61;
 const std::vector<Member>& Members() {
     static const std::vector<Member> members = {
         {L"Color", kColor, kGet | kPut, {}},
-        {L"ColorIndex", kColorIndex, kPut, {}},
+        {L"ColorIndex", kColorIndex, kGet | kPut, {}},
     };
     return members;
 }
@@ -29,6 +29,7 @@ framework::ComPtr<IDispatch> InteriorObject::Create(std::shared_ptr<Excel> excel
 
 Variant InteriorObject::Call(const Member& member, Kind kind, const Arguments& args) {
     if (member.dispid == kColor && kind == Kind::Get) return m_range.InteriorColor();
+    if (member.dispid == kColorIndex && kind == Kind::Get) return m_range.InteriorColorIndex();
     Variant value = args.PutVariant();
     Variant number;
     const wchar_t* property = member.dispid == kColor ? L"Color" : L"ColorIndex";

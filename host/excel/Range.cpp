@@ -553,6 +553,44 @@ void Range::SetNumberFormat(const std::wstring& format) {
 
 Variant Range::InteriorColor() const { return UniformFormat(FormatProperty::InteriorColor); }
 
+namespace {
+
+// Excel's default palette, ColorIndex 1 to 56, as 0xRRGGBB.
+constexpr unsigned long kPalette[] = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
+                                      0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080,
+                                      0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF,
+                                      0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000, 0x008080, 0x0000FF,
+                                      0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
+                                      0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696,
+                                      0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
+
+long NearestColorIndex(long colorref) {
+    auto channel = [](unsigned long color, int shift) { return long((color >> shift) & 0xFF); };
+    long best = 1;
+    long bestDistance = -1;
+    for (long i = 0; i < long(sizeof(kPalette) / sizeof(kPalette[0])); ++i) {
+        // COLORREF holds red in its low byte, the palette in its high one.
+        long dr = channel(kPalette[i], 16) - channel(colorref, 0);
+        long dg = channel(kPalette[i], 8) - channel(colorref, 8);
+        long db = channel(kPalette[i], 0) - channel(colorref, 16);
+        long distance = dr * dr + dg * dg + db * db;
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = i + 1;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+Variant Range::InteriorColorIndex() const {
+    auto values = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorColor);
+    if (values.size() != 1) return Variant::Null();
+    long color = values.begin()->number;
+    return Variant::Long(color < 0 ? xl::ColorIndexNone : NearestColorIndex(color));
+}
+
 void Range::SetInteriorColor(long color) {
     if (m_sheet->IsProtected() || color < 0 || color > xl::NoFillColor) {
         throw ExcelError(message::UnableToSet(L"Color", L"Interior"));

@@ -91,6 +91,9 @@ public:
     // Interior.Color: a double, 16777215 for cells without fill.
     Variant InteriorColor() const;
     void SetInteriorColor(long color);
+    // Interior.ColorIndex: xlNone without fill, else the index of the nearest colour of Excel's default
+    // palette; Null when the cells differ.
+    Variant InteriorColorIndex() const;
     // Interior.ColorIndex = xlNone.
     void ClearInterior();
 

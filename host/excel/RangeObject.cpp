@@ -5,6 +5,7 @@
 #include "host/excel/Excel.h"
 #include "host/excel/ExcelError.h"
 #include "host/excel/InteriorObject.h"
+#include "host/excel/WorksheetObject.h"
 
 namespace host {
 
@@ -46,6 +47,7 @@ enum : DISPID {
     kFormula = 0x105,
     kValue2 = 0x56C,
     kUnMerge = 0x568,
+    kWorksheet = 0x15C,
 };
 
 const std::vector<Member>& Members() {
@@ -85,6 +87,7 @@ const std::vector<Member>& Members() {
         {L"WrapText", kWrapText, kGet | kPut, {}},
         {L"NumberFormat", kNumberFormat, kGet | kPut, {}},
         {L"Interior", kInterior, kGet, {}},
+        {L"Worksheet", kWorksheet, kGet, {}},
     };
     return members;
 }
@@ -250,6 +253,7 @@ Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args
         }
         return m_range.NumberFormat();
     case kInterior: return ObjectResult(InteriorObject::Create(SessionPtr(), m_range));
+    case kWorksheet: return ObjectResult(WorksheetObject::Create(SessionPtr(), m_range.SheetPtr()));
     default: break;
     }
     throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0};

@@ -19,6 +19,7 @@ public:
 private:
     ~RangeObject() override = default;
     Variant Call(const Member& member, Kind kind, const Arguments& args) override;
+    bool Orphaned() const override { return m_range.GetSheet().Deleted(); }
     void* FindInterface(REFIID iid) override;
 
     Range ItemOf(const Arguments& args) const;

@@ -83,6 +83,10 @@ public:
     size_t MergeQuestions() const { return m_mergeQuestions; }
     void RecordMergeQuestion() { ++m_mergeQuestions; }
 
+    // A sheet the user deleted: the objects still held on it answer no call.
+    bool Deleted() const { return m_deleted; }
+    void MarkDeleted() { m_deleted = true; }
+
     bool IsProtected() const { return m_protected; }
     void SetProtected(bool value) { m_protected = value; }
 
@@ -165,6 +169,7 @@ private:
     std::map<long, double> m_columnWidths;
     std::vector<Area> m_selection{Area::Cell(1, 1)};
     bool m_protected = false;
+    bool m_deleted = false;
     size_t m_mergeQuestions = 0;
 };
 

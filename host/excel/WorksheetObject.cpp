@@ -1,8 +1,10 @@
 #include "host/excel/WorksheetObject.h"
 
 #include "host/excel/Address.h"
+#include "host/excel/Excel.h"
 #include "host/excel/ExcelError.h"
 #include "host/excel/RangeObject.h"
+#include "host/excel/WorkbookObject.h"
 
 #include <windows.h>
 
@@ -12,10 +14,12 @@ namespace {
 
 enum : DISPID {
     kName = 0x6E,
+    kParent = 0x96,
     kRange = 0xC5,
     kCells = 0xEE,
     kColumns = 0xF1,
     kRows = 0x102,
+    kActivate = 0x130,
     kUsedRange = 0x19C,
 };
 
@@ -24,6 +28,7 @@ const std::vector<Member>& Members() {
         {L"Name", kName, kGet, {}},       {L"Range", kRange, kGet, {L"Cell1", L"Cell2"}},
         {L"Cells", kCells, kGet, {}},     {L"Rows", kRows, kGet, {}},
         {L"Columns", kColumns, kGet, {}}, {L"UsedRange", kUsedRange, kGet, {}},
+        {L"Parent", kParent, kGet, {}},   {L"Activate", kActivate, kMethod, {}},
     };
     return members;
 }
@@ -78,6 +83,8 @@ Variant WorksheetObject::Call(const Member& member, Kind, const Arguments& args)
     auto object = [&](Range range) { return ObjectResult(RangeObject::Create(SessionPtr(), std::move(range))); };
     switch (member.dispid) {
     case kName: return Variant::String(m_sheet->Name());
+    case kParent: return ObjectResult(WorkbookObject::Create(SessionPtr()));
+    case kActivate: Session().ActivateSheet(m_sheet->Name()); return {};
     case kRange: return object(RangeArgument(m_sheet, args, L"_Worksheet"));
     case kCells: return object(Range(m_sheet, {whole}));
     case kRows: return object(Range(m_sheet, {whole}, RangeMode::Rows));

@@ -15,6 +15,7 @@ public:
 private:
     ~WorksheetObject() override = default;
     Variant Call(const Member& member, Kind kind, const Arguments& args) override;
+    bool Orphaned() const override { return m_sheet->Deleted(); }
 
     std::shared_ptr<Sheet> m_sheet;
 };
