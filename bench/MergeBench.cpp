@@ -1,11 +1,13 @@
-// How Merge Cell Text costs on the stand-in Excel: wall time, automation calls per cell, writes and peak
-// memory for 1,000 rows by 10 columns of two-character texts, per grouping, with and without merging.
+// How Merge Cell Text costs on the stand-in Excel: wall and CPU time, automation calls per cell, writes and
+// memory above the sheet, per shape of data, grouping, and with and without merging. Cells are the cells
+// holding data. The call log only counts, so that it does not weigh on the memory figures of million-call
+// runs. Each run tells the status bar of its progress and its end as the add-in's run does.
 //
-//   merge_bench                       every case, each in a process of its own so that peaks do not mix
-//   merge_bench <grouping> <merging>  one case in this process (grouping 0 by row, 1 by column, 2 in one cell;
-//                                     merging 0 or 1)
+//   merge_bench                    every case, each in a process of its own so that peaks do not mix
+//   merge_bench <shape> <case>     one case in this process (case: grouping x 2 + merging; grouping 0 by row,
+//                                  1 by column, 2 in one cell)
 //
-// Fails nothing: it reports.
+// Fails nothing: it reports. A run Excel refuses (a joined text longer than a cell holds) says so after its line.
 #include <windows.h>
 #include <psapi.h>
 
@@ -18,30 +20,58 @@
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
 #include "tools/merge/MergeSelection.h"
+#include "tools/status/RunWithStatus.h"
 
 namespace {
 
-constexpr long kRows = 1000;
-constexpr long kColumns = 10;
+enum class Fill {
+    Short,           // a short text in every cell
+    EveryThirdBlank,  // as Short, but every third row blank: the rows to merge come in runs of two
+    Long,            // 10,000 characters in every cell
+};
+
+struct Shape {
+    const char* name;
+    long rows;
+    long columns;
+    Fill fill;
+    const wchar_t* selection;
+};
+
+const Shape kShapes[] = {
+    {"1000 x 10", 1000, 10, Fill::Short, L"$A$1:$J$1000"},
+    {"1000 x 50", 1000, 50, Fill::Short, L"$A$1:$AX$1000"},
+    {"A:C over 100,000 rows", 100000, 3, Fill::Short, L"$A:$C"},
+    {"A:C over 99,999 rows, every 3rd row blank", 99999, 3, Fill::EveryThirdBlank, L"$A:$C"},
+    {"A:A over 1,000,000 rows", 1000000, 1, Fill::Short, L"$A:$A"},
+    {"A:A over 20,000 rows of 10,000 chars", 20000, 1, Fill::Long, L"$A:$A"},
+    {"A:B over 20,000 rows of 10,000 chars", 20000, 2, Fill::Long, L"$A:$B"},
+};
+constexpr int kShapeCount = sizeof(kShapes) / sizeof(kShapes[0]);
 
 struct Grouping {
     const char* name;
     merge::MergeTarget target;
 };
 
-// Two characters a text and a one-character separator keep the whole block within one cell's 32,767.
 const Grouping kGroupings[] = {
-    {"row by row (left cells)", merge::MergeTarget::LeftCells},
-    {"column by column (top cells)", merge::MergeTarget::TopCells},
-    {"in one cell (top-left)", merge::MergeTarget::TopLeftCell},
+    {"by row", merge::MergeTarget::LeftCells},
+    {"by column", merge::MergeTarget::TopCells},
+    {"in one cell", merge::MergeTarget::TopLeftCell},
 };
 constexpr int kGroupingCount = sizeof(kGroupings) / sizeof(kGroupings[0]);
 
-void Fill(host::Sheet& sheet) {
-    for (long r = 1; r <= kRows; ++r)
-        for (long c = 1; c <= kColumns; ++c)
-            sheet.SetText(host::ColumnLetters(c) + std::to_wstring(r),
-                          std::wstring(1, static_cast<wchar_t>(L'a' + (r % 26))) + std::to_wstring(c % 10));
+void Fill(host::Sheet& sheet, const Shape& shape) {
+    const std::wstring longText(10000, L'x');
+    for (long r = 1; r <= shape.rows; ++r) {
+        if (shape.fill == Fill::EveryThirdBlank && r % 3 == 0) continue;
+        for (long c = 1; c <= shape.columns; ++c) {
+            std::wstring address = host::ColumnLetters(c) + std::to_wstring(r);
+            sheet.SetText(address, shape.fill == Fill::Long
+                                       ? longText
+                                       : std::wstring(1, static_cast<wchar_t>(L'a' + (r % 26))) + std::to_wstring(c % 10));
+        }
+    }
 }
 
 size_t FormatAndMergeCalls(const host::CallLog& log) {
@@ -54,10 +84,13 @@ size_t FormatAndMergeCalls(const host::CallLog& log) {
     return calls;
 }
 
-int RunOne(int grouping, bool merging) {
+int RunOne(int shapeIndex, int caseIndex) {
+    const Shape& shape = kShapes[shapeIndex];
+    const Grouping& grouping = kGroupings[caseIndex / 2];
+    const bool merging = caseIndex % 2 == 1;
     auto excel = host::Excel::Create();
-    Fill(excel->ActiveSheet());
-    excel->Select(L"$A$1:$J$1000");
+    Fill(excel->ActiveSheet(), shape);
+    excel->Select(shape.selection);
     host::ComRef<IDispatch> appObject = excel->Application();
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
@@ -65,14 +98,18 @@ int RunOne(int grouping, bool merging) {
     const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 
     merge::MergeRequest request;
-    request.target = kGroupings[grouping].target;
+    request.target = grouping.target;
     request.separator = L",";
     request.mergeCells = merging;
 
     const bench::Clocks clocks;
     std::wstring failure;
+    status::StatusBarKeeper statusBar(app);
     try {
-        merge::MergeSelection(app, request);
+        status::RunWithStatus(statusBar, L"Merge Cell Text", [&](status::Progress& progress, const status::StatusLines&) {
+            merge::MergeSelection(app, request, progress);
+            return std::wstring();
+        });
     } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }
@@ -80,13 +117,12 @@ int RunOne(int grouping, bool merging) {
     const double cpuMilliseconds = clocks.CpuMilliseconds();
     const PROCESS_MEMORY_COUNTERS after = bench::Memory();
 
-    const double cells = static_cast<double>(kRows) * kColumns;
+    const double cells = static_cast<double>(shape.rows) * shape.columns;
     const size_t calls = excel->Log().Total();
-    std::printf("%-30s %-5s %7.0f %9.1f %9.1f %9zu %6.2f %8zu %8zu %8.1f %8.1f %8.1f\n", kGroupings[grouping].name,
+    std::printf("%-42s %-11s %-5s %8.0f %9.0f %9.0f %8zu %7.4f %7zu %7zu %7.0f %7.1f\n", shape.name, grouping.name,
                 merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells,
                 excel->Log().Count(L"Range.Value", host::Kind::Put), FormatAndMergeCalls(excel->Log()),
-                bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize),
-                bench::Megabytes(after.PeakPagefileUsage));
+                bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize - workingSetBefore));
     return bench::EndCase(failure);
 }
 
@@ -94,16 +130,16 @@ int RunOne(int grouping, bool merging) {
 
 int main(int argc, char** argv) {
     return bench::Main(
-        argc, argv, kGroupingCount, 2, "merge_bench [<grouping 0-2> <merging 0-1>]",
+        argc, argv, kShapeCount, kGroupingCount * 2, "merge_bench [<shape 0-6> <grouping x 2 + merging, 0-5>]",
         [] {
             std::printf(
-                "%d-bit build, %ld rows x %ld columns. Calls are every Invoke the stand-in received during "
-                "the\nrun; values are Range.Value puts; formats are merges, unmerges, clears and format "
-                "puts;\nWS before is the working set with the sheet filled; peaks include the sheet (the log only "
-                "counts).\n\n",
-                static_cast<int>(sizeof(void*) * 8), kRows, kColumns);
-            std::printf("%-30s %-5s %7s %9s %9s %9s %6s %8s %8s %8s %8s %8s\n", "grouping", "merge", "cells", "ms",
-                        "cpu ms", "calls", "c/cell", "values", "formats", "WS MB", "peak WS", "peak PF");
+                "%d-bit build, separator \",\", target the left, top or top-left cells. Calls are every Invoke the\n"
+                "stand-in received during the run; values are Range.Value puts; formats are merges, unmerges, "
+                "clears\nand format puts; sheet MB is the working set with the sheet filled; above is the peak "
+                "working set\nduring the run less that.\n\n",
+                static_cast<int>(sizeof(void*) * 8));
+            std::printf("%-42s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %7s %7s\n", "shape", "grouping", "merge", "cells",
+                        "ms", "cpu ms", "calls", "c/cell", "values", "formats", "sheet", "above");
         },
-        [](int grouping, int merging) { return RunOne(grouping, merging == 1); });
+        RunOne);
 }
