@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "sheet/Variant.h"
-#include "tools/duplicates/ColumnLetters.h"
 #include "tools/duplicates/RowKey.h"
 #include "tools/duplicates/SeenKeys.h"
 
@@ -97,14 +96,6 @@ TEST(SeenKeys, the_first_row_of_each_key_stays_and_every_later_one_is_a_duplicat
     const bool repeats[] = {false, false, false, true, false, true, true, false};
     for (size_t i = 0; i < std::size(keys); ++i) EXPECT_EQ(seen.Repeats(keys[i]), repeats[i]) << "row " << i;
     EXPECT_EQ(seen.Distinct(), 3u) << "blank keys are not kept";
-}
-
-TEST(ColumnLetters, columns_and_addresses_give_excels_letters) {
-    const std::pair<long, const wchar_t*> columns[] = {
-        {1, L"A"}, {26, L"Z"}, {27, L"AA"}, {52, L"AZ"}, {702, L"ZZ"}, {703, L"AAA"}, {16384, L"XFD"}};
-    for (const auto& [column, letters] : columns) EXPECT_EQ(duplicates::ColumnLetters(column), letters);
-    EXPECT_EQ(duplicates::ColumnLettersOfAddress(L"$AB$7"), L"AB");
-    EXPECT_EQ(duplicates::ColumnLettersOfAddress(L"$C$5"), L"C");
 }
 
 }  // namespace
