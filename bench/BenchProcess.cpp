@@ -34,6 +34,40 @@ double Clocks::WallMilliseconds() const {
     return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) / static_cast<double>(m_frequency.QuadPart);
 }
 
+MemoryPeak::MemoryPeak() {
+    // PagefileUsage is the private bytes (Wine leaves PrivateUsage out).
+    const PROCESS_MEMORY_COUNTERS counters = Memory();
+    m_privateBefore = m_privatePeak = counters.PagefileUsage;
+    m_workingSetBefore = m_workingSetPeak = counters.WorkingSetSize;
+    m_thread = CreateThread(nullptr, 0, &MemoryPeak::Sample, this, 0, nullptr);
+}
+
+MemoryPeak::~MemoryPeak() { Stop(); }
+
+void MemoryPeak::Stop() {
+    if (!m_thread) return;
+    InterlockedExchange(&m_stop, 1);
+    WaitForSingleObject(m_thread, INFINITE);
+    CloseHandle(m_thread);
+    m_thread = nullptr;
+    TakeSample();
+}
+
+DWORD WINAPI MemoryPeak::Sample(void* self) {
+    auto* peak = static_cast<MemoryPeak*>(self);
+    while (!peak->m_stop) {
+        peak->TakeSample();
+        Sleep(1);
+    }
+    return 0;
+}
+
+void MemoryPeak::TakeSample() {
+    const PROCESS_MEMORY_COUNTERS counters = Memory();
+    if (counters.PagefileUsage > m_privatePeak) m_privatePeak = counters.PagefileUsage;
+    if (counters.WorkingSetSize > m_workingSetPeak) m_workingSetPeak = counters.WorkingSetSize;
+}
+
 int EndCase(const std::wstring& failure) {
     if (!failure.empty()) std::printf("  the run failed: %ls\n", failure.c_str());
     std::fflush(stdout);

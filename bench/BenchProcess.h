@@ -27,6 +27,37 @@ private:
     double m_cpuStart;
 };
 
+// The memory a run adds to the process, at its highest. Wine's PeakPagefileUsage is no peak: it is the
+// private bytes (anonymous resident memory) at the time of asking, and the peak working set counts the filling
+// of the sheet too. So a thread of its own samples the private bytes and the working set every millisecond,
+// from construction until Stop, and keeps the highest of each.
+class MemoryPeak {
+public:
+    MemoryPeak();
+    ~MemoryPeak();
+    MemoryPeak(const MemoryPeak&) = delete;
+    MemoryPeak& operator=(const MemoryPeak&) = delete;
+
+    void Stop();
+    // Bytes with the sheet alone (at construction), and the highest the run took above them.
+    SIZE_T PrivateBefore() const { return m_privateBefore; }
+    SIZE_T PrivateAdded() const { return m_privatePeak > m_privateBefore ? m_privatePeak - m_privateBefore : 0; }
+    SIZE_T WorkingSetAdded() const {
+        return m_workingSetPeak > m_workingSetBefore ? m_workingSetPeak - m_workingSetBefore : 0;
+    }
+
+private:
+    static DWORD WINAPI Sample(void* self);
+    void TakeSample();
+
+    SIZE_T m_privateBefore = 0;
+    SIZE_T m_workingSetBefore = 0;
+    volatile SIZE_T m_privatePeak = 0;
+    volatile SIZE_T m_workingSetPeak = 0;
+    volatile LONG m_stop = 0;
+    HANDLE m_thread = nullptr;
+};
+
 // The end of a case's line: the failure, if any, on a line of its own; gives the case's exit code.
 int EndCase(const std::wstring& failure);
 

@@ -1,10 +1,10 @@
-// How Remove Duplicates costs on the stand-in Excel: wall time, automation calls per cell, writes and peak
-// memory of each action over a list of 10 columns where 30% of the rows repeat an earlier row, scattered:
-// 1,000 rows selected as a block (row by row) and 200,000 rows selected as whole columns (in blocks).
-// Every column is ticked. Cells are the cells of the list.
+// How Remove Duplicates costs on the stand-in Excel, on each shape of bench/Shapes.h and for each action:
+// wall and CPU time, automation calls per cell, writes, and the memory the run adds above the filled sheet at
+// its peak. Rows hold texts (and numbers in every fourth column); 30% of the rows repeat a random earlier row,
+// in the every-third shape every third row repeats the row above the one above it. Every column is ticked.
 //
-//   duplicates_bench                       every case, each in a process of its own so that peaks do not mix
-//   duplicates_bench <case> <action>       one case in this process (case 0 or 1, action 0 Select, 1 Color, 2 Delete)
+//   duplicates_bench                      every case, each in a process of its own so that peaks do not mix
+//   duplicates_bench <shape> <action>     one case in this process (action 0 Select, 1 Color, 2 Delete)
 //
 // Fails nothing: it reports.
 #include <windows.h>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/BenchProcess.h"
+#include "bench/Shapes.h"
 #include "host/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
@@ -23,18 +24,6 @@
 
 namespace {
 
-struct Case {
-    const char* name;
-    long rows;
-    const wchar_t* selection;
-};
-
-constexpr long kColumns = 10;
-const Case kCases[] = {
-    {"1000 x 10, block", 1000, L"$A$1:$J$1000"},
-    {"200000 x 10, columns A:J", 200000, L"$A:$J"},
-};
-constexpr int kCaseCount = sizeof(kCases) / sizeof(kCases[0]);
 const char* const kActions[] = {"Select", "Color", "Delete"};
 
 // The same numbers on every run.
@@ -49,44 +38,43 @@ private:
     std::uint64_t m_state = 42;
 };
 
-// Row r holds the values of list entry k: texts in seven columns, numbers in three. 30% of the rows take the
-// entry of a random earlier row.
-long Fill(host::Sheet& sheet, long rows) {
+// The list entry each row holds; gives the number of rows that repeat an earlier one.
+long ChooseEntries(const bench::Shape& shape, std::vector<long>& entries) {
     Random random;
-    std::vector<long> entries;
-    entries.reserve(static_cast<size_t>(rows));
+    entries.assign(1, 0);  // rows count from 1
     long repeats = 0;
-    for (long r = 1; r <= rows; ++r) {
+    for (long r = 1; r <= shape.rows; ++r) {
         long entry = r;
-        if (r > 1 && random.Next(100) < 30) {
-            entry = entries[random.Next(static_cast<std::uint32_t>(entries.size()))];
-            ++repeats;
-        }
+        if (shape.everyThird ? r % 3 == 0 : r > 1 && random.Next(100) < 30)
+            entry = shape.everyThird ? entries[static_cast<size_t>(r - 2)] : entries[1 + random.Next(r - 1)];
+        repeats += entry != r;
         entries.push_back(entry);
-        for (long c = 1; c <= kColumns; ++c) {
-            host::CellValue value =
-                c % 4 == 3 ? host::CellValue::Number(entry * 0.25 + c)
-                           : host::CellValue::Text(L"entry " + std::to_wstring(entry) + L" col " + std::to_wstring(c));
-            sheet.StoreContent(r, c, value, false, std::wstring(), false, std::nullopt);
-        }
     }
     return repeats;
 }
 
-int RunOne(int caseIndex, int action) {
-    const Case& c = kCases[caseIndex];
+int RunOne(int shapeIndex, int action) {
+    const bench::Shape& shape = bench::kShapes[shapeIndex];
     auto excel = host::Excel::Create();
-    const long repeats = Fill(excel->ActiveSheet(), c.rows);
-    excel->Select(c.selection);
+    std::vector<long> entries;
+    const long repeats = ChooseEntries(shape, entries);
+    bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) {
+        const long entry = entries[static_cast<size_t>(r)];
+        if (shape.columns > 1 && c % 4 == 3) return host::CellValue::Number(entry * 0.25 + c);
+        return host::CellValue::Text(
+            bench::Padded(L"entry " + std::to_wstring(entry) + L" col " + std::to_wstring(c) + L" ", shape.textLength));
+    });
+    entries = std::vector<long>();
+    excel->Select(shape.selection);
     host::ComRef<IDispatch> appObject = excel->Application();
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     sheet::Range work = app.Selection();
     std::vector<UINT> keyColumns;
-    for (UINT k = 0; k < kColumns; ++k) keyColumns.push_back(k);
+    for (long k = 0; k < shape.columns; ++k) keyColumns.push_back(static_cast<UINT>(k));
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);
-    const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 
+    bench::MemoryPeak memory;
     const bench::Clocks clocks;
     std::wstring failure;
     duplicates::DuplicatesResult result;
@@ -98,17 +86,21 @@ int RunOne(int caseIndex, int action) {
     }
     const double milliseconds = clocks.WallMilliseconds();
     const double cpuMilliseconds = clocks.CpuMilliseconds();
-    const PROCESS_MEMORY_COUNTERS after = bench::Memory();
+    memory.Stop();
 
-    const double cells = static_cast<double>(c.rows) * kColumns;
-    const size_t calls = excel->Log().Total();
-    const size_t writes = excel->Log().Count(L"Range.Value", host::Kind::Put) +
-                          excel->Log().Count(L"Interior.Color", host::Kind::Put) +
-                          excel->Log().Count(L"Range.Select", host::Kind::Method);
-    std::printf("%-7s %-26s %8.0f %9.1f %9.1f %7zu %7.4f %6zu %7ld %7ld %8.1f %8.1f %8.1f\n", kActions[action], c.name,
-                cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells, writes, repeats,
-                result.rowsActedOn, bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize),
-                bench::Megabytes(after.PeakWorkingSetSize - workingSetBefore));
+    const double cells = bench::CellsOf(shape);
+    const host::CallLog& log = excel->Log();
+    const size_t calls = log.Total();
+    const size_t writes = log.Count(L"Range.Value", host::Kind::Put) + log.Count(L"Interior.Color", host::Kind::Put) +
+                          log.Count(L"Range.Select", host::Kind::Method) + log.Count(L"Application.Union");
+    // Acting on a set of rows costs at most three calls (a reference, and Interior and Color, or a put, or a
+    // Union); the rest is reading.
+    const double readCalls = static_cast<double>(calls) - 3.0 * static_cast<double>(writes);
+    std::printf("%-7s %-32s %8.0f %9.1f %9.1f %8zu %7.4f %7.4f %6zu %7ld %7ld %7.1f %7.1f %7.1f\n", kActions[action],
+                shape.name, cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells,
+                (readCalls > 0 ? readCalls : 0.0) / cells, writes, repeats, result.rowsActedOn,
+                bench::Megabytes(memory.PrivateBefore()), bench::Megabytes(memory.PrivateAdded()),
+                bench::Megabytes(memory.WorkingSetAdded()));
     return bench::EndCase(failure);
 }
 
@@ -116,16 +108,18 @@ int RunOne(int caseIndex, int action) {
 
 int main(int argc, char** argv) {
     return bench::Main(
-        argc, argv, kCaseCount, 3, "duplicates_bench [<case 0-1> <action 0-2>]",
+        argc, argv, bench::kShapeCount, 3, "duplicates_bench [<shape> <action 0-2>]",
         [] {
             std::printf(
-                "%d-bit build. Every column ticked. Calls: each Invoke the stand-in received during the run\n"
-                "(the log only counts). Writes: Value and Interior.Color puts and Select calls. WS before: the\n"
-                "working set with the sheet filled; peak WS includes the sheet; added is the peak less WS before.\n"
-                "cpu ms: the run's thread alone, which a busy machine does not stretch.\n\n",
+                "%d-bit build. Every column ticked. calls: every Invoke the stand-in received during the run;\n"
+                "read c/cell: the calls less three per write, per cell; writes: Value and Interior.Color puts,\n"
+                "Unions and Select. MB sheet: private bytes with the sheet filled; +priv and +WS: the most the\n"
+                "run added to the private bytes and to the working set, sampled every millisecond. cpu ms: the\n"
+                "run's thread alone.\n\n",
                 static_cast<int>(sizeof(void*) * 8));
-            std::printf("%-7s %-26s %8s %9s %9s %7s %7s %6s %7s %7s %8s %8s %8s\n", "action", "data", "cells", "ms",
-                        "cpu ms", "calls", "c/cell", "writes", "repeats", "acted", "WS MB", "peak WS", "added");
+            std::printf("%-7s %-32s %8s %9s %9s %8s %7s %7s %6s %7s %7s %7s %7s %7s\n", "action", "shape", "cells", "ms",
+                        "cpu ms", "calls", "c/cell", "read/c", "writes", "repeats", "acted", "MB sheet", "+priv",
+                        "+WS");
         },
         RunOne);
 }

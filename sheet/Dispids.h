@@ -51,6 +51,7 @@ constexpr DISPID Column = 0xF0;
 constexpr DISPID Offset = 0xFE;
 constexpr DISPID Resize = 0x100;
 constexpr DISPID Formula = 0x105;
+constexpr DISPID NumberFormat = 0xC1;
 
 // Interior
 constexpr DISPID Color = 0x63;

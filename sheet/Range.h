@@ -49,6 +49,8 @@ public:
     Variant Formula() const;
     Variant HasArray() const;
     Variant HasFormula() const;
+    // The cells' number format ("General", "@", "0.00"), or Null when they differ.
+    Variant NumberFormat() const;
 
     // The absolute A1 address ("$A$1:$C$3,$E$5"): row and column absolute, External and RelativeTo left out.
     std::wstring Address() const;

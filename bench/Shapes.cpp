@@ -1,0 +1,21 @@
+#include "bench/Shapes.h"
+
+namespace bench {
+
+const Shape kShapes[] = {
+    {"1000 x 10", 1000, 10, L"$A$1:$J$1000", 0, false},
+    {"1000 x 50", 1000, 50, L"$A$1:$AX$1000", 0, false},
+    {"A:C over 100,000 rows", 100000, 3, L"$A:$C", 0, false},
+    {"A:A over 1,000,000 rows", 1000000, 1, L"$A:$A", 0, false},
+    {"A:A over 20,000 x 10,000 chars", 20000, 1, L"$A:$A", 10000, false},
+    {"1000 x 10, every third changes", 1000, 10, L"$A$1:$J$1000", 0, true},
+};
+const int kShapeCount = sizeof(kShapes) / sizeof(kShapes[0]);
+
+std::wstring Padded(std::wstring start, long length) {
+    for (wchar_t fill = L'a'; static_cast<long>(start.size()) < length; fill = fill == L'z' ? L'a' : fill + 1)
+        start += fill;
+    return start;
+}
+
+}  // namespace bench

@@ -1,0 +1,38 @@
+// The shapes of sheet the text tools' and Remove Duplicates' benchmarks run on, the same for each tool: blocks
+// within the 1000-row limit, whole columns past it, long texts, and a block where only every third cell is
+// the tool's business.
+#pragma once
+
+#include <string>
+
+#include "host/Sheet.h"
+
+namespace bench {
+
+struct Shape {
+    const char* name;
+    long rows;
+    long columns;
+    const wchar_t* selection;
+    long textLength;  // at least this many characters a text
+    bool everyThird;  // only every third cell (or row) is one the tool changes
+};
+
+extern const Shape kShapes[];
+extern const int kShapeCount;
+
+// Cells are the cells of the list; the selection may take in more.
+inline double CellsOf(const Shape& shape) { return static_cast<double>(shape.rows) * shape.columns; }
+
+// A text of at least `length` characters that begins with `start`.
+std::wstring Padded(std::wstring start, long length);
+
+// Stores a value in every cell of the shape's list, straight into the model (no automation calls).
+template <class ValueOf>
+void FillShape(host::Sheet& sheet, const Shape& shape, ValueOf valueOf) {
+    for (long r = 1; r <= shape.rows; ++r)
+        for (long c = 1; c <= shape.columns; ++c)
+            sheet.StoreContent(r, c, valueOf(r, c), false, std::wstring(), false, std::nullopt);
+}
+
+}  // namespace bench
