@@ -75,4 +75,6 @@ long WriteChanges(const sheet::Range& block, const BlockChanges& changes) {
     return writer.Puts();
 }
 
+void FillCells(const sheet::Range& cells, const sheet::Variant& value) { cells.SetValue(value); }
+
 }  // namespace blocks

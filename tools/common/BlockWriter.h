@@ -13,4 +13,8 @@ namespace blocks {
 // refused ones included.
 long WriteChanges(const sheet::Range& block, const BlockChanges& changes);
 
+// Puts one value into every cell of the range, all its areas: an empty VARIANT empties them. One put; a
+// refusal fails with Excel's error.
+void FillCells(const sheet::Range& cells, const sheet::Variant& value);
+
 }  // namespace blocks

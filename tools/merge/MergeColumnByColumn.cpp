@@ -1,0 +1,141 @@
+#include <algorithm>
+
+#include "tools/common/ColumnLetters.h"
+#include "tools/common/SubRange.h"
+#include "tools/merge/MergeFormats.h"
+#include "tools/merge/MergeGroups.h"
+
+namespace merge {
+
+namespace {
+
+using blocks::BlockRect;
+using blocks::PlacedBlock;
+
+class ColumnMerger {
+public:
+    ColumnMerger(const PlacedBlock& area, MergeRun& run)
+        : m_area(area),
+          m_run(run),
+          m_request(run.request),
+          m_top(run.request.target == MergeTarget::TopCells),
+          m_writesValues(!GroupsAreSingleCells(Grouping::ColumnByColumn, area.rows, area.columns)) {}
+
+    bool Run() {
+        for (long left = 1; left <= m_area.columns; left += kStripColumns) {
+            const long width = std::min(kStripColumns, m_area.columns - left + 1);
+            if (!Strip(blocks::PartOf(m_area, {1, left, m_area.rows, width}))) return false;
+        }
+        return true;
+    }
+
+private:
+    bool Strip(const PlacedBlock& strip) {
+        const long rowsBefore = m_run.rowsDone;
+        std::vector<JoinedText> joins(static_cast<size_t>(strip.columns),
+                                      JoinedText(JoinRule::FromFirst, m_request.separator));
+        std::vector<bool> blankTargets(static_cast<size_t>(strip.columns));
+        // The row that keeps each column's text (a merged column keeps its top cell's).
+        const long target = m_top || m_request.mergeCells ? 1 : strip.rows;
+        blocks::BlockReader reader(strip.range);
+        for (blocks::Block block; reader.Next(block);) {
+            const BlockRect& place = block.Place();
+            JoinBlock(block, Grouping::ColumnByColumn, joins, place.column - 1);
+            if (target >= place.row && target < place.row + place.rows)
+                for (long c = 1; c <= place.columns; ++c)
+                    blankTargets[static_cast<size_t>(place.column + c - 2)] =
+                        block.Value(target - place.row + 1, c).vt == VT_EMPTY;
+            if (place.column + place.columns - 1 < strip.columns) continue;
+            // Nothing of a strip is written before its last row is read: its first column too long ends it now.
+            if (m_writesValues && joins.front().TooLong()) FailTooLong(L"column " + blocks::ColumnLetters(strip.column));
+            m_run.rowsDone = rowsBefore + place.row + place.rows - 1;
+            if (!m_run.progress.Continue(m_run.rowsDone)) {
+                // Stopped while reading: what was done is the strips before.
+                m_run.progress.Advance(rowsBefore);
+                return false;
+            }
+        }
+        if (!m_writesValues) {
+            FormatCellsOfTheirOwn(strip, ShowText(joins));
+            return true;
+        }
+        const TypedTexts typed = TypedTextsOf(joins);
+        const long written = static_cast<long>(typed.texts.size());
+        if (written > 0) WriteStrip(blocks::PartOf(strip, {1, 1, strip.rows, written}), typed.texts, blankTargets);
+        if (typed.firstTooLong >= 0) FailTooLong(L"column " + blocks::ColumnLetters(strip.column + typed.firstTooLong));
+        return true;
+    }
+
+    void WriteStrip(const PlacedBlock& strip, const std::vector<std::wstring>& texts,
+                    const std::vector<bool>& blankTargets) {
+        const std::vector<bool> joined = Joined(texts);
+        const long rows = strip.rows;
+        const long columns = strip.columns;
+        const bool clears = m_request.mergeCells || m_request.clearSources;
+        const bool holdsMerges = !strip.range.MergeCells().IsFalseBool();
+        std::vector<bool> emptied(static_cast<size_t>(columns));
+        for (long c = 0; c < columns; ++c)
+            emptied[static_cast<size_t>(c)] = clears || (blankTargets[static_cast<size_t>(c)] && !holdsMerges);
+        const long target = m_top || m_request.mergeCells ? 1 : rows;
+        WriteTargets(blocks::SubRange(strip.range, rows, columns, {target, 1, 1, columns}), false, texts, emptied);
+        m_run.result.cellsWritten += CountOf(joined);
+        if (!m_request.mergeCells) {
+            if (m_request.clearSources)
+                EmptyCells({blocks::SubRange(strip.range, rows, columns, {m_top ? 2 : 1, 1, rows - 1, columns})});
+            return;
+        }
+        // A merged column keeps its top cell: the others are emptied before the merge, which keeps the width the
+        // columns have now.
+        const Ranges textColumns = blocks::RangesOf(strip, blocks::ColumnRuns(joined, 1, rows));
+        WrapText(textColumns);
+        Unmerge(textColumns);
+        EmptyAllButTargets(strip, joined, holdsMerges);
+        const ColumnWidths widths = ColumnWidths::Keep({strip.range});
+        MergeEach(blocks::RangesOf(strip, EachColumn(joined, rows)), false);
+        widths.GiveBack();
+        AlignVertically(textColumns, m_top ? xlTop : xlBottom);
+        m_run.result.groupsMerged += CountOf(joined);
+    }
+
+    // A column without text keeps its old merged cells, if any, and is emptied whole rather than cut through.
+    static void EmptyAllButTargets(const PlacedBlock& strip, const std::vector<bool>& joined, bool holdsMerges) {
+        if (!holdsMerges) {
+            EmptyCells({blocks::SubRange(strip.range, strip.rows, strip.columns, {2, 1, strip.rows - 1, strip.columns})});
+            return;
+        }
+        std::vector<BlockRect> rects = blocks::ColumnRuns(joined, 2, strip.rows - 1);
+        std::vector<bool> empty(joined.size());
+        for (size_t i = 0; i < joined.size(); ++i) empty[i] = !joined[i];
+        for (const BlockRect& rect : blocks::ColumnRuns(empty, 1, strip.rows)) rects.push_back(rect);
+        EmptyCells(blocks::RangesOf(strip, rects));
+    }
+
+    // Each column with a text, an area of its own: a merge makes one cell of each.
+    static std::vector<BlockRect> EachColumn(const std::vector<bool>& joined, long rows) {
+        std::vector<BlockRect> columns;
+        for (size_t i = 0; i < joined.size(); ++i)
+            if (joined[i]) columns.push_back({1, static_cast<long>(i) + 1, rows, 1});
+        return columns;
+    }
+
+    // One row: each cell is its own group and keeps its value; merging only formats the cells that show a text.
+    void FormatCellsOfTheirOwn(const PlacedBlock& strip, const std::vector<bool>& shown) const {
+        if (!m_request.mergeCells) return;
+        const Ranges textCells = blocks::RangesOf(strip, blocks::ColumnRuns(shown, 1, 1));
+        WrapText(textCells);
+        Unmerge(textCells);
+        AlignVertically(textCells, m_top ? xlTop : xlBottom);
+    }
+
+    const PlacedBlock& m_area;
+    MergeRun& m_run;
+    const MergeRequest& m_request;
+    const bool m_top;
+    const bool m_writesValues;
+};
+
+}  // namespace
+
+bool MergeColumnByColumn(const PlacedBlock& area, MergeRun& run) { return ColumnMerger(area, run).Run(); }
+
+}  // namespace merge

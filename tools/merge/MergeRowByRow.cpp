@@ -1,0 +1,133 @@
+#include "tools/common/BlockWriter.h"
+#include "tools/common/SubRange.h"
+#include "tools/merge/MergeFormats.h"
+#include "tools/merge/MergeGroups.h"
+
+namespace merge {
+
+namespace {
+
+using blocks::BlockRect;
+using blocks::PlacedBlock;
+
+class RowMerger {
+public:
+    RowMerger(const PlacedBlock& area, MergeRun& run)
+        : m_area(area),
+          m_run(run),
+          m_request(run.request),
+          m_left(run.request.target == MergeTarget::LeftCells),
+          m_writesValues(!GroupsAreSingleCells(Grouping::RowByRow, area.rows, area.columns)) {}
+
+    bool Run() {
+        blocks::BlockReader reader(m_area.range);
+        std::vector<JoinedText> joins;
+        std::vector<bool> blankTargets;
+        // The target column: where the joined text stays (a merged row keeps its leftmost cell's).
+        const long target = m_left || m_request.mergeCells ? 1 : m_area.columns;
+        for (blocks::Block block; reader.Next(block);) {
+            const BlockRect& place = block.Place();
+            if (place.column == 1) {
+                joins.assign(static_cast<size_t>(place.rows), JoinedText(JoinRule::BetweenNonEmpty, m_request.separator));
+                blankTargets.assign(static_cast<size_t>(place.rows), false);
+            }
+            JoinBlock(block, Grouping::RowByRow, joins, 0);
+            if (target >= place.column && target < place.column + place.columns)
+                for (long r = 1; r <= place.rows; ++r)
+                    blankTargets[static_cast<size_t>(r - 1)] = block.Value(r, target - place.column + 1).vt == VT_EMPTY;
+            // A band of rows is done with its last block.
+            if (place.column + place.columns - 1 < m_area.columns) continue;
+            if (!FinishBand(place.row, place.rows, joins, blankTargets)) return false;
+        }
+        return true;
+    }
+
+private:
+    bool FinishBand(long top, long rows, const std::vector<JoinedText>& joins, const std::vector<bool>& blankTargets) {
+        if (!m_writesValues) {
+            FormatCellsOfTheirOwn(blocks::PartOf(m_area, {top, 1, rows, 1}), ShowText(joins));
+        } else {
+            const TypedTexts typed = TypedTextsOf(joins);
+            const long written = static_cast<long>(typed.texts.size());
+            if (written > 0)
+                WriteBand(blocks::PartOf(m_area, {top, 1, written, m_area.columns}), typed.texts, blankTargets);
+            if (typed.firstTooLong >= 0)
+                FailTooLong(L"row " + std::to_wstring(m_area.row + top - 1 + typed.firstTooLong));
+        }
+        m_run.rowsDone += rows;
+        return m_run.progress.Continue(m_run.rowsDone);
+    }
+
+    void WriteBand(const PlacedBlock& band, const std::vector<std::wstring>& texts,
+                   const std::vector<bool>& blankTargets) {
+        const std::vector<bool> joined = Joined(texts);
+        const long rows = band.rows;
+        const long columns = band.columns;
+        const bool clears = m_request.mergeCells || m_request.clearSources;
+        // A band free of merged cells lets blank targets be written with their neighbours, as nothing.
+        const bool holdsMerges = !band.range.MergeCells().IsFalseBool();
+        std::vector<bool> emptied(static_cast<size_t>(rows));
+        for (long r = 0; r < rows; ++r)
+            emptied[static_cast<size_t>(r)] = clears || (blankTargets[static_cast<size_t>(r)] && !holdsMerges);
+        const long target = m_left || m_request.mergeCells ? 1 : columns;
+        WriteTargets(blocks::SubRange(band.range, rows, columns, {1, target, rows, 1}), true, texts, emptied);
+        m_run.result.cellsWritten += CountOf(joined);
+        if (!m_request.mergeCells) {
+            if (m_request.clearSources)
+                EmptyCells({blocks::SubRange(band.range, rows, columns, {1, m_left ? 2 : 1, rows, columns - 1})});
+            return;
+        }
+        // Merged rows keep their leftmost cell: the others are emptied before the merge.
+        const Ranges textRows = blocks::RangesOf(band, blocks::RowRuns(joined, 1, columns));
+        const Ranges mergedRows = m_left ? textRows : Ranges{band.range};
+        if (m_left) WrapText(textRows);
+        Unmerge(mergedRows);
+        EmptyAllButTargets(band, joined, holdsMerges);
+        MergeEach(mergedRows, true);
+        AlignHorizontally(mergedRows, m_left ? xlLeft : xlRight);
+        if (!m_left) WrapText(textRows);
+        m_run.result.groupsMerged += m_left ? CountOf(joined) : rows;
+    }
+
+    // Every row is unmerged but, into the left cells, a row without text: its old merged cells, if any, stay,
+    // and it is emptied whole rather than cut through.
+    void EmptyAllButTargets(const PlacedBlock& band, const std::vector<bool>& joined, bool holdsMerges) const {
+        if (!m_left || !holdsMerges) {
+            EmptyCells({blocks::SubRange(band.range, band.rows, band.columns, {1, 2, band.rows, band.columns - 1})});
+            return;
+        }
+        std::vector<BlockRect> rects = blocks::RowRuns(joined, 2, band.columns - 1);
+        std::vector<bool> empty(joined.size());
+        for (size_t i = 0; i < joined.size(); ++i) empty[i] = !joined[i];
+        for (const BlockRect& rect : blocks::RowRuns(empty, 1, band.columns)) rects.push_back(rect);
+        EmptyCells(blocks::RangesOf(band, rects));
+    }
+
+    // One column: each cell is its own group and keeps its value; merging only formats the cells, those that
+    // show a text and, into the right cells, all of them.
+    void FormatCellsOfTheirOwn(const PlacedBlock& band, const std::vector<bool>& joined) const {
+        if (!m_request.mergeCells) return;
+        const Ranges textCells = blocks::RangesOf(band, blocks::RowRuns(joined, 1, 1));
+        if (m_left) {
+            WrapText(textCells);
+            Unmerge(textCells);
+            AlignHorizontally(textCells, xlLeft);
+            return;
+        }
+        Unmerge({band.range});
+        AlignHorizontally({band.range}, xlRight);
+        WrapText(textCells);
+    }
+
+    const PlacedBlock& m_area;
+    MergeRun& m_run;
+    const MergeRequest& m_request;
+    const bool m_left;
+    const bool m_writesValues;
+};
+
+}  // namespace
+
+bool MergeRowByRow(const PlacedBlock& area, MergeRun& run) { return RowMerger(area, run).Run(); }
+
+}  // namespace merge

@@ -1,0 +1,92 @@
+#include "tools/merge/MergeRun.h"
+
+#include "sheet/AutomationError.h"
+#include "tools/cleanup/TextStaysText.h"
+#include "tools/common/BlockWriter.h"
+#include "tools/common/DisplayedTexts.h"
+
+namespace merge {
+
+TypedTexts TypedTextsOf(const std::vector<JoinedText>& joins) {
+    TypedTexts typed;
+    typed.texts.reserve(joins.size());
+    for (const JoinedText& join : joins) {
+        std::wstring text = join.TooLong() ? std::wstring() : cleanup::AsTypedText(join.Text());
+        if (join.TooLong() || text.size() > kCellTextLimit) {
+            typed.firstTooLong = static_cast<long>(typed.texts.size());
+            break;
+        }
+        typed.texts.push_back(std::move(text));
+    }
+    return typed;
+}
+
+std::vector<bool> Joined(const std::vector<std::wstring>& texts) {
+    std::vector<bool> joined(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) joined[i] = !texts[i].empty();
+    return joined;
+}
+
+std::vector<bool> ShowText(const std::vector<JoinedText>& joins) {
+    std::vector<bool> shown(joins.size());
+    for (size_t i = 0; i < joins.size(); ++i) shown[i] = joins[i].TooLong() || !joins[i].Text().empty();
+    return shown;
+}
+
+long CountOf(const std::vector<bool>& flags) {
+    long count = 0;
+    for (bool flag : flags) count += flag ? 1 : 0;
+    return count;
+}
+
+void FailTooLong(const std::wstring& where) {
+    const std::wstring limit = L"would be longer than the 32,767 characters a cell can hold.";
+    const std::wstring advice = L"Select fewer cells or a shorter separator and try again.";
+    if (where.empty()) throw sheet::CAutomationError(E_INVALIDARG, L"The joined text " + limit + L" " + advice);
+    throw sheet::CAutomationError(E_INVALIDARG, L"Merge Cell Text stopped at " + where + L": its joined text " + limit +
+                                                    L" What came before it is done. " + advice);
+}
+
+std::size_t JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first) {
+    const blocks::DisplayedTexts shown = blocks::DisplayedTexts::Read(block);
+    std::size_t bytes = 0;
+    for (long r = 1; r <= block.Rows(); ++r) {
+        for (long c = 1; c <= block.Columns(); ++c) {
+            std::wstring_view text = shown.At(r, c);
+            bytes += text.size() * sizeof(wchar_t);
+            const long group = grouping == Grouping::RowByRow ? first + r - 1
+                               : grouping == Grouping::ColumnByColumn ? first + c - 1
+                                                                      : 0;
+            joins[static_cast<size_t>(group)].Add(text);
+        }
+    }
+    return bytes;
+}
+
+void WriteTargets(const sheet::Range& targets, bool byRow, const std::vector<std::wstring>& texts,
+                  const std::vector<bool>& emptied) {
+    const long count = static_cast<long>(texts.size());
+    blocks::BlockChanges changes(byRow ? count : 1, byRow ? 1 : count);
+    for (long i = 1; i <= count; ++i) {
+        const std::wstring& text = texts[static_cast<size_t>(i - 1)];
+        if (text.empty() && !emptied[static_cast<size_t>(i - 1)]) continue;
+        changes.Set(byRow ? i : 1, byRow ? 1 : i, text.empty() ? sheet::Variant() : sheet::Variant::String(text));
+    }
+    blocks::WriteChanges(targets, changes);
+}
+
+void EmptyCells(const std::vector<sheet::Range>& ranges) {
+    for (const sheet::Range& range : ranges) blocks::FillCells(range, sheet::Variant());
+}
+
+std::vector<blocks::BlockRect> OthersOf(const blocks::BlockRect& group, long keepRow, long keepColumn) {
+    std::vector<blocks::BlockRect> others;
+    if (group.rows > 1)
+        others.push_back(
+            {keepRow == group.row ? group.row + 1 : group.row, group.column, group.rows - 1, group.columns});
+    if (group.columns > 1)
+        others.push_back({keepRow, keepColumn == group.column ? group.column + 1 : group.column, 1, group.columns - 1});
+    return others;
+}
+
+}  // namespace merge

@@ -1,0 +1,59 @@
+// What the areas of one run of Merge Cell Text share, and the steps every grouping takes alike.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/common/BlockGrid.h"
+#include "tools/common/BlockReader.h"
+#include "tools/common/PlacedRectangles.h"
+#include "tools/merge/JoinTexts.h"
+#include "tools/merge/MergeRequest.h"
+#include "tools/status/Progress.h"
+
+namespace merge {
+
+struct MergeRun {
+    const MergeRequest& request;
+    MergeResult& result;
+    status::Progress& progress;
+    long rowsDone = 0;  // of the rows progress was told of
+};
+
+// The joined texts as they are written: a text Excel would read as a number, a date or a formula keeps a
+// leading apostrophe, so that the cell holds exactly the joined text. Only the groups before the first one
+// too long for a cell are given; `firstTooLong` is that group's index, or -1.
+struct TypedTexts {
+    std::vector<std::wstring> texts;
+    long firstTooLong = -1;
+};
+TypedTexts TypedTextsOf(const std::vector<JoinedText>& joins);
+
+// Which groups joined into a text: one flag a group.
+std::vector<bool> Joined(const std::vector<std::wstring>& texts);
+// Which cells of their own show a text (the group of one cell, whose text is never written back).
+std::vector<bool> ShowText(const std::vector<JoinedText>& joins);
+long CountOf(const std::vector<bool>& flags);
+
+// Fails the run because the group at `where` ("row 7", "column C") joins into a text too long for a cell; with
+// no place, because the area does.
+[[noreturn]] void FailTooLong(const std::wstring& where = std::wstring());
+
+// Feeds the texts the block's cells show, row by row, to the joins of their groups: the join of the block's
+// row or column, counted from index `first`, or for InOneCell the first join alone. Gives the bytes the texts
+// took.
+std::size_t JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first);
+
+// Writes the groups' texts into a row or column of target cells (an empty text writes nothing), through the
+// block writer. `emptied` says which of them to empty instead (a group with no text whose cells are emptied,
+// or a blank cell that a write of nothing keeps one rectangle with its neighbours).
+void WriteTargets(const sheet::Range& targets, bool byRow, const std::vector<std::wstring>& texts,
+                  const std::vector<bool>& emptied);
+
+// Empties each range's cells (values only) through the block writer.
+void EmptyCells(const std::vector<sheet::Range>& ranges);
+
+// The rectangles of the group that keep nothing: every cell but (keepRow, keepColumn), a corner of the group.
+std::vector<blocks::BlockRect> OthersOf(const blocks::BlockRect& group, long keepRow, long keepColumn);
+
+}  // namespace merge
