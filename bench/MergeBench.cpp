@@ -1,7 +1,9 @@
 // How Merge Cell Text costs on the stand-in Excel: wall and CPU time, automation calls per cell, writes and
-// memory above the sheet, per shape of data, grouping, and with and without merging. Cells are the cells
-// holding data. The call log only counts, so that it does not weigh on the memory figures of million-call
-// runs. Each run tells the status bar of its progress and its end as the add-in's run does.
+// the memory a run adds above the filled sheet, on the shapes the other tools' benchmarks use and on two
+// columns of long texts whose rows join into texts of 20,001 characters; per grouping, with and without
+// merging. In the shape of every third, only every third row holds texts: the rows to merge come one in
+// three. The call log only counts, so that it does not weigh on the memory figures of million-call runs.
+// Each run tells the status bar of its progress and its end as the add-in's run does.
 //
 //   merge_bench                    every case, each in a process of its own so that peaks do not mix
 //   merge_bench <shape> <case>     one case in this process (case: grouping x 2 + merging; grouping 0 by row,
@@ -9,13 +11,13 @@
 //
 // Fails nothing: it reports. A run Excel refuses (a joined text longer than a cell holds) says so after its line.
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "bench/BenchProcess.h"
-#include "host/Address.h"
+#include "bench/Shapes.h"
 #include "host/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
@@ -24,30 +26,11 @@
 
 namespace {
 
-enum class Fill {
-    Short,           // a short text in every cell
-    EveryThirdBlank,  // as Short, but every third row blank: the rows to merge come in runs of two
-    Long,            // 10,000 characters in every cell
-};
-
-struct Shape {
-    const char* name;
-    long rows;
-    long columns;
-    Fill fill;
-    const wchar_t* selection;
-};
-
-const Shape kShapes[] = {
-    {"1000 x 10", 1000, 10, Fill::Short, L"$A$1:$J$1000"},
-    {"1000 x 50", 1000, 50, Fill::Short, L"$A$1:$AX$1000"},
-    {"A:C over 100,000 rows", 100000, 3, Fill::Short, L"$A:$C"},
-    {"A:C over 99,999 rows, every 3rd row blank", 99999, 3, Fill::EveryThirdBlank, L"$A:$C"},
-    {"A:A over 1,000,000 rows", 1000000, 1, Fill::Short, L"$A:$A"},
-    {"A:A over 20,000 rows of 10,000 chars", 20000, 1, Fill::Long, L"$A:$A"},
-    {"A:B over 20,000 rows of 10,000 chars", 20000, 2, Fill::Long, L"$A:$B"},
-};
-constexpr int kShapeCount = sizeof(kShapes) / sizeof(kShapes[0]);
+std::vector<bench::Shape> Shapes() {
+    std::vector<bench::Shape> shapes(bench::kShapes, bench::kShapes + bench::kShapeCount);
+    shapes.push_back({"A:B over 20,000 x 10,000 chars", 20000, 2, L"$A:$B", 10000, false});
+    return shapes;
+}
 
 struct Grouping {
     const char* name;
@@ -61,17 +44,10 @@ const Grouping kGroupings[] = {
 };
 constexpr int kGroupingCount = sizeof(kGroupings) / sizeof(kGroupings[0]);
 
-void Fill(host::Sheet& sheet, const Shape& shape) {
-    const std::wstring longText(10000, L'x');
-    for (long r = 1; r <= shape.rows; ++r) {
-        if (shape.fill == Fill::EveryThirdBlank && r % 3 == 0) continue;
-        for (long c = 1; c <= shape.columns; ++c) {
-            std::wstring address = host::ColumnLetters(c) + std::to_wstring(r);
-            sheet.SetText(address, shape.fill == Fill::Long
-                                       ? longText
-                                       : std::wstring(1, static_cast<wchar_t>(L'a' + (r % 26))) + std::to_wstring(c % 10));
-        }
-    }
+host::CellValue TextOf(const bench::Shape& shape, long r, long c) {
+    if (shape.everyThird && r % 3 != 0) return host::CellValue::Empty();
+    std::wstring text = std::wstring(1, static_cast<wchar_t>(L'a' + (r % 26))) + std::to_wstring(c % 10);
+    return host::CellValue::Text(bench::Padded(text, shape.textLength));
 }
 
 size_t FormatAndMergeCalls(const host::CallLog& log) {
@@ -85,23 +61,23 @@ size_t FormatAndMergeCalls(const host::CallLog& log) {
 }
 
 int RunOne(int shapeIndex, int caseIndex) {
-    const Shape& shape = kShapes[shapeIndex];
+    const bench::Shape shape = Shapes()[static_cast<size_t>(shapeIndex)];
     const Grouping& grouping = kGroupings[caseIndex / 2];
     const bool merging = caseIndex % 2 == 1;
     auto excel = host::Excel::Create();
-    Fill(excel->ActiveSheet(), shape);
+    bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) { return TextOf(shape, r, c); });
     excel->Select(shape.selection);
     host::ComRef<IDispatch> appObject = excel->Application();
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);
-    const SIZE_T workingSetBefore = bench::Memory().WorkingSetSize;
 
     merge::MergeRequest request;
     request.target = grouping.target;
     request.separator = L",";
     request.mergeCells = merging;
 
+    bench::MemoryPeak memory;
     const bench::Clocks clocks;
     std::wstring failure;
     status::StatusBarKeeper statusBar(app);
@@ -115,14 +91,15 @@ int RunOne(int shapeIndex, int caseIndex) {
     }
     const double milliseconds = clocks.WallMilliseconds();
     const double cpuMilliseconds = clocks.CpuMilliseconds();
-    const PROCESS_MEMORY_COUNTERS after = bench::Memory();
+    memory.Stop();
 
-    const double cells = static_cast<double>(shape.rows) * shape.columns;
+    const double cells = bench::CellsOf(shape);
     const size_t calls = excel->Log().Total();
-    std::printf("%-42s %-11s %-5s %8.0f %9.0f %9.0f %8zu %7.4f %7zu %7zu %7.0f %7.1f\n", shape.name, grouping.name,
-                merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells,
-                excel->Log().Count(L"Range.Value", host::Kind::Put), FormatAndMergeCalls(excel->Log()),
-                bench::Megabytes(workingSetBefore), bench::Megabytes(after.PeakWorkingSetSize - workingSetBefore));
+    std::printf("%-32s %-11s %-5s %8.0f %9.0f %9.0f %8zu %7.4f %7zu %7zu %8.1f %7.1f %7.1f\n", shape.name,
+                grouping.name, merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls,
+                static_cast<double>(calls) / cells, excel->Log().Count(L"Range.Value", host::Kind::Put),
+                FormatAndMergeCalls(excel->Log()), bench::Megabytes(memory.PrivateBefore()),
+                bench::Megabytes(memory.PrivateAdded()), bench::Megabytes(memory.WorkingSetAdded()));
     return bench::EndCase(failure);
 }
 
@@ -130,16 +107,18 @@ int RunOne(int shapeIndex, int caseIndex) {
 
 int main(int argc, char** argv) {
     return bench::Main(
-        argc, argv, kShapeCount, kGroupingCount * 2, "merge_bench [<shape 0-6> <grouping x 2 + merging, 0-5>]",
+        argc, argv, static_cast<int>(Shapes().size()), kGroupingCount * 2,
+        "merge_bench [<shape> <grouping x 2 + merging, 0-5>]",
         [] {
             std::printf(
-                "%d-bit build, separator \",\", target the left, top or top-left cells. Calls are every Invoke the\n"
-                "stand-in received during the run; values are Range.Value puts; formats are merges, unmerges, "
-                "clears\nand format puts; sheet MB is the working set with the sheet filled; above is the peak "
-                "working set\nduring the run less that.\n\n",
+                "%d-bit build, separator \",\", into the left, top or top-left cells. calls: every Invoke the "
+                "stand-in\nreceived during the run, status bar included; values: Range.Value puts (texts and "
+                "emptying);\nformats: merges, unmerges, clears and format puts; MB sheet: private bytes with the "
+                "sheet filled;\n+priv and +WS: the most the run added to the private bytes and to the working set, "
+                "sampled every\nmillisecond. cpu ms: the run's thread alone.\n\n",
                 static_cast<int>(sizeof(void*) * 8));
-            std::printf("%-42s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %7s %7s\n", "shape", "grouping", "merge", "cells",
-                        "ms", "cpu ms", "calls", "c/cell", "values", "formats", "sheet", "above");
+            std::printf("%-32s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %8s %7s %7s\n", "shape", "grouping", "merge",
+                        "cells", "ms", "cpu ms", "calls", "c/cell", "values", "formats", "MB sheet", "+priv", "+WS");
         },
         RunOne);
 }

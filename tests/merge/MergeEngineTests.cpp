@@ -33,18 +33,19 @@ struct OrderCase {
 
 TEST_F(MergeEngine, every_target_makes_its_calls_in_order_with_and_without_merging) {
     // The block road: one step covers all the rows (or columns) of a band. Both the joined texts and the
-    // emptying of their sources are Value puts: the texts first, a merge only after the emptying.
+    // emptying of their sources are Value puts: the unmerging first, then the texts, a merge only after the
+    // emptying.
     const OrderCase cases[] = {
-        {MergeTarget::LeftCells, true, false, L"V WU V MH"},
-        {MergeTarget::RightCells, true, false, L"V U V MHW"},
-        {MergeTarget::TopLeftCell, true, false, L"V U V MWHA"},
-        {MergeTarget::TopRightCell, true, false, L"V U V MWHA"},
-        {MergeTarget::BottomLeftCell, true, false, L"V U V MWHA"},
-        {MergeTarget::BottomRightCell, true, false, L"V U V MWHA"},
-        {MergeTarget::TopCells, true, false, L"V WU V gMpA"},
-        {MergeTarget::BottomCells, true, false, L"V WU V gMpA"},
+        {MergeTarget::LeftCells, true, false, L"U V W V MH"},
+        {MergeTarget::RightCells, true, false, L"U V V MHW"},
+        {MergeTarget::TopLeftCell, true, false, L"U V V MWHA"},
+        {MergeTarget::TopRightCell, true, false, L"U V V MWHA"},
+        {MergeTarget::BottomLeftCell, true, false, L"U V V MWHA"},
+        {MergeTarget::BottomRightCell, true, false, L"U V V MWHA"},
+        {MergeTarget::TopCells, true, false, L"U V W V gMpA"},
+        {MergeTarget::BottomCells, true, false, L"U V W V gMpA"},
         // Clearing counts for nothing more while merging.
-        {MergeTarget::LeftCells, true, true, L"V WU V MH"},
+        {MergeTarget::LeftCells, true, true, L"U V W V MH"},
         {MergeTarget::LeftCells, false, false, L"V"},
         {MergeTarget::RightCells, false, true, L"V V"},
         {MergeTarget::TopLeftCell, false, false, L"VW"},
@@ -289,6 +290,98 @@ TEST_F(MergeEngine, a_group_too_long_for_a_cell_stops_the_run_there_with_the_gro
         EXPECT_EQ(texts, c.texts) << static_cast<int>(c.target);
         EXPECT_EQ(MergedAreas(), c.merged) << static_cast<int>(c.target);
     }
+}
+
+TEST_F(MergeEngine, a_selection_past_what_one_run_can_count_is_refused_before_anything_changes) {
+    // The whole sheet selected, the used range reaching the last column: 2^31, 2^32 - 16,384 and 2^32 cells.
+    for (const wchar_t* lastCell : {L"XFD131072", L"XFD262143", L"XFD262144"}) {
+        Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+        Cells().SetText(L"A1", L"a");
+        Cells().SetText(L"B1", L"b");
+        Cells().SetText(lastCell, L"far");
+        Excel().Select(L"$1:$1048576");
+        Excel().ClearLog();
+        const std::wstring failure = FailureOf([&] { Merge(MergeTarget::LeftCells, true); });
+        EXPECT_NE(failure.find(L"more than the 2147483647 that Merge Cell Text takes in one run"), std::wstring::npos)
+            << testing::PrintToString(failure);
+        EXPECT_EQ(ValuePuts(), 0u);
+        EXPECT_EQ(Gets(L"Range.Value"), 0u);
+        EXPECT_TRUE(IsText(Cells().At(L"B1"), L"b"));
+        EXPECT_EQ(MergedAreas(), L"");
+    }
+}
+
+TEST_F(MergeEngine, calls_stay_a_few_per_band_however_many_rows_and_however_broken_by_blank_rows) {
+    // Past the limit, 3,000 rows of A:C: all rows with text, or every third row blank (merged rows come in
+    // runs of two, which multi-area references take many at a time).
+    for (long blankEvery : {0L, 3L}) {
+        for (MergeTarget target : {MergeTarget::LeftCells, MergeTarget::RightCells}) {
+            for (bool mergeCells : {false, true}) {
+                Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+                for (long r = 1; r <= 3000; ++r)
+                    if (!blankEvery || r % blankEvery != 0) FillText(r, 1, r, 3, [](long row, long c) { return At(row, c); });
+                Excel().Select(L"$A:$C");
+                Excel().ClearLog();
+                merge::MergeResult result = Merge(target, mergeCells);
+
+                const std::string name = "target " + std::to_string(static_cast<int>(target)) +
+                                         (mergeCells ? " merging" : "") + ", blank every " + std::to_string(blankEvery);
+                const long joined = blankEvery ? 2000 : 3000;
+                const long usedRows = blankEvery ? 2999 : 3000;
+                EXPECT_LE(Excel().Log().Total(), 9000 * 0.05) << name;
+                EXPECT_EQ(result.cellsWritten, joined) << name;
+                EXPECT_EQ(result.groupsMerged, mergeCells ? (target == MergeTarget::LeftCells ? joined : usedRows) : 0)
+                    << name;
+                const long row = usedRows;
+                const long target1 = mergeCells || target == MergeTarget::LeftCells ? 1 : 3;
+                EXPECT_TRUE(IsText(Cells().At(row, target1), At(row, 1) + L", " + At(row, 2) + L", " + At(row, 3)))
+                    << name;
+                if (mergeCells) {
+                    EXPECT_EQ(Cells().MergedAreas().size(), static_cast<size_t>(result.groupsMerged)) << name;
+                }
+                EXPECT_EQ(Cells().MergeQuestions(), 0u) << name;
+            }
+        }
+    }
+}
+
+TEST_F(MergeEngine, merged_cells_already_in_a_band_are_met_without_cutting_them) {
+    // Row 2 shows no text and is merged across; A3:A4 is merged down and shows "c".
+    Cells().SetText(L"A1", L"a");
+    Cells().SetText(L"C1", L"b");
+    Cells().MergeCells(L"A2:C2");
+    Cells().SetText(L"A3", L"c");
+    Cells().MergeCells(L"A3:A4");
+    Cells().SetText(L"B4", L"d");
+    Cells().SetNumber(L"D1", 1);  // beside the selection: never blank targets written as nothing
+    Excel().Select(L"$A$1:$C$4");
+    Merge(MergeTarget::LeftCells, true);
+    // The empty row keeps its merged cells; the merged-down cell gives way to merged rows.
+    EXPECT_EQ(MergedAreas(), L"$A$1:$C$1,$A$2:$C$2,$A$3:$C$3,$A$4:$C$4");
+    EXPECT_EQ(Texts(1, 1, 4, 1), (std::vector<std::wstring>{L"a, b", L"", L"c", L"d"}));
+    EXPECT_EQ(Cells().MergeQuestions(), 0u);
+
+    // Without merging, a target hidden in a merged area is refused before its sources are emptied.
+    Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+    Cells().SetText(L"A1", L"a");
+    Cells().SetText(L"B1", L"b");
+    Cells().MergeCells(L"B1:C1");
+    Excel().Select(L"$A$1:$C$1");
+    EXPECT_EQ(FailureOf([&] { Merge(MergeTarget::RightCells, false, true); }), L"Cannot change part of a merged cell.");
+    EXPECT_EQ(Texts(1, 1, 1, 2), (std::vector<std::wstring>{L"a", L"b"}));
+}
+
+TEST_F(MergeEngine, columns_past_a_strip_are_joined_strip_by_strip) {
+    // 300 columns by 2 rows, the whole rows selected: two strips of columns.
+    FillText(1, 1, 2, 300, [](long r, long c) { return At(r, c); });
+    Excel().Select(L"$1:$2");
+    merge::MergeResult result = Merge(MergeTarget::BottomCells, true);
+    EXPECT_EQ(result.groupsMerged, 300);
+    for (long column : {1L, 256L, 257L, 300L}) {
+        EXPECT_TRUE(IsText(Cells().At(1, column), At(1, column) + L", " + At(2, column))) << column;
+        EXPECT_EQ(Cells().At(1, column).verticalAlignment, host::xl::VAlignBottom) << column;
+    }
+    EXPECT_EQ(Cells().MergedAreas().size(), 300u);
 }
 
 }  // namespace

@@ -66,30 +66,35 @@ private:
         return true;
     }
 
+    // The order keeps every text, as for rows: the columns to merge are unmerged first, each joined text is
+    // written before the other cells of its column are emptied, and the columns are merged only then.
     void WriteStrip(const PlacedBlock& strip, const std::vector<std::wstring>& texts,
                     const std::vector<bool>& blankTargets) {
         const std::vector<bool> joined = Joined(texts);
         const long rows = strip.rows;
         const long columns = strip.columns;
-        const bool clears = m_request.mergeCells || m_request.clearSources;
+        const bool merging = m_request.mergeCells;
         const bool holdsMerges = !strip.range.MergeCells().IsFalseBool();
+        const Ranges textColumns = blocks::RangesOf(strip, blocks::ColumnRuns(joined, 1, rows));
+        if (merging) Unmerge(textColumns);
         std::vector<bool> emptied(static_cast<size_t>(columns));
-        for (long c = 0; c < columns; ++c)
-            emptied[static_cast<size_t>(c)] = clears || (blankTargets[static_cast<size_t>(c)] && !holdsMerges);
-        const long target = m_top || m_request.mergeCells ? 1 : rows;
-        WriteTargets(blocks::SubRange(strip.range, rows, columns, {target, 1, 1, columns}), false, texts, emptied);
+        for (long c = 0; c < columns; ++c) {
+            const bool blank = blankTargets[static_cast<size_t>(c)];
+            emptied[static_cast<size_t>(c)] =
+                !holdsMerges ? merging || m_request.clearSources || blank : !merging && m_request.clearSources && !blank;
+        }
+        const long target = m_top || merging ? 1 : rows;
+        WriteTargets(blocks::SubRange(strip.range, rows, columns, {target, 1, 1, columns}), false, texts, emptied,
+                     !merging && holdsMerges);
         m_run.result.cellsWritten += CountOf(joined);
-        if (!m_request.mergeCells) {
+        if (!merging) {
             if (m_request.clearSources)
                 EmptyCells({blocks::SubRange(strip.range, rows, columns, {m_top ? 2 : 1, 1, rows - 1, columns})});
             return;
         }
-        // A merged column keeps its top cell: the others are emptied before the merge, which keeps the width the
-        // columns have now.
-        const Ranges textColumns = blocks::RangesOf(strip, blocks::ColumnRuns(joined, 1, rows));
         WrapText(textColumns);
-        Unmerge(textColumns);
         EmptyAllButTargets(strip, joined, holdsMerges);
+        // The width the columns have now is the one they keep through the merge.
         const ColumnWidths widths = ColumnWidths::Keep({strip.range});
         MergeEach(blocks::RangesOf(strip, EachColumn(joined, rows)), false);
         widths.GiveBack();

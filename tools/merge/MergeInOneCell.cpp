@@ -66,7 +66,8 @@ private:
         if (m_request.clearSources) EmptyCells(Others(row, column));
     }
 
-    // A merged area keeps its top-left cell's value, so that is where the text goes before the rest is emptied.
+    // A merged area keeps its top-left cell's value, so that is where the text goes, once no older merged cell
+    // hides it, before the rest is emptied.
     void MergeWhole(const std::wstring& text) {
         ++m_run.result.groupsMerged;
         if (text.empty()) {
@@ -74,9 +75,9 @@ private:
             MergeEach({m_area.range}, false);
             return;
         }
+        Unmerge({m_area.range});
         WriteTargets(Cell(1, 1), true, {text}, {false});
         ++m_run.result.cellsWritten;
-        Unmerge({m_area.range});
         EmptyCells(Others(1, 1));
         MergeEach({m_area.range}, false);
         WrapText({m_area.range});

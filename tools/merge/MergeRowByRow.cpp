@@ -58,41 +58,50 @@ private:
         return m_run.progress.Continue(m_run.rowsDone);
     }
 
+    // The order keeps every text: the rows to merge are unmerged first, so that no target is a cell hidden in
+    // an older merged area (where a write would be dropped); each joined text is written before the other cells
+    // of its row are emptied; the rows are merged only then, each holding a value in its leftmost cell alone.
     void WriteBand(const PlacedBlock& band, const std::vector<std::wstring>& texts,
                    const std::vector<bool>& blankTargets) {
         const std::vector<bool> joined = Joined(texts);
         const long rows = band.rows;
         const long columns = band.columns;
-        const bool clears = m_request.mergeCells || m_request.clearSources;
-        // A band free of merged cells lets blank targets be written with their neighbours, as nothing.
+        const bool merging = m_request.mergeCells;
         const bool holdsMerges = !band.range.MergeCells().IsFalseBool();
+        const Ranges textRows = blocks::RangesOf(band, blocks::RowRuns(joined, 1, columns));
+        const Ranges mergedRows = m_left ? textRows : Ranges{band.range};
+        if (merging) Unmerge(mergedRows);
+        // Rows without text are emptied with the targets where no merged cell can be in the way, or with their
+        // other cells; a blank target is written as nothing with its neighbours, so that the texts of a band
+        // go in one put.
+        const bool freeOfMerges = !holdsMerges || (merging && !m_left);
         std::vector<bool> emptied(static_cast<size_t>(rows));
-        for (long r = 0; r < rows; ++r)
-            emptied[static_cast<size_t>(r)] = clears || (blankTargets[static_cast<size_t>(r)] && !holdsMerges);
-        const long target = m_left || m_request.mergeCells ? 1 : columns;
-        WriteTargets(blocks::SubRange(band.range, rows, columns, {1, target, rows, 1}), true, texts, emptied);
+        for (long r = 0; r < rows; ++r) {
+            const bool blank = blankTargets[static_cast<size_t>(r)];
+            emptied[static_cast<size_t>(r)] =
+                freeOfMerges ? merging || m_request.clearSources || blank : !merging && m_request.clearSources && !blank;
+        }
+        const long target = m_left || merging ? 1 : columns;
+        WriteTargets(blocks::SubRange(band.range, rows, columns, {1, target, rows, 1}), true, texts, emptied,
+                     !merging && holdsMerges);
         m_run.result.cellsWritten += CountOf(joined);
-        if (!m_request.mergeCells) {
+        if (!merging) {
             if (m_request.clearSources)
                 EmptyCells({blocks::SubRange(band.range, rows, columns, {1, m_left ? 2 : 1, rows, columns - 1})});
             return;
         }
-        // Merged rows keep their leftmost cell: the others are emptied before the merge.
-        const Ranges textRows = blocks::RangesOf(band, blocks::RowRuns(joined, 1, columns));
-        const Ranges mergedRows = m_left ? textRows : Ranges{band.range};
         if (m_left) WrapText(textRows);
-        Unmerge(mergedRows);
-        EmptyAllButTargets(band, joined, holdsMerges);
+        EmptyAllButTargets(band, joined, freeOfMerges);
         MergeEach(mergedRows, true);
         AlignHorizontally(mergedRows, m_left ? xlLeft : xlRight);
         if (!m_left) WrapText(textRows);
         m_run.result.groupsMerged += m_left ? CountOf(joined) : rows;
     }
 
-    // Every row is unmerged but, into the left cells, a row without text: its old merged cells, if any, stay,
-    // and it is emptied whole rather than cut through.
-    void EmptyAllButTargets(const PlacedBlock& band, const std::vector<bool>& joined, bool holdsMerges) const {
-        if (!m_left || !holdsMerges) {
+    // Into the left cells a row without text is not unmerged: its old merged cells, if any, stay, and it is
+    // emptied whole rather than cut through.
+    void EmptyAllButTargets(const PlacedBlock& band, const std::vector<bool>& joined, bool freeOfMerges) const {
+        if (freeOfMerges) {
             EmptyCells({blocks::SubRange(band.range, band.rows, band.columns, {1, 2, band.rows, band.columns - 1})});
             return;
         }

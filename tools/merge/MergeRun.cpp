@@ -64,13 +64,17 @@ std::size_t JoinBlock(const blocks::Block& block, Grouping grouping, std::vector
 }
 
 void WriteTargets(const sheet::Range& targets, bool byRow, const std::vector<std::wstring>& texts,
-                  const std::vector<bool>& emptied) {
+                  const std::vector<bool>& emptied, bool oneByOne) {
     const long count = static_cast<long>(texts.size());
     blocks::BlockChanges changes(byRow ? count : 1, byRow ? 1 : count);
     for (long i = 1; i <= count; ++i) {
         const std::wstring& text = texts[static_cast<size_t>(i - 1)];
         if (text.empty() && !emptied[static_cast<size_t>(i - 1)]) continue;
-        changes.Set(byRow ? i : 1, byRow ? 1 : i, text.empty() ? sheet::Variant() : sheet::Variant::String(text));
+        sheet::Variant value = text.empty() ? sheet::Variant() : sheet::Variant::String(text);
+        if (oneByOne)
+            blocks::FillCells(byRow ? targets.Item(i, 1) : targets.Item(1, i), value);
+        else
+            changes.Set(byRow ? i : 1, byRow ? 1 : i, std::move(value));
     }
     blocks::WriteChanges(targets, changes);
 }

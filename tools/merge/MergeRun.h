@@ -46,9 +46,11 @@ std::size_t JoinBlock(const blocks::Block& block, Grouping grouping, std::vector
 
 // Writes the groups' texts into a row or column of target cells (an empty text writes nothing), through the
 // block writer. `emptied` says which of them to empty instead (a group with no text whose cells are emptied,
-// or a blank cell that a write of nothing keeps one rectangle with its neighbours).
+// or a blank cell that a write of nothing keeps in one rectangle with its neighbours). One by one, where some
+// target may lie hidden in a merged area: a put into it alone is refused, where a rectangle round the merged
+// area would drop its text.
 void WriteTargets(const sheet::Range& targets, bool byRow, const std::vector<std::wstring>& texts,
-                  const std::vector<bool>& emptied);
+                  const std::vector<bool>& emptied, bool oneByOne = false);
 
 // Empties each range's cells (values only) through the block writer.
 void EmptyCells(const std::vector<sheet::Range>& ranges);
