@@ -117,8 +117,8 @@ int main(int argc, char** argv) {
                 "run added to the private bytes and to the working set, sampled every millisecond. cpu ms: the\n"
                 "run's thread alone.\n\n",
                 static_cast<int>(sizeof(void*) * 8));
-            std::printf("%-7s %-32s %8s %9s %9s %8s %7s %7s %6s %7s %7s %7s %7s %7s\n", "action", "shape", "cells", "ms",
-                        "cpu ms", "calls", "c/cell", "read/c", "writes", "repeats", "acted", "MB sheet", "+priv",
+            std::printf("%-7s %-32s %8s %9s %9s %8s %7s %7s %6s %7s %7s %7s %7s %7s\n", "action", "shape", "cells",
+                        "ms", "cpu ms", "calls", "c/cell", "read/c", "writes", "repeats", "acted", "MB sheet", "+priv",
                         "+WS");
         },
         RunOne);

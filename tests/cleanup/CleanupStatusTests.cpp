@@ -22,8 +22,8 @@ using cwtest::StoppingProgress;
 
 using CleanupProgress = cwtest::EngineTest;
 
-TEST_F(CleanupProgress, the_walk_counts_the_cells_it_changes_and_stops_after_the_row_progress_says) {
-    // Row 1 all text (a block row), row 2 mixed, E1 an area of one cell; D3 past the used range's rows.
+TEST_F(CleanupProgress, the_walk_counts_the_cells_it_changes_and_stops_after_the_band_progress_says) {
+    // A1:B2 is one band, E1 an area of one cell.
     Cells().SetText(L"A1", L"abc");
     Cells().SetText(L"B1", L"DEF");
     Cells().SetText(L"A2", L"ghi");
@@ -33,15 +33,15 @@ TEST_F(CleanupProgress, the_walk_counts_the_cells_it_changes_and_stops_after_the
     StoppingProgress all(100);
     EXPECT_EQ(cleanup::RunChangeCase(App(), cleanup::CaseMode::Upper, all), 3);
     EXPECT_EQ(all.totals, std::vector<long>{3});
-    EXPECT_EQ(all.rows, (std::vector<long>{1, 2, 3}));
+    EXPECT_EQ(all.rows, (std::vector<long>{2, 3}));
 
-    // Past the limit the walk goes block by block (here two rows a block) and reports each block's rows.
+    // The walk goes band by band (here two rows a band) and reports each band's rows.
     FillText(1, 1, 10, 1, [](long r, long) { return L"row " + std::to_wstring(r); });
     Excel().SetCalculation(host::xl::CalculationManual);
     Excel().Select(L"$A:$A");
     StoppingProgress stopping(4);
     auto upper = [](std::wstring& text) { cleanup::ChangeCaseOfText(text, cleanup::CaseMode::Upper); };
-    EXPECT_EQ(cleanup::WalkRangeText(App(), upper, cleanup::ExcelUpdates::SuspendedForTheRun, cleanup::BlockCells{2},
+    EXPECT_EQ(cleanup::WalkRangeText(App(), upper, cleanup::ExcelUpdates::SuspendedForTheRun, blocks::BlockCaps{2},
                                      stopping),
               4);
     EXPECT_EQ(stopping.totals, std::vector<long>{10});

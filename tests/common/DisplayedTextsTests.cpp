@@ -11,7 +11,6 @@
 namespace {
 
 using blocks::Block;
-using blocks::BlockReader;
 using blocks::DisplayedTexts;
 
 TEST(DisplayedTexts, only_general_and_text_show_a_text_as_it_is) {
@@ -22,13 +21,18 @@ TEST(DisplayedTexts, only_general_and_text_show_a_text_as_it_is) {
 
 class DisplayedTextReading : public cwtest::EngineTest {
 protected:
-    // Reads the area as one block and checks every cell against what the stand-in's Range.Text shows.
-    void ExpectEveryCellAsShown(const wchar_t* address, long cellsAsked, size_t formatReads) {
+    Block WholeArea(const wchar_t* address) {
         Excel().Select(address);
         sheet::Range area = App().Selection().Areas().Item(1);
-        BlockReader reader(area, {1 << 20});
-        Block block;
-        ASSERT_TRUE(reader.Next(block));
+        const long rows = area.Rows().Count();
+        const long columns = area.Columns().Count();
+        return Block::Read(area, {1, 1, rows, columns}, blocks::FormulaCells::Ignored);
+    }
+
+    // Reads the area as one block and checks every cell against what the stand-in's Range.Text shows.
+    void ExpectEveryCellAsShown(const wchar_t* address, long cellsAsked, size_t formatReads) {
+        Block block = WholeArea(address);
+        sheet::Range area = block.Range();
         Excel().ClearLog();
         DisplayedTexts shown = DisplayedTexts::Read(block);
         const long top = area.Row();
@@ -79,10 +83,7 @@ TEST_F(DisplayedTextReading, a_block_of_mixed_formats_asks_its_halves_so_only_th
     FillText(1, 1, 200, 4, [](long r, long c) { return std::to_wstring(r * 10 + c); });
     Cells().SetNumberFormat(L"B1:B200", L"\"ID-\"@");
     Cells().SetNumberFormat(L"D1:D200", L"@");
-    Excel().Select(L"$A$1:$D$200");
-    BlockReader reader(App().Selection().Areas().Item(1), {1 << 20});
-    Block block;
-    ASSERT_TRUE(reader.Next(block));
+    Block block = WholeArea(L"$A$1:$D$200");
     Excel().ClearLog();
     DisplayedTexts shown = DisplayedTexts::Read(block);
     EXPECT_EQ(shown.At(7, 2), L"ID-72");

@@ -12,6 +12,7 @@
 
 #include <cctype>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -38,6 +39,7 @@ using cwtest::FaultPlan;
 
 constexpr long kLastRow = 8;
 constexpr long kLastColumn = 6;
+constexpr long kLongListRows = 600;
 
 // What a user has: manual calculation and no screen updating, which a run must leave so.
 void PresetSettings(host::Excel& excel) {
@@ -65,6 +67,29 @@ void UntidyTexts(host::Excel& excel) {
 void UntidyColumns(host::Excel& excel) {
     UntidyTexts(excel);
     excel.Select(L"$A:$C,$E:$E");
+}
+
+// A list long enough for several bands of blocks: texts to change, some already as the tool leaves them, a
+// number and a formula now and then, and rows that repeat earlier ones.
+void LongList(host::Excel& excel) {
+    host::Sheet& sheet = excel.ActiveSheet();
+    for (long r = 1; r <= kLongListRows; ++r) {
+        const std::wstring row = std::to_wstring(r);
+        sheet.SetText(L"A" + row, r % 3 ? L" item " + std::to_wstring(r % 40) : L"ITEM");
+        if (r % 17 == 0)
+            sheet.SetFormula(L"B" + row, L"=A1", host::CellValue::Text(L" f"));
+        else if (r % 13 == 0)
+            sheet.SetNumber(L"B" + row, r);
+        else
+            sheet.SetText(L"B" + row, L"b " + std::to_wstring(r % 7));
+    }
+    excel.Select(L"$A$1:$B$" + std::to_wstring(kLongListRows));
+}
+
+// The same list in whole columns.
+void LongListColumns(host::Excel& excel) {
+    LongList(excel);
+    excel.Select(L"$A:$B");
 }
 
 // Rows of texts, a number and a blank to join.
@@ -144,7 +169,12 @@ const Command kCommands[] = {
     {"Change Case", DISPID_CHANGECASE, IDD_SELECT_N, Through(1, IDC_OPTION_1), UntidyTexts},
     {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, Through(1, IDC_OPTION_3), UntidyTexts},
     {"Change Case over whole columns", DISPID_CHANGECASE, IDD_SELECT_N, Through(1, IDC_OPTION_1), UntidyColumns},
+    {"Remove Characters in bands", DISPID_REMCHARS, IDD_SELECT_N, Through(1, IDC_OPTION_1), LongList},
+    {"Change Case over whole columns in bands", DISPID_CHANGECASE, IDD_SELECT_N, Through(1, IDC_OPTION_1),
+     LongListColumns},
     {"Remove Duplicates", DISPID_REMDUPS, IDD_SELECT, FinishRemoveDuplicates, RepeatedRows},
+    {"Remove Duplicates over whole columns in bands", DISPID_REMDUPS, IDD_SELECT, FinishRemoveDuplicates,
+     LongListColumns},
     // Row by row into the left cells, merged: the defaults of its pages.
     {"Merge Cell Text", DISPID_MERGECELL, IDD_SELECT_N, Through(2, 0), TextsToJoin},
     {"Merge Cell Text over whole columns", DISPID_MERGECELL, IDD_SELECT_N, Through(2, 0), ColumnsToJoin},
@@ -169,7 +199,9 @@ bool SameCell(const host::Cell& a, const host::Cell& b) {
 
 std::vector<host::Cell> Cells(host::Excel& excel) {
     std::vector<host::Cell> cells;
-    for (long r = 1; r <= kLastRow; ++r)
+    const std::optional<host::Area> used = excel.ActiveSheet().UsedArea();
+    const long lastRow = used && used->bottom > kLastRow ? used->bottom : kLastRow;
+    for (long r = 1; r <= lastRow; ++r)
         for (long c = 1; c <= kLastColumn; ++c) cells.push_back(excel.ActiveSheet().At(r, c));
     return cells;
 }

@@ -9,13 +9,13 @@ namespace cleanup {
 long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress) {
     return WalkRangeText(
         app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, ExcelUpdates::SuspendedForTheRun,
-        BlockCells{}, progress);
+        blocks::BlockCaps{}, progress);
 }
 
 long RunRemoveCharacters(const sheet::Application& app, RemoveMode mode, status::Progress& progress) {
     return WalkRangeText(
         app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); }, ExcelUpdates::LeftAlone,
-        BlockCells{}, progress);
+        blocks::BlockCaps{}, progress);
 }
 
 }  // namespace cleanup

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "sheet/Variant.h"
-#include "tools/common/BlockGrid.h"
+#include "tools/common/BlockRect.h"
 
 namespace blocks {
 

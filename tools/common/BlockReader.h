@@ -1,5 +1,9 @@
 // Reads a rectangle of a worksheet in blocks: per block one Range.Value get (a two-dimensional array) and,
 // when asked, where the block's formulas are (one HasFormula, and for a mixed block one Range.Formula).
+// Blocks are bands of whole rows (cut across only when one row alone holds more cells than a block may),
+// capped by cells and by the bytes their texts take: the bands grow from a small first one and follow the
+// text lengths met (BandSizer). A block of the size of the last one, beside or below it, is reached with
+// one Offset; any other with Resize and Offset.
 //
 //   blocks::BlockReader reader(area, {blocks::kDefaultBlockCells, blocks::FormulaCells::Mapped});
 //   for (blocks::Block block; reader.Next(block);) {
@@ -8,7 +12,8 @@
 #pragma once
 
 #include "sheet/Range.h"
-#include "tools/common/BlockGrid.h"
+#include "tools/common/BandSizer.h"
+#include "tools/common/BlockRect.h"
 #include "tools/common/CellArray.h"
 #include "tools/common/FormulaMap.h"
 
@@ -23,8 +28,7 @@ enum class FormulaCells {
 struct ReadOptions {
     long maxCells = kDefaultBlockCells;
     FormulaCells formulas = FormulaCells::Ignored;
-    // Above 0: every block is this many rows tall (the last fewer), so that reads of separate columns line up.
-    long rowsPerBlock = 0;
+    std::size_t maxBytes = kDefaultBlockBytes;
 };
 
 class Block {
@@ -52,6 +56,13 @@ public:
     // HasFormula call), which is True or False for a single cell.
     bool HoldsFormula(long row, long column) const;
 
+    // Learns where the formulas are in a block read with formulas ignored, once they matter: one HasFormula,
+    // and one Range.Formula for a block that mixes formulas and constants. Nothing when already mapped.
+    void MapFormulas();
+
+    // The memory the block's arrays take, texts included.
+    std::size_t Bytes() const noexcept { return m_values.Bytes() + m_formulas.Bytes(); }
+
     // Reads the block whose range is given: one HasFormula first unless formulas are ignored (a block of
     // formulas only stops there when they are skipped), one Range.Value, and one Range.Formula for a block
     // that mixes formulas and constants.
@@ -62,6 +73,7 @@ private:
     sheet::Range m_range;
     CellArray m_values;
     FormulaMap m_formulas;
+    bool m_formulasMapped = false;
 };
 
 class BlockReader {
@@ -71,18 +83,27 @@ public:
 
     long Rows() const noexcept { return m_rows; }
     long Columns() const noexcept { return m_columns; }
-    const BlockGrid& Grid() const noexcept { return m_grid; }
 
     // Reads the next block into `block`; false, with `block` emptied, when the area is done.
     bool Next(Block& block);
+    // The same, but a band that begins here takes bandRows rows (fewer at the end), whatever the bytes seen:
+    // for readers of separate columns whose blocks must line up.
+    bool Next(Block& block, long bandRows);
 
 private:
+    bool NextPlace(BlockRect& place, long bandRows);
+    sheet::Range RangeOf(const BlockRect& place) const;
+
     sheet::Range m_area;
     FormulaCells m_formulas;
     long m_rows;
     long m_columns;
-    BlockGrid m_grid;
-    BlockRect m_place;
+    long m_blockColumns;
+    BandSizer m_sizer;
+    BlockRect m_place;  // the last block's
+    sheet::Range m_last;
+    long long m_bandCells = 0;
+    std::size_t m_bandBytes = 0;
 };
 
 }  // namespace blocks

@@ -1,6 +1,7 @@
 #include "tools/common/BlockWriter.h"
 
 #include <new>
+#include <utility>
 
 #include "sheet/AutomationError.h"
 #include "tools/common/SubRange.h"
@@ -8,6 +9,9 @@
 namespace blocks {
 
 namespace {
+
+// The one place a cell's value is written.
+void PutValues(const sheet::Range& cells, sheet::Variant value) { cells.SetValue(std::move(value)); }
 
 // The changed values of one rectangle as Range.Value takes them: rows first, lower bounds 1.
 sheet::Variant ArrayOf(const BlockChanges& changes, const BlockRect& rect) {
@@ -34,12 +38,12 @@ public:
     void Write(const BlockRect& rect) {
         if (rect.rows == 1 && rect.columns == 1) {
             ++m_puts;
-            m_block.Item(rect.row, rect.column).SetValue(m_changes.At(rect.row, rect.column));
+            PutValues(m_block.Item(rect.row, rect.column), m_changes.At(rect.row, rect.column));
             return;
         }
         try {
             ++m_puts;
-            SubRange(m_block, m_changes.Rows(), m_changes.Columns(), rect).SetValue(ArrayOf(m_changes, rect));
+            PutValues(SubRange(m_block, m_changes.Rows(), m_changes.Columns(), rect), ArrayOf(m_changes, rect));
             return;
         } catch (const sheet::CAutomationError&) {
             // Refused as a whole; its halves may not be.
@@ -75,6 +79,6 @@ long WriteChanges(const sheet::Range& block, const BlockChanges& changes) {
     return writer.Puts();
 }
 
-void FillCells(const sheet::Range& cells, const sheet::Variant& value) { cells.SetValue(value); }
+void FillCells(const sheet::Range& cells, const sheet::Variant& value) { PutValues(cells, value); }
 
 }  // namespace blocks

@@ -1,7 +1,5 @@
-// Writes a block's changes back: one Range.Value put of a two-dimensional array per rectangle of changed
-// cells. Where Excel refuses a rectangle (one that takes in part of a merged area, say), its halves are
-// tried, down to single cells; a single cell that is refused fails the write with Excel's error. Cells
-// written before a failure stay written.
+// Every cell value the tools write goes through here, and nowhere else: a block's changes, one Range.Value
+// put of a two-dimensional array per rectangle of changed cells, and one value put into many cells at once.
 #pragma once
 
 #include "sheet/Range.h"
@@ -9,8 +7,10 @@
 
 namespace blocks {
 
-// `block` is the range the changes are relative to, the block's own range. Gives the number of puts made,
-// refused ones included.
+// `block` is the range the changes are relative to, the block's own range. Where Excel refuses a rectangle
+// (one that takes in part of a merged area, say), its halves are tried, down to single cells; a single cell
+// that is refused fails the write with Excel's error. Cells written before a failure stay written. Gives the
+// number of puts made, refused ones included.
 long WriteChanges(const sheet::Range& block, const BlockChanges& changes);
 
 // Puts one value into every cell of the range, all its areas: an empty VARIANT empties them. One put; a

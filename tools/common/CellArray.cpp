@@ -75,6 +75,15 @@ const VARIANT& CellArray::At(long row, long column) const noexcept {
     return m_cells[(row - 1) + static_cast<size_t>(column - 1) * static_cast<size_t>(m_rows)];
 }
 
+std::size_t CellArray::Bytes() const noexcept {
+    if (!m_cells) return 0;
+    const std::size_t cells = static_cast<std::size_t>(m_rows) * static_cast<std::size_t>(m_columns);
+    std::size_t bytes = cells * sizeof(VARIANT);
+    for (std::size_t i = 0; i < cells; ++i)
+        if (m_cells[i].vt == VT_BSTR && m_cells[i].bstrVal) bytes += SysStringByteLen(m_cells[i].bstrVal);
+    return bytes;
+}
+
 std::wstring_view TextOf(const VARIANT& cell) noexcept {
     if (cell.vt != VT_BSTR || !cell.bstrVal) return {};
     return std::wstring_view(cell.bstrVal, SysStringLen(cell.bstrVal));

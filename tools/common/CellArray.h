@@ -2,6 +2,7 @@
 // rows first, or a plain value for a block of one cell. Cells are addressed from (1, 1) within the block.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "sheet/Variant.h"
@@ -26,6 +27,8 @@ public:
 
     // An empty VARIANT outside the block or when nothing was read.
     const VARIANT& At(long row, long column) const noexcept;
+    // The memory the cells take: their VARIANTs and the characters of their texts.
+    std::size_t Bytes() const noexcept;
 
 private:
     void Unlock() noexcept;

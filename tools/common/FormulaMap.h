@@ -30,6 +30,7 @@ public:
     static FormulaMap Mixed(CellArray formulas) noexcept;
 
     FormulaPresence Presence() const noexcept { return m_presence; }
+    std::size_t Bytes() const noexcept { return m_formulas.Bytes(); }
     // `value` is the cell's value from the block's Range.Value.
     CellFormula At(long row, long column, const VARIANT& value) const noexcept;
 

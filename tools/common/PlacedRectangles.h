@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "sheet/Application.h"
-#include "tools/common/BlockGrid.h"
+#include "tools/common/BlockRect.h"
 
 namespace blocks {
 

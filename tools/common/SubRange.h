@@ -2,7 +2,7 @@
 #pragma once
 
 #include "sheet/Range.h"
-#include "tools/common/BlockGrid.h"
+#include "tools/common/BlockRect.h"
 
 namespace blocks {
 

@@ -1,5 +1,7 @@
 #include "tools/duplicates/ActOnRows.h"
 
+#include "tools/common/BlockWriter.h"
+
 namespace duplicates {
 
 bool ActOnRows(const sheet::Application& app, const sheet::Range& rows, DupAction action, COLORREF color,
@@ -9,7 +11,7 @@ bool ActOnRows(const sheet::Application& app, const sheet::Range& rows, DupActio
     case DupAction::Color: rows.Interior().SetColor(color); return true;
     case DupAction::Delete:
         // Every cell of the rows within the range, key cells holding numbers included.
-        rows.SetValue(sheet::Variant());
+        blocks::FillCells(rows, sheet::Variant());
         return true;
     default: return false;
     }

@@ -1,4 +1,4 @@
-// Past the row limit, duplicate rows are acted on in runs of neighbouring rows, many runs to a call: one
+// Duplicate rows are acted on in runs of neighbouring rows, many runs to a call: one
 // multi-area reference of at most 255 characters (as much as Worksheet.Range takes) per Interior.Color put,
 // Value put or Union.
 #pragma once

@@ -1,10 +1,15 @@
 #include "tools/duplicates/RemoveDuplicates.h"
 
-#include "sheet/SelectionAreas.h"
-#include "tools/common/CellArray.h"
+#include <algorithm>
+#include <string>
 
-#include "tools/duplicates/ActOnRows.h"
-#include "tools/duplicates/BlockScan.h"
+#include "sheet/SelectionAreas.h"
+#include "tools/common/BandSizer.h"
+#include "tools/common/BlockReader.h"
+#include "tools/common/DisplayedTexts.h"
+#include "tools/common/SubRange.h"
+#include "tools/common/WorkAreas.h"
+#include "tools/duplicates/DuplicateRuns.h"
 #include "tools/duplicates/RowKey.h"
 #include "tools/duplicates/SeenKeys.h"
 
@@ -14,62 +19,125 @@ namespace {
 
 using sheet::Range;
 
-// Within the limit: Excel is called for each row and its Text or Value, and once or twice more for each
-// duplicate.
-class RowByRowScan {
-public:
-    RowByRowScan(const sheet::Application& app, DupAction action, COLORREF color)
-        : m_app(app), m_action(action), m_color(color) {}
+// Neighbouring ticked sheet columns, read with one reader whose blocks line up with the others'.
+struct ColumnRun {
+    long left;
+    long right;
+    long Columns() const { return right - left + 1; }
+};
 
-    DuplicatesResult Run(const Range& rows, long rowCount, long columnCount, const std::vector<UINT>& keyColumns,
-                         status::Progress& progress) {
-        std::vector<bool> ticked(static_cast<size_t>(columnCount), false);
-        for (UINT offset : keyColumns)
-            if (offset < ticked.size()) ticked[offset] = true;
-        m_result.rowsExamined = rowCount;
-        progress.Begin(rowCount);
-        for (long i = 1; i <= rowCount; ++i) {
-            if (i > 1 && !progress.Continue(i - 1)) break;
-            Range row = rows.Item(i);
-            if (columnCount == 1) {
-                if (ticked[0]) AddDisplayedText(row);
-            } else {
-                blocks::CellArray values(row.Value(), 1, columnCount, L"Range.Value");
-                for (long c = 1; c <= columnCount; ++c)
-                    if (ticked[static_cast<size_t>(c - 1)]) m_key.AddValue(values.At(1, c));
+std::vector<ColumnRun> RunsOf(std::vector<long> columns) {
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    std::vector<ColumnRun> runs;
+    for (long column : columns) {
+        if (!runs.empty() && runs.back().right + 1 == column)
+            runs.back().right = column;
+        else
+            runs.push_back({column, column});
+    }
+    return runs;
+}
+
+// One band of rows: a block for each run of ticked columns, and for a range of one column what it shows.
+struct Band {
+    std::vector<blocks::Block> blocks;
+    blocks::DisplayedTexts shown;
+};
+
+class Scan {
+public:
+    Scan(const sheet::Application& app, DupAction action, COLORREF color)
+        : m_app(app), m_sheet(app.ActiveSheet()), m_action(action), m_color(color) {}
+
+    DuplicatesResult Run(const Range& workRange, const std::vector<UINT>& keyColumns, status::Progress& progress) {
+        // Rows and Columns count the first area only.
+        Range area = sheet::AreasOfSelection(workRange).Item(1);
+        const long areaRows = area.Rows().Count();
+        const long areaColumns = area.Columns().Count();
+        DuplicatesResult result;
+        if (areaRows < 1 || areaColumns < 1 || (areaRows == 1 && areaColumns == 1)) return result;
+        const long areaLeft = area.Column();
+        Range inside = blocks::WithinUsedRangePastLimit(m_app, area, areaRows, areaColumns);
+        if (inside.IsEmpty()) return result;
+        const long top = inside.Row();
+        const long left = inside.Column();
+        const long rows = inside.Rows().Count();
+        const long right = left + inside.Columns().Count() - 1;
+        result.rowsExamined = rows;
+        progress.Begin(rows);
+
+        // A ticked column outside the used range is blank in every row: it tells no row from another.
+        std::vector<long> columns;
+        for (UINT offset : keyColumns) {
+            const long column = areaLeft + static_cast<long>(offset);
+            if (static_cast<long>(offset) < areaColumns && column >= left && column <= right) columns.push_back(column);
+        }
+        const std::vector<ColumnRun> runs = RunsOf(columns);
+        if (runs.empty()) return result;
+        long tickedCount = 0;
+        for (const ColumnRun& run : runs) tickedCount += run.Columns();
+        // A range of one column is keyed on what its cells show.
+        const bool displayed = areaColumns == 1;
+
+        std::vector<blocks::BlockReader> readers;
+        readers.reserve(runs.size());
+        for (const ColumnRun& run : runs)
+            readers.emplace_back(
+                blocks::SubRange(inside, rows, right - left + 1, {1, run.left - left + 1, rows, run.Columns()}));
+        blocks::BandSizer sizer(tickedCount, {});
+
+        DuplicateRuns duplicates(m_app, m_sheet, left, right, m_action, m_color);
+        Band band;
+        band.blocks.resize(runs.size());
+        for (long bandTop = 1; bandTop <= rows;) {
+            if (!ReadBand(readers, sizer.NextRows(rows - bandTop + 1), displayed, band)) break;
+            const long bandRows = band.blocks.front().Rows();
+            std::size_t bytes = band.shown.AskedBytes();
+            for (const blocks::Block& block : band.blocks) bytes += block.Bytes();
+            sizer.Seen(static_cast<long long>(bandRows) * tickedCount, bytes);
+            for (long r = 1; r <= bandRows; ++r) {
+                for (size_t i = 0; i < runs.size(); ++i)
+                    for (long c = 1; c <= runs[i].Columns(); ++c) AddCell(band, i, r, c, displayed);
+                if (!m_seen.Repeats(m_key.Take())) continue;
+                ++result.duplicatesFound;
+                duplicates.Add(top + bandTop + r - 2);
             }
-            if (m_seen.Repeats(m_key.Take())) Act(row);
+            bandTop += bandRows;
+            // Esc is looked at between bands; the duplicates found so far are acted on.
+            if (!progress.Continue(bandTop - 1)) break;
         }
-        if (!m_selection.IsEmpty()) {
-            m_selection.Select();
-            m_result.rowsActedOn = m_result.duplicatesFound;
-        }
-        return m_result;
+        band = Band();
+        duplicates.Finish();
+        result.rowsActedOn = duplicates.ActedOn();
+        return result;
     }
 
 private:
-    void AddDisplayedText(const Range& cell) {
-        sheet::Variant text = cell.Text();
-        sheet::Variant value;
-        m_key.AddDisplayed(text.IsString() ? text.StringView() : std::wstring_view(), [&]() -> const VARIANT& {
-            value = cell.Value();
-            return value.get();
-        });
+    static bool ReadBand(std::vector<blocks::BlockReader>& readers, long bandRows, bool displayed, Band& band) {
+        band.shown = blocks::DisplayedTexts();
+        for (size_t i = 0; i < readers.size(); ++i)
+            if (!readers[i].Next(band.blocks[i], bandRows)) return false;
+        if (displayed) band.shown = blocks::DisplayedTexts::Read(band.blocks.front());
+        return true;
     }
 
-    void Act(const Range& row) {
-        ++m_result.duplicatesFound;
-        if (ActOnRows(m_app, row, m_action, m_color, m_selection) && m_action != DupAction::Select)
-            ++m_result.rowsActedOn;
+    // A number too wide for its column shows only '#' signs, the same for every such number: its value
+    // decides then.
+    void AddCell(const Band& band, size_t run, long row, long column, bool displayed) {
+        const VARIANT& value = band.blocks[run].Value(row, column);
+        if (displayed)
+            m_key.AddDisplayed(band.shown.At(row, column), [&]() -> const VARIANT& { return value; });
+        else
+            m_key.AddValue(value);
     }
 
     const sheet::Application& m_app;
+    sheet::Worksheet m_sheet;
     DupAction m_action;
     COLORREF m_color;
     RowKey m_key;
     SeenKeys m_seen;
-    Range m_selection;
-    DuplicatesResult m_result;
 };
 
 }  // namespace
@@ -77,12 +145,7 @@ private:
 DuplicatesResult RunRemoveDuplicates(const sheet::Application& app, const sheet::Range& workRange,
                                      const std::vector<UINT>& keyColumns, DupAction action, COLORREF color,
                                      status::Progress& progress) {
-    Range rows = sheet::RowsOfSelection(workRange);
-    long rowCount = rows.Count();
-    if (rowCount > kRowLimit) return ScanInBlocks(app, workRange, keyColumns, action, color, progress);
-    long columnCount = workRange.Columns().Count();
-    if (rowCount < 1 || columnCount < 1 || (rowCount == 1 && columnCount == 1)) return {};
-    return RowByRowScan(app, action, color).Run(rows, rowCount, columnCount, keyColumns, progress);
+    return Scan(app, action, color).Run(workRange, keyColumns, progress);
 }
 
 }  // namespace duplicates

@@ -1,6 +1,9 @@
-// The Remove Duplicates engine, written against the automation wrappers alone. It scans the working range's
-// rows from the top, keys each row on its ticked columns, leaves the first row of every key alone and acts on
-// every later row with that key. It shows nothing and keeps no copy of what it changes.
+// The Remove Duplicates engine, written against the automation wrappers alone. It scans the rows of the
+// working range's first area from the top in bands (one Range.Value per band and run of neighbouring ticked
+// columns; for a range of one column, what the cells show), keys each row on its ticked columns in memory,
+// leaves the first row of every key alone and acts on every later row with that key, in runs of neighbouring
+// rows, many runs to a call. Past the size limit only the part inside the used range is scanned and acted
+// on. It shows nothing and keeps no copy of what it changes.
 #pragma once
 
 #include <windows.h>
@@ -20,13 +23,10 @@ struct DuplicatesResult {
     long rowsActedOn = 0;  // selected, coloured or emptied
 };
 
-// More rows than this (whole columns, say) are worked on where they meet the used range, in blocks.
-constexpr long kRowLimit = 1000;
-
 // keyColumns: ascending offsets from the working range's first column. colour: a COLORREF, for Color only.
 // An automation failure ends the run at that call and propagates; rows acted on before it stay changed.
-// Progress hears of every row scanned; when it stops the run, the duplicates found so far are acted on
-// (for Select, selected) and the rest is left alone.
+// Progress hears of every band of rows scanned; when it stops the run, the duplicates found so far are acted
+// on (for Select, selected) and the rest is left alone.
 DuplicatesResult RunRemoveDuplicates(const sheet::Application& app, const sheet::Range& workRange,
                                      const std::vector<UINT>& keyColumns, DupAction action, COLORREF color,
                                      status::Progress& progress = status::NoProgress());

@@ -77,14 +77,9 @@ private:
         const bool holdsMerges = !strip.range.MergeCells().IsFalseBool();
         const Ranges textColumns = blocks::RangesOf(strip, blocks::ColumnRuns(joined, 1, rows));
         if (merging) Unmerge(textColumns);
-        std::vector<bool> emptied(static_cast<size_t>(columns));
-        for (long c = 0; c < columns; ++c) {
-            const bool blank = blankTargets[static_cast<size_t>(c)];
-            emptied[static_cast<size_t>(c)] =
-                !holdsMerges ? merging || m_request.clearSources || blank : !merging && m_request.clearSources && !blank;
-        }
         const long target = m_top || merging ? 1 : rows;
-        WriteTargets(blocks::SubRange(strip.range, rows, columns, {target, 1, 1, columns}), false, texts, emptied,
+        WriteTargets(blocks::SubRange(strip.range, rows, columns, {target, 1, 1, columns}), false, texts,
+                     EmptyTargets(blankTargets, columns, !holdsMerges, merging || m_request.clearSources),
                      !merging && holdsMerges);
         m_run.result.cellsWritten += CountOf(joined);
         if (!merging) {

@@ -60,7 +60,7 @@ private:
         const long row = IsTop(m_request.target) ? 1 : m_area.rows;
         const long column = IsLeft(m_request.target) ? 1 : m_area.columns;
         const sheet::Range corner = Cell(row, column);
-        WriteTargets(corner, true, {text}, {false});
+        WriteTargets(corner, true, {text}, {EmptyTarget::Keep});
         ++m_run.result.cellsWritten;
         WrapText({corner});
         if (m_request.clearSources) EmptyCells(Others(row, column));
@@ -76,7 +76,7 @@ private:
             return;
         }
         Unmerge({m_area.range});
-        WriteTargets(Cell(1, 1), true, {text}, {false});
+        WriteTargets(Cell(1, 1), true, {text}, {EmptyTarget::Keep});
         ++m_run.result.cellsWritten;
         EmptyCells(Others(1, 1));
         MergeEach({m_area.range}, false);

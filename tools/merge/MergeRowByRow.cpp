@@ -75,14 +75,9 @@ private:
         // other cells; a blank target is written as nothing with its neighbours, so that the texts of a band
         // go in one put.
         const bool freeOfMerges = !holdsMerges || (merging && !m_left);
-        std::vector<bool> emptied(static_cast<size_t>(rows));
-        for (long r = 0; r < rows; ++r) {
-            const bool blank = blankTargets[static_cast<size_t>(r)];
-            emptied[static_cast<size_t>(r)] =
-                freeOfMerges ? merging || m_request.clearSources || blank : !merging && m_request.clearSources && !blank;
-        }
         const long target = m_left || merging ? 1 : columns;
-        WriteTargets(blocks::SubRange(band.range, rows, columns, {1, target, rows, 1}), true, texts, emptied,
+        WriteTargets(blocks::SubRange(band.range, rows, columns, {1, target, rows, 1}), true, texts,
+                     EmptyTargets(blankTargets, rows, freeOfMerges, merging || m_request.clearSources),
                      !merging && holdsMerges);
         m_run.result.cellsWritten += CountOf(joined);
         if (!merging) {

@@ -64,19 +64,39 @@ std::size_t JoinBlock(const blocks::Block& block, Grouping grouping, std::vector
 }
 
 void WriteTargets(const sheet::Range& targets, bool byRow, const std::vector<std::wstring>& texts,
-                  const std::vector<bool>& emptied, bool oneByOne) {
+                  const std::vector<EmptyTarget>& empty, bool oneByOne) {
     const long count = static_cast<long>(texts.size());
-    blocks::BlockChanges changes(byRow ? count : 1, byRow ? 1 : count);
-    for (long i = 1; i <= count; ++i) {
-        const std::wstring& text = texts[static_cast<size_t>(i - 1)];
-        if (text.empty() && !emptied[static_cast<size_t>(i - 1)]) continue;
+    auto changes = [&](long i) {
+        return !texts[static_cast<size_t>(i)].empty() || empty[static_cast<size_t>(i)] == EmptyTarget::MustEmpty;
+    };
+    long first = 0;
+    while (first < count && !changes(first)) ++first;
+    long last = count - 1;
+    while (last > first && !changes(last)) --last;
+    blocks::BlockChanges block(byRow ? count : 1, byRow ? 1 : count);
+    for (long i = first; i <= last; ++i) {
+        const std::wstring& text = texts[static_cast<size_t>(i)];
+        if (text.empty() && empty[static_cast<size_t>(i)] == EmptyTarget::Keep) continue;
+        if (oneByOne && !changes(i)) continue;
         sheet::Variant value = text.empty() ? sheet::Variant() : sheet::Variant::String(text);
         if (oneByOne)
-            blocks::FillCells(byRow ? targets.Item(i, 1) : targets.Item(1, i), value);
+            blocks::FillCells(byRow ? targets.Item(i + 1, 1) : targets.Item(1, i + 1), value);
         else
-            changes.Set(byRow ? i : 1, byRow ? 1 : i, std::move(value));
+            block.Set(byRow ? i + 1 : 1, byRow ? 1 : i + 1, std::move(value));
     }
-    blocks::WriteChanges(targets, changes);
+    blocks::WriteChanges(targets, block);
+}
+
+std::vector<EmptyTarget> EmptyTargets(const std::vector<bool>& blankTargets, long count, bool freeOfMerges,
+                                      bool clears) {
+    std::vector<EmptyTarget> empty(static_cast<size_t>(count), EmptyTarget::Keep);
+    for (long i = 0; i < count; ++i) {
+        if (blankTargets[static_cast<size_t>(i)])
+            empty[static_cast<size_t>(i)] = freeOfMerges ? EmptyTarget::MayEmpty : EmptyTarget::Keep;
+        else if (clears)
+            empty[static_cast<size_t>(i)] = EmptyTarget::MustEmpty;
+    }
+    return empty;
 }
 
 void EmptyCells(const std::vector<sheet::Range>& ranges) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/common/BlockGrid.h"
+#include "tools/common/BlockRect.h"
 #include "tools/common/BlockReader.h"
 #include "tools/common/PlacedRectangles.h"
 #include "tools/merge/JoinTexts.h"
@@ -44,13 +44,24 @@ long CountOf(const std::vector<bool>& flags);
 // took.
 std::size_t JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first);
 
-// Writes the groups' texts into a row or column of target cells (an empty text writes nothing), through the
-// block writer. `emptied` says which of them to empty instead (a group with no text whose cells are emptied,
-// or a blank cell that a write of nothing keeps in one rectangle with its neighbours). One by one, where some
-// target may lie hidden in a merged area: a put into it alone is refused, where a rectangle round the merged
-// area would drop its text.
+// What a target without a joined text gets.
+enum class EmptyTarget : char {
+    Keep,       // nothing
+    MayEmpty,   // a blank cell: written as nothing only to keep the texts around it in one put
+    MustEmpty,  // emptied, as its group is
+};
+
+// Writes the groups' texts into a row or column of target cells, through the block writer; a group without
+// text gets what `empty` says. One by one, where some target may lie hidden in a merged area: a put into it
+// alone is refused, where a rectangle round the merged area would drop its text.
 void WriteTargets(const sheet::Range& targets, bool byRow, const std::vector<std::wstring>& texts,
-                  const std::vector<bool>& emptied, bool oneByOne = false);
+                  const std::vector<EmptyTarget>& empty, bool oneByOne = false);
+
+// What each target of a group without text gets: emptied with its group when `clears`, except where merged
+// cells may be in the way (not `freeOfMerges`: the group is emptied whole, or left, as the caller does); a
+// blank target written as nothing where that keeps one put.
+std::vector<EmptyTarget> EmptyTargets(const std::vector<bool>& blankTargets, long count, bool freeOfMerges,
+                                      bool clears);
 
 // Empties each range's cells (values only) through the block writer.
 void EmptyCells(const std::vector<sheet::Range>& ranges);

@@ -1,0 +1,173 @@
+// One road at every size: each tool with each option runs on a sheet of tricky rows, once on rows 1 to 1000
+// and once on a bigger selection that contains them (whole columns, past the size limit); the first 1000
+// rows must end the same: every cell's value, formula and format, the fills, the merged areas and the
+// selection. A tool that fails must fail the same way on both.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/Excel.h"
+#include "host/LiveObjects.h"
+#include "sheet/Application.h"
+#include "sheet/AutomationError.h"
+#include "tests/support/TrickySheet.h"
+#include "tools/cleanup/CleanupEngines.h"
+#include "tools/duplicates/RemoveDuplicates.h"
+#include "tools/merge/MergeSelection.h"
+
+namespace {
+
+constexpr long kRows = 1100;
+constexpr long kColumns = 7;
+constexpr long kCompared = 1000;
+
+using ToolRun = std::function<void(const sheet::Application& app)>;
+
+struct Row {
+    std::string tool;
+    ToolRun run;
+    std::wstring within;  // rows 1 to 1000
+    std::wstring beyond;  // a bigger selection containing them
+};
+
+ToolRun ChangeCase(cleanup::CaseMode mode) {
+    return [mode](const sheet::Application& app) { cleanup::RunChangeCase(app, mode); };
+}
+
+ToolRun RemoveCharacters(cleanup::RemoveMode mode) {
+    return [mode](const sheet::Application& app) { cleanup::RunRemoveCharacters(app, mode); };
+}
+
+ToolRun RemoveDuplicates(duplicates::DupAction action, std::vector<UINT> keys) {
+    return [action, keys](const sheet::Application& app) {
+        duplicates::RunRemoveDuplicates(app, app.Selection(), keys, action, 0x00FF00);
+    };
+}
+
+ToolRun MergeCellText(merge::MergeTarget target, bool mergeCells, bool clearSources) {
+    return [=](const sheet::Application& app) {
+        merge::MergeRequest request;
+        request.target = target;
+        request.separator = L", ";
+        request.mergeCells = mergeCells;
+        request.clearSources = clearSources;
+        merge::MergeSelection(app, request);
+    };
+}
+
+std::vector<Row> Table() {
+    std::vector<Row> rows;
+    const char* const caseNames[] = {"upper", "lower", "first upper", "first upper rest lower", "each word"};
+    for (cleanup::CaseMode mode : cleanup::kCaseModes)
+        rows.push_back({std::string("Change Case, ") + caseNames[static_cast<int>(mode)], ChangeCase(mode),
+                        L"$A$1:$G$1000", L"$A:$G"});
+    const char* const removeNames[] = {"leading", "trailing", "both ends", "non-printing", "no-break spaces"};
+    for (cleanup::RemoveMode mode : cleanup::kRemoveModes)
+        rows.push_back({std::string("Remove Characters, ") + removeNames[static_cast<int>(mode)],
+                        RemoveCharacters(mode), L"$A$1:$G$1000", L"$A:$G"});
+    const char* const actionNames[] = {"Select", "Color", "Delete"};
+    for (duplicates::DupAction action :
+         {duplicates::DupAction::Select, duplicates::DupAction::Color, duplicates::DupAction::Delete}) {
+        const std::string name = std::string("Remove Duplicates, ") + actionNames[static_cast<int>(action)];
+        // One column: keyed on what the cells show; F is too narrow for its numbers.
+        for (wchar_t letter : {L'B', L'F'}) {
+            const std::wstring column(1, letter);
+            rows.push_back({name + ", column " + std::string(1, static_cast<char>(letter)), RemoveDuplicates(action, {0}),
+                            L"$" + column + L"$1:$" + column + L"$1000", L"$" + column + L":$" + column});
+        }
+        rows.push_back({name + ", columns B, D and E", RemoveDuplicates(action, {1, 3, 4}), L"$A$1:$G$1000", L"$A:$G"});
+        rows.push_back({name + ", all columns, against whole rows", RemoveDuplicates(action, {0, 1, 2, 3, 4, 5, 6}),
+                        L"$A$1:$G$1000", L"$1:$1100"});
+    }
+    // Merge Cell Text: rows join alike under rows 1:1000 and whole columns, and stop alike at row 194, whose
+    // 32,767 characters leave no room for more. Columns and areas join the rows selected, so their bigger
+    // selection is the whole rows, clipped to the used range; rows 1:190 hold no text that long.
+    const struct {
+        const char* name;
+        merge::MergeTarget target;
+        const wchar_t* within;
+        const wchar_t* beyond;
+    } merges[] = {
+        {"by row, left cells", merge::MergeTarget::LeftCells, L"$A$1:$G$1000", L"$A:$G"},
+        {"by row, right cells", merge::MergeTarget::RightCells, L"$A$1:$G$1000", L"$A:$G"},
+        {"by column, top cells", merge::MergeTarget::TopCells, L"$A$1:$G$190", L"$1:$190"},
+        {"by column, bottom cells", merge::MergeTarget::BottomCells, L"$A$1:$G$190", L"$1:$190"},
+        {"in one cell, top-left", merge::MergeTarget::TopLeftCell, L"$A$1:$G$190", L"$1:$190"},
+        {"in one cell, bottom-right", merge::MergeTarget::BottomRightCell, L"$A$1:$G$190", L"$1:$190"},
+    };
+    for (const auto& m : merges) {
+        const std::string name = std::string("Merge Cell Text, ") + m.name;
+        rows.push_back({name + ", merged", MergeCellText(m.target, true, false), m.within, m.beyond});
+        rows.push_back({name + ", cleared", MergeCellText(m.target, false, true), m.within, m.beyond});
+        rows.push_back({name + ", sources kept", MergeCellText(m.target, false, false), m.within, m.beyond});
+    }
+    return rows;
+}
+
+// A fresh Excel with the tricky sheet, the tool run on the selection; what failed, if anything.
+struct Outcome {
+    std::shared_ptr<host::Excel> excel;
+    std::wstring failure;
+};
+
+Outcome RunOn(const ToolRun& run, const std::wstring& selection) {
+    Outcome outcome{host::Excel::Create(), {}};
+    cwtest::FillTrickyRows(outcome.excel->ActiveSheet(), kRows, kColumns);
+    outcome.excel->Select(selection);
+    host::ComRef<IDispatch> appObject = outcome.excel->Application();
+    try {
+        run(sheet::Application(framework::ComPtr<IDispatch>(appObject.Get())));
+    } catch (const sheet::CAutomationError& error) {
+        outcome.failure = error.Description();
+    }
+    return outcome;
+}
+
+bool Selected(const host::Excel& excel, long row, long column) {
+    const host::Range selection = excel.Selection();
+    for (const host::Area& area : selection.Areas())
+        if (area.Contains(row, column)) return true;
+    return false;
+}
+
+std::vector<std::string> MergedWithinCompared(const host::Sheet& sheet) {
+    std::vector<std::string> merged;
+    for (const host::Area& area : sheet.MergedAreas())
+        if (area.top <= kCompared)
+            merged.push_back(std::to_string(area.top) + "," + std::to_string(area.left) + ":" +
+                             std::to_string(area.bottom) + "," + std::to_string(area.right));
+    return merged;
+}
+
+TEST(OneRoad, every_tool_and_option_leaves_rows_1_to_1000_alike_whether_they_or_more_are_selected) {
+    const long liveBefore = host::LiveObjects();
+    for (const Row& row : Table()) {
+        SCOPED_TRACE(row.tool);
+        const Outcome within = RunOn(row.run, row.within);
+        const Outcome beyond = RunOn(row.run, row.beyond);
+        EXPECT_EQ(within.failure, beyond.failure);
+        const host::Sheet& a = within.excel->ActiveSheet();
+        const host::Sheet& b = beyond.excel->ActiveSheet();
+        int differences = 0;
+        for (long r = 1; r <= kCompared && differences < 5; ++r) {
+            for (long c = 1; c <= kColumns + 1; ++c) {
+                const std::string expected = cwtest::DescribeCell(a.At(r, c));
+                const std::string got = cwtest::DescribeCell(b.At(r, c));
+                // The selections differ in the columns the used range does not cover.
+                const bool selectedAlike =
+                    c > kColumns || Selected(*within.excel, r, c) == Selected(*beyond.excel, r, c);
+                if (expected == got && selectedAlike) continue;
+                ++differences;
+                ADD_FAILURE() << "row " << r << ", column " << c << ": " << expected << " against " << got
+                              << (selectedAlike ? "" : ", selected differently");
+            }
+        }
+        EXPECT_EQ(MergedWithinCompared(a), MergedWithinCompared(b));
+    }
+    EXPECT_EQ(host::LiveObjects(), liveBefore);
+}
+
+}  // namespace

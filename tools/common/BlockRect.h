@@ -1,0 +1,33 @@
+// Where a block lies in its area, and how big blocks may grow. Counting only, no automation calls.
+#pragma once
+
+#include <cstddef>
+
+namespace blocks {
+
+// About a megabyte of VARIANTs per array read: big enough that calls are few, small enough that memory
+// stays flat whatever the number of rows.
+constexpr long kDefaultBlockCells = 65536;
+// What a block's values may hold, texts included: long texts make blocks of fewer cells.
+constexpr std::size_t kDefaultBlockBytes = 8u << 20;
+
+// First row and column from 1 within the area, and the block's size.
+struct BlockRect {
+    long row = 1;
+    long column = 1;
+    long rows = 0;
+    long columns = 0;
+
+    long long Cells() const { return static_cast<long long>(rows) * columns; }
+    friend bool operator==(const BlockRect& a, const BlockRect& b) {
+        return a.row == b.row && a.column == b.column && a.rows == b.rows && a.columns == b.columns;
+    }
+};
+
+// The caps on one block.
+struct BlockCaps {
+    long cells = kDefaultBlockCells;
+    std::size_t bytes = kDefaultBlockBytes;
+};
+
+}  // namespace blocks
