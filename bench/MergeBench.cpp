@@ -82,10 +82,11 @@ int RunOne(int shapeIndex, int caseIndex) {
     std::wstring failure;
     status::StatusBarKeeper statusBar(app);
     try {
-        status::RunWithStatus(statusBar, L"Merge Cell Text", [&](status::Progress& progress, const status::StatusLines&) {
-            merge::MergeSelection(app, request, progress);
-            return std::wstring();
-        });
+        status::RunWithStatus(statusBar, L"Merge Cell Text",
+                              [&](status::Progress& progress, const status::StatusLines&) {
+                                  merge::MergeSelection(app, request, progress);
+                                  return std::wstring();
+                              });
     } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }

@@ -61,8 +61,12 @@ std::vector<sheet::Range> RangesOf(const PlacedBlock& block, const std::vector<B
 }
 
 PlacedBlock PartOf(const PlacedBlock& block, const BlockRect& rect) {
-    return {block.sheet, SubRange(block.range, block.rows, block.columns, rect), block.row + rect.row - 1,
-            block.column + rect.column - 1, rect.rows, rect.columns};
+    return {block.sheet,
+            SubRange(block.range, block.rows, block.columns, rect),
+            block.row + rect.row - 1,
+            block.column + rect.column - 1,
+            rect.rows,
+            rect.columns};
 }
 
 std::vector<BlockRect> RowRuns(const std::vector<bool>& marked, long firstColumn, long columns) {

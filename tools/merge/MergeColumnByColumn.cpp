@@ -47,7 +47,8 @@ private:
                         block.Value(target - place.row + 1, c).vt == VT_EMPTY;
             if (place.column + place.columns - 1 < strip.columns) continue;
             // Nothing of a strip is written before its last row is read: its first column too long ends it now.
-            if (m_writesValues && joins.front().TooLong()) FailTooLong(L"column " + blocks::ColumnLetters(strip.column));
+            if (m_writesValues && joins.front().TooLong())
+                FailTooLong(L"column " + blocks::ColumnLetters(strip.column));
             m_run.rowsDone = rowsBefore + place.row + place.rows - 1;
             if (!m_run.progress.Continue(m_run.rowsDone)) {
                 // Stopped while reading: what was done is the strips before.
@@ -88,26 +89,14 @@ private:
             return;
         }
         WrapText(textColumns);
-        EmptyAllButTargets(strip, joined, holdsMerges);
+        // A column without text is not unmerged: its old merged cells, if any, stay.
+        EmptyAllButFirst(strip, Grouping::ColumnByColumn, joined, !holdsMerges);
         // The width the columns have now is the one they keep through the merge.
         const ColumnWidths widths = ColumnWidths::Keep({strip.range});
         MergeEach(blocks::RangesOf(strip, EachColumn(joined, rows)), false);
         widths.GiveBack();
         AlignVertically(textColumns, m_top ? xlTop : xlBottom);
         m_run.result.groupsMerged += CountOf(joined);
-    }
-
-    // A column without text keeps its old merged cells, if any, and is emptied whole rather than cut through.
-    static void EmptyAllButTargets(const PlacedBlock& strip, const std::vector<bool>& joined, bool holdsMerges) {
-        if (!holdsMerges) {
-            EmptyCells({blocks::SubRange(strip.range, strip.rows, strip.columns, {2, 1, strip.rows - 1, strip.columns})});
-            return;
-        }
-        std::vector<BlockRect> rects = blocks::ColumnRuns(joined, 2, strip.rows - 1);
-        std::vector<bool> empty(joined.size());
-        for (size_t i = 0; i < joined.size(); ++i) empty[i] = !joined[i];
-        for (const BlockRect& rect : blocks::ColumnRuns(empty, 1, strip.rows)) rects.push_back(rect);
-        EmptyCells(blocks::RangesOf(strip, rects));
     }
 
     // Each column with a text, an area of its own: a merge makes one cell of each.

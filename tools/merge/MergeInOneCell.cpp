@@ -10,9 +10,7 @@ using blocks::BlockRect;
 using blocks::PlacedBlock;
 
 bool IsTop(MergeTarget target) { return target == MergeTarget::TopLeftCell || target == MergeTarget::TopRightCell; }
-bool IsLeft(MergeTarget target) {
-    return target == MergeTarget::TopLeftCell || target == MergeTarget::BottomLeftCell;
-}
+bool IsLeft(MergeTarget target) { return target == MergeTarget::TopLeftCell || target == MergeTarget::BottomLeftCell; }
 
 class WholeMerger {
 public:

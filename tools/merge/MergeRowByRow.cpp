@@ -28,7 +28,8 @@ public:
         for (blocks::Block block; reader.Next(block);) {
             const BlockRect& place = block.Place();
             if (place.column == 1) {
-                joins.assign(static_cast<size_t>(place.rows), JoinedText(JoinRule::BetweenNonEmpty, m_request.separator));
+                joins.assign(static_cast<size_t>(place.rows),
+                             JoinedText(JoinRule::BetweenNonEmpty, m_request.separator));
                 blankTargets.assign(static_cast<size_t>(place.rows), false);
             }
             JoinBlock(block, Grouping::RowByRow, joins, 0);
@@ -86,25 +87,12 @@ private:
             return;
         }
         if (m_left) WrapText(textRows);
-        EmptyAllButTargets(band, joined, freeOfMerges);
+        // Into the left cells a row without text is not unmerged: its old merged cells, if any, stay.
+        EmptyAllButFirst(band, Grouping::RowByRow, joined, freeOfMerges);
         MergeEach(mergedRows, true);
         AlignHorizontally(mergedRows, m_left ? xlLeft : xlRight);
         if (!m_left) WrapText(textRows);
         m_run.result.groupsMerged += m_left ? CountOf(joined) : rows;
-    }
-
-    // Into the left cells a row without text is not unmerged: its old merged cells, if any, stay, and it is
-    // emptied whole rather than cut through.
-    void EmptyAllButTargets(const PlacedBlock& band, const std::vector<bool>& joined, bool freeOfMerges) const {
-        if (freeOfMerges) {
-            EmptyCells({blocks::SubRange(band.range, band.rows, band.columns, {1, 2, band.rows, band.columns - 1})});
-            return;
-        }
-        std::vector<BlockRect> rects = blocks::RowRuns(joined, 2, band.columns - 1);
-        std::vector<bool> empty(joined.size());
-        for (size_t i = 0; i < joined.size(); ++i) empty[i] = !joined[i];
-        for (const BlockRect& rect : blocks::RowRuns(empty, 1, band.columns)) rects.push_back(rect);
-        EmptyCells(blocks::RangesOf(band, rects));
     }
 
     // One column: each cell is its own group and keeps its value; merging only formats the cells, those that

@@ -4,6 +4,7 @@
 #include "tools/cleanup/TextStaysText.h"
 #include "tools/common/BlockWriter.h"
 #include "tools/common/DisplayedTexts.h"
+#include "tools/common/SubRange.h"
 
 namespace merge {
 
@@ -54,7 +55,7 @@ std::size_t JoinBlock(const blocks::Block& block, Grouping grouping, std::vector
         for (long c = 1; c <= block.Columns(); ++c) {
             std::wstring_view text = shown.At(r, c);
             bytes += text.size() * sizeof(wchar_t);
-            const long group = grouping == Grouping::RowByRow ? first + r - 1
+            const long group = grouping == Grouping::RowByRow         ? first + r - 1
                                : grouping == Grouping::ColumnByColumn ? first + c - 1
                                                                       : 0;
             joins[static_cast<size_t>(group)].Add(text);
@@ -101,6 +102,25 @@ std::vector<EmptyTarget> EmptyTargets(const std::vector<bool>& blankTargets, lon
 
 void EmptyCells(const std::vector<sheet::Range>& ranges) {
     for (const sheet::Range& range : ranges) blocks::FillCells(range, sheet::Variant());
+}
+
+void EmptyAllButFirst(const blocks::PlacedBlock& block, Grouping grouping, const std::vector<bool>& joined,
+                      bool freeOfMerges) {
+    const bool byRow = grouping == Grouping::RowByRow;
+    const blocks::BlockRect allButFirst = byRow ? blocks::BlockRect{1, 2, block.rows, block.columns - 1}
+                                                : blocks::BlockRect{2, 1, block.rows - 1, block.columns};
+    if (freeOfMerges) {
+        EmptyCells({blocks::SubRange(block.range, block.rows, block.columns, allButFirst)});
+        return;
+    }
+    std::vector<bool> without(joined.size());
+    for (size_t i = 0; i < joined.size(); ++i) without[i] = !joined[i];
+    std::vector<blocks::BlockRect> rects =
+        byRow ? blocks::RowRuns(joined, 2, block.columns - 1) : blocks::ColumnRuns(joined, 2, block.rows - 1);
+    for (const blocks::BlockRect& rect :
+         byRow ? blocks::RowRuns(without, 1, block.columns) : blocks::ColumnRuns(without, 1, block.rows))
+        rects.push_back(rect);
+    EmptyCells(blocks::RangesOf(block, rects));
 }
 
 std::vector<blocks::BlockRect> OthersOf(const blocks::BlockRect& group, long keepRow, long keepColumn) {

@@ -63,6 +63,12 @@ void WriteTargets(const sheet::Range& targets, bool byRow, const std::vector<std
 std::vector<EmptyTarget> EmptyTargets(const std::vector<bool>& blankTargets, long count, bool freeOfMerges,
                                       bool clears);
 
+// Empties every cell of the groups of a band (rows) or strip (columns) but the first of each (its leftmost or
+// top cell), which holds the joined text. Where merged cells may be in the way (not `freeOfMerges`), a group
+// without text is emptied whole rather than cut through.
+void EmptyAllButFirst(const blocks::PlacedBlock& block, Grouping grouping, const std::vector<bool>& joined,
+                      bool freeOfMerges);
+
 // Empties each range's cells (values only) through the block writer.
 void EmptyCells(const std::vector<sheet::Range>& ranges);
 

@@ -45,7 +45,8 @@ MergeResult MergeSelection(const sheet::Application& app, const MergeRequest& re
             if (!progress.Continue(run.rowsDone)) break;
             continue;
         }
-        const blocks::PlacedBlock area{sheet, part.range, part.range.Row(), part.range.Column(), part.rows, part.columns};
+        const blocks::PlacedBlock area{sheet,     part.range,  part.range.Row(), part.range.Column(),
+                                       part.rows, part.columns};
         ++result.areas;
         bool going = true;
         switch (grouping) {
