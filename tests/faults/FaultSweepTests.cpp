@@ -69,19 +69,19 @@ void UntidyColumns(host::Excel& excel) {
     excel.Select(L"$A:$C,$E:$E");
 }
 
-// A list long enough for several bands of blocks: texts to change, some already as the tool leaves them, a
-// number and a formula now and then, and rows that repeat earlier ones.
+// A list long enough for several bands of blocks: a column of texts to change beside one of texts no tool
+// changes, a number and a formula now and then, and rows that repeat earlier ones.
 void LongList(host::Excel& excel) {
     host::Sheet& sheet = excel.ActiveSheet();
     for (long r = 1; r <= kLongListRows; ++r) {
         const std::wstring row = std::to_wstring(r);
-        sheet.SetText(L"A" + row, r % 3 ? L" item " + std::to_wstring(r % 40) : L"ITEM");
+        sheet.SetText(L"A" + row, L" item " + std::to_wstring(r % 40));
         if (r % 17 == 0)
             sheet.SetFormula(L"B" + row, L"=A1", host::CellValue::Text(L" f"));
         else if (r % 13 == 0)
             sheet.SetNumber(L"B" + row, r);
         else
-            sheet.SetText(L"B" + row, L"b " + std::to_wstring(r % 7));
+            sheet.SetText(L"B" + row, L"B" + std::to_wstring(r % 7));
     }
     excel.Select(L"$A$1:$B$" + std::to_wstring(kLongListRows));
 }
@@ -170,8 +170,6 @@ const Command kCommands[] = {
     {"Remove Characters", DISPID_REMCHARS, IDD_SELECT_N, Through(1, IDC_OPTION_3), UntidyTexts},
     {"Change Case over whole columns", DISPID_CHANGECASE, IDD_SELECT_N, Through(1, IDC_OPTION_1), UntidyColumns},
     {"Remove Characters in bands", DISPID_REMCHARS, IDD_SELECT_N, Through(1, IDC_OPTION_1), LongList},
-    {"Change Case over whole columns in bands", DISPID_CHANGECASE, IDD_SELECT_N, Through(1, IDC_OPTION_1),
-     LongListColumns},
     {"Remove Duplicates", DISPID_REMDUPS, IDD_SELECT, FinishRemoveDuplicates, RepeatedRows},
     {"Remove Duplicates over whole columns in bands", DISPID_REMDUPS, IDD_SELECT, FinishRemoveDuplicates,
      LongListColumns},

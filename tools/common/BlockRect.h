@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 
 namespace blocks {
 
@@ -23,6 +24,12 @@ struct BlockRect {
         return a.row == b.row && a.column == b.column && a.rows == b.rows && a.columns == b.columns;
     }
 };
+
+// Which way a rectangle is cut in two first, while it has more than one row and column.
+enum class HalveFirst { Rows, Columns };
+
+// The two halves of a rectangle of more than one cell, the first one the top or left half.
+std::pair<BlockRect, BlockRect> Halves(const BlockRect& rect, HalveFirst first);
 
 // The caps on one block.
 struct BlockCaps {

@@ -48,17 +48,7 @@ public:
         } catch (const sheet::CAutomationError&) {
             // Refused as a whole; its halves may not be.
         }
-        BlockRect first = rect;
-        BlockRect second = rect;
-        if (rect.rows > 1) {
-            first.rows = rect.rows / 2;
-            second.row = rect.row + first.rows;
-            second.rows = rect.rows - first.rows;
-        } else {
-            first.columns = rect.columns / 2;
-            second.column = rect.column + first.columns;
-            second.columns = rect.columns - first.columns;
-        }
+        const auto [first, second] = Halves(rect, HalveFirst::Rows);
         Write(first);
         Write(second);
     }

@@ -36,17 +36,7 @@ public:
             return;
         }
         // Columns first: formats usually go with columns.
-        BlockRect first = rect;
-        BlockRect second = rect;
-        if (rect.columns > 1) {
-            first.columns = rect.columns / 2;
-            second.column = rect.column + first.columns;
-            second.columns = rect.columns - first.columns;
-        } else {
-            first.rows = rect.rows / 2;
-            second.row = rect.row + first.rows;
-            second.rows = rect.rows - first.rows;
-        }
+        const auto [first, second] = Halves(rect, HalveFirst::Columns);
         for (const BlockRect& half : {first, second})
             if (Texts(half) > 0)
                 Settle(half, SubRange(m_block.Range(), m_block.Rows(), m_block.Columns(), half).NumberFormat());

@@ -45,6 +45,15 @@ struct Band {
     blocks::DisplayedTexts shown;
 };
 
+// Where the scan works on the sheet: the working range's part it reads, its first row and its columns.
+struct ScanArea {
+    Range range;
+    long top;
+    long left;
+    long right;
+    long rows;
+};
+
 class Scan {
 public:
     Scan(const sheet::Application& app, DupAction action, COLORREF color)
@@ -60,38 +69,47 @@ public:
         const long areaLeft = area.Column();
         Range inside = blocks::WithinUsedRangePastLimit(m_app, area, areaRows, areaColumns);
         if (inside.IsEmpty()) return result;
-        const long top = inside.Row();
         const long left = inside.Column();
-        const long rows = inside.Rows().Count();
-        const long right = left + inside.Columns().Count() - 1;
-        result.rowsExamined = rows;
-        progress.Begin(rows);
+        ScanArea scan{inside, inside.Row(), left, left + inside.Columns().Count() - 1, inside.Rows().Count()};
+        result.rowsExamined = scan.rows;
+        progress.Begin(scan.rows);
 
         // A ticked column outside the used range is blank in every row: it tells no row from another.
         std::vector<long> columns;
         for (UINT offset : keyColumns) {
             const long column = areaLeft + static_cast<long>(offset);
-            if (static_cast<long>(offset) < areaColumns && column >= left && column <= right) columns.push_back(column);
+            if (static_cast<long>(offset) < areaColumns && column >= scan.left && column <= scan.right)
+                columns.push_back(column);
         }
         const std::vector<ColumnRun> runs = RunsOf(columns);
         if (runs.empty()) return result;
-        long tickedCount = 0;
-        for (const ColumnRun& run : runs) tickedCount += run.Columns();
-        // A range of one column is keyed on what its cells show.
-        const bool displayed = areaColumns == 1;
 
+        DuplicateRuns duplicates(m_app, m_sheet, scan.left, scan.right, m_action, m_color);
+        // A range of one column is keyed on what its cells show.
+        result.duplicatesFound = ScanBands(scan, runs, areaColumns == 1, duplicates, progress);
+        duplicates.Finish();
+        result.rowsActedOn = duplicates.ActedOn();
+        return result;
+    }
+
+private:
+    // Reads band after band, keys every row and hands each duplicate row on; gives how many there were.
+    long ScanBands(const ScanArea& scan, const std::vector<ColumnRun>& runs, bool displayed, DuplicateRuns& duplicates,
+                   status::Progress& progress) {
         std::vector<blocks::BlockReader> readers;
         readers.reserve(runs.size());
-        for (const ColumnRun& run : runs)
-            readers.emplace_back(
-                blocks::SubRange(inside, rows, right - left + 1, {1, run.left - left + 1, rows, run.Columns()}));
+        long tickedCount = 0;
+        for (const ColumnRun& run : runs) {
+            readers.emplace_back(blocks::SubRange(scan.range, scan.rows, scan.right - scan.left + 1,
+                                                  {1, run.left - scan.left + 1, scan.rows, run.Columns()}));
+            tickedCount += run.Columns();
+        }
         blocks::BandSizer sizer(tickedCount, {});
-
-        DuplicateRuns duplicates(m_app, m_sheet, left, right, m_action, m_color);
+        long found = 0;
         Band band;
         band.blocks.resize(runs.size());
-        for (long bandTop = 1; bandTop <= rows;) {
-            if (!ReadBand(readers, sizer.NextRows(rows - bandTop + 1), displayed, band)) break;
+        for (long bandTop = 1; bandTop <= scan.rows;) {
+            if (!ReadBand(readers, sizer.NextRows(scan.rows - bandTop + 1), displayed, band)) break;
             const long bandRows = band.blocks.front().Rows();
             std::size_t bytes = band.shown.AskedBytes();
             for (const blocks::Block& block : band.blocks) bytes += block.Bytes();
@@ -100,20 +118,16 @@ public:
                 for (size_t i = 0; i < runs.size(); ++i)
                     for (long c = 1; c <= runs[i].Columns(); ++c) AddCell(band, i, r, c, displayed);
                 if (!m_seen.Repeats(m_key.Take())) continue;
-                ++result.duplicatesFound;
-                duplicates.Add(top + bandTop + r - 2);
+                ++found;
+                duplicates.Add(scan.top + bandTop + r - 2);
             }
             bandTop += bandRows;
             // Esc is looked at between bands; the duplicates found so far are acted on.
             if (!progress.Continue(bandTop - 1)) break;
         }
-        band = Band();
-        duplicates.Finish();
-        result.rowsActedOn = duplicates.ActedOn();
-        return result;
+        return found;
     }
 
-private:
     static bool ReadBand(std::vector<blocks::BlockReader>& readers, long bandRows, bool displayed, Band& band) {
         band.shown = blocks::DisplayedTexts();
         for (size_t i = 0; i < readers.size(); ++i)

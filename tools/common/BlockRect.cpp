@@ -1,0 +1,21 @@
+#include "tools/common/BlockRect.h"
+
+namespace blocks {
+
+std::pair<BlockRect, BlockRect> Halves(const BlockRect& rect, HalveFirst first) {
+    BlockRect top = rect;
+    BlockRect bottom = rect;
+    const bool acrossRows = rect.rows > 1 && (first == HalveFirst::Rows || rect.columns == 1);
+    if (acrossRows) {
+        top.rows = rect.rows / 2;
+        bottom.row = rect.row + top.rows;
+        bottom.rows = rect.rows - top.rows;
+    } else {
+        top.columns = rect.columns / 2;
+        bottom.column = rect.column + top.columns;
+        bottom.columns = rect.columns - top.columns;
+    }
+    return {top, bottom};
+}
+
+}  // namespace blocks
