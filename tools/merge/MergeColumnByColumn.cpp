@@ -107,9 +107,9 @@ private:
         return columns;
     }
 
-    // One row: each cell is its own group and keeps its value; merging only formats the cells that show a text.
+    // One row, merged: each cell is its own group and keeps its value; merging only formats the cells that show
+    // a text.
     void FormatCellsOfTheirOwn(const PlacedBlock& strip, const std::vector<bool>& shown) const {
-        if (!m_request.mergeCells) return;
         const Ranges textCells = blocks::RangesOf(strip, blocks::ColumnRuns(shown, 1, 1));
         WrapText(textCells);
         Unmerge(textCells);

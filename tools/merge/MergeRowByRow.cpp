@@ -95,10 +95,9 @@ private:
         m_run.result.groupsMerged += m_left ? CountOf(joined) : rows;
     }
 
-    // One column: each cell is its own group and keeps its value; merging only formats the cells, those that
-    // show a text and, into the right cells, all of them.
+    // One column, merged: each cell is its own group and keeps its value; merging only formats the cells, those
+    // that show a text and, into the right cells, all of them.
     void FormatCellsOfTheirOwn(const PlacedBlock& band, const std::vector<bool>& joined) const {
-        if (!m_request.mergeCells) return;
         const Ranges textCells = blocks::RangesOf(band, blocks::RowRuns(joined, 1, 1));
         if (m_left) {
             WrapText(textCells);

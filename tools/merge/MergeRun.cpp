@@ -48,20 +48,16 @@ void FailTooLong(const std::wstring& where) {
                                                     L" What came before it is done. " + advice);
 }
 
-std::size_t JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first) {
+void JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first) {
     const blocks::DisplayedTexts shown = blocks::DisplayedTexts::Read(block);
-    std::size_t bytes = 0;
     for (long r = 1; r <= block.Rows(); ++r) {
         for (long c = 1; c <= block.Columns(); ++c) {
-            std::wstring_view text = shown.At(r, c);
-            bytes += text.size() * sizeof(wchar_t);
             const long group = grouping == Grouping::RowByRow         ? first + r - 1
                                : grouping == Grouping::ColumnByColumn ? first + c - 1
                                                                       : 0;
-            joins[static_cast<size_t>(group)].Add(text);
+            joins[static_cast<size_t>(group)].Add(shown.At(r, c));
         }
     }
-    return bytes;
 }
 
 void WriteTargets(const sheet::Range& targets, bool byRow, const std::vector<std::wstring>& texts,

@@ -40,9 +40,8 @@ long CountOf(const std::vector<bool>& flags);
 [[noreturn]] void FailTooLong(const std::wstring& where = std::wstring());
 
 // Feeds the texts the block's cells show, row by row, to the joins of their groups: the join of the block's
-// row or column, counted from index `first`, or for InOneCell the first join alone. Gives the bytes the texts
-// took.
-std::size_t JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first);
+// row or column, counted from index `first`, or for InOneCell the first join alone.
+void JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first);
 
 // What a target without a joined text gets.
 enum class EmptyTarget : char {

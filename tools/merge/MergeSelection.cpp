@@ -45,9 +45,15 @@ MergeResult MergeSelection(const sheet::Application& app, const MergeRequest& re
             if (!progress.Continue(run.rowsDone)) break;
             continue;
         }
+        ++result.areas;
+        // Groups of one cell keep their values: without merging there is nothing to do, not even to read.
+        if (!request.mergeCells && GroupsAreSingleCells(grouping, part.rows, part.columns)) {
+            run.rowsDone += static_cast<long>(RowsToDo(part, grouping));
+            if (!progress.Continue(run.rowsDone)) break;
+            continue;
+        }
         const blocks::PlacedBlock area{sheet,     part.range,  part.range.Row(), part.range.Column(),
                                        part.rows, part.columns};
-        ++result.areas;
         bool going = true;
         switch (grouping) {
         case Grouping::RowByRow: going = MergeRowByRow(area, run); break;
