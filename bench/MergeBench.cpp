@@ -93,14 +93,18 @@ int RunOne(int shapeIndex, int caseIndex) {
     const double milliseconds = clocks.WallMilliseconds();
     const double cpuMilliseconds = clocks.CpuMilliseconds();
     memory.Stop();
+    // What the run leaves in the process: the sheet as it ends (its joined texts, and the heap it spreads over).
+    const SIZE_T privateAtEnd = bench::Memory().PagefileUsage;
+    const double kept =
+        privateAtEnd > memory.PrivateBefore() ? bench::Megabytes(privateAtEnd - memory.PrivateBefore()) : 0.0;
 
     const double cells = bench::CellsOf(shape);
     const size_t calls = excel->Log().Total();
-    std::printf("%-32s %-11s %-5s %8.0f %9.0f %9.0f %8zu %7.4f %7zu %7zu %8.1f %7.1f %7.1f\n", shape.name,
+    std::printf("%-32s %-11s %-5s %8.0f %9.0f %9.0f %8zu %7.4f %7zu %7zu %8.1f %7.1f %7.1f %7.1f\n", shape.name,
                 grouping.name, merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls,
                 static_cast<double>(calls) / cells, excel->Log().Count(L"Range.Value", host::Kind::Put),
                 FormatAndMergeCalls(excel->Log()), bench::Megabytes(memory.PrivateBefore()),
-                bench::Megabytes(memory.PrivateAdded()), bench::Megabytes(memory.WorkingSetAdded()));
+                bench::Megabytes(memory.PrivateAdded()), bench::Megabytes(memory.WorkingSetAdded()), kept);
     return bench::EndCase(failure);
 }
 
@@ -116,10 +120,13 @@ int main(int argc, char** argv) {
                 "stand-in\nreceived during the run, status bar included; values: Range.Value puts (texts and "
                 "emptying);\nformats: merges, unmerges, clears and format puts; MB sheet: private bytes with the "
                 "sheet filled;\n+priv and +WS: the most the run added to the private bytes and to the working set, "
-                "sampled every\nmillisecond. cpu ms: the run's thread alone.\n\n",
+                "sampled every\nmillisecond; +end: the private bytes the run leaves added, the sheet's own growth "
+                "(joined texts\nlonger than their sources, the heap they spread over). cpu ms: the run's thread "
+                "alone.\n\n",
                 static_cast<int>(sizeof(void*) * 8));
-            std::printf("%-32s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %8s %7s %7s\n", "shape", "grouping", "merge",
-                        "cells", "ms", "cpu ms", "calls", "c/cell", "values", "formats", "MB sheet", "+priv", "+WS");
+            std::printf("%-32s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %8s %7s %7s %7s\n", "shape", "grouping", "merge",
+                        "cells", "ms", "cpu ms", "calls", "c/cell", "values", "formats", "MB sheet", "+priv", "+WS",
+                        "+end");
         },
         RunOne);
 }

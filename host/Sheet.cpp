@@ -239,6 +239,8 @@ void Sheet::EraseContent(const Area& area) {
     ForEachStored(area, [&](long r, long c, const Stored&) { cells.emplace_back(r, c); });
     for (auto [r, c] : cells) {
         Stored& stored = Record(r, c);
+        // An emptied cell gives its text's memory back, as Excel does; assigning an empty text would keep it.
+        std::wstring().swap(stored.value.text);
         stored.value = CellValue::Empty();
         stored.hasFormula = false;
         stored.formula.clear();

@@ -39,6 +39,8 @@ public:
     // Empty once too long.
     const std::wstring& Text() const noexcept { return m_text; }
     std::size_t Bytes() const noexcept { return m_text.capacity() * sizeof(wchar_t); }
+    // Hands the text over, leaving this empty.
+    std::wstring Take() noexcept { return std::move(m_text); }
 
 private:
     void Append(std::wstring_view separator, std::wstring_view text);

@@ -60,17 +60,17 @@ private:
             FormatCellsOfTheirOwn(strip, ShowText(joins));
             return true;
         }
-        const TypedTexts typed = TypedTextsOf(joins);
+        TypedTexts typed = TypedTextsOf(joins);
         const long written = static_cast<long>(typed.texts.size());
-        if (written > 0) WriteStrip(blocks::PartOf(strip, {1, 1, strip.rows, written}), typed.texts, blankTargets);
+        if (written > 0)
+            WriteStrip(blocks::PartOf(strip, {1, 1, strip.rows, written}), std::move(typed.texts), blankTargets);
         if (typed.firstTooLong >= 0) FailTooLong(L"column " + blocks::ColumnLetters(strip.column + typed.firstTooLong));
         return true;
     }
 
     // The order keeps every text, as for rows: the columns to merge are unmerged first, each joined text is
     // written before the other cells of its column are emptied, and the columns are merged only then.
-    void WriteStrip(const PlacedBlock& strip, const std::vector<std::wstring>& texts,
-                    const std::vector<bool>& blankTargets) {
+    void WriteStrip(const PlacedBlock& strip, std::vector<std::wstring> texts, const std::vector<bool>& blankTargets) {
         const std::vector<bool> joined = Joined(texts);
         const long rows = strip.rows;
         const long columns = strip.columns;
@@ -79,7 +79,7 @@ private:
         const Ranges textColumns = blocks::RangesOf(strip, blocks::ColumnRuns(joined, 1, rows));
         if (merging) Unmerge(textColumns);
         const long target = m_top || merging ? 1 : rows;
-        WriteTargets(blocks::SubRange(strip.range, rows, columns, {target, 1, 1, columns}), false, texts,
+        WriteTargets(blocks::SubRange(strip.range, rows, columns, {target, 1, 1, columns}), false, std::move(texts),
                      EmptyTargets(blankTargets, columns, !holdsMerges, merging || m_request.clearSources),
                      !merging && holdsMerges);
         m_run.result.cellsWritten += CountOf(joined);

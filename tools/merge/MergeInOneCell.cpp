@@ -32,7 +32,7 @@ public:
                 return false;
             }
         }
-        const TypedTexts typed = TypedTextsOf(join);
+        TypedTexts typed = TypedTextsOf(join);
         if (typed.firstTooLong >= 0) FailTooLong();
         if (m_request.mergeCells)
             MergeWhole(typed.texts.front());

@@ -26,7 +26,7 @@ public:
         // The target column: where the joined text stays (a merged row keeps its leftmost cell's).
         const long target = m_left || m_request.mergeCells ? 1 : m_area.columns;
         for (blocks::Block block; reader.Next(block);) {
-            const BlockRect& place = block.Place();
+            const BlockRect place = block.Place();
             if (place.column == 1) {
                 joins.assign(static_cast<size_t>(place.rows),
                              JoinedText(JoinRule::BetweenNonEmpty, m_request.separator));
@@ -38,20 +38,22 @@ public:
                     blankTargets[static_cast<size_t>(r - 1)] = block.Value(r, target - place.column + 1).vt == VT_EMPTY;
             // A band of rows is done with its last block.
             if (place.column + place.columns - 1 < m_area.columns) continue;
+            block = blocks::Block();  // its texts are joined: let them go before the band is written
             if (!FinishBand(place.row, place.rows, joins, blankTargets)) return false;
         }
         return true;
     }
 
 private:
-    bool FinishBand(long top, long rows, const std::vector<JoinedText>& joins, const std::vector<bool>& blankTargets) {
+    bool FinishBand(long top, long rows, std::vector<JoinedText>& joins, const std::vector<bool>& blankTargets) {
         if (!m_writesValues) {
             FormatCellsOfTheirOwn(blocks::PartOf(m_area, {top, 1, rows, 1}), ShowText(joins));
         } else {
-            const TypedTexts typed = TypedTextsOf(joins);
+            TypedTexts typed = TypedTextsOf(joins);
             const long written = static_cast<long>(typed.texts.size());
             if (written > 0)
-                WriteBand(blocks::PartOf(m_area, {top, 1, written, m_area.columns}), typed.texts, blankTargets);
+                WriteBand(blocks::PartOf(m_area, {top, 1, written, m_area.columns}), std::move(typed.texts),
+                          blankTargets);
             if (typed.firstTooLong >= 0)
                 FailTooLong(L"row " + std::to_wstring(m_area.row + top - 1 + typed.firstTooLong));
         }
@@ -62,8 +64,7 @@ private:
     // The order keeps every text: the rows to merge are unmerged first, so that no target is a cell hidden in
     // an older merged area (where a write would be dropped); each joined text is written before the other cells
     // of its row are emptied; the rows are merged only then, each holding a value in its leftmost cell alone.
-    void WriteBand(const PlacedBlock& band, const std::vector<std::wstring>& texts,
-                   const std::vector<bool>& blankTargets) {
+    void WriteBand(const PlacedBlock& band, std::vector<std::wstring> texts, const std::vector<bool>& blankTargets) {
         const std::vector<bool> joined = Joined(texts);
         const long rows = band.rows;
         const long columns = band.columns;
@@ -77,7 +78,7 @@ private:
         // go in one put.
         const bool freeOfMerges = !holdsMerges || (merging && !m_left);
         const long target = m_left || merging ? 1 : columns;
-        WriteTargets(blocks::SubRange(band.range, rows, columns, {1, target, rows, 1}), true, texts,
+        WriteTargets(blocks::SubRange(band.range, rows, columns, {1, target, rows, 1}), true, std::move(texts),
                      EmptyTargets(blankTargets, rows, freeOfMerges, merging || m_request.clearSources),
                      !merging && holdsMerges);
         m_run.result.cellsWritten += CountOf(joined);

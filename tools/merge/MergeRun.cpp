@@ -8,11 +8,12 @@
 
 namespace merge {
 
-TypedTexts TypedTextsOf(const std::vector<JoinedText>& joins) {
+TypedTexts TypedTextsOf(std::vector<JoinedText>& joins) {
     TypedTexts typed;
     typed.texts.reserve(joins.size());
-    for (const JoinedText& join : joins) {
-        std::wstring text = join.TooLong() ? std::wstring() : cleanup::AsTypedText(join.Text());
+    for (JoinedText& join : joins) {
+        std::wstring text = join.Take();
+        if (cleanup::ExcelMightReinterpret(text)) text.insert(text.begin(), L'\'');
         if (join.TooLong() || text.size() > kCellTextLimit) {
             typed.firstTooLong = static_cast<long>(typed.texts.size());
             break;
@@ -60,21 +61,22 @@ void JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<Joined
     }
 }
 
-void WriteTargets(const sheet::Range& targets, bool byRow, const std::vector<std::wstring>& texts,
+void WriteTargets(const sheet::Range& targets, bool byRow, std::vector<std::wstring> texts,
                   const std::vector<EmptyTarget>& empty, bool oneByOne) {
     const long count = static_cast<long>(texts.size());
     auto changes = [&](long i) {
         return !texts[static_cast<size_t>(i)].empty() || empty[static_cast<size_t>(i)] == EmptyTarget::MustEmpty;
     };
+    // Blank targets are written as nothing only between texts.
     long first = 0;
     while (first < count && !changes(first)) ++first;
     long last = count - 1;
     while (last > first && !changes(last)) --last;
     blocks::BlockChanges block(byRow ? count : 1, byRow ? 1 : count);
     for (long i = first; i <= last; ++i) {
-        const std::wstring& text = texts[static_cast<size_t>(i)];
-        if (text.empty() && empty[static_cast<size_t>(i)] == EmptyTarget::Keep) continue;
-        if (oneByOne && !changes(i)) continue;
+        const EmptyTarget ifEmpty = empty[static_cast<size_t>(i)];
+        if (!changes(i) && (oneByOne || ifEmpty == EmptyTarget::Keep)) continue;
+        std::wstring text = std::move(texts[static_cast<size_t>(i)]);
         sheet::Variant value = text.empty() ? sheet::Variant() : sheet::Variant::String(text);
         if (oneByOne)
             blocks::FillCells(byRow ? targets.Item(i + 1, 1) : targets.Item(1, i + 1), value);

@@ -27,7 +27,8 @@ struct TypedTexts {
     std::vector<std::wstring> texts;
     long firstTooLong = -1;
 };
-TypedTexts TypedTextsOf(const std::vector<JoinedText>& joins);
+// The joins' texts are handed over.
+TypedTexts TypedTextsOf(std::vector<JoinedText>& joins);
 
 // Which groups joined into a text: one flag a group.
 std::vector<bool> Joined(const std::vector<std::wstring>& texts);
@@ -53,7 +54,8 @@ enum class EmptyTarget : char {
 // Writes the groups' texts into a row or column of target cells, through the block writer; a group without
 // text gets what `empty` says. One by one, where some target may lie hidden in a merged area: a put into it
 // alone is refused, where a rectangle round the merged area would drop its text.
-void WriteTargets(const sheet::Range& targets, bool byRow, const std::vector<std::wstring>& texts,
+// The texts are handed over and let go as they are put into the write.
+void WriteTargets(const sheet::Range& targets, bool byRow, std::vector<std::wstring> texts,
                   const std::vector<EmptyTarget>& empty, bool oneByOne = false);
 
 // What each target of a group without text gets: emptied with its group when `clears`, except where merged
