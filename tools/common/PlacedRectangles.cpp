@@ -49,10 +49,15 @@ std::vector<std::wstring> ReferencesOf(const std::vector<BlockRect>& rects, long
     return references;
 }
 
+sheet::Range RangeOf(const PlacedBlock& block, const BlockRect& rect) {
+    if (rect.row == 1 && rect.column == 1) return SubRange(block.range, block.rows, block.columns, rect);
+    return block.sheet.Range(ReferencesOf({rect}, block.row, block.column).front());
+}
+
 std::vector<sheet::Range> RangesOf(const PlacedBlock& block, const std::vector<BlockRect>& rects) {
     std::vector<sheet::Range> ranges;
     if (rects.size() == 1) {
-        ranges.push_back(SubRange(block.range, block.rows, block.columns, rects.front()));
+        ranges.push_back(RangeOf(block, rects.front()));
         return ranges;
     }
     for (const std::wstring& reference : ReferencesOf(rects, block.row, block.column))
@@ -61,12 +66,8 @@ std::vector<sheet::Range> RangesOf(const PlacedBlock& block, const std::vector<B
 }
 
 PlacedBlock PartOf(const PlacedBlock& block, const BlockRect& rect) {
-    return {block.sheet,
-            SubRange(block.range, block.rows, block.columns, rect),
-            block.row + rect.row - 1,
-            block.column + rect.column - 1,
-            rect.rows,
-            rect.columns};
+    return {block.sheet, RangeOf(block, rect), block.row + rect.row - 1, block.column + rect.column - 1,
+            rect.rows,   rect.columns};
 }
 
 std::vector<BlockRect> RowRuns(const std::vector<bool>& marked, long firstColumn, long columns) {

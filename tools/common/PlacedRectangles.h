@@ -33,6 +33,10 @@ std::vector<std::wstring> ReferencesOf(const std::vector<BlockRect>& rects, long
 // rectangle is all of it (no call), a part of it for one rectangle, else one Worksheet.Range per reference.
 std::vector<sheet::Range> RangesOf(const PlacedBlock& block, const std::vector<BlockRect>& rects);
 
+// The range of one rectangle of the block, with one call at most: none for the whole block, a Resize for a
+// rectangle at its top-left cell, else its reference.
+sheet::Range RangeOf(const PlacedBlock& block, const BlockRect& rect);
+
 // The part of the block a rectangle takes, as a block of its own.
 PlacedBlock PartOf(const PlacedBlock& block, const BlockRect& rect);
 

@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "tools/common/ColumnLetters.h"
-#include "tools/common/SubRange.h"
 #include "tools/merge/MergeFormats.h"
 #include "tools/merge/MergeGroups.h"
 
@@ -79,13 +78,12 @@ private:
         const Ranges textColumns = blocks::RangesOf(strip, blocks::ColumnRuns(joined, 1, rows));
         if (merging) Unmerge(textColumns);
         const long target = m_top || merging ? 1 : rows;
-        WriteTargets(blocks::SubRange(strip.range, rows, columns, {target, 1, 1, columns}), false, std::move(texts),
+        WriteTargets(blocks::RangeOf(strip, {target, 1, 1, columns}), false, std::move(texts),
                      EmptyTargets(blankTargets, columns, !holdsMerges, merging || m_request.clearSources),
                      !merging && holdsMerges);
         m_run.result.cellsWritten += CountOf(joined);
         if (!merging) {
-            if (m_request.clearSources)
-                EmptyCells({blocks::SubRange(strip.range, rows, columns, {m_top ? 2 : 1, 1, rows - 1, columns})});
+            if (m_request.clearSources) EmptyCells({blocks::RangeOf(strip, {m_top ? 2 : 1, 1, rows - 1, columns})});
             return;
         }
         WrapText(textColumns);

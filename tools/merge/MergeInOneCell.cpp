@@ -1,4 +1,3 @@
-#include "tools/common/SubRange.h"
 #include "tools/merge/MergeFormats.h"
 #include "tools/merge/MergeGroups.h"
 
@@ -46,9 +45,7 @@ private:
         return blocks::RangesOf(m_area, OthersOf({1, 1, m_area.rows, m_area.columns}, keepRow, keepColumn));
     }
 
-    sheet::Range Cell(long row, long column) const {
-        return blocks::SubRange(m_area.range, m_area.rows, m_area.columns, {row, column, 1, 1});
-    }
+    sheet::Range Cell(long row, long column) const { return blocks::RangeOf(m_area, {row, column, 1, 1}); }
 
     void WriteCorner(const std::wstring& text) {
         if (text.empty()) {

@@ -1,5 +1,4 @@
 #include "tools/common/BlockWriter.h"
-#include "tools/common/SubRange.h"
 #include "tools/merge/MergeFormats.h"
 #include "tools/merge/MergeGroups.h"
 
@@ -38,22 +37,28 @@ public:
                     blankTargets[static_cast<size_t>(r - 1)] = block.Value(r, target - place.column + 1).vt == VT_EMPTY;
             // A band of rows is done with its last block.
             if (place.column + place.columns - 1 < m_area.columns) continue;
-            block = blocks::Block();  // its texts are joined: let them go before the band is written
-            if (!FinishBand(place.row, place.rows, joins, blankTargets)) return false;
+            // The band's texts are joined: they go before it is written, all but its range when it is one block.
+            const sheet::Range bandRange = place.column == 1 ? block.Range() : sheet::Range();
+            block = blocks::Block();
+            if (!FinishBand(place.row, place.rows, bandRange, joins, blankTargets)) return false;
         }
         return true;
     }
 
 private:
-    bool FinishBand(long top, long rows, std::vector<JoinedText>& joins, const std::vector<bool>& blankTargets) {
+    bool FinishBand(long top, long rows, const sheet::Range& bandRange, std::vector<JoinedText>& joins,
+                    const std::vector<bool>& blankTargets) {
         if (!m_writesValues) {
             FormatCellsOfTheirOwn(blocks::PartOf(m_area, {top, 1, rows, 1}), ShowText(joins));
         } else {
             TypedTexts typed = TypedTextsOf(joins);
             const long written = static_cast<long>(typed.texts.size());
-            if (written > 0)
-                WriteBand(blocks::PartOf(m_area, {top, 1, written, m_area.columns}), std::move(typed.texts),
-                          blankTargets);
+            const BlockRect band{top, 1, written, m_area.columns};
+            if (written == rows && !bandRange.IsEmpty())
+                WriteBand({m_area.sheet, bandRange, m_area.row + top - 1, m_area.column, rows, m_area.columns},
+                          std::move(typed.texts), blankTargets);
+            else if (written > 0)
+                WriteBand(blocks::PartOf(m_area, band), std::move(typed.texts), blankTargets);
             if (typed.firstTooLong >= 0)
                 FailTooLong(L"row " + std::to_wstring(m_area.row + top - 1 + typed.firstTooLong));
         }
@@ -78,13 +83,12 @@ private:
         // go in one put.
         const bool freeOfMerges = !holdsMerges || (merging && !m_left);
         const long target = m_left || merging ? 1 : columns;
-        WriteTargets(blocks::SubRange(band.range, rows, columns, {1, target, rows, 1}), true, std::move(texts),
+        WriteTargets(blocks::RangeOf(band, {1, target, rows, 1}), true, std::move(texts),
                      EmptyTargets(blankTargets, rows, freeOfMerges, merging || m_request.clearSources),
                      !merging && holdsMerges);
         m_run.result.cellsWritten += CountOf(joined);
         if (!merging) {
-            if (m_request.clearSources)
-                EmptyCells({blocks::SubRange(band.range, rows, columns, {1, m_left ? 2 : 1, rows, columns - 1})});
+            if (m_request.clearSources) EmptyCells({blocks::RangeOf(band, {1, m_left ? 2 : 1, rows, columns - 1})});
             return;
         }
         if (m_left) WrapText(textRows);

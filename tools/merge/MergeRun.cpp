@@ -4,7 +4,6 @@
 #include "tools/cleanup/TextStaysText.h"
 #include "tools/common/BlockWriter.h"
 #include "tools/common/DisplayedTexts.h"
-#include "tools/common/SubRange.h"
 
 namespace merge {
 
@@ -108,7 +107,7 @@ void EmptyAllButFirst(const blocks::PlacedBlock& block, Grouping grouping, const
     const blocks::BlockRect allButFirst = byRow ? blocks::BlockRect{1, 2, block.rows, block.columns - 1}
                                                 : blocks::BlockRect{2, 1, block.rows - 1, block.columns};
     if (freeOfMerges) {
-        EmptyCells({blocks::SubRange(block.range, block.rows, block.columns, allButFirst)});
+        EmptyCells({blocks::RangeOf(block, allButFirst)});
         return;
     }
     std::vector<bool> without(joined.size());
