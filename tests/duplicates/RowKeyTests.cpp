@@ -98,4 +98,19 @@ TEST(SeenKeys, the_first_row_of_each_key_stays_and_every_later_one_is_a_duplicat
     EXPECT_EQ(seen.Distinct(), 3u) << "blank keys are not kept";
 }
 
+TEST(SeenKeys, long_keys_kept_packed_still_tell_apart_every_key_that_differs_anywhere) {
+    // Around the length kept whole, and long keys alike but for their length, one byte at the start, in the
+    // middle or at the end; then enough keys that the table grows many times over.
+    const std::string base(5000, 'k');
+    std::vector<std::string> keys = {std::string(48, 'a'), std::string(49, 'a'), std::string(47, 'a'), base,
+                                     base + "k", base.substr(1)};
+    for (size_t at : {0u, 16u, 17u, 2500u, 4999u}) keys.push_back(base.substr(0, at) + 'x' + base.substr(at + 1));
+    for (int i = 0; i < 100000; ++i) keys.push_back("t" + std::to_string(i) + (i % 100 ? std::string() : base));
+    duplicates::SeenKeys seen;
+    for (const std::string& key : keys) ASSERT_FALSE(seen.Repeats(key)) << key.size() << " bytes";
+    for (const std::string& key : keys) ASSERT_TRUE(seen.Repeats(key)) << key.size() << " bytes";
+    EXPECT_EQ(seen.Distinct(), keys.size());
+    EXPECT_LE(duplicates::PackedKey(base).size(), duplicates::SeenKeys::kKeptWhole);
+}
+
 }  // namespace
