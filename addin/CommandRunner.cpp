@@ -1,51 +1,30 @@
-// The command runner: every tool's wizard is built, shown and restarted here.
-#include <memory>
-#include <vector>
-
+// The command runner: every command of the table starts here, a tool's wizard is built, shown and restarted.
+#include "addin/commands/CommandRun.h"
+#include "addin/commands/RangePage.h"
 #include "addin/MyAddin.h"
-#include "addin/RangePage.h"
 #include "framework/Barrier.h"
 #include "framework/PropertySheet.h"
 #include "sheet/AutomationError.h"
-#include "tools/cleanup/DlgChangeCase.h"
-#include "tools/cleanup/DlgSelChars.h"
-#include "tools/duplicates/DlgColumns.h"
-#include "tools/duplicates/DlgRemType.h"
-#include "tools/merge/DlgSelMerge.h"
 
 namespace {
 
 constexpr short kInputBoxCellReference = 8;
 
-template <class Page>
-std::unique_ptr<framework::CPropertyPage> MakePage(CMyAddin* addin) {
-    auto page = std::make_unique<Page>();
-    page->m_pAddin = addin;
-    return page;
-}
-
 }  // namespace
 
 void CMyAddin::RunTool(long tool) {
-    switch (static_cast<Tool>(tool)) {
-    case Tool::RemoveDuplicates:
-    case Tool::RemoveCharacters:
-    case Tool::ChangeCase:
-    case Tool::MergeCellText: RunCommand(static_cast<Tool>(tool)); break;
-    default: break;
+    if (const commands::Command* command = commands::ToolNumbered(tool)) RunCommand(*command);
+}
+
+void CMyAddin::RunCommand(const commands::Command& command) {
+    if (command.start.wizard) {
+        RunWizard(command);
+    } else if (command.start.action) {
+        command.start.action();
     }
 }
 
-void CMyAddin::StartRemoveDuplicates() { RunCommand(Tool::RemoveDuplicates); }
-void CMyAddin::StartRemoveCharacters() { RunCommand(Tool::RemoveCharacters); }
-void CMyAddin::StartChangeCase() { RunCommand(Tool::ChangeCase); }
-void CMyAddin::StartMergeCellText() { RunCommand(Tool::MergeCellText); }
-
-sheet::Range CMyAddin::Selection() const { return m_app.Selection(); }
-
-void CMyAddin::SetWorkRange(sheet::Range range) { m_workRange = std::move(range); }
-
-void CMyAddin::RunCommand(Tool tool) {
+void CMyAddin::RunWizard(const commands::Command& tool) {
     if (m_commandRunning) {
         BringWizardToFront();
         return;
@@ -57,12 +36,15 @@ void CMyAddin::RunCommand(Tool tool) {
     m_commandRunning = true;
     // The last run's line gives way to what the user had as soon as the next command starts.
     m_statusBar.RestoreNow();
+    CCommandRun run(m_app, m_statusBar);
+    m_run = &run;
     // An automation error outside the pages' own handling (the picker's InputBox or Select, say) stops the
     // command here and is shown; it never reaches Excel.
     framework::MessageBarrier(WizardOwner(), [&] {
         // A loop rather than nested wizards: each pick shows the same tool's wizard again.
-        while (ShowWizard(tool) == kPickRangeEndCode && IsConnected()) PickRange();
+        while (ShowWizard(tool, run) == kPickRangeEndCode && IsConnected()) PickRange(run);
     });
+    m_run = nullptr;
     m_commandRunning = false;
 }
 
@@ -74,7 +56,7 @@ void CMyAddin::BringWizardToFront() const {
     BringWindowToTop(window);
 }
 
-void CMyAddin::PickRange() {
+void CMyAddin::PickRange(CCommandRun& run) {
     std::wstring address;
     try {
         address = m_app.Selection().Address();
@@ -87,33 +69,13 @@ void CMyAddin::PickRange() {
     if (picked.type() == VT_BOOL) return;
     sheet::Range range = sheet::DispatchWrapper::ObjectOf<sheet::Range>(std::move(picked));
     if (range.IsEmpty()) return;
-    m_workRange = std::move(range);
-    m_workRange.Select();
+    range.Select();
+    run.SetWorkRange(std::move(range));
 }
 
-INT_PTR CMyAddin::ShowWizard(Tool tool) {
+INT_PTR CMyAddin::ShowWizard(const commands::Command& tool, CCommandRun& run) {
     // The pages outlive the sheet: it is declared after them.
-    std::vector<std::unique_ptr<framework::CPropertyPage>> pages;
-    switch (tool) {
-    case Tool::RemoveDuplicates:
-        pages.push_back(std::make_unique<CDlgSelect>(this));
-        pages.push_back(MakePage<CDlgColumns>(this));
-        pages.push_back(MakePage<CDlgRemType>(this));
-        break;
-    case Tool::RemoveCharacters:
-        pages.push_back(std::make_unique<CDlgSelectN>(this));
-        pages.push_back(MakePage<CDlgSelChars>(this));
-        break;
-    case Tool::ChangeCase:
-        pages.push_back(std::make_unique<CDlgSelectN>(this));
-        pages.push_back(MakePage<CDlgChangeCase>(this));
-        break;
-    case Tool::MergeCellText:
-        // The mode page owns the option pages and puts the chosen one third on Next.
-        pages.push_back(std::make_unique<CDlgSelectN>(this));
-        pages.push_back(MakePage<CDlgSelMerge>(this));
-        break;
-    }
+    commands::WizardPages pages = tool.start.wizard(run);
     framework::CPropertySheet sheet(std::wstring(), WizardOwner());
     for (auto& page : pages) sheet.AddPage(page.get());
     sheet.SetWizardMode();

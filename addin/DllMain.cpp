@@ -2,11 +2,10 @@
 #include <windows.h>
 
 #include "addin/CellwrightApp.h"
-#include "addin/Registration.h"
+#include "addin/registration/Registration.h"
 #include "framework/Barrier.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Module.h"
-#include "framework/ModuleStateGuard.h"
 
 CCellwrightRMApp theApp;
 
@@ -19,21 +18,15 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) {
-    framework::ModuleStateGuard guard;
     return framework::GetClassObject(rclsid, riid, ppv);
 }
 
-extern "C" HRESULT WINAPI DllCanUnloadNow() {
-    framework::ModuleStateGuard guard;
-    return framework::CanUnloadNow();
-}
+extern "C" HRESULT WINAPI DllCanUnloadNow() { return framework::CanUnloadNow(); }
 
 extern "C" HRESULT WINAPI DllRegisterServer() {
-    framework::ModuleStateGuard guard;
     return framework::HResultBarrier([] { return RegisterAddin(); });
 }
 
 extern "C" HRESULT WINAPI DllUnregisterServer() {
-    framework::ModuleStateGuard guard;
     return framework::HResultBarrier([] { return UnregisterAddin(); });
 }

@@ -1,17 +1,12 @@
 #include "addin/MyAddin.h"
 
 #include "addin/AddinGuids.h"
-#include "addin/ExcelVersion.h"
-#include "addin/LegacyMenuRemoval.h"
-#include "addin/ToolOutcomes.h"
+#include "addin/commands/CommandRun.h"
+#include "addin/legacymenu/CommandBarMenu.h"
+#include "addin/legacymenu/ExcelVersion.h"
+#include "addin/legacymenu/LegacyMenuRemoval.h"
 #include "framework/Barrier.h"
-#include "framework/Exception.h"
-#include "framework/ModuleStateGuard.h"
 #include "sheet/AutomationError.h"
-#include "tools/cleanup/CleanupEngines.h"
-#include "tools/duplicates/RemoveDuplicates.h"
-#include "tools/merge/MergeSelection.h"
-#include "tools/status/RunWithStatus.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
 
@@ -72,90 +67,33 @@ HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
     // A wizard still open closes without another call to Excel.
     if (m_wizard) m_wizard->EndDialog(IDCANCEL);
     // Every Excel object goes now: one held past disconnection can keep Excel from closing.
-    m_workRange = sheet::Range();
+    if (m_run) m_run->ReleaseExcel();
     m_app = sheet::Application();
     return S_OK;
 }
 
-sheet::Application CMyAddin::ApplicationForRun() const {
-    if (!IsConnected())
-        throw framework::CException(L"Cellwright has been unloaded, so the command was not carried out.");
-    // The run's own reference: a disconnection in the middle of it does not pull Excel away under it.
-    return m_app;
-}
-
-void CMyAddin::RunChangeCase(cleanup::CaseMode mode) {
-    sheet::Application app = ApplicationForRun();
-    status::RunWithStatus(m_statusBar, L"Change Case",
-                          [&](status::Progress& progress, const status::StatusLines& lines) {
-                              long changed = cleanup::RunChangeCase(app, mode, progress);
-                              return lines.CellsChanged(changed, SelectionAddress(app));
-                          });
-}
-
-void CMyAddin::RunRemoveCharacters(cleanup::RemoveMode mode) {
-    sheet::Application app = ApplicationForRun();
-    status::RunWithStatus(m_statusBar, L"Remove Characters",
-                          [&](status::Progress& progress, const status::StatusLines& lines) {
-                              long changed = cleanup::RunRemoveCharacters(app, mode, progress);
-                              return lines.CellsChanged(changed, SelectionAddress(app));
-                          });
-}
-
-std::wstring CMyAddin::SelectionAddress(const sheet::Application& app) noexcept {
+HRESULT CMyAddin::BuildCommandBarMenu() {
     try {
-        return app.Selection().Address();
+        if (!m_buttonHandlers.CreateAll(*this)) return S_OK;
+        BuildLegacyMenu(m_app, m_buttonHandlers, m_bExcel2000 ? FaceRoad::Clipboard : FaceRoad::PictureAndMask);
     } catch (...) {
-        return std::wstring();
+        // Whatever Excel refused, the menu stays as far as it got and Excel starts as usual.
     }
-}
-
-std::vector<duplicates::ColumnHeading> CMyAddin::KeyColumnChoices() {
-    return duplicates::ReadColumnHeadings(m_workRange);
-}
-
-void CMyAddin::SetKeyColumns(std::vector<UINT> offsets) { m_keyColumns = std::move(offsets); }
-
-duplicates::DuplicatesResult CMyAddin::RunRemoveDuplicates(duplicates::DupAction action, COLORREF color) {
-    sheet::Application app = ApplicationForRun();
-    // The run's own range and columns, whatever a disconnection does to the add-in's meanwhile.
-    sheet::Range workRange = m_workRange;
-    std::vector<UINT> keyColumns = m_keyColumns;
-    duplicates::DuplicatesResult result;
-    status::RunWithStatus(
-        m_statusBar, L"Remove Duplicates", [&](status::Progress& progress, const status::StatusLines& lines) {
-            result = duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color, progress);
-            return DuplicatesOutcome(action, result, lines);
-        });
-    return result;
-}
-
-merge::MergeResult CMyAddin::MergeSelection(const merge::MergeRequest& request) {
-    sheet::Application app = ApplicationForRun();
-    merge::MergeResult result;
-    status::RunWithStatus(m_statusBar, L"Merge Cell Text",
-                          [&](status::Progress& progress, const status::StatusLines& lines) {
-                              result = merge::MergeSelection(app, request, progress);
-                              return MergeOutcome(request, result, lines);
-                          });
-    return result;
+    return S_OK;
 }
 
 HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,
                                                SAFEARRAY** custom) {
-    framework::ModuleStateGuard guard;
     return framework::HResultBarrier([&] { return m_outer.OnConnection(Application, ConnectMode, custom); });
 }
 
 HRESULT CMyAddin::XExtensibility::OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY**) {
-    framework::ModuleStateGuard guard;
     return framework::HResultBarrier([&] { return m_outer.OnDisconnection(RemoveMode); });
 }
 
 HRESULT CMyAddin::XExtensibility::OnAddInsUpdate(SAFEARRAY**) { return S_OK; }
 
 HRESULT CMyAddin::XExtensibility::OnStartupComplete(SAFEARRAY**) {
-    framework::ModuleStateGuard guard;
     return framework::HResultBarrier([&] { return m_outer.OnStartupComplete(); });
 }
 

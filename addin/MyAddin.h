@@ -1,54 +1,39 @@
-// The add-in object Excel creates and connects: its three interfaces, the state the commands share,
-// the command runner and the engines the tool pages call.
+// The add-in object Excel creates and connects: Excel's connection, its three interfaces, and the rule of
+// one command at a time. A tool's run (its working range, settings and status line) is a CCommandRun.
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "addin/ButtonHandlerSet.h"
 #include "addin/CallbackInterface.h"
+#include "addin/commands/CommandHost.h"
+#include "addin/legacymenu/ButtonHandlerSet.h"
 #include "addin/OfficeInterfaces.h"
 #include "framework/CmdTarget.h"
 #include "framework/NestedInterface.h"
 #include "framework/PropertySheet.h"
 #include "sheet/Application.h"
-#include "tools/cleanup/CleanupCommands.h"
-#include "tools/duplicates/DuplicatesCommands.h"
-#include "tools/merge/MergeCommands.h"
 #include "tools/status/StatusBarKeeper.h"
 
-class CMyAddin : public framework::CCmdTarget,
-                 public cleanup::CleanupCommands,
-                 public duplicates::DuplicatesCommands,
-                 public merge::MergeCommands {
+class CCommandRun;
+
+class CMyAddin : public framework::CCmdTarget, public CommandHost {
 public:
     CMyAddin();
     static HRESULT Create(REFIID iid, void** ppv) noexcept;
 
-    // The tools, numbered as the ribbon's callbacks hand them to the command runner.
+    // The numbers the command runner takes: the tools in the table's order.
     enum class Tool : long { RemoveDuplicates = 0, RemoveCharacters = 1, ChangeCase = 2, MergeCellText = 3 };
-    // The end code with which the range picker closes a wizard.
-    static constexpr INT_PTR kPickRangeEndCode = 55;
 
     // The command runner: runs the tool with that number; any other number does nothing.
     void RunTool(long tool);
-    // Each runs its tool's wizard until it ends with Finish or Cancel; an automation error is shown to the user
-    // and goes no further. One command at a time: while one runs, another brings its wizard to the front.
-    void StartRemoveDuplicates();
-    void StartRemoveCharacters();
-    void StartChangeCase();
-    void StartMergeCellText();
+    // A tool's wizard runs until it ends with Finish or Cancel; an automation error is shown to the user and
+    // goes no further. One command at a time: while one runs, another brings its wizard to the front.
+    void RunCommand(const commands::Command& command) override;
+    sheet::Application Application() const override { return m_app; }
 
     // The legacy menu and toolbar of Excel 2000 to 2003, built or found again, with the Click handlers
     // connected; a failure ends the build silently. Always S_OK.
     HRESULT BuildCommandBarMenu();
-    // The click on the family's shared website entry: opens the home page only when this add-in's submenu
-    // stands first in the family popup, so that of all the family's add-ins one opens it.
-    void OpenHomePageAsFirstOfFamily();
-
-    // For the range pages: Excel's selection, and the working range that Remove Duplicates works on.
-    sheet::Range Selection() const;
-    void SetWorkRange(sheet::Range range);
 
     // What the connection found out.
     const std::wstring& ExcelVersion() const noexcept { return m_strVersion; }
@@ -57,16 +42,6 @@ public:
     bool IsMenuBuilt() const noexcept { return m_bMenuBuilt; }
     bool IsConnected() const noexcept { return !m_app.IsEmpty(); }
 
-    // The engines the clean-up tools' last pages run.
-    void RunChangeCase(cleanup::CaseMode mode) override;
-    void RunRemoveCharacters(cleanup::RemoveMode mode) override;
-    // What the Remove Duplicates pages need: the working range's columns, the ticked ones, and the engine.
-    std::vector<duplicates::ColumnHeading> KeyColumnChoices() override;
-    void SetKeyColumns(std::vector<UINT> offsets) override;
-    duplicates::DuplicatesResult RunRemoveDuplicates(duplicates::DupAction action, COLORREF color) override;
-    // The engine the merge option pages run.
-    merge::MergeResult MergeSelection(const merge::MergeRequest& request) override;
-
 protected:
     framework::InterfaceMap GetInterfaceMap() const noexcept override;
 
@@ -74,13 +49,12 @@ private:
     ~CMyAddin() override;
 
     // Shows the tool's wizard, and again after each pick of the range picker.
-    void RunCommand(Tool tool);
-    INT_PTR ShowWizard(Tool tool);
+    void RunWizard(const commands::Command& tool);
+    INT_PTR ShowWizard(const commands::Command& tool, CCommandRun& run);
     void BringWizardToFront() const;
-    // The Application for an engine's run; after disconnection the run is refused with a message.
-    sheet::Application ApplicationForRun() const;
-    // Asks Excel for a new range and selects it; Cancel leaves the selection as it was.
-    void PickRange();
+    // Asks Excel for a new range, makes it the run's working range and selects it; Cancel leaves the selection
+    // as it was.
+    void PickRange(CCommandRun& run);
     HWND WizardOwner() const;
 
     HRESULT OnConnection(IDispatch* application, ext_ConnectMode mode, SAFEARRAY** custom);
@@ -88,20 +62,17 @@ private:
     HRESULT OnStartupComplete();
     // Application.Version and what it decides; a version Excel will not tell stays unknown.
     void ReadExcelVersion();
-    // The selection's address for a line on the status bar; empty when it cannot be read.
-    static std::wstring SelectionAddress(const sheet::Application& app) noexcept;
 
     std::wstring m_strVersion;
     bool m_bVersionKnown = false;
     bool m_bMenuBuilt = false;
     bool m_bLegacyMenu = false;
     bool m_bExcel2000 = false;
-    sheet::Range m_workRange;
-    std::vector<UINT> m_keyColumns;
     sheet::Application m_app;  // Excel's Application object, from OnConnection to OnDisconnection
     // What the tools' runs show on Excel's status bar, and what the user had there.
     status::StatusBarKeeper m_statusBar{m_app};
     bool m_commandRunning = false;
+    CCommandRun* m_run = nullptr;                   // the tool's run, while its wizard is open
     framework::CPropertySheet* m_wizard = nullptr;  // the wizard on screen, while there is one
     // The command-bar buttons' Click handlers, from the menu's build until disconnection.
     CButtonHandlerSet m_buttonHandlers;

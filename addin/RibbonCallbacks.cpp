@@ -1,18 +1,13 @@
 // The ribbon side of the add-in object: the markup, and the callbacks Excel calls by name.
-#include <optional>
 #include <string_view>
 
 #include "addin/AddinGuids.h"
-#include "addin/ButtonImage.h"
-#include "addin/DispatchNames.h"
 #include "addin/MyAddin.h"
-#include "addin/RibbonMarkup.h"
-#include "addin/ShellOpen.h"
+#include "addin/ribbon/ButtonImage.h"
+#include "addin/ribbon/RibbonMarkup.h"
 #include "framework/Barrier.h"
-#include "framework/Module.h"
-#include "framework/ModuleStateGuard.h"
+#include "framework/DispatchName.h"
 #include "framework/TextConversion.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -38,20 +33,17 @@ void SetPicture(VARIANT* result, framework::ComPtr<IDispatch> picture) {
 }  // namespace
 
 HRESULT CMyAddin::XRibbonExtensibility::QueryInterface(REFIID iid, void** ppv) {
-    framework::ModuleStateGuard guard;
     // Excel asks the ribbon interface for IDispatch and calls the callbacks through what it gets.
     if (iid == IID_IDispatch) return m_outer.ExternalQueryInterface(IID_ICellwrightCallbacks, ppv);
     return m_outer.ExternalQueryInterface(iid, ppv);
 }
 
 HRESULT CMyAddin::XCallbackInterface::QueryInterface(REFIID iid, void** ppv) {
-    framework::ModuleStateGuard guard;
     if (iid == IID_IDispatch) return m_outer.ExternalQueryInterface(IID_ICellwrightCallbacks, ppv);
     return m_outer.ExternalQueryInterface(iid, ppv);
 }
 
 HRESULT CMyAddin::XRibbonExtensibility::GetCustomUI(BSTR, BSTR* RibbonXml) {
-    framework::ModuleStateGuard guard;
     if (!RibbonXml) return E_POINTER;
     std::wstring_view markup = RibbonMarkup();
     *RibbonXml = SysAllocStringLen(markup.data(), static_cast<UINT>(markup.size()));
@@ -60,56 +52,46 @@ HRESULT CMyAddin::XRibbonExtensibility::GetCustomUI(BSTR, BSTR* RibbonXml) {
 
 HRESULT CMyAddin::XCallbackInterface::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID,
                                                     DISPID* rgDispId) {
-    framework::ModuleStateGuard guard;
-    DispatchName name;
+    framework::DispatchName name;
     if (HRESULT hr = name.Read(riid, rgszNames, cNames, rgDispId); FAILED(hr)) return hr;
     DISPID id = DISPID_UNKNOWN;
-    const bool known = LookupRibbonCallback(name.Ansi(), id);
+    const bool known = commands::FindCallback(name.Ansi(), id);
     *rgDispId = known ? id : DISPID_UNKNOWN;
     return known ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
 HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD, DISPPARAMS* pDispParams,
                                              VARIANT* pVarResult, EXCEPINFO*, UINT*) {
-    framework::ModuleStateGuard guard;
     if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     if (!pDispParams) return E_POINTER;
     if (pVarResult) VariantInit(pVarResult);
     return framework::HResultBarrier([&]() -> HRESULT {
-        switch (dispIdMember) {
-        case DISPID_REMDUPS: return RunTool(static_cast<long>(Tool::RemoveDuplicates));
-        case DISPID_REMCHARS: return RunTool(static_cast<long>(Tool::RemoveCharacters));
-        case DISPID_CHANGECASE: return RunTool(static_cast<long>(Tool::ChangeCase));
-        case DISPID_MERGECELL: return RunTool(static_cast<long>(Tool::MergeCellText));
-        case DISPID_LOADIMAGES:
+        if (dispIdMember == DISPID_LOADIMAGES) {
             if (!pVarResult) return S_OK;
             if (BSTR* imageId = StringArgument(*pDispParams)) return LoadImages(imageId, pVarResult);
             SetPicture(pVarResult, nullptr);
             return S_OK;
-        case DISPID_GOHOME: OpenHomePage(); return S_OK;
-        case DISPID_HELP: OpenHelpFile(); return S_OK;
-        default: return DISP_E_MEMBERNOTFOUND;
         }
+        const commands::Command* command = commands::CommandOfAction(dispIdMember);
+        if (!command) return DISP_E_MEMBERNOTFOUND;
+        m_outer.RunCommand(*command);
+        return S_OK;
     });
 }
 
 HRESULT CMyAddin::XCallbackInterface::RunTool(long tool) {
-    framework::ModuleStateGuard guard;
     return framework::HResultBarrier([&] { m_outer.RunTool(tool); });
 }
 
 HRESULT CMyAddin::XCallbackInterface::LoadImages(BSTR* imageId, VARIANT* result) {
-    framework::ModuleStateGuard guard;
     if (!result) return S_OK;
-    char buffer[kAnsiNameBuffer];
-    std::optional<std::string_view> name;
-    if (imageId) {
-        std::wstring_view id(*imageId, SysStringLen(*imageId));
-        name = framework::ToAnsiExact(id, buffer, kAnsiNameBuffer);
-    }
     framework::ComPtr<IDispatch> picture;
-    if (name == std::string_view("remdups.bmp"))
-        picture = CreatePictureFromPngResource(framework::CurrentResourceHandle(), IDR_PNG_REMDUPS);
+    if (imageId) {
+        // Only a name the ANSI code page holds exactly can be an image's, as with the callbacks' names.
+        std::wstring_view id(*imageId, SysStringLen(*imageId));
+        char buffer[kAnsiNameBuffer];
+        if (framework::ToAnsiExact(id, buffer, kAnsiNameBuffer)) picture = ButtonImageNamed(id);
+    }
     SetPicture(result, std::move(picture));
     return S_OK;
 }

@@ -17,8 +17,8 @@
 
 #include "bench/BenchProcess.h"
 #include "bench/Shapes.h"
-#include "host/Address.h"
-#include "host/Excel.h"
+#include "host/excel/Address.h"
+#include "host/excel/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
 #include "tools/cleanup/CaseMode.h"
@@ -45,7 +45,7 @@ int RunOne(int shapeIndex, int tool) {
     auto excel = host::Excel::Create();
     bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) { return TextOf(shape, r, c); });
     excel->Select(shape.selection);
-    host::ComRef<IDispatch> appObject = excel->Application();
+    framework::ComPtr<IDispatch> appObject = excel->Application();
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);

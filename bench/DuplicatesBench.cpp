@@ -17,7 +17,7 @@
 
 #include "bench/BenchProcess.h"
 #include "bench/Shapes.h"
-#include "host/Excel.h"
+#include "host/excel/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
 #include "tools/duplicates/RemoveDuplicates.h"
@@ -66,7 +66,7 @@ int RunOne(int shapeIndex, int action) {
     });
     entries = std::vector<long>();
     excel->Select(shape.selection);
-    host::ComRef<IDispatch> appObject = excel->Application();
+    framework::ComPtr<IDispatch> appObject = excel->Application();
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     sheet::Range work = app.Selection();
     std::vector<UINT> keyColumns;

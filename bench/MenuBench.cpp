@@ -22,7 +22,7 @@
 #include "bench/BenchProcess.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Module.h"
-#include "host/Excel.h"
+#include "host/excel/Excel.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ struct StartTimes {
 StartTimes Start(host::Excel& excel, IDTExtensibility2*& addin) {
     addin = NewAddin();
     if (!addin) return {};
-    host::ComRef<IDispatch> app = excel.Application();
+    framework::ComPtr<IDispatch> app = excel.Application();
     const bench::Clocks clocks;
     addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
     addin->OnStartupComplete(nullptr);

@@ -18,7 +18,7 @@
 
 #include "bench/BenchProcess.h"
 #include "bench/Shapes.h"
-#include "host/Excel.h"
+#include "host/excel/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
 #include "tools/merge/MergeSelection.h"
@@ -67,7 +67,7 @@ int RunOne(int shapeIndex, int caseIndex) {
     auto excel = host::Excel::Create();
     bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) { return TextOf(shape, r, c); });
     excel->Select(shape.selection);
-    host::ComRef<IDispatch> appObject = excel->Application();
+    framework::ComPtr<IDispatch> appObject = excel->Application();
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);

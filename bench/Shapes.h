@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "host/Sheet.h"
+#include "host/excel/Sheet.h"
 
 namespace bench {
 

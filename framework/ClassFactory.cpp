@@ -2,7 +2,6 @@
 
 #include "framework/Barrier.h"
 #include "framework/ModuleLock.h"
-#include "framework/ModuleStateGuard.h"
 
 namespace framework {
 
@@ -27,7 +26,6 @@ ULONG STDMETHODCALLTYPE CClassFactory::Release() {
 }
 
 HRESULT STDMETHODCALLTYPE CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** ppv) {
-    ModuleStateGuard guard;
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;

@@ -1,6 +1,6 @@
 #include "framework/Module.h"
 
-#include "framework/ModuleStateGuard.h"
+#include "framework/ModuleState.h"
 #include "framework/WinApp.h"
 
 #include <vector>
@@ -34,7 +34,6 @@ BOOL ProcessAttach(HINSTANCE module) noexcept {
         CWinApp* app = GetApp();
         if (!app || g_initialised) return TRUE;
         g_initialised = true;
-        ModuleStateGuard guard;
         return app->InitInstance();
     } catch (...) {
         return FALSE;
@@ -46,7 +45,6 @@ void ProcessDetach() noexcept {
     if (!app || !g_initialised) return;
     g_initialised = false;
     try {
-        ModuleStateGuard guard;
         app->ExitInstance();
     } catch (...) {
         // The process is unloading the module; there is no one left to tell.

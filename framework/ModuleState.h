@@ -1,6 +1,5 @@
-// The framework state of one module: where its resources come from. Every COM entry point makes its own
-// module's state current (ModuleStateGuard), so pages and bitmaps load from the add-in DLL even though
-// the call came from Excel.
+// The framework state of one module: where its resources come from. The framework is a static library, so
+// the add-in DLL has a state of its own and its pages and bitmaps load from it whoever calls.
 #pragma once
 
 #include <windows.h>

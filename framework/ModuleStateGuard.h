@@ -1,5 +1,5 @@
-// Taken first by every COM entry point: this module's framework state is current for the call, and the
-// caller's state comes back on return.
+// Makes a module state current for a scope. Entry points need none: each module links its own framework,
+// so a call from Excel already finds the add-in's state; tests use it to load from another module.
 #pragma once
 
 #include "framework/ModuleState.h"

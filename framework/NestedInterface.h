@@ -3,8 +3,6 @@
 // destructor), so its vtable is exactly the interface's.
 #pragma once
 
-#include "framework/ModuleStateGuard.h"
-
 #include <windows.h>
 #include <unknwn.h>
 
@@ -18,17 +16,10 @@ public:
     CNestedInterface& operator=(const CNestedInterface&) = delete;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override {
-        ModuleStateGuard guard;
         return m_outer.ExternalQueryInterface(iid, ppv);
     }
-    ULONG STDMETHODCALLTYPE AddRef() override {
-        ModuleStateGuard guard;
-        return m_outer.ExternalAddRef();
-    }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ModuleStateGuard guard;
-        return m_outer.ExternalRelease();
-    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return m_outer.ExternalAddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return m_outer.ExternalRelease(); }
 
 protected:
     Outer& m_outer;

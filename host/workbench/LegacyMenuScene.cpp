@@ -6,10 +6,10 @@
 #include <stdexcept>
 
 #include "addin/OfficeInterfaces.h"
-#include "host/Csv.h"
-#include "host/Excel.h"
-#include "host/LiveObjects.h"
 #include "host/driver/WizardDriver.h"
+#include "host/excel/Csv.h"
+#include "host/excel/Excel.h"
+#include "host/excel/LiveObjects.h"
 #include "host/workbench/WizardSteps.h"
 #include "res/resource.h"
 
@@ -26,7 +26,7 @@ public:
         Check(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2,
                                reinterpret_cast<void**>(&m_addin)),
               "CoCreateInstance");
-        host::ComRef<IDispatch> app = excel.Application();
+        framework::ComPtr<IDispatch> app = excel.Application();
         Check(m_addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), "OnConnection");
         Check(m_addin->OnStartupComplete(nullptr), "OnStartupComplete");
     }

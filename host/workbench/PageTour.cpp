@@ -5,8 +5,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "host/InputBoxPresenter.h"
 #include "host/driver/WizardDriver.h"
+#include "host/excel/InputBoxPresenter.h"
 #include "host/workbench/InputBoxWindow.h"
 #include "host/workbench/RibbonClick.h"
 #include "res/resource.h"

@@ -3,7 +3,7 @@
 
 #include <oaidl.h>
 
-#include "host/Excel.h"
+#include "host/excel/Excel.h"
 #include "host/workbench/PageAlbum.h"
 
 namespace workbench {

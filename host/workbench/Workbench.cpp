@@ -19,17 +19,17 @@
 
 #include "addin/CallbackInterface.h"
 #include "addin/OfficeInterfaces.h"
-#include "host/Csv.h"
-#include "host/Excel.h"
-#include "host/LiveObjects.h"
-#include "host/Address.h"
+#include "host/driver/WizardDriver.h"
+#include "host/excel/Address.h"
+#include "host/excel/Csv.h"
+#include "host/excel/Excel.h"
+#include "host/excel/LiveObjects.h"
 #include "host/workbench/LegacyMenuScene.h"
 #include "host/workbench/PageAlbum.h"
 #include "host/workbench/PageTour.h"
 #include "host/workbench/RibbonClick.h"
 #include "host/workbench/WizardSteps.h"
 #include "res/resource.h"
-#include "host/driver/WizardDriver.h"
 
 namespace {
 
@@ -176,7 +176,7 @@ int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
         CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2, reinterpret_cast<void**>(&addin)),
         "CoCreateInstance");
     {
-        host::ComRef<IDispatch> app = excel->Application();
+        framework::ComPtr<IDispatch> app = excel->Application();
         Check(addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), "OnConnection");
         Check(addin->OnStartupComplete(nullptr), "OnStartupComplete");
     }

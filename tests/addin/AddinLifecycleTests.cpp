@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "addin/AddinGuids.h"
-#include "addin/ExcelVersion.h"
+#include "addin/legacymenu/ExcelVersion.h"
 #include "addin/MyAddin.h"
 #include "framework/ClassRegistry.h"
-#include "host/CommandBars.h"
-#include "host/LiveObjects.h"
-#include "host/OfficeConstants.h"
+#include "host/excel/CommandBars.h"
+#include "host/excel/LiveObjects.h"
+#include "host/excel/OfficeConstants.h"
 #include "tests/addin/AddinTestKit.h"
 
 namespace {
@@ -78,12 +78,12 @@ TEST_F(AddinLifecycle, connecting_keeps_one_reference_to_Application_and_disconn
     long before = host::LiveObjects();
     {
         DirectAddin a;
-        host::ComRef<IDispatch> app = excel->Application();
+        framework::ComPtr<IDispatch> app = excel->Application();
         ASSERT_EQ(a.extensibility->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), S_OK);
         EXPECT_EQ(a.addin->ExcelVersion(), L"11.0");
         EXPECT_TRUE(a.addin->UsesLegacyMenu());
         EXPECT_FALSE(a.addin->IsExcel2000());
-        app = host::ComRef<IDispatch>();
+        app = framework::ComPtr<IDispatch>();
         EXPECT_EQ(host::LiveObjects(), before + 1) << "the add-in holds Application";
         EXPECT_EQ(a.extensibility->OnDisconnection(ext_dm_UserClosed, nullptr), S_OK);
         EXPECT_FALSE(a.addin->IsConnected());
@@ -94,7 +94,7 @@ TEST_F(AddinLifecycle, connecting_keeps_one_reference_to_Application_and_disconn
 TEST_F(AddinLifecycle, the_legacy_menu_is_built_at_start_up_completion_or_at_once_after_start_up_and_only_once) {
     auto excel = host::Excel::Create();
     excel->SetVersion(L"10.0");
-    host::ComRef<IDispatch> app = excel->Application();
+    framework::ComPtr<IDispatch> app = excel->Application();
     {
         DirectAddin atStartup;
         atStartup.extensibility->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
@@ -125,9 +125,9 @@ TEST_F(AddinLifecycle, an_add_in_released_without_disconnecting_lets_Application
     auto excel = host::Excel::Create();
     long before = host::LiveObjects();
     IDTExtensibility2* addin = cwtest::CreateAddinThroughFactory();
-    host::ComRef<IDispatch> app = excel->Application();
+    framework::ComPtr<IDispatch> app = excel->Application();
     addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
-    app = host::ComRef<IDispatch>();
+    app = framework::ComPtr<IDispatch>();
     addin->Release();
     EXPECT_EQ(host::LiveObjects(), before);
 }
@@ -149,7 +149,7 @@ struct LegacyMenuAfterDisconnect {
         bars.Add(L"Zenda Cellwright", host::mso::BarFloating);
         IDTExtensibility2* addin = cwtest::CreateAddinThroughFactory();
         {
-            host::ComRef<IDispatch> app = excel->Application();
+            framework::ComPtr<IDispatch> app = excel->Application();
             addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
         }
         disconnected = addin->OnDisconnection(mode, nullptr);
@@ -190,7 +190,7 @@ TEST_F(AddinLifecycle, unloading_without_any_menu_in_excel_is_no_failure) {
     excel->SetVersion(L"10.0");
     IDTExtensibility2* addin = cwtest::CreateAddinThroughFactory();
     {
-        host::ComRef<IDispatch> app = excel->Application();
+        framework::ComPtr<IDispatch> app = excel->Application();
         addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
     }
     EXPECT_EQ(addin->OnDisconnection(ext_dm_UserClosed, nullptr), S_OK);

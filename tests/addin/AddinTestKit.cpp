@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "addin/AddinGuids.h"
-#include "addin/ShellOpen.h"
+#include "addin/commands/ShellOpen.h"
 #include "framework/ClassRegistry.h"
 
 namespace cwtest {
@@ -23,7 +23,7 @@ ConnectedAddin::ConnectedAddin(const std::wstring& version, ext_ConnectMode mode
     m_extensibility = CreateAddinThroughFactory();
     EXPECT_NE(m_extensibility, nullptr);
     if (!m_extensibility) return;
-    host::ComRef<IDispatch> app = m_excel->Application();
+    framework::ComPtr<IDispatch> app = m_excel->Application();
     EXPECT_EQ(m_extensibility->OnConnection(app.Get(), mode, nullptr, nullptr), S_OK);
     IRibbonExtensibility* ribbon = nullptr;
     m_extensibility->QueryInterface(IID_IRibbonExtensibility, reinterpret_cast<void**>(&ribbon));

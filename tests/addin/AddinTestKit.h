@@ -8,7 +8,7 @@
 
 #include "addin/CallbackInterface.h"
 #include "addin/OfficeInterfaces.h"
-#include "host/Excel.h"
+#include "host/excel/Excel.h"
 
 class CMyAddin;
 

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "host/FaceImage.h"
-#include "host/LiveObjects.h"
+#include "host/excel/FaceImage.h"
+#include "host/excel/LiveObjects.h"
 #include "tests/addin/LegacyMenuTestKit.h"
 
 namespace {

@@ -9,11 +9,11 @@
 
 #include <cwchar>
 
-#include "addin/ShellOpen.h"
+#include "addin/commands/ShellOpen.h"
 #include "framework/Module.h"
-#include "host/LiveObjects.h"
-#include "host/RecordingSink.h"
 #include "host/driver/WizardDriver.h"
+#include "host/excel/LiveObjects.h"
+#include "host/excel/RecordingSink.h"
 #include "res/resource.h"
 #include "tests/addin/AddinTestKit.h"
 #include "tests/addin/LegacyMenuTestKit.h"
@@ -44,7 +44,7 @@ protected:
         family->Controls().Add(host::mso::ControlPopup, L"Zenda Other Tool");
         auto website = family->Controls().Add(host::mso::ControlButton, L"Zenda Utilities Website");
         website->SetBeginGroup(true);
-        if (sink) website->Events().Advise(host::ComRef<IDispatch>::Share(sink));
+        if (sink) website->Events().Advise(framework::ComPtr<IDispatch>(sink));
     }
 
     std::shared_ptr<host::Excel> excel = host::Excel::Create();
@@ -209,7 +209,7 @@ TEST_F(LegacyMenu, a_click_sink_answers_its_own_interfaces_and_the_one_name_clic
     auto addin = std::make_unique<cwtest::StartedAddin>(*excel);
     auto sinks = cwtest::FindControl(*excel, {L"Zenda Cellwright", L"Change Case"})->Events().Sinks();
     ASSERT_EQ(sinks.size(), 1u);
-    host::ComRef<IDispatch> sink = sinks.front();
+    framework::ComPtr<IDispatch> sink = sinks.front();
     sinks.clear();
 
     struct NameCase {

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/RibbonMarkup.h"
+#include "addin/ribbon/RibbonMarkup.h"
 #include "framework/ClassRegistry.h"
-#include "host/LiveObjects.h"
 #include "host/driver/WizardDriver.h"
+#include "host/excel/LiveObjects.h"
 #include "res/resource.h"
 #include "tests/addin/AddinTestKit.h"
 #include "tests/support/MessageBoxRecorder.h"
@@ -29,7 +29,7 @@ struct LooseAddin {
         excel->ActiveSheet().SetText(L"A1", L"alpha");
         excel->ActiveSheet().SetText(L"A2", L"beta");
         excel->Select(L"$A$1:$A$2");
-        host::ComRef<IDispatch> app = excel->Application();
+        framework::ComPtr<IDispatch> app = excel->Application();
         extensibility->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
         IRibbonExtensibility* ribbon = nullptr;
         extensibility->QueryInterface(IID_IRibbonExtensibility, reinterpret_cast<void**>(&ribbon));

@@ -1,11 +1,11 @@
 // The command runner, the range pages and the range picker, driven for real through the wizard driver.
 #include <gtest/gtest.h>
 
-#include "host/LiveObjects.h"
+#include "host/driver/WizardDriver.h"
+#include "host/excel/LiveObjects.h"
 #include "res/resource.h"
 #include "tests/addin/AddinTestKit.h"
 #include "tests/support/MessageBoxRecorder.h"
-#include "host/driver/WizardDriver.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "framework/Module.h"
-#include "host/FaceImage.h"
+#include "host/excel/FaceImage.h"
 #include "tests/addin/AddinTestKit.h"
 
 namespace cwtest {
@@ -48,7 +48,7 @@ void DescribeControls(const host::CommandBarControls& controls, int depth, bool 
 StartedAddin::StartedAddin(host::Excel& excel) : m_addin(CreateAddinThroughFactory()) {
     EXPECT_NE(m_addin, nullptr);
     if (!m_addin) return;
-    host::ComRef<IDispatch> app = excel.Application();
+    framework::ComPtr<IDispatch> app = excel.Application();
     EXPECT_EQ(m_addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), S_OK);
     started = m_addin->OnStartupComplete(nullptr);
 }

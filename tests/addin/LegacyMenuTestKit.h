@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "addin/OfficeInterfaces.h"
-#include "host/Excel.h"
+#include "host/excel/Excel.h"
 
 namespace cwtest {
 

@@ -8,9 +8,9 @@
 
 #include "addin/AddinGuids.h"
 #include "addin/OfficeInterfaces.h"
-#include "host/Excel.h"
-#include "host/ExcelServer.h"
-#include "host/LiveObjects.h"
+#include "host/excel/Excel.h"
+#include "host/excel/ExcelServer.h"
+#include "host/excel/LiveObjects.h"
 #include "tests/addin/LegacyMenuTestKit.h"
 
 namespace {
@@ -100,7 +100,7 @@ TEST_F(RegisteredDll, excel_finds_the_add_in_by_prog_id_and_connects_it) {
         ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2,
                                    reinterpret_cast<void**>(&addin)),
                   S_OK);
-        host::ComRef<IDispatch> app = excel->Application();
+        framework::ComPtr<IDispatch> app = excel->Application();
         EXPECT_EQ(addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), S_OK);
         EXPECT_EQ(addin->OnStartupComplete(nullptr), S_OK);
         EXPECT_EQ(addin->OnDisconnection(ext_dm_HostShutdown, nullptr), S_OK);

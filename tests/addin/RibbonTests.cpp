@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "addin/RibbonMarkup.h"
-#include "addin/ShellOpen.h"
+#include "addin/commands/ShellOpen.h"
+#include "addin/ribbon/RibbonMarkup.h"
 #include "framework/Module.h"
-#include "host/LiveObjects.h"
+#include "host/driver/WizardDriver.h"
+#include "host/excel/LiveObjects.h"
 #include "res/resource.h"
 #include "tests/addin/AddinTestKit.h"
 #include "tests/support/MessageBoxRecorder.h"
-#include "host/driver/WizardDriver.h"
 
 namespace {
 

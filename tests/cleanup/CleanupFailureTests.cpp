@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "host/ExcelConstants.h"
+#include "host/excel/ExcelConstants.h"
 #include "tests/cleanup/EngineTest.h"
 #include "tests/cleanup/WizardTest.h"
 #include "tests/support/MessageBoxRecorder.h"

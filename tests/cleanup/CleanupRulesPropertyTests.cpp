@@ -2,7 +2,7 @@
 #include "tools/cleanup/ChangeCaseOfText.h"
 #include "tools/cleanup/RemoveCharactersFromText.h"
 #include "tools/cleanup/RemoveMode.h"
-#include "tools/cleanup/TextCharacters.h"
+#include "tools/common/TextCharacters.h"
 
 #include <gtest/gtest.h>
 

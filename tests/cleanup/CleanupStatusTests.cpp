@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ExcelConstants.h"
+#include "host/excel/ExcelConstants.h"
 #include "tests/status/StatusWizardTest.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tools/cleanup/CaseMode.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "host/Address.h"
-#include "host/Excel.h"
-#include "host/LiveObjects.h"
+#include "host/excel/Address.h"
+#include "host/excel/Excel.h"
+#include "host/excel/LiveObjects.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
 
@@ -71,7 +71,7 @@ protected:
 private:
     long m_liveBefore = 0;
     std::shared_ptr<host::Excel> m_excel;
-    host::ComRef<IDispatch> m_appObject;
+    framework::ComPtr<IDispatch> m_appObject;
     sheet::Application m_app;
 };
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ExcelConstants.h"
+#include "host/excel/ExcelConstants.h"
 #include "tests/cleanup/EngineTest.h"
 #include "tools/cleanup/CaseMode.h"
 #include "tools/cleanup/ChangeCaseOfText.h"

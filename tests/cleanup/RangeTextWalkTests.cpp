@@ -2,7 +2,7 @@
 // and which cells are never touched.
 #include <gtest/gtest.h>
 
-#include "host/ExcelConstants.h"
+#include "host/excel/ExcelConstants.h"
 #include "tests/cleanup/EngineTest.h"
 #include "tools/cleanup/CaseMode.h"
 #include "tools/cleanup/CleanupEngines.h"

@@ -1,4 +1,4 @@
-#include "tools/cleanup/TextCharacters.h"
+#include "tools/common/TextCharacters.h"
 
 #include <windows.h>
 

@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "addin/MyAddin.h"
-#include "host/LiveObjects.h"
+#include "host/driver/WizardDriver.h"
+#include "host/excel/LiveObjects.h"
 #include "res/resource.h"
 #include "tests/addin/AddinTestKit.h"
-#include "host/driver/WizardDriver.h"
 
 namespace cwtest {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "host/Excel.h"
-#include "host/LiveObjects.h"
+#include "host/excel/Excel.h"
+#include "host/excel/LiveObjects.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
 #include "tests/support/TrickySheet.h"
@@ -117,7 +117,7 @@ Outcome RunOn(const ToolRun& run, const std::wstring& selection) {
     Outcome outcome{host::Excel::Create(), {}};
     cwtest::FillTrickyRows(outcome.excel->ActiveSheet(), kRows, kColumns);
     outcome.excel->Select(selection);
-    host::ComRef<IDispatch> appObject = outcome.excel->Application();
+    framework::ComPtr<IDispatch> appObject = outcome.excel->Application();
     try {
         run(sheet::Application(framework::ComPtr<IDispatch>(appObject.Get())));
     } catch (const sheet::CAutomationError& error) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ExcelError.h"
+#include "host/excel/ExcelError.h"
 #include "tests/cleanup/EngineTest.h"
 #include "tools/duplicates/RemoveDuplicates.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ExcelError.h"
+#include "host/excel/ExcelError.h"
 #include "sheet/SelectionAreas.h"
 #include "tests/cleanup/EngineTest.h"
 #include "tests/cleanup/WizardTest.h"

@@ -18,13 +18,13 @@
 #include <utility>
 #include <vector>
 
-#include "addin/ClipboardFace.h"
-#include "addin/RibbonMarkup.h"
+#include "addin/legacymenu/ClipboardFace.h"
+#include "addin/ribbon/RibbonMarkup.h"
 #include "framework/ClassRegistry.h"
-#include "host/Excel.h"
-#include "host/ExcelConstants.h"
-#include "host/LiveObjects.h"
 #include "host/driver/WizardDriver.h"
+#include "host/excel/Excel.h"
+#include "host/excel/ExcelConstants.h"
+#include "host/excel/LiveObjects.h"
 #include "res/resource.h"
 #include "sheet/Dispids.h"
 #include "tests/addin/AddinTestKit.h"
@@ -234,7 +234,7 @@ Outcome RunCommand(const Command& command, const std::function<void(FaultPlan&)>
     if (!addin) return outcome;
     IDispatch* callbacks = nullptr;
     {
-        host::ComRef<IDispatch> app = cwtest::WithFaults(excel->Application(), plan);
+        framework::ComPtr<IDispatch> app = cwtest::WithFaults(excel->Application(), plan);
         addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr);
         IRibbonExtensibility* ribbon = nullptr;
         addin->QueryInterface(IID_IRibbonExtensibility, reinterpret_cast<void**>(&ribbon));
@@ -408,7 +408,7 @@ std::pair<size_t, std::vector<std::wstring>> StartExcel(const MenuStart& start, 
     IDTExtensibility2* addin = cwtest::CreateAddinThroughFactory();
     bool threw = false;
     try {
-        host::ComRef<IDispatch> app = cwtest::WithFaults(excel->Application(), plan);
+        framework::ComPtr<IDispatch> app = cwtest::WithFaults(excel->Application(), plan);
         EXPECT_EQ(addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), S_OK);
         EXPECT_EQ(addin->OnStartupComplete(nullptr), S_OK);
         EXPECT_EQ(cwtest::ClipboardBytes(CF_TEXT).c_str(), copied) << "the user's clipboard is back";

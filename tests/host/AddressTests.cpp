@@ -1,5 +1,5 @@
-#include "host/Address.h"
-#include "host/AreaSet.h"
+#include "host/excel/Address.h"
+#include "host/excel/AreaSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The Application object: selection, InputBox, Union and Intersect, settings, and a chart selection.
-#include "host/Excel.h"
-#include "host/LiveObjects.h"
+#include "host/excel/Excel.h"
+#include "host/excel/LiveObjects.h"
 #include "tests/host/DispatchClient.h"
 
 #include <gtest/gtest.h>
@@ -21,20 +21,20 @@ protected:
         EXPECT_EQ(LiveObjects(), baseline);
     }
 
-    ComRef<IDispatch> RangeAt(const wchar_t* address)
+    framework::ComPtr<IDispatch> RangeAt(const wchar_t* address)
     {
-        ComRef<IDispatch> sheet = GetObject(app.Get(), id::ActiveSheet);
+        framework::ComPtr<IDispatch> sheet = GetObject(app.Get(), id::ActiveSheet);
         return GetObject(sheet.Get(), id::Range, {Str(address)});
     }
-    static Variant Object(const ComRef<IDispatch>& object)
+    static Variant Object(const framework::ComPtr<IDispatch>& object)
     {
-        return Variant::AdoptDispatch(ComRef<IDispatch>::Share(object.Get()).Detach());
+        return Variant::AdoptDispatch(framework::ComPtr<IDispatch>(object.Get()).Detach());
     }
     static std::wstring AddressOf(IDispatch* range) { return Get(range, id::Address).value.AsString(); }
 
     long baseline = 0;
     std::shared_ptr<Excel> excel = Excel::Create();
-    ComRef<IDispatch> app;
+    framework::ComPtr<IDispatch> app;
 };
 
 TEST_F(ApplicationObjectTest, SettingsAreReadAndWrittenAndTestsCanPresetThem)
@@ -56,7 +56,7 @@ TEST_F(ApplicationObjectTest, SettingsAreReadAndWrittenAndTestsCanPresetThem)
     EXPECT_EQ(Get(app.Get(), id::Version).value.AsString(), L"11.0");
     EXPECT_EQ(Call(app.Get(), id::Quit).hr, S_OK);
     EXPECT_EQ(excel->QuitCount(), 1);
-    ComRef<IDispatch> windows = GetObject(app.Get(), id::Windows);
+    framework::ComPtr<IDispatch> windows = GetObject(app.Get(), id::Windows);
     excel->SetWindowCount(2);
     EXPECT_EQ(Get(windows.Get(), id::Count).value.AsLong(), 2);
 }
@@ -122,8 +122,8 @@ TEST_F(ApplicationObjectTest, InputBoxGivesTypedTextAsTextOrAsANumber)
 
 TEST_F(ApplicationObjectTest, UnionJoinsRangesAndRefusesNothing)
 {
-    ComRef<IDispatch> a = RangeAt(L"A2:C2");
-    ComRef<IDispatch> b = RangeAt(L"A3:C3");
+    framework::ComPtr<IDispatch> a = RangeAt(L"A2:C2");
+    framework::ComPtr<IDispatch> b = RangeAt(L"A3:C3");
     CallResult joined = Call(app.Get(), id::Union, {Object(a), Object(b)});
     ASSERT_EQ(joined.hr, S_OK);
     EXPECT_EQ(AddressOf(joined.value.Get().pdispVal), L"$A$2:$C$3");
@@ -135,9 +135,9 @@ TEST_F(ApplicationObjectTest, UnionJoinsRangesAndRefusesNothing)
 
 TEST_F(ApplicationObjectTest, IntersectGivesNothingWhenRangesDoNotMeet)
 {
-    ComRef<IDispatch> a = RangeAt(L"A1:C3");
-    ComRef<IDispatch> b = RangeAt(L"B2:D4");
-    ComRef<IDispatch> c = RangeAt(L"F9");
+    framework::ComPtr<IDispatch> a = RangeAt(L"A1:C3");
+    framework::ComPtr<IDispatch> b = RangeAt(L"B2:D4");
+    framework::ComPtr<IDispatch> c = RangeAt(L"F9");
     CallResult common = Call(app.Get(), id::Intersect, {Object(a), Object(b)});
     EXPECT_EQ(AddressOf(common.value.Get().pdispVal), L"$B$2:$C$3");
     CallResult none = Call(app.Get(), id::Intersect, {Object(a), Object(c)});
@@ -149,7 +149,7 @@ TEST_F(ApplicationObjectTest, IntersectGivesNothingWhenRangesDoNotMeet)
 TEST_F(ApplicationObjectTest, AChartSelectionHasNoRangeMembers)
 {
     excel->SelectChart();
-    ComRef<IDispatch> chart = GetObject(app.Get(), id::Selection);
+    framework::ComPtr<IDispatch> chart = GetObject(app.Get(), id::Selection);
     EXPECT_EQ(Get(chart.Get(), id::Name).value.AsString(), L"Chart 1");
     EXPECT_EQ(Get(chart.Get(), id::Rows).hr, DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(Get(chart.Get(), id::Address).hr, DISP_E_MEMBERNOTFOUND);
@@ -158,9 +158,9 @@ TEST_F(ApplicationObjectTest, AChartSelectionHasNoRangeMembers)
     EXPECT_EQ(chart->GetIDsOfNames(IID_NULL, &name, 1, 0, &dispid), DISP_E_UNKNOWNNAME);
     EXPECT_EQ(excel->Log().Count(L"ChartObject.#0x102", Kind::Get), 1u);
     // Selecting cells again ends the chart selection.
-    ComRef<IDispatch> b2 = RangeAt(L"B2");
+    framework::ComPtr<IDispatch> b2 = RangeAt(L"B2");
     Call(b2.Get(), id::Select);
-    ComRef<IDispatch> selection = GetObject(app.Get(), id::Selection);
+    framework::ComPtr<IDispatch> selection = GetObject(app.Get(), id::Selection);
     EXPECT_EQ(AddressOf(selection.Get()), L"$B$2");
 }
 

@@ -1,11 +1,11 @@
 // What Office does for an add-in's command-bar buttons: their properties, the Click event through
 // connection points, faces by Picture and Mask or through the clipboard, bars kept across a restart,
 // and Excel found by its ProgID.
-#include "host/Excel.h"
-#include "host/ExcelServer.h"
-#include "host/FaceClipboard.h"
-#include "host/LiveObjects.h"
-#include "host/RecordingSink.h"
+#include "host/excel/Excel.h"
+#include "host/excel/ExcelServer.h"
+#include "host/excel/FaceClipboard.h"
+#include "host/excel/LiveObjects.h"
+#include "host/excel/RecordingSink.h"
 #include "tests/host/DispatchClient.h"
 
 #include <gtest/gtest.h>
@@ -56,19 +56,19 @@ protected:
     void TearDown() override { EXPECT_EQ(LiveObjects(), baseline) << "a stand-in object was not released"; }
 
     // The toolbar's control at `index`, as the client reaches it.
-    ComRef<IDispatch> Control(long index)
+    framework::ComPtr<IDispatch> Control(long index)
     {
-        ComRef<IDispatch> app = excel->Application();
-        ComRef<IDispatch> bars = GetObject(app.Get(), cb::CommandBars);
-        ComRef<IDispatch> bar = GetObject(bars.Get(), 0, {Str(L"Zenda Cellwright")});
+        framework::ComPtr<IDispatch> app = excel->Application();
+        framework::ComPtr<IDispatch> bars = GetObject(app.Get(), cb::CommandBars);
+        framework::ComPtr<IDispatch> bar = GetObject(bars.Get(), 0, {Str(L"Zenda Cellwright")});
         return GetObject(GetObject(bar.Get(), 0x60040003).Get(), 0, {Int(index)});
     }
-    static ComRef<IConnectionPoint> PointOf(IDispatch* control)
+    static framework::ComPtr<IConnectionPoint> PointOf(IDispatch* control)
     {
-        ComRef<IConnectionPointContainer> container;
-        ComRef<IConnectionPoint> point;
-        if (SUCCEEDED(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.Out())))) {
-            EXPECT_EQ(container->FindConnectionPoint(DIID_CommandBarButtonEvents, point.Out()), S_OK);
+        framework::ComPtr<IConnectionPointContainer> container;
+        framework::ComPtr<IConnectionPoint> point;
+        if (SUCCEEDED(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.ReleaseAndGetAddressOf())))) {
+            EXPECT_EQ(container->FindConnectionPoint(DIID_CommandBarButtonEvents, point.ReleaseAndGetAddressOf()), S_OK);
         }
         return point;
     }
@@ -85,7 +85,7 @@ TEST_F(ButtonEventTest, PropertiesKeepWhatIsSetAndNewBarsAndButtonsStartAsOffice
     EXPECT_FALSE(toolbar->Visible()) << "a new bar is hidden";
     EXPECT_TRUE(model->Enabled() && model->Visible());
     EXPECT_EQ(model->Style(), mso::ButtonAutomatic);
-    ComRef<IDispatch> button = Control(1);
+    framework::ComPtr<IDispatch> button = Control(1);
     struct Case {
         DISPID id;
         Variant value;
@@ -102,8 +102,8 @@ TEST_F(ButtonEventTest, PropertiesKeepWhatIsSetAndNewBarsAndButtonsStartAsOffice
     EXPECT_EQ(model->Style(), mso::ButtonIcon);
     EXPECT_EQ(Get(Control(2).Get(), cb::Style).hr, DISP_E_MEMBERNOTFOUND) << "a popup has no Style";
 
-    ComRef<IDispatch> app = excel->Application();
-    ComRef<IDispatch> bar = GetObject(GetObject(app.Get(), cb::CommandBars).Get(), 0, {Str(L"Zenda Cellwright")});
+    framework::ComPtr<IDispatch> app = excel->Application();
+    framework::ComPtr<IDispatch> bar = GetObject(GetObject(app.Get(), cb::CommandBars).Get(), 0, {Str(L"Zenda Cellwright")});
     EXPECT_EQ(Put(bar.Get(), cb::BarVisible, Variant::Bool(true)).hr, S_OK);
     EXPECT_TRUE(toolbar->Visible());
 }
@@ -115,8 +115,8 @@ TEST_F(ButtonEventTest, AClickReachesEverySinkAdvisedOnTheButtonWithTheButtonAnd
     DWORD firstCookie = 0, secondCookie = 0xdeadbeef;
     {
         // Through two different button objects: the sinks belong to the button itself.
-        ComRef<IConnectionPoint> point = PointOf(Control(1).Get());
-        ComRef<IConnectionPoint> again = PointOf(Control(1).Get());
+        framework::ComPtr<IConnectionPoint> point = PointOf(Control(1).Get());
+        framework::ComPtr<IConnectionPoint> again = PointOf(Control(1).Get());
         ASSERT_TRUE(point && again);
         ASSERT_EQ(point->Advise(first.Get(), &firstCookie), S_OK);
         ASSERT_EQ(again->Advise(second.Get(), &secondCookie), S_OK);
@@ -127,7 +127,7 @@ TEST_F(ButtonEventTest, AClickReachesEverySinkAdvisedOnTheButtonWithTheButtonAnd
     EXPECT_EQ(first->Clicks(), (std::vector<std::wstring>{L"Change Case"}));
     EXPECT_EQ(second->Clicks(), first->Clicks());
 
-    ComRef<IConnectionPoint> point = PointOf(Control(1).Get());
+    framework::ComPtr<IConnectionPoint> point = PointOf(Control(1).Get());
     EXPECT_EQ(point->Unadvise(firstCookie), S_OK);
     EXPECT_EQ(point->Unadvise(firstCookie), CONNECT_E_NOCONNECTION);
     model->SetEnabled(false);
@@ -142,16 +142,16 @@ TEST_F(ButtonEventTest, AClickReachesEverySinkAdvisedOnTheButtonWithTheButtonAnd
 
 TEST_F(ButtonEventTest, OnlyButtonsOfferTheEventAndOnlyToASinkThatAnswersIt)
 {
-    ComRef<IConnectionPointContainer> container;
-    ComRef<IDispatch> popup = Control(2);
-    EXPECT_EQ(popup->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.Out())),
+    framework::ComPtr<IConnectionPointContainer> container;
+    framework::ComPtr<IDispatch> popup = Control(2);
+    EXPECT_EQ(popup->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.ReleaseAndGetAddressOf())),
               E_NOINTERFACE);
-    ComRef<IDispatch> button = Control(1);
-    ASSERT_EQ(button->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.Out())), S_OK);
+    framework::ComPtr<IDispatch> button = Control(1);
+    ASSERT_EQ(button->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.ReleaseAndGetAddressOf())), S_OK);
     IConnectionPoint* point = reinterpret_cast<IConnectionPoint*>(0xdeadbeef);
     EXPECT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, &point), CONNECT_E_NOCONNECTION);
     EXPECT_EQ(point, nullptr);
-    ComRef<IConnectionPoint> events = PointOf(button.Get());
+    framework::ComPtr<IConnectionPoint> events = PointOf(button.Get());
     DWORD cookie = 0xdeadbeef;
     EXPECT_EQ(events->Advise(button.Get(), &cookie), CONNECT_E_CANNOTCONNECT) << "a button is no event sink";
     EXPECT_EQ(cookie, 0u);
@@ -163,7 +163,7 @@ TEST_F(ButtonEventTest, OnlyButtonsOfferTheEventAndOnlyToASinkThatAnswersIt)
 TEST_F(ButtonEventTest, PictureAndMaskArriveAsPixelsAndOffice2000HasNeither)
 {
     BitmapHandle picture(SmallPicture()), mask(SmallMask());
-    ComRef<IDispatch> button = Control(1);
+    framework::ComPtr<IDispatch> button = Control(1);
     EXPECT_EQ(Put(button.Get(), cb::Picture, PictureOf(picture)).hr, S_OK);
     EXPECT_EQ(Put(button.Get(), cb::Mask, PictureOf(mask)).hr, S_OK);
     EXPECT_EQ(model->Face().picture, SmallPicture());
@@ -177,7 +177,7 @@ TEST_F(ButtonEventTest, PictureAndMaskArriveAsPixelsAndOffice2000HasNeither)
 TEST_F(ButtonEventTest, CopyFaceAndPasteFaceUseTheClipboardInOfficesTwoRegisteredFormats)
 {
     model->SetFace({SmallPicture(), SmallMask()});
-    ComRef<IDispatch> source = Control(1);
+    framework::ComPtr<IDispatch> source = Control(1);
     ASSERT_EQ(Call(source.Get(), cb::CopyFace).hr, S_OK);
     ASSERT_TRUE(OpenClipboard(nullptr));
     std::vector<std::pair<std::wstring, SIZE_T>> registered;
@@ -193,9 +193,9 @@ TEST_F(ButtonEventTest, CopyFaceAndPasteFaceUseTheClipboardInOfficesTwoRegistere
     EXPECT_EQ(registered[1].first, kMaskFormatName);
     EXPECT_GT(registered[0].second, registered[1].second) << "the face takes more room than its mask";
 
-    ComRef<IDispatch> target = GetObject(GetObject(GetObject(excel->Application().Get(), cb::CommandBars).Get(), 0,
+    framework::ComPtr<IDispatch> target = GetObject(GetObject(GetObject(excel->Application().Get(), cb::CommandBars).Get(), 0,
                                                    {Str(L"Worksheet Menu Bar")}).Get(), 0x60040003);
-    ComRef<IDispatch> other = GetObject(target.Get(), 0x60030000);
+    framework::ComPtr<IDispatch> other = GetObject(target.Get(), 0x60030000);
     ASSERT_EQ(Call(other.Get(), cb::PasteFace).hr, S_OK);
     auto pasted = excel->CommandBars().Find(L"Worksheet Menu Bar")->Controls().Item(4);
     EXPECT_EQ(pasted->Face().picture, SmallPicture());
@@ -221,7 +221,7 @@ TEST_F(ButtonEventTest, ARestartKeepsWhatIsNotTemporaryWithoutItsSinksAndOldObje
     excel->CommandBars().Add(L"Temporary bar", mso::BarFloating, false, true);
     auto sink = RecordingSink::Create();
     DWORD cookie = 0;
-    ComRef<IDispatch> old = Control(1);
+    framework::ComPtr<IDispatch> old = Control(1);
     PointOf(old.Get())->Advise(sink.Get(), &cookie);
 
     excel->Restart();
@@ -241,7 +241,7 @@ TEST_F(ButtonEventTest, ARestartKeepsWhatIsNotTemporaryWithoutItsSinksAndOldObje
 TEST_F(ButtonEventTest, ACallATestAsksToFailFailsAsOfficeFailsAndOnlyThatOne)
 {
     excel->FailCall(L"CommandBarControl.Tag", 2);
-    ComRef<IDispatch> button = Control(1);
+    framework::ComPtr<IDispatch> button = Control(1);
     EXPECT_EQ(Get(button.Get(), cb::Tag).hr, S_OK);
     CallResult failed = Put(button.Get(), cb::Tag, Str(L"x"));
     EXPECT_EQ(failed.hr, DISP_E_EXCEPTION);
@@ -267,13 +267,13 @@ TEST(ExcelServer, ExcelIsFoundByItsProgIdRunningOrStartedWithoutAWindow)
         auto excel = Excel::Create();
         server.SetRunning(excel);
         ASSERT_EQ(GetActiveObject(clsid, nullptr, &running), S_OK);
-        EXPECT_EQ(Get(ComRef<IDispatch>::Adopt(static_cast<IDispatch*>(running)).Get(), id::Version).value.AsString(),
+        EXPECT_EQ(Get(framework::ComPtr<IDispatch>::Adopt(static_cast<IDispatch*>(running)).Get(), id::Version).value.AsString(),
                   L"14.0");
         server.SetRunning(nullptr);
 
-        ComRef<IDispatch> started;
+        framework::ComPtr<IDispatch> started;
         ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch,
-                                   reinterpret_cast<void**>(started.Out())),
+                                   reinterpret_cast<void**>(started.ReleaseAndGetAddressOf())),
                   S_OK);
         ASSERT_EQ(server.Started().size(), 1u);
         EXPECT_EQ(server.Started()[0]->WindowCount(), 0);

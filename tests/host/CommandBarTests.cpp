@@ -1,6 +1,6 @@
 // Office's command bars as the add-in meets them through Application.CommandBars.
-#include "host/Excel.h"
-#include "host/LiveObjects.h"
+#include "host/excel/Excel.h"
+#include "host/excel/LiveObjects.h"
 #include "tests/host/DispatchClient.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +32,9 @@ protected:
         EXPECT_EQ(LiveObjects(), baseline) << "a command-bar object was not released";
     }
 
-    ComRef<IDispatch> MenuControls()
+    framework::ComPtr<IDispatch> MenuControls()
     {
-        ComRef<IDispatch> menu = GetObject(bars.Get(), cb::Item, {Str(L"Worksheet Menu Bar")});
+        framework::ComPtr<IDispatch> menu = GetObject(bars.Get(), cb::Item, {Str(L"Worksheet Menu Bar")});
         return GetObject(menu.Get(), cb::BarControls);
     }
     static std::wstring CaptionOf(IDispatch* control) { return Get(control, cb::Caption).value.AsString(); }
@@ -47,16 +47,16 @@ protected:
 
     long baseline = 0;
     std::shared_ptr<Excel> excel = Excel::Create();
-    ComRef<IDispatch> app;
-    ComRef<IDispatch> bars;
+    framework::ComPtr<IDispatch> app;
+    framework::ComPtr<IDispatch> bars;
 };
 
 TEST_F(CommandBarTest, ItemFindsBarsAndControlsByNameWithoutCaseOrAcceleratorsAndByNumberFromOne)
 {
-    ComRef<IDispatch> active = GetObject(bars.Get(), cb::ActiveMenuBar);
-    ComRef<IDispatch> first = GetObject(bars.Get(), cb::Item, {Int(1)});
-    ComRef<IDispatch> byName = GetObject(bars.Get(), cb::Item, {Str(L"worksheet MENU bar")});
-    ComRef<IDispatch> controls = GetObject(active.Get(), cb::BarControls);
+    framework::ComPtr<IDispatch> active = GetObject(bars.Get(), cb::ActiveMenuBar);
+    framework::ComPtr<IDispatch> first = GetObject(bars.Get(), cb::Item, {Int(1)});
+    framework::ComPtr<IDispatch> byName = GetObject(bars.Get(), cb::Item, {Str(L"worksheet MENU bar")});
+    framework::ComPtr<IDispatch> controls = GetObject(active.Get(), cb::BarControls);
     EXPECT_EQ(Get(controls.Get(), cb::ControlsCount).value.AsLong(), 3);
     EXPECT_EQ(Get(GetObject(first.Get(), cb::BarControls).Get(), cb::ControlsCount).value.AsLong(), 3);
     EXPECT_EQ(CaptionOf(GetObject(controls.Get(), cb::Item, {Str(L"file")}).Get()), L"&File");
@@ -73,19 +73,19 @@ TEST_F(CommandBarTest, ItemFindsBarsAndControlsByNameWithoutCaseOrAcceleratorsAn
 
 TEST_F(CommandBarTest, AddPutsBarsAndControlsWhereAskedAndItemFindsThem)
 {
-    ComRef<IDispatch> toolbar =
+    framework::ComPtr<IDispatch> toolbar =
         GetObject(bars.Get(), cb::BarsAdd, {Str(L"Zenda Cellwright"), Int(4), Missing(), Variant::Bool(false)});
-    ComRef<IDispatch> found = GetObject(bars.Get(), cb::Item, {Str(L"ZENDA CELLWRIGHT")});
+    framework::ComPtr<IDispatch> found = GetObject(bars.Get(), cb::Item, {Str(L"ZENDA CELLWRIGHT")});
     auto bar = excel->CommandBars().Find(L"Zenda Cellwright");
     ASSERT_TRUE(bar);
     EXPECT_EQ(bar->Position(), 4);
     EXPECT_FALSE(bar->Temporary() || bar->IsMenuBar());
     ExpectInvalidCall(Call(bars.Get(), cb::BarsAdd, {Str(L"zenda cellwright")}));
-    ComRef<IDispatch> unnamed = GetObject(bars.Get(), cb::BarsAdd);
+    framework::ComPtr<IDispatch> unnamed = GetObject(bars.Get(), cb::BarsAdd);
     EXPECT_EQ(excel->CommandBars().Names(), (Captions{L"Worksheet Menu Bar", L"Zenda Cellwright", L"Custom 1"}));
 
     // Controls.Add(Type:=msoControlPopup, Temporary:=False) with the parameter DISPIDs GetIDsOfNames gives.
-    ComRef<IDispatch> menu = MenuControls();
+    framework::ComPtr<IDispatch> menu = MenuControls();
     wchar_t add[] = L"add", type[] = L"TYPE", temporary[] = L"Temporary";
     LPOLESTR names[] = {add, type, temporary};
     DISPID ids[3] = {};
@@ -93,12 +93,12 @@ TEST_F(CommandBarTest, AddPutsBarsAndControlsWhereAskedAndItemFindsThem)
     EXPECT_EQ(ids[0], cb::ControlsAdd);
     CallResult added = Invoke(menu.Get(), ids[0], DISPATCH_METHOD, {Variant::Bool(false), Int(10)}, {ids[2], ids[1]});
     ASSERT_EQ(added.hr, S_OK);
-    ComRef<IDispatch> family = added.Object();
+    framework::ComPtr<IDispatch> family = added.Object();
     EXPECT_EQ(Put(family.Get(), cb::Caption, Str(L"Zenda Utilities")).hr, S_OK);
-    ComRef<IDispatch> inside = GetObject(family.Get(), cb::PopupControls);
-    ComRef<IDispatch> website = GetObject(inside.Get(), cb::ControlsAdd, {Int(1)});
+    framework::ComPtr<IDispatch> inside = GetObject(family.Get(), cb::PopupControls);
+    framework::ComPtr<IDispatch> website = GetObject(inside.Get(), cb::ControlsAdd, {Int(1)});
     EXPECT_EQ(Put(website.Get(), cb::BeginGroup, Variant::Bool(true)).hr, S_OK);
-    ComRef<IDispatch> submenu = GetObject(inside.Get(), cb::ControlsAdd, {Int(10), Missing(), Missing(), Int(1)});
+    framework::ComPtr<IDispatch> submenu = GetObject(inside.Get(), cb::ControlsAdd, {Int(10), Missing(), Missing(), Int(1)});
     EXPECT_EQ(Put(submenu.Get(), cb::Caption, Str(L"Cellwright")).hr, S_OK);
     EXPECT_EQ(Get(website.Get(), cb::PopupControls).hr, DISP_E_MEMBERNOTFOUND);
     ExpectInvalidCall(Call(inside.Get(), cb::ControlsAdd, {Int(1), Missing(), Missing(), Int(4)}));
@@ -122,8 +122,8 @@ TEST_F(CommandBarTest, DeleteRemovesAndLaterCallsOnTheDeletedObjectFailWithADesc
     popup->Controls().Add(mso::ControlPopup, L"Other Tool");
     excel->CommandBars().Add(L"Zenda Cellwright")->Controls().Add(mso::ControlButton);
 
-    ComRef<IDispatch> toolbar = GetObject(bars.Get(), cb::Item, {Str(L"Zenda Cellwright")});
-    ComRef<IDispatch> toolbarControls = GetObject(toolbar.Get(), cb::BarControls);
+    framework::ComPtr<IDispatch> toolbar = GetObject(bars.Get(), cb::Item, {Str(L"Zenda Cellwright")});
+    framework::ComPtr<IDispatch> toolbarControls = GetObject(toolbar.Get(), cb::BarControls);
     EXPECT_EQ(Call(toolbar.Get(), cb::BarDelete).hr, S_OK);
     EXPECT_EQ(excel->CommandBars().Names(), (Captions{L"Worksheet Menu Bar"}));
     CallResult gone = Get(toolbarControls.Get(), cb::ControlsCount);
@@ -131,10 +131,10 @@ TEST_F(CommandBarTest, DeleteRemovesAndLaterCallsOnTheDeletedObjectFailWithADesc
     EXPECT_EQ(gone.description, L"Method 'Count' of object 'CommandBarControls' failed");
     EXPECT_EQ(Get(toolbar.Get(), cb::BarControls).description, L"Method 'Controls' of object 'CommandBar' failed");
 
-    ComRef<IDispatch> family = GetObject(MenuControls().Get(), cb::Item, {Str(L"Zenda Utilities")});
-    ComRef<IDispatch> inside = GetObject(family.Get(), cb::PopupControls);
-    ComRef<IDispatch> mine = GetObject(inside.Get(), cb::Item, {Str(L"Cellwright")});
-    ComRef<IDispatch> help = GetObject(GetObject(mine.Get(), cb::PopupControls).Get(), cb::Item, {Int(1)});
+    framework::ComPtr<IDispatch> family = GetObject(MenuControls().Get(), cb::Item, {Str(L"Zenda Utilities")});
+    framework::ComPtr<IDispatch> inside = GetObject(family.Get(), cb::PopupControls);
+    framework::ComPtr<IDispatch> mine = GetObject(inside.Get(), cb::Item, {Str(L"Cellwright")});
+    framework::ComPtr<IDispatch> help = GetObject(GetObject(mine.Get(), cb::PopupControls).Get(), cb::Item, {Int(1)});
     EXPECT_EQ(Call(mine.Get(), cb::ControlDelete, {Variant::Bool(false)}).hr, S_OK);
     EXPECT_EQ(popup->Controls().Captions(), (Captions{L"Other Tool"}));
     CallResult deleted = Get(mine.Get(), cb::Caption);
@@ -157,12 +157,12 @@ TEST_F(CommandBarTest, DeleteRemovesAndLaterCallsOnTheDeletedObjectFailWithADesc
 TEST_F(CommandBarTest, ANewMenuBarIsActiveUntilDeletedAndEveryCallIsLoggedByObjectAndMember)
 {
     excel->ClearLog();
-    ComRef<IDispatch> custom = GetObject(bars.Get(), cb::BarsAdd, {Str(L"Mine"), Missing(), Variant::Bool(true)});
+    framework::ComPtr<IDispatch> custom = GetObject(bars.Get(), cb::BarsAdd, {Str(L"Mine"), Missing(), Variant::Bool(true)});
     EXPECT_EQ(excel->CommandBars().ActiveMenuBar()->Name(), L"Mine");
     const long held = LiveObjects();
-    ComRef<IDispatch> controls = GetObject(GetObject(bars.Get(), cb::ActiveMenuBar).Get(), cb::BarControls);
+    framework::ComPtr<IDispatch> controls = GetObject(GetObject(bars.Get(), cb::ActiveMenuBar).Get(), cb::BarControls);
     EXPECT_EQ(LiveObjects(), held + 1) << "the bar taken on the way is released, its Controls held";
-    ComRef<IDispatch> button = GetObject(controls.Get(), cb::ControlsAdd);
+    framework::ComPtr<IDispatch> button = GetObject(controls.Get(), cb::ControlsAdd);
     EXPECT_EQ(Put(button.Get(), cb::Caption, Str(L"Go")).hr, S_OK);
     EXPECT_EQ(Call(custom.Get(), cb::BarDelete).hr, S_OK);
     EXPECT_EQ(excel->CommandBars().ActiveMenuBar()->Name(), L"Worksheet Menu Bar");

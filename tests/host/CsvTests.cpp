@@ -1,4 +1,4 @@
-#include "host/Csv.h"
+#include "host/excel/Csv.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 
 namespace host::test {
 
-ComRef<IDispatch> CallResult::Object() const
+framework::ComPtr<IDispatch> CallResult::Object() const
 {
     if (value.Type() != VT_DISPATCH) return {};
-    return ComRef<IDispatch>::Share(value.Get().pdispVal);
+    return framework::ComPtr<IDispatch>(value.Get().pdispVal);
 }
 
 CallResult Invoke(IDispatch* object, DISPID dispid, WORD flags, std::vector<Variant> args, std::vector<DISPID> namedIds)
@@ -51,7 +51,7 @@ CallResult Call(IDispatch* object, DISPID dispid, std::vector<Variant> args)
     return Invoke(object, dispid, DISPATCH_METHOD, std::move(args));
 }
 
-ComRef<IDispatch> GetObject(IDispatch* object, DISPID dispid, std::vector<Variant> args)
+framework::ComPtr<IDispatch> GetObject(IDispatch* object, DISPID dispid, std::vector<Variant> args)
 {
     CallResult result = Get(object, dispid, std::move(args));
     EXPECT_EQ(result.hr, S_OK) << "DISPID " << std::hex << dispid << " failed: "

@@ -2,8 +2,8 @@
 // reversed, a put's value as the named argument DISPID_PROPERTYPUT.
 #pragma once
 
-#include "host/ComRef.h"
-#include "host/Variant.h"
+#include "framework/ComPtr.h"
+#include "host/excel/Variant.h"
 
 #include <string>
 #include <vector>
@@ -18,7 +18,7 @@ struct CallResult {
     UINT argError = 0xDEADBEEF;
 
     // The object the call returned, with its own reference.
-    ComRef<IDispatch> Object() const;
+    framework::ComPtr<IDispatch> Object() const;
 };
 
 CallResult Get(IDispatch* object, DISPID dispid, std::vector<Variant> args = {});
@@ -28,7 +28,7 @@ CallResult Invoke(IDispatch* object, DISPID dispid, WORD flags, std::vector<Vari
                   std::vector<DISPID> namedIds = {});
 
 // Get that must succeed and give an object; fails the test otherwise.
-ComRef<IDispatch> GetObject(IDispatch* object, DISPID dispid, std::vector<Variant> args = {});
+framework::ComPtr<IDispatch> GetObject(IDispatch* object, DISPID dispid, std::vector<Variant> args = {});
 
 inline Variant Str(const wchar_t* text) { return Variant::String(text); }
 inline Variant Int(long value) { return Variant::Long(value); }

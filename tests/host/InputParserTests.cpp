@@ -1,4 +1,4 @@
-#include "host/InputParser.h"
+#include "host/excel/InputParser.h"
 
 #include <gtest/gtest.h>
 

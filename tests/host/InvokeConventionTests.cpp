@@ -1,6 +1,6 @@
 // Excel's calling conventions as a client meets them through IDispatch.
-#include "host/Excel.h"
-#include "host/LiveObjects.h"
+#include "host/excel/Excel.h"
+#include "host/excel/LiveObjects.h"
 #include "tests/host/DispatchClient.h"
 
 #include <gtest/gtest.h>
@@ -25,35 +25,35 @@ protected:
         EXPECT_EQ(LiveObjects(), baseline) << "an object the stand-in handed out was not released";
     }
 
-    ComRef<IDispatch> RangeAt(const wchar_t* address) { return GetObject(sheet.Get(), id::Range, {Str(address)}); }
+    framework::ComPtr<IDispatch> RangeAt(const wchar_t* address) { return GetObject(sheet.Get(), id::Range, {Str(address)}); }
 
     std::wstring AddressOf(IDispatch* range) { return Get(range, id::Address).value.AsString(); }
 
     long baseline = 0;
     std::shared_ptr<Excel> excel = Excel::Create();
-    ComRef<IDispatch> app;
-    ComRef<IDispatch> sheet;
-    ComRef<IDispatch> cells;
+    framework::ComPtr<IDispatch> app;
+    framework::ComPtr<IDispatch> sheet;
+    framework::ComPtr<IDispatch> cells;
 };
 
 TEST_F(InvokeConventionTest, ArgumentsArriveReversedInRgvarg)
 {
     // Cells.Item(2, 3): the row is the last rgvarg entry, the column the first.
-    ComRef<IDispatch> cell = GetObject(cells.Get(), id::Item, {Int(2), Int(3)});
+    framework::ComPtr<IDispatch> cell = GetObject(cells.Get(), id::Item, {Int(2), Int(3)});
     EXPECT_EQ(AddressOf(cell.Get()), L"$C$2");
 }
 
 TEST_F(InvokeConventionTest, OptionalArgumentsMayBeMissingOrLeftOut)
 {
-    ComRef<IDispatch> range = RangeAt(L"B2:C3");
+    framework::ComPtr<IDispatch> range = RangeAt(L"B2:C3");
     EXPECT_EQ(Get(range.Get(), id::Address, {Missing(), Missing(), Int(-4150), Missing(), Missing()}).value.AsString(),
               L"R2C2:R3C3");
     EXPECT_EQ(Get(range.Get(), id::Address, {Variant::Bool(false), Variant::Bool(false)}).value.AsString(), L"B2:C3");
     EXPECT_EQ(Get(range.Get(), id::Address, {Missing(), Missing(), Int(1)}).value.AsString(), L"$B$2:$C$3");
-    ComRef<IDispatch> origin = RangeAt(L"A1");
+    framework::ComPtr<IDispatch> origin = RangeAt(L"A1");
     CallResult relative = Get(range.Get(), id::Address,
                               {Variant::Bool(false), Variant::Bool(false), Int(-4150), Missing(),
-                               Variant::AdoptDispatch(ComRef<IDispatch>::Share(origin.Get()).Detach())});
+                               Variant::AdoptDispatch(framework::ComPtr<IDispatch>(origin.Get()).Detach())});
     EXPECT_EQ(relative.value.AsString(), L"R[1]C[1]:R[2]C[2]");
 }
 
@@ -66,7 +66,7 @@ TEST_F(InvokeConventionTest, NamedArgumentsAreFoundByTheirDispids)
     EXPECT_EQ(ids[0], id::Address);
     EXPECT_EQ(ids[1], 2);
     EXPECT_EQ(ids[2], 4);
-    ComRef<IDispatch> range = RangeAt(L"B2");
+    framework::ComPtr<IDispatch> range = RangeAt(L"B2");
     CallResult named = Invoke(range.Get(), id::Address, DISPATCH_PROPERTYGET, {Int(-4150)}, {2});
     EXPECT_EQ(named.hr, S_OK);
     EXPECT_EQ(named.value.AsString(), L"R2C2");
@@ -95,7 +95,7 @@ TEST_F(InvokeConventionTest, NamesAreMatchedWithoutRegardToCase)
 
 TEST_F(InvokeConventionTest, APutNeedsTheNamedPropertyPutArgument)
 {
-    ComRef<IDispatch> a1 = RangeAt(L"A1");
+    framework::ComPtr<IDispatch> a1 = RangeAt(L"A1");
     CallResult unnamed = Invoke(a1.Get(), id::Value, DISPATCH_PROPERTYPUT, {Str(L"x")});
     EXPECT_EQ(unnamed.hr, DISP_E_PARAMNOTFOUND);
     EXPECT_TRUE(excel->ActiveSheet().At(L"A1").IsEmpty());
@@ -113,7 +113,7 @@ TEST_F(InvokeConventionTest, ByrefArgumentsAreFollowed)
     VARIANT valueRef;
     valueRef.vt = VT_BYREF | VT_VARIANT;
     valueRef.pvarVal = &text.Get();
-    ComRef<IDispatch> cell = GetObject(cells.Get(), id::Item, {Variant::CopyOf(rowRef), Int(1)});
+    framework::ComPtr<IDispatch> cell = GetObject(cells.Get(), id::Item, {Variant::CopyOf(rowRef), Int(1)});
     EXPECT_EQ(AddressOf(cell.Get()), L"$A$3");
     // The value is passed as a reference the callee must not copy by pointer.
     std::vector<VARIANT> rgvarg{valueRef};
@@ -137,7 +137,7 @@ TEST_F(InvokeConventionTest, WrongArgumentsGiveTheCodesOfAutomation)
 
 TEST_F(InvokeConventionTest, MembersAnswerOnlyTheirOwnKindOfCall)
 {
-    ComRef<IDispatch> range = RangeAt(L"A1:B2");
+    framework::ComPtr<IDispatch> range = RangeAt(L"A1:B2");
     EXPECT_EQ(Invoke(range.Get(), id::Count, DISPATCH_METHOD, {}).hr, DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(Invoke(range.Get(), id::Count, DISPATCH_PROPERTYGET, {}).value.AsLong(), 4);
     EXPECT_EQ(Invoke(range.Get(), id::Select, DISPATCH_PROPERTYGET, {}).hr, DISP_E_MEMBERNOTFOUND);
@@ -156,7 +156,7 @@ TEST_F(InvokeConventionTest, MembersAnswerOnlyTheirOwnKindOfCall)
 TEST_F(InvokeConventionTest, FailuresComeAsExceptionsWithExcelsDescription)
 {
     excel->SetProtected(true);
-    ComRef<IDispatch> a1 = RangeAt(L"A1");
+    framework::ComPtr<IDispatch> a1 = RangeAt(L"A1");
     CallResult failed = Put(a1.Get(), id::Value, Str(L"x"));
     EXPECT_EQ(failed.hr, DISP_E_EXCEPTION);
     EXPECT_EQ(failed.description, L"The cell or chart that you are trying to change is protected and therefore read-only.");
@@ -172,10 +172,10 @@ TEST_F(InvokeConventionTest, FailuresComeAsExceptionsWithExcelsDescription)
 TEST_F(InvokeConventionTest, EveryObjectHandedOutIsCountedUntilItsLastRelease)
 {
     long before = LiveObjects();
-    ComRef<IDispatch> range = RangeAt(L"A1:B2");
+    framework::ComPtr<IDispatch> range = RangeAt(L"A1:B2");
     EXPECT_EQ(LiveObjects(), before + 1);
-    ComRef<IDispatch> interior = GetObject(range.Get(), id::Interior);
-    ComRef<IDispatch> areas = GetObject(range.Get(), id::Areas);
+    framework::ComPtr<IDispatch> interior = GetObject(range.Get(), id::Interior);
+    framework::ComPtr<IDispatch> areas = GetObject(range.Get(), id::Areas);
     EXPECT_EQ(LiveObjects(), before + 3);
     range->AddRef();
     range->Release();
@@ -206,7 +206,7 @@ TEST_F(InvokeConventionTest, ObjectsOfferIUnknownAndIDispatchOnly)
 TEST_F(InvokeConventionTest, TheLogRecordsEveryCallInOrderWithItsKind)
 {
     excel->ClearLog();
-    ComRef<IDispatch> a1 = RangeAt(L"A1");
+    framework::ComPtr<IDispatch> a1 = RangeAt(L"A1");
     Put(a1.Get(), id::Value, Int(1));
     Get(a1.Get(), id::Value);
     Call(a1.Get(), id::Select);
@@ -224,7 +224,7 @@ TEST_F(InvokeConventionTest, ALogThatOnlyCountsKeepsTotalsAndCountsButNoRecords)
 {
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);
-    ComRef<IDispatch> a1 = RangeAt(L"A1");
+    framework::ComPtr<IDispatch> a1 = RangeAt(L"A1");
     Put(a1.Get(), id::Value, Int(1));
     Get(a1.Get(), id::Value);
     Get(a1.Get(), 0x7777);

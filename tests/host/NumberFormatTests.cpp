@@ -1,6 +1,6 @@
-#include "host/DateSerial.h"
-#include "host/NumberFormat.h"
-#include "host/Sheet.h"
+#include "host/excel/DateSerial.h"
+#include "host/excel/NumberFormat.h"
+#include "host/excel/Sheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Range, Areas and Interior objects driven through Invoke.
-#include "host/Excel.h"
-#include "host/LiveObjects.h"
+#include "host/excel/Excel.h"
+#include "host/excel/LiveObjects.h"
 #include "tests/host/DispatchClient.h"
 
 #include <gtest/gtest.h>
@@ -23,58 +23,58 @@ protected:
         EXPECT_EQ(LiveObjects(), baseline);
     }
 
-    ComRef<IDispatch> RangeAt(const wchar_t* address) { return GetObject(sheet.Get(), id::Range, {Str(address)}); }
+    framework::ComPtr<IDispatch> RangeAt(const wchar_t* address) { return GetObject(sheet.Get(), id::Range, {Str(address)}); }
     static std::wstring AddressOf(IDispatch* range) { return Get(range, id::Address).value.AsString(); }
     static long CountOf(IDispatch* object) { return Get(object, id::Count).value.AsLong(); }
 
     long baseline = 0;
     std::shared_ptr<Excel> excel = Excel::Create();
     Sheet& cells = excel->ActiveSheet();
-    ComRef<IDispatch> app;
-    ComRef<IDispatch> sheet;
+    framework::ComPtr<IDispatch> app;
+    framework::ComPtr<IDispatch> sheet;
 };
 
 TEST_F(RangeObjectTest, SelectionWalksAreaByAreaAsTheToolsDo)
 {
     excel->Select(L"$A$1:$C$3,$E$5");
-    ComRef<IDispatch> selection = GetObject(app.Get(), id::Selection);
+    framework::ComPtr<IDispatch> selection = GetObject(app.Get(), id::Selection);
     EXPECT_EQ(AddressOf(selection.Get()), L"$A$1:$C$3,$E$5");
     EXPECT_EQ(CountOf(selection.Get()), 10);
-    ComRef<IDispatch> rows = GetObject(selection.Get(), id::Rows);
+    framework::ComPtr<IDispatch> rows = GetObject(selection.Get(), id::Rows);
     EXPECT_EQ(CountOf(rows.Get()), 3);
-    ComRef<IDispatch> areas = GetObject(selection.Get(), id::Areas);
+    framework::ComPtr<IDispatch> areas = GetObject(selection.Get(), id::Areas);
     EXPECT_EQ(CountOf(areas.Get()), 2);
-    ComRef<IDispatch> second = GetObject(areas.Get(), id::Item, {Int(2)});
+    framework::ComPtr<IDispatch> second = GetObject(areas.Get(), id::Item, {Int(2)});
     EXPECT_EQ(AddressOf(second.Get()), L"$E$5");
     CallResult third = Get(areas.Get(), id::Item, {Int(3)});
     EXPECT_EQ(third.hr, DISP_E_EXCEPTION);
     EXPECT_EQ(third.description, L"Unable to get the Item property of the Areas class");
-    ComRef<IDispatch> row2 = GetObject(rows.Get(), id::Item, {Int(2), Missing()});
+    framework::ComPtr<IDispatch> row2 = GetObject(rows.Get(), id::Item, {Int(2), Missing()});
     EXPECT_EQ(AddressOf(row2.Get()), L"$A$2:$C$2");
 }
 
 TEST_F(RangeObjectTest, ValueRoundTripsThroughInvoke)
 {
-    ComRef<IDispatch> range = RangeAt(L"A1:B2");
+    framework::ComPtr<IDispatch> range = RangeAt(L"A1:B2");
     EXPECT_EQ(Put(range.Get(), id::Value, Str(L"12%")).hr, S_OK);
     EXPECT_EQ(cells.At(L"B2").value, CellValue::Number(0.12));
     EXPECT_EQ(Get(range.Get(), id::Text).value.AsString(), L"12%");
     CallResult value = Get(range.Get(), id::Value);
     EXPECT_EQ(value.value.Type(), VT_ARRAY | VT_VARIANT);
-    ComRef<IDispatch> a1 = RangeAt(L"A1");
+    framework::ComPtr<IDispatch> a1 = RangeAt(L"A1");
     EXPECT_EQ(Get(a1.Get(), id::Value).value.AsDouble(), 0.12);
     // DISPID 0 is Value without arguments and Item with them.
     EXPECT_EQ(Get(a1.Get(), 0).value.AsDouble(), 0.12);
-    ComRef<IDispatch> b2 = GetObject(range.Get(), 0, {Int(2), Int(2)});
+    framework::ComPtr<IDispatch> b2 = GetObject(range.Get(), 0, {Int(2), Int(2)});
     EXPECT_EQ(AddressOf(b2.Get()), L"$B$2");
 }
 
 TEST_F(RangeObjectTest, AValueTakenFromAnotherRangeIsItsValue)
 {
     cells.SetText(L"A1", L"source");
-    ComRef<IDispatch> source = RangeAt(L"A1");
-    ComRef<IDispatch> target = RangeAt(L"C1");
-    EXPECT_EQ(Put(target.Get(), id::Value, Variant::AdoptDispatch(ComRef<IDispatch>::Share(source.Get()).Detach())).hr,
+    framework::ComPtr<IDispatch> source = RangeAt(L"A1");
+    framework::ComPtr<IDispatch> target = RangeAt(L"C1");
+    EXPECT_EQ(Put(target.Get(), id::Value, Variant::AdoptDispatch(framework::ComPtr<IDispatch>(source.Get()).Detach())).hr,
               S_OK);
     EXPECT_EQ(cells.At(L"C1").value, CellValue::Text(L"source"));
 }
@@ -83,8 +83,8 @@ TEST_F(RangeObjectTest, FormulaFlagsComeBackAsBooleansOrNull)
 {
     cells.SetFormula(L"A1", L"=B1", CellValue::Number(0));
     cells.SetText(L"A2", L"x");
-    ComRef<IDispatch> both = RangeAt(L"A1:A2");
-    ComRef<IDispatch> first = RangeAt(L"A1");
+    framework::ComPtr<IDispatch> both = RangeAt(L"A1:A2");
+    framework::ComPtr<IDispatch> first = RangeAt(L"A1");
     EXPECT_EQ(Get(both.Get(), id::HasFormula).value.Type(), VT_NULL);
     CallResult one = Get(first.Get(), id::HasFormula);
     EXPECT_EQ(one.value.Type(), VT_BOOL);
@@ -94,8 +94,8 @@ TEST_F(RangeObjectTest, FormulaFlagsComeBackAsBooleansOrNull)
 
 TEST_F(RangeObjectTest, FormatsAreWrittenThroughTheirMembers)
 {
-    ComRef<IDispatch> range = RangeAt(L"B2:C2");
-    ComRef<IDispatch> interior = GetObject(range.Get(), id::Interior);
+    framework::ComPtr<IDispatch> range = RangeAt(L"B2:C2");
+    framework::ComPtr<IDispatch> interior = GetObject(range.Get(), id::Interior);
     EXPECT_EQ(Put(interior.Get(), id::Color, Int(0x00332211)).hr, S_OK);
     EXPECT_EQ(cells.At(L"C2").interiorColor, COLORREF(0x00332211));
     CallResult color = Get(interior.Get(), id::Color);
@@ -109,7 +109,7 @@ TEST_F(RangeObjectTest, FormatsAreWrittenThroughTheirMembers)
     EXPECT_EQ(c2.horizontalAlignment, -4152);
     EXPECT_EQ(c2.verticalAlignment, -4160);
     EXPECT_TRUE(c2.wrapText);
-    ComRef<IDispatch> columns = GetObject(range.Get(), id::EntireColumn);
+    framework::ComPtr<IDispatch> columns = GetObject(range.Get(), id::EntireColumn);
     EXPECT_EQ(AddressOf(columns.Get()), L"$B:$C");
     CallResult width = Get(columns.Get(), id::ColumnWidth);
     EXPECT_EQ(width.value.AsDouble(), 8.43);
@@ -122,24 +122,24 @@ TEST_F(RangeObjectTest, MergeTakesItsAcrossArgumentMissingOrGiven)
 {
     cells.SetText(L"A1", L"kept");
     cells.SetText(L"B1", L"dropped");
-    ComRef<IDispatch> range = RangeAt(L"A1:B2");
+    framework::ComPtr<IDispatch> range = RangeAt(L"A1:B2");
     EXPECT_EQ(Call(range.Get(), id::Merge, {Missing()}).hr, S_OK);
     EXPECT_EQ(cells.MergedAreas().size(), 1u);
     EXPECT_TRUE(cells.At(L"B1").IsEmpty());
     EXPECT_EQ(Call(range.Get(), id::UnMerge).hr, S_OK);
     EXPECT_EQ(Call(range.Get(), id::Merge, {Variant::Bool(true)}).hr, S_OK);
     EXPECT_EQ(cells.MergedAreas().size(), 2u);
-    ComRef<IDispatch> b1 = RangeAt(L"B1");
+    framework::ComPtr<IDispatch> b1 = RangeAt(L"B1");
     CallResult cut = Put(b1.Get(), id::Value, Str(L"x"));
     EXPECT_EQ(cut.hr, DISP_E_EXCEPTION);
     EXPECT_EQ(cut.description, L"Cannot change part of a merged cell.");
-    ComRef<IDispatch> a1 = RangeAt(L"A1");
+    framework::ComPtr<IDispatch> a1 = RangeAt(L"A1");
     EXPECT_EQ(Call(a1.Get(), id::ClearContents).description, L"Cannot change part of a merged cell.");
 }
 
 TEST_F(RangeObjectTest, SelectMakesTheRangeExcelsSelection)
 {
-    ComRef<IDispatch> range = RangeAt(L"B2:B4");
+    framework::ComPtr<IDispatch> range = RangeAt(L"B2:B4");
     CallResult selected = Call(range.Get(), id::Select);
     EXPECT_EQ(selected.hr, S_OK);
     EXPECT_EQ(selected.value.Type(), VT_BOOL);
@@ -150,17 +150,17 @@ TEST_F(RangeObjectTest, UsedRangeBoundsTheCellsInUse)
 {
     cells.SetText(L"C3", L"a");
     cells.SetNumber(L"E7", 1);
-    ComRef<IDispatch> used = GetObject(sheet.Get(), id::UsedRange);
+    framework::ComPtr<IDispatch> used = GetObject(sheet.Get(), id::UsedRange);
     EXPECT_EQ(AddressOf(used.Get()), L"$C$3:$E$7");
     excel->ActiveSheet().ClearCell(L"C3");
     excel->ActiveSheet().ClearCell(L"E7");
-    ComRef<IDispatch> none = GetObject(sheet.Get(), id::UsedRange);
+    framework::ComPtr<IDispatch> none = GetObject(sheet.Get(), id::UsedRange);
     EXPECT_EQ(AddressOf(none.Get()), L"$A$1");
 }
 
 TEST_F(RangeObjectTest, RowAndColumnAreThoseOfTheFirstCell)
 {
-    ComRef<IDispatch> range = RangeAt(L"C5:D9,A1");
+    framework::ComPtr<IDispatch> range = RangeAt(L"C5:D9,A1");
     EXPECT_EQ(Get(range.Get(), id::Row).value.AsLong(), 5);
     EXPECT_EQ(Get(range.Get(), id::Column).value.AsLong(), 3);
 }
@@ -169,16 +169,16 @@ TEST_F(RangeObjectTest, OffsetResizeAndFormulaAnswerThroughInvokeWithTheirArgume
 {
     cells.SetFormula(L"C3", L"=A1", CellValue::Number(0));
     cells.SetText(L"D3", L"x");
-    ComRef<IDispatch> a1 = RangeAt(L"A1:B2");
-    ComRef<IDispatch> moved = GetObject(a1.Get(), id::Offset, {Int(2), Int(2)});
+    framework::ComPtr<IDispatch> a1 = RangeAt(L"A1:B2");
+    framework::ComPtr<IDispatch> moved = GetObject(a1.Get(), id::Offset, {Int(2), Int(2)});
     EXPECT_EQ(AddressOf(moved.Get()), L"$C$3:$D$4");
-    ComRef<IDispatch> down = GetObject(a1.Get(), id::Offset, {Int(1)});
+    framework::ComPtr<IDispatch> down = GetObject(a1.Get(), id::Offset, {Int(1)});
     EXPECT_EQ(AddressOf(down.Get()), L"$A$2:$B$3");
-    ComRef<IDispatch> across = GetObject(a1.Get(), id::Offset, {Missing(), Int(1)});
+    framework::ComPtr<IDispatch> across = GetObject(a1.Get(), id::Offset, {Missing(), Int(1)});
     EXPECT_EQ(AddressOf(across.Get()), L"$B$1:$C$2");
-    ComRef<IDispatch> block = GetObject(moved.Get(), id::Resize, {Missing(), Int(2)});
+    framework::ComPtr<IDispatch> block = GetObject(moved.Get(), id::Resize, {Missing(), Int(2)});
     EXPECT_EQ(AddressOf(block.Get()), L"$C$3:$D$4");
-    ComRef<IDispatch> row = GetObject(moved.Get(), id::Resize, {Int(1)});
+    framework::ComPtr<IDispatch> row = GetObject(moved.Get(), id::Resize, {Int(1)});
     EXPECT_EQ(AddressOf(row.Get()), L"$C$3:$D$3");
     CallResult formulas = Get(row.Get(), id::Formula);
     ASSERT_EQ(formulas.hr, S_OK);
@@ -205,9 +205,9 @@ TEST_F(RangeObjectTest, AnEmptyValueOrAFillColourReachesEveryAreaOfARange)
 {
     // As in Excel: a scalar written to several areas fills each, and so does Interior.Color.
     for (const wchar_t* address : {L"A1", L"B1", L"A3", L"B3", L"A2"}) cells.SetText(address, L"x");
-    ComRef<IDispatch> range = RangeAt(L"A1:B1,A3:B3");
+    framework::ComPtr<IDispatch> range = RangeAt(L"A1:B1,A3:B3");
     EXPECT_EQ(Put(range.Get(), id::Value, Variant()).hr, S_OK);
-    ComRef<IDispatch> interior = GetObject(range.Get(), id::Interior);
+    framework::ComPtr<IDispatch> interior = GetObject(range.Get(), id::Interior);
     EXPECT_EQ(Put(interior.Get(), id::Color, Int(0xFF)).hr, S_OK);
     for (const wchar_t* address : {L"A1", L"B1", L"A3", L"B3"}) {
         EXPECT_TRUE(cells.At(address).IsEmpty()) << address;

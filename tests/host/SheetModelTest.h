@@ -1,9 +1,9 @@
 // What the model tests share: one sheet, ranges on it by address, and the description of a refusal.
 #pragma once
 
-#include "host/Address.h"
-#include "host/ExcelError.h"
-#include "host/Range.h"
+#include "host/excel/Address.h"
+#include "host/excel/ExcelError.h"
+#include "host/excel/Range.h"
 
 #include <gtest/gtest.h>
 

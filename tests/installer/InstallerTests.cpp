@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "addin/commands/ShellOpen.h"
 #include "addin/OfficeInterfaces.h"
-#include "addin/ShellOpen.h"
-#include "host/Excel.h"
-#include "host/LiveObjects.h"
+#include "host/excel/Excel.h"
+#include "host/excel/LiveObjects.h"
 #include "tests/installer/Msiexec.h"
 #include "tests/installer/RegistrySnapshot.h"
 
@@ -240,7 +240,7 @@ TEST_F(InstallerPackage, excel_creates_the_installed_add_in_by_its_prog_id_and_c
         GetModuleFileNameW(GetModuleHandleW(L"cellwright.dll"), loaded, MAX_PATH);
         EXPECT_EQ(lstrcmpiW(loaded, (InstallFolder() + L"\\cellwright.dll").c_str()), 0)
             << "loaded from " << std::string(loaded, loaded + lstrlenW(loaded));
-        host::ComRef<IDispatch> app = excel->Application();
+        framework::ComPtr<IDispatch> app = excel->Application();
         EXPECT_EQ(addin->OnConnection(app.Get(), ext_cm_Startup, nullptr, nullptr), S_OK);
         EXPECT_EQ(addin->OnStartupComplete(nullptr), S_OK);
         EXPECT_EQ(addin->OnDisconnection(ext_dm_HostShutdown, nullptr), S_OK);

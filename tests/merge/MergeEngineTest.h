@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Address.h"
+#include "host/excel/Address.h"
 #include "tests/cleanup/EngineTest.h"
 #include "tools/merge/MergeSelection.h"
 

@@ -3,7 +3,7 @@
 // stopped, with no message box.
 #include <gtest/gtest.h>
 
-#include "host/ExcelConstants.h"
+#include "host/excel/ExcelConstants.h"
 #include "tests/status/StatusWizardTest.h"
 #include "tests/support/MessageBoxRecorder.h"
 

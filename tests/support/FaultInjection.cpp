@@ -34,7 +34,7 @@ HRESULT Fail(FailureStyle style, EXCEPINFO* info)
 
 class Proxy final : public IDispatch {
 public:
-    Proxy(host::ComRef<IDispatch> inner, std::shared_ptr<FaultPlan> plan)
+    Proxy(framework::ComPtr<IDispatch> inner, std::shared_ptr<FaultPlan> plan)
         : m_inner(std::move(inner)), m_plan(std::move(plan))
     {
         ++g_liveProxies;
@@ -74,8 +74,8 @@ public:
         if (m_plan->CountCall(member, flags)) return Fail(m_plan->Style(), exception);
         const HRESULT hr = m_inner->Invoke(member, iid, lcid, flags, params, result, exception, argError);
         if (SUCCEEDED(hr) && result && result->vt == VT_DISPATCH && result->pdispVal) {
-            host::ComRef<IDispatch> wrapped =
-                WithFaults(host::ComRef<IDispatch>::Adopt(result->pdispVal), m_plan);
+            framework::ComPtr<IDispatch> wrapped =
+                WithFaults(framework::ComPtr<IDispatch>::Adopt(result->pdispVal), m_plan);
             result->pdispVal = wrapped.Detach();
         }
         return hr;
@@ -85,7 +85,7 @@ private:
     ~Proxy() { --g_liveProxies; }
 
     std::atomic<ULONG> m_references{1};
-    host::ComRef<IDispatch> m_inner;
+    framework::ComPtr<IDispatch> m_inner;
     std::shared_ptr<FaultPlan> m_plan;
 };
 
@@ -127,12 +127,12 @@ bool FaultPlan::CountCall(DISPID member, WORD kind) noexcept
     return fails;
 }
 
-host::ComRef<IDispatch> WithFaults(host::ComRef<IDispatch> object, std::shared_ptr<FaultPlan> plan)
+framework::ComPtr<IDispatch> WithFaults(framework::ComPtr<IDispatch> object, std::shared_ptr<FaultPlan> plan)
 {
     if (!object) return object;
     Proxy* proxy = new (std::nothrow) Proxy(std::move(object), std::move(plan));
     if (!proxy) throw std::bad_alloc();
-    return host::ComRef<IDispatch>::Adopt(proxy);
+    return framework::ComPtr<IDispatch>::Adopt(proxy);
 }
 
 long LiveProxies() noexcept { return g_liveProxies.load(); }

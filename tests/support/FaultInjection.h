@@ -3,7 +3,7 @@
 // plan, so the plan sees, counts and can fail every call the add-in makes.
 //
 //   auto plan = std::make_shared<cwtest::FaultPlan>();
-//   host::ComRef<IDispatch> app = cwtest::WithFaults(excel->Application(), plan);
+//   framework::ComPtr<IDispatch> app = cwtest::WithFaults(excel->Application(), plan);
 //   plan->FailCall(7, cwtest::FailureStyle::Exception);   // the 7th call from now fails
 #pragma once
 
@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "host/ComRef.h"
+#include "framework/ComPtr.h"
 
 namespace cwtest {
 
@@ -59,7 +59,7 @@ private:
 };
 
 // The object behind a proxy of the plan; a null object stays null.
-host::ComRef<IDispatch> WithFaults(host::ComRef<IDispatch> object, std::shared_ptr<FaultPlan> plan);
+framework::ComPtr<IDispatch> WithFaults(framework::ComPtr<IDispatch> object, std::shared_ptr<FaultPlan> plan);
 
 // Proxies alive in the process: a run that ends with the count it started with has leaked none.
 long LiveProxies() noexcept;

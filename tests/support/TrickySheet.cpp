@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "host/Address.h"
-#include "host/ExcelConstants.h"
+#include "host/excel/Address.h"
+#include "host/excel/ExcelConstants.h"
 
 namespace cwtest {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "host/Cell.h"
-#include "host/Sheet.h"
+#include "host/excel/Cell.h"
+#include "host/excel/Sheet.h"
 
 namespace cwtest {
 

@@ -1,6 +1,6 @@
 #include "tools/cleanup/ChangeCaseOfText.h"
 
-#include "tools/cleanup/TextCharacters.h"
+#include "tools/common/TextCharacters.h"
 
 namespace cleanup {
 namespace {

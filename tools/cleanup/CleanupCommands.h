@@ -1,5 +1,5 @@
-// What the clean-up pages need from the add-in: the engines their Finish runs. The add-in implements it,
-// so the pages never reach up into the add-in itself.
+// What the clean-up pages need from the add-in: the engines their Finish runs. The command's run implements
+// it, so the pages never reach up into the add-in itself.
 #pragma once
 
 #include "tools/cleanup/CaseMode.h"

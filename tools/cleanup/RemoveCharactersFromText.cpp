@@ -1,6 +1,6 @@
 #include "tools/cleanup/RemoveCharactersFromText.h"
 
-#include "tools/cleanup/TextCharacters.h"
+#include "tools/common/TextCharacters.h"
 
 #include <algorithm>
 

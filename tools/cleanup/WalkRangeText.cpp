@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "tools/cleanup/SuspendedUpdates.h"
-#include "tools/cleanup/TextStaysText.h"
 #include "tools/common/BlockReader.h"
 #include "tools/common/BlockWriter.h"
+#include "tools/common/TextStaysText.h"
 #include "tools/common/WorkAreas.h"
 
 namespace cleanup {

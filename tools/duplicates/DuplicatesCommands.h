@@ -1,5 +1,5 @@
 // What the Remove Duplicates pages need from the add-in: the columns to offer, where the ticked ones go, and
-// the engine their Finish runs. The add-in implements it, so the pages never reach up into the add-in itself.
+// the engine their Finish runs. The command's run implements it, so the pages never reach up into the add-in.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,5 @@
-// What the merge pages need from the add-in: the engine their Finish runs. The add-in implements it, so the
-// pages never reach up into the add-in itself.
+// What the merge pages need from the add-in: the engine their Finish runs. The command's run implements it, so
+// the pages never reach up into the add-in itself.
 #pragma once
 
 #include "tools/merge/MergeRequest.h"

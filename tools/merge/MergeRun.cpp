@@ -1,7 +1,7 @@
 #include "tools/merge/MergeRun.h"
 
 #include "sheet/AutomationError.h"
-#include "tools/cleanup/TextStaysText.h"
+#include "tools/common/TextStaysText.h"
 #include "tools/common/BlockWriter.h"
 #include "tools/common/DisplayedTexts.h"
 
@@ -12,7 +12,7 @@ TypedTexts TypedTextsOf(std::vector<JoinedText>& joins) {
     typed.texts.reserve(joins.size());
     for (JoinedText& join : joins) {
         std::wstring text = join.Take();
-        if (cleanup::ExcelMightReinterpret(text)) text.insert(text.begin(), L'\'');
+        if (ExcelMightReinterpret(text)) text.insert(text.begin(), L'\'');
         if (join.TooLong() || text.size() > kCellTextLimit) {
             typed.firstTooLong = static_cast<long>(typed.texts.size());
             break;

@@ -1,0 +1,72 @@
+#include "addin/commands/CommandRun.h"
+
+#include "addin/commands/ToolOutcomes.h"
+#include "framework/Exception.h"
+#include "tools/cleanup/CleanupEngines.h"
+#include "tools/duplicates/RemoveDuplicates.h"
+#include "tools/merge/MergeSelection.h"
+#include "tools/status/RunWithStatus.h"
+
+sheet::Range CCommandRun::Selection() const { return m_app.Selection(); }
+
+sheet::Application CCommandRun::ApplicationForRun() const {
+    if (m_app.IsEmpty())
+        throw framework::CException(L"Cellwright has been unloaded, so the command was not carried out.");
+    // The run's own reference: a disconnection in the middle of it does not pull Excel away under it.
+    return m_app;
+}
+
+void CCommandRun::RunChangeCase(cleanup::CaseMode mode) {
+    sheet::Application app = ApplicationForRun();
+    status::RunWithStatus(m_statusBar, L"Change Case",
+                          [&](status::Progress& progress, const status::StatusLines& lines) {
+                              long changed = cleanup::RunChangeCase(app, mode, progress);
+                              return lines.CellsChanged(changed, SelectionAddress(app));
+                          });
+}
+
+void CCommandRun::RunRemoveCharacters(cleanup::RemoveMode mode) {
+    sheet::Application app = ApplicationForRun();
+    status::RunWithStatus(m_statusBar, L"Remove Characters",
+                          [&](status::Progress& progress, const status::StatusLines& lines) {
+                              long changed = cleanup::RunRemoveCharacters(app, mode, progress);
+                              return lines.CellsChanged(changed, SelectionAddress(app));
+                          });
+}
+
+std::wstring CCommandRun::SelectionAddress(const sheet::Application& app) noexcept {
+    try {
+        return app.Selection().Address();
+    } catch (...) {
+        return std::wstring();
+    }
+}
+
+std::vector<duplicates::ColumnHeading> CCommandRun::KeyColumnChoices() {
+    return duplicates::ReadColumnHeadings(m_workRange);
+}
+
+duplicates::DuplicatesResult CCommandRun::RunRemoveDuplicates(duplicates::DupAction action, COLORREF color) {
+    sheet::Application app = ApplicationForRun();
+    // The engine's own range and columns, whatever a disconnection does to the run's meanwhile.
+    sheet::Range workRange = m_workRange;
+    std::vector<UINT> keyColumns = m_keyColumns;
+    duplicates::DuplicatesResult result;
+    status::RunWithStatus(
+        m_statusBar, L"Remove Duplicates", [&](status::Progress& progress, const status::StatusLines& lines) {
+            result = duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color, progress);
+            return DuplicatesOutcome(action, result, lines);
+        });
+    return result;
+}
+
+merge::MergeResult CCommandRun::MergeSelection(const merge::MergeRequest& request) {
+    sheet::Application app = ApplicationForRun();
+    merge::MergeResult result;
+    status::RunWithStatus(m_statusBar, L"Merge Cell Text",
+                          [&](status::Progress& progress, const status::StatusLines& lines) {
+                              result = merge::MergeSelection(app, request, progress);
+                              return MergeOutcome(request, result, lines);
+                          });
+    return result;
+}

@@ -1,0 +1,98 @@
+#include "addin/commands/Commands.h"
+
+#include "addin/commands/CommandRun.h"
+#include "addin/commands/RangePage.h"
+#include "addin/commands/ShellOpen.h"
+#include "res/resource.h"
+#include "tools/cleanup/DlgChangeCase.h"
+#include "tools/cleanup/DlgSelChars.h"
+#include "tools/duplicates/DlgColumns.h"
+#include "tools/duplicates/DlgRemType.h"
+#include "tools/merge/DlgSelMerge.h"
+
+namespace commands {
+
+namespace {
+
+template <class Page>
+std::unique_ptr<framework::CPropertyPage> MakePage(CCommandRun& run) {
+    auto page = std::make_unique<Page>();
+    page->m_pAddin = &run;
+    return page;
+}
+
+template <class RangePage, class... Pages>
+WizardPages Wizard(CCommandRun& run) {
+    WizardPages pages;
+    pages.push_back(std::make_unique<RangePage>(&run));
+    (pages.push_back(MakePage<Pages>(run)), ...);
+    return pages;
+}
+
+bool Named(const Callback& callback, std::string_view name) { return callback.name && callback.name == name; }
+
+}  // namespace
+
+const std::vector<Command>& Table() {
+    // The Merge Cell Text mode page owns the option pages and puts the chosen one third on Next.
+    static const std::vector<Command> table = {
+        {{"RemDups", DISPID_REMDUPS},
+         {L"RemDups", L"Remove Duplicates", RibbonPlace::ToolGroup, nullptr, L"remdups.bmp", IDR_PNG_REMDUPS},
+         {L"Remove Duplicates", MenuPlace::Tool, L"remdup.bmp"},
+         {Wizard<CDlgSelect, CDlgColumns, CDlgRemType>}},
+        {{"RemChars", DISPID_REMCHARS},
+         {L"RemChars", L"Remove Characters", RibbonPlace::ToolGroup, L"RemoveCitation"},
+         {L"Remove Characters", MenuPlace::Tool, L"remchars.bmp"},
+         {Wizard<CDlgSelectN, CDlgSelChars>}},
+        {{"ChangeCase", DISPID_CHANGECASE},
+         {L"ChCase", L"Change Case", RibbonPlace::ToolGroup, L"ChangeCase"},
+         {L"Change Case", MenuPlace::Tool, L"changecase.bmp"},
+         {Wizard<CDlgSelectN, CDlgChangeCase>}},
+        {{"MergeCell", DISPID_MERGECELL},
+         {L"MrgCell", L"Merge Cell Text", RibbonPlace::ToolGroup, L"MergeCells"},
+         {L"Merge Cell Text", MenuPlace::Tool, L"mergecells.bmp"},
+         {Wizard<CDlgSelectN, CDlgSelMerge>}},
+        {{"GoHome", DISPID_GOHOME},
+         {L"ZendaGoHome", L"Cellwright", RibbonPlace::HomepageMenu},
+         {L"Zenda Utilities Website", MenuPlace::FamilyEntry},
+         {nullptr, OpenHomePage}},
+        {{"Help", DISPID_HELP},
+         {L"Help", L"Cellwright", RibbonPlace::HelpMenu},
+         {L"Help", MenuPlace::SubmenuEntry},
+         {nullptr, OpenHelpFile}},
+    };
+    return table;
+}
+
+bool FindCallback(std::string_view name, DISPID& id) {
+    if (Named(kLoadImages, name)) {
+        id = kLoadImages.id;
+        return true;
+    }
+    for (const Command& command : Table()) {
+        for (const Callback& callback : {command.onAction, command.getEnabled}) {
+            if (!Named(callback, name)) continue;
+            id = callback.id;
+            return true;
+        }
+    }
+    return false;
+}
+
+const Command* CommandOfAction(DISPID id) {
+    for (const Command& command : Table()) {
+        if (command.onAction.id == id) return &command;
+    }
+    return nullptr;
+}
+
+const Command* ToolNumbered(long number) {
+    long tool = 0;
+    for (const Command& command : Table()) {
+        if (!command.start.wizard) continue;
+        if (tool++ == number) return &command;
+    }
+    return nullptr;
+}
+
+}  // namespace commands

@@ -1,0 +1,59 @@
+#include "addin/ribbon/RibbonMarkup.h"
+
+#include <string>
+
+namespace {
+
+using commands::Command;
+using commands::RibbonPlace;
+
+void Attribute(std::wstring& markup, const wchar_t* name, const wchar_t* value) {
+    if (!value) return;
+    markup.append(L" ").append(name).append(L"=\"").append(value).append(L"\"");
+}
+
+void Attribute(std::wstring& markup, const wchar_t* name, const char* value) {
+    if (value) Attribute(markup, name, std::wstring(value, value + std::char_traits<char>::length(value)).c_str());
+}
+
+// Every command's button that stands at that place, in the table's order.
+void Buttons(std::wstring& markup, RibbonPlace place) {
+    for (const Command& command : commands::Table()) {
+        const commands::RibbonButton& button = command.ribbon;
+        if (button.place != place) continue;
+        markup += L"<button";
+        Attribute(markup, L"id", button.id);
+        Attribute(markup, L"image", button.image);
+        Attribute(markup, L"size", button.image ? L"normal" : nullptr);
+        Attribute(markup, L"label", button.label);
+        Attribute(markup, L"imageMso", button.imageMso);
+        Attribute(markup, L"onAction", command.onAction.name);
+        Attribute(markup, L"getEnabled", command.getEnabled.name);
+        markup += L"/>";
+    }
+}
+
+std::wstring MakeMarkup() {
+    std::wstring markup = L"<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\"";
+    Attribute(markup, L"loadImage", commands::kLoadImages.name);
+    markup +=
+        L" xmlns:x=\"ZendaUtilsNameSpace\">"
+        L"<ribbon><tabs>"
+        L"<tab idQ=\"x:ZendaUtil\" label=\"Zenda Utilities\">"
+        L"<group idQ=\"x:ZendaUtilit\" label=\"Zenda Utilities\">"
+        L"<menu idQ=\"x:ZendaUtiliti\" label=\"Homepage\">";
+    Buttons(markup, RibbonPlace::HomepageMenu);
+    markup += L"</menu><menu idQ=\"x:ZendaUtilith\" label=\"Help\">";
+    Buttons(markup, RibbonPlace::HelpMenu);
+    markup += L"</menu></group><group id=\"CustomGroup\" label=\"Cellwright\">";
+    Buttons(markup, RibbonPlace::ToolGroup);
+    markup += L"</group></tab></tabs></ribbon></customUI>";
+    return markup;
+}
+
+}  // namespace
+
+std::wstring_view RibbonMarkup() {
+    static const std::wstring markup = MakeMarkup();
+    return markup;
+}

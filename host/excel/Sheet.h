@@ -1,0 +1,193 @@
+// One worksheet of the stand-in's workbook: sparse cells keyed by row and column, formats,
+// merged areas, array formulas, column widths, protection and the sheet's selection.
+//
+// Two kinds of members: fixtures (Set..., Enter, MergeCells) set up a sheet for a test and obey
+// no protection or merge rule; the primitives below them are what Range builds Excel's
+// operations on, with Excel's rules checked in Range.
+#pragma once
+
+#include "host/excel/Area.h"
+#include "host/excel/Cell.h"
+#include "host/excel/MergedAreaIndex.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace host {
+
+enum class FormatProperty { NumberFormat, InteriorColor, WrapText, HorizontalAlignment, VerticalAlignment };
+
+// One format property's value: the number format in `text`, the others in `number`
+// (an interior colour of -1 is no fill).
+struct FormatValue {
+    long number = 0;
+    std::wstring text;
+    friend bool operator<(const FormatValue& a, const FormatValue& b) {
+        return a.number != b.number ? a.number < b.number : a.text < b.text;
+    }
+    friend bool operator==(const FormatValue& a, const FormatValue& b) {
+        return a.number == b.number && a.text == b.text;
+    }
+};
+
+class Sheet {
+public:
+    Sheet(std::wstring name, std::wstring workbookName);
+
+    const std::wstring& Name() const { return m_name; }
+    const std::wstring& WorkbookName() const { return m_workbookName; }
+    void SetWorkbookName(std::wstring name) { m_workbookName = std::move(name); }
+
+    // ---- Fixtures. An address is a cell ("B2") or, where a range fits, a range ("A1:C3").
+    void SetText(const std::wstring& address, const std::wstring& text);  // stored as is, never parsed
+    void SetNumber(const std::wstring& address, double number);
+    void SetBoolean(const std::wstring& address, bool value);
+    void SetError(const std::wstring& address, int code);
+    // A date (serial number) under "m/d/yyyy" unless the cell already has a date format.
+    void SetDate(const std::wstring& address, int year, int month, int day);
+    // An amount under "$#,##0.00" unless the cell already has a currency format; Value gives VT_CY.
+    void SetCurrency(const std::wstring& address, double amount);
+    // A formula with the result it shows; the stand-in does not calculate.
+    void SetFormula(const std::wstring& address, const std::wstring& formula, const CellValue& result = {});
+    // An array formula over a whole range; every cell shows `result`.
+    void SetArrayFormula(const std::wstring& rangeAddress, const std::wstring& formula, const CellValue& result = {});
+    // As if the text were written to Range.Value (parse on assign, apostrophe, formulas).
+    void Enter(const std::wstring& address, const std::wstring& text);
+    void ClearCell(const std::wstring& address);
+    void SetNumberFormat(const std::wstring& rangeAddress, const std::wstring& format);
+    void SetInteriorColor(const std::wstring& rangeAddress, COLORREF color);
+    void SetColumnWidth(long column, double width);
+    // Merges the range as one area without touching the cells' contents.
+    void MergeCells(const std::wstring& rangeAddress);
+
+    // ---- Reading.
+    Cell At(const std::wstring& address) const;
+    Cell At(long row, long column) const;
+    // The text the cell shows (Range.Text of one cell).
+    std::wstring DisplayText(long row, long column) const;
+    double ColumnWidth(long column) const;
+    // Every width the columns from `left` to `right` have.
+    std::set<double> DistinctColumnWidths(long left, long right) const;
+    std::vector<Area> MergedAreas() const { return m_merged.All(); }
+    std::vector<Area> MergedAreasMeeting(const Area& area) const { return m_merged.Meeting(area); }
+    std::optional<Area> MergedAreaAt(long row, long column) const;
+    // Bounding box of the cells with content or a format of their own, and of merged areas.
+    std::optional<Area> UsedArea() const;
+    // Number of cells with content (a value, a formula or an apostrophe).
+    size_t ContentCount() const;
+
+    // How often Excel would have asked the user before a merge dropped values other than the top-left one
+    // (Application.DisplayAlerts on); the stand-in answers OK and counts.
+    size_t MergeQuestions() const { return m_mergeQuestions; }
+    void RecordMergeQuestion() { ++m_mergeQuestions; }
+
+    bool IsProtected() const { return m_protected; }
+    void SetProtected(bool value) { m_protected = value; }
+
+    const std::vector<Area>& Selection() const { return m_selection; }
+    void SetSelection(std::vector<Area> areas) { m_selection = std::move(areas); }
+
+    // ---- Primitives for Range.
+    // Writes content to one cell; `formatIfGeneral` applies only while the cell's format is General.
+    void StoreContent(long row, long column, const CellValue& value, bool hasFormula, const std::wstring& formula,
+                      bool prefixed, const std::optional<std::wstring>& formatIfGeneral);
+    void EraseContent(const Area& area);
+    void SetFormat(const Area& area, FormatProperty property, const FormatValue& value);
+    FormatValue EffectiveFormat(long row, long column, FormatProperty property) const;
+    // Every value the property takes within the areas.
+    std::set<FormatValue> DistinctFormats(const std::vector<Area>& areas, FormatProperty property) const;
+    void AddMergedArea(const Area& area);
+    // Removes the merged areas that meet `area`; gives what was removed.
+    std::vector<Area> RemoveMergedAreas(const Area& area);
+    // True when the area takes in part, but not all, of a merged area.
+    bool CutsMergedArea(const Area& area) const;
+    bool CutsArray(const Area& area) const;
+    // Drops the array formulas lying wholly inside the area (their cells are rewritten).
+    void RemoveArraysWithin(const Area& area);
+
+    // Calls f(row, column, const Cell-content view) for every stored cell inside the area, row by
+    // row; empty cells without a record are skipped.
+    template <class F>
+    void ForEachStored(const Area& area, F f) const;
+    // Content of a stored cell, without resolving formats.
+    struct Stored {
+        CellValue value;
+        bool hasFormula = false;
+        std::wstring formula;
+        bool hasArray = false;
+        bool prefixed = false;
+        std::optional<std::wstring> numberFormat;
+        std::optional<long> interiorColor;  // -1 is no fill
+        std::optional<bool> wrapText;
+        std::optional<long> horizontalAlignment;
+        std::optional<long> verticalAlignment;
+
+        bool HasContent() const { return !value.IsEmpty() || hasFormula || prefixed; }
+        bool HasFormat() const {
+            return numberFormat || interiorColor || wrapText || horizontalAlignment || verticalAlignment;
+        }
+    };
+    const Stored* Find(long row, long column) const;
+    std::wstring NumberFormatAt(long row, long column) const;
+
+private:
+    struct FormatLayer {
+        Area area;
+        FormatProperty property;
+        FormatValue value;
+    };
+    struct ArrayBlock {
+        Area area;
+        std::wstring formula;
+    };
+
+    static std::uint64_t Key(long row, long column) { return (std::uint64_t(row) << 15) | std::uint64_t(column); }
+    static long RowOf(std::uint64_t key) { return long(key >> 15); }
+    static long ColumnOf(std::uint64_t key) { return long(key & 0x7FFF); }
+
+    Stored& Record(long row, long column);
+    void DropIfBare(long row, long column);
+    Area ParseArea(const std::wstring& address) const;
+    template <class F>
+    void ForEachCellOf(const std::wstring& address, F f);
+    static std::optional<FormatValue> StoredFormat(const Stored& stored, FormatProperty property);
+    static void ApplyFormat(Stored& stored, FormatProperty property, const FormatValue& value);
+    static FormatValue DefaultFormat(FormatProperty property);
+
+    std::wstring m_name;
+    std::wstring m_workbookName;
+    std::map<std::uint64_t, Stored> m_cells;
+    std::vector<FormatLayer> m_layers;
+    MergedAreaIndex m_merged;
+    std::vector<ArrayBlock> m_arrays;
+    std::map<long, double> m_columnWidths;
+    std::vector<Area> m_selection{Area::Cell(1, 1)};
+    bool m_protected = false;
+    size_t m_mergeQuestions = 0;
+};
+
+template <class F>
+void Sheet::ForEachStored(const Area& area, F f) const {
+    const std::uint64_t last = Key(area.bottom, area.right);
+    auto it = m_cells.lower_bound(Key(area.top, area.left));
+    while (it != m_cells.end() && it->first <= last) {
+        long row = RowOf(it->first);
+        long column = ColumnOf(it->first);
+        if (column < area.left) {
+            it = m_cells.lower_bound(Key(row, area.left));
+            continue;
+        }
+        if (column > area.right) {
+            it = m_cells.lower_bound(Key(row + 1, area.left));
+            continue;
+        }
+        f(row, column, it->second);
+        ++it;
+    }
+}
+
+}  // namespace host
