@@ -41,6 +41,7 @@ constexpr DISPID ClearContents = 0x71;
 constexpr DISPID Select = 0xEB;
 constexpr DISPID Merge = 0x234;
 constexpr DISPID UnMerge = 0x568;
+constexpr DISPID MergeCells = 0xD0;
 constexpr DISPID ColumnWidth = 0xF2;
 constexpr DISPID HorizontalAlignment = 0x88;
 constexpr DISPID VerticalAlignment = 0x89;

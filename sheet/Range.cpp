@@ -54,6 +54,7 @@ Variant Range::Text() const { return Invoke(dispid::Text, CallKind::Get, L"Range
 Variant Range::Formula() const { return Invoke(dispid::Formula, CallKind::Get, L"Range.Formula"); }
 Variant Range::HasArray() const { return Invoke(dispid::HasArray, CallKind::Get, L"Range.HasArray"); }
 Variant Range::HasFormula() const { return Invoke(dispid::HasFormula, CallKind::Get, L"Range.HasFormula"); }
+Variant Range::MergeCells() const { return Invoke(dispid::MergeCells, CallKind::Get, L"Range.MergeCells"); }
 Variant Range::NumberFormat() const { return Invoke(dispid::NumberFormat, CallKind::Get, L"Range.NumberFormat"); }
 
 std::wstring Range::Address() const {

@@ -61,6 +61,8 @@ public:
     // Merge with Across left out.
     void Merge() const;
     void UnMerge() const;
+    // True when every cell belongs to a merged area, False when none does, Null between.
+    Variant MergeCells() const;
     Variant ColumnWidth() const;
     void SetColumnWidth(Variant width) const;
     void SetHorizontalAlignment(long alignment) const;
