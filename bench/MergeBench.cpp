@@ -1,47 +1,53 @@
-// How Merge Cell Text costs on the stand-in Excel: wall time, automation calls per cell, writes and peak
-// memory for 1,000 rows by 10 columns of two-character texts, per grouping, with and without merging.
+// How Merge Cell Text costs on the stand-in Excel: wall and CPU time, automation calls per cell, writes and
+// the memory a run adds above the filled sheet, on the shapes the other tools' benchmarks use and on two
+// columns of long texts whose rows join into texts of 20,001 characters; per grouping, with and without
+// merging. In the shape of every third, only every third row holds texts: the rows to merge come one in
+// three. The call log only counts, so that it does not weigh on the memory figures of million-call runs.
+// Each run tells the status bar of its progress and its end as the add-in's run does.
 //
-//   merge_bench                       every case, each in a process of its own so that peaks do not mix
-//   merge_bench <grouping> <merging>  one case in this process (grouping 0 by row, 1 by column, 2 in one cell;
-//                                     merging 0 or 1)
+//   merge_bench                    every case, each in a process of its own so that peaks do not mix
+//   merge_bench <shape> <case>     one case in this process (case: grouping x 2 + merging; grouping 0 by row,
+//                                  1 by column, 2 in one cell)
 //
-// Fails nothing: it reports.
+// Fails nothing: it reports. A run Excel refuses (a joined text longer than a cell holds) says so after its line.
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "bench/BenchProcess.h"
-#include "host/excel/Address.h"
+#include "bench/Shapes.h"
 #include "host/excel/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
 #include "tools/merge/MergeSelection.h"
+#include "tools/status/RunWithStatus.h"
 
 namespace {
 
-constexpr long kRows = 1000;
-constexpr long kColumns = 10;
+std::vector<bench::Shape> Shapes() {
+    std::vector<bench::Shape> shapes(bench::kShapes, bench::kShapes + bench::kShapeCount);
+    shapes.push_back({"A:B over 20,000 x 10,000 chars", 20000, 2, L"$A:$B", 10000, false});
+    return shapes;
+}
 
 struct Grouping {
     const char* name;
     merge::MergeTarget target;
 };
 
-// Two characters a text and a one-character separator keep the whole block within one cell's 32,767.
 const Grouping kGroupings[] = {
-    {"row by row (left cells)", merge::MergeTarget::LeftCells},
-    {"column by column (top cells)", merge::MergeTarget::TopCells},
-    {"in one cell (top-left)", merge::MergeTarget::TopLeftCell},
+    {"by row", merge::MergeTarget::LeftCells},
+    {"by column", merge::MergeTarget::TopCells},
+    {"in one cell", merge::MergeTarget::TopLeftCell},
 };
 constexpr int kGroupingCount = sizeof(kGroupings) / sizeof(kGroupings[0]);
 
-void Fill(host::Sheet& sheet) {
-    for (long r = 1; r <= kRows; ++r)
-        for (long c = 1; c <= kColumns; ++c)
-            sheet.SetText(host::ColumnLetters(c) + std::to_wstring(r),
-                          std::wstring(1, static_cast<wchar_t>(L'a' + (r % 26))) + std::to_wstring(c % 10));
+host::CellValue TextOf(const bench::Shape& shape, long r, long c) {
+    if (shape.everyThird && r % 3 != 0) return host::CellValue::Empty();
+    std::wstring text = std::wstring(1, static_cast<wchar_t>(L'a' + (r % 26))) + std::to_wstring(c % 10);
+    return host::CellValue::Text(bench::Padded(text, shape.textLength));
 }
 
 size_t FormatAndMergeCalls(const host::CallLog& log) {
@@ -54,38 +60,51 @@ size_t FormatAndMergeCalls(const host::CallLog& log) {
     return calls;
 }
 
-int RunOne(int grouping, bool merging) {
+int RunOne(int shapeIndex, int caseIndex) {
+    const bench::Shape shape = Shapes()[static_cast<size_t>(shapeIndex)];
+    const Grouping& grouping = kGroupings[caseIndex / 2];
+    const bool merging = caseIndex % 2 == 1;
     auto excel = host::Excel::Create();
-    Fill(excel->ActiveSheet());
-    excel->Select(L"$A$1:$J$1000");
+    bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) { return TextOf(shape, r, c); });
+    excel->Select(shape.selection);
     framework::ComPtr<IDispatch> appObject = excel->Application();
     sheet::Application app{framework::ComPtr<IDispatch>(appObject.Get())};
     excel->ClearLog();
     excel->Log().SetCountingOnly(true);
+
     merge::MergeRequest request;
-    request.target = kGroupings[grouping].target;
+    request.target = grouping.target;
     request.separator = L",";
     request.mergeCells = merging;
 
     bench::MemoryPeak memory;
     const bench::Clocks clocks;
     std::wstring failure;
+    status::StatusBarKeeper statusBar(app);
     try {
-        merge::MergeSelection(app, request);
+        status::RunWithStatus(statusBar, L"Merge Cell Text",
+                              [&](status::Progress& progress, const status::StatusLines&) {
+                                  merge::MergeSelection(app, request, progress);
+                                  return std::wstring();
+                              });
     } catch (const sheet::CAutomationError& error) {
         failure = error.Description();
     }
     const double milliseconds = clocks.WallMilliseconds();
     const double cpuMilliseconds = clocks.CpuMilliseconds();
     memory.Stop();
+    // What the run leaves in the process: the sheet as it ends (its joined texts, and the heap it spreads over).
+    const SIZE_T privateAtEnd = bench::Memory().PagefileUsage;
+    const double kept =
+        privateAtEnd > memory.PrivateBefore() ? bench::Megabytes(privateAtEnd - memory.PrivateBefore()) : 0.0;
 
-    const double cells = static_cast<double>(kRows) * kColumns;
+    const double cells = bench::CellsOf(shape);
     const size_t calls = excel->Log().Total();
-    std::printf("%-30s %-5s %7.0f %9.1f %9.1f %9zu %6.2f %8zu %8zu %8.1f %8.1f %8.1f\n", kGroupings[grouping].name,
-                merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls, static_cast<double>(calls) / cells,
-                excel->Log().Count(L"Range.Value", host::Kind::Put), FormatAndMergeCalls(excel->Log()),
-                bench::Megabytes(memory.PrivateBefore()), bench::Megabytes(memory.PrivateAdded()),
-                bench::Megabytes(memory.WorkingSetAdded()));
+    std::printf("%-32s %-11s %-5s %8.0f %9.0f %9.0f %8zu %7.4f %7zu %7zu %8.1f %7.1f %7.1f %7.1f\n", shape.name,
+                grouping.name, merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls,
+                static_cast<double>(calls) / cells, excel->Log().Count(L"Range.Value", host::Kind::Put),
+                FormatAndMergeCalls(excel->Log()), bench::Megabytes(memory.PrivateBefore()),
+                bench::Megabytes(memory.PrivateAdded()), bench::Megabytes(memory.WorkingSetAdded()), kept);
     return bench::EndCase(failure);
 }
 
@@ -93,16 +112,21 @@ int RunOne(int grouping, bool merging) {
 
 int main(int argc, char** argv) {
     return bench::Main(
-        argc, argv, kGroupingCount, 2, "merge_bench [<grouping 0-2> <merging 0-1>]",
+        argc, argv, static_cast<int>(Shapes().size()), kGroupingCount * 2,
+        "merge_bench [<shape> <grouping x 2 + merging, 0-5>]",
         [] {
             std::printf(
-                "%d-bit build, %ld rows x %ld columns. Calls are every Invoke the stand-in received during "
-                "the\nrun; values are Range.Value puts; formats are merges, unmerges, clears and format "
-                "puts;\nMB sheet: private bytes with the sheet filled; +priv and +WS: the most the run added to the "
-                "private\nbytes and to the working set, sampled every millisecond (the log only counts).\n\n",
-                static_cast<int>(sizeof(void*) * 8), kRows, kColumns);
-            std::printf("%-30s %-5s %7s %9s %9s %9s %6s %8s %8s %8s %8s %8s\n", "grouping", "merge", "cells", "ms",
-                        "cpu ms", "calls", "c/cell", "values", "formats", "MB sheet", "+priv", "+WS");
+                "%d-bit build, separator \",\", into the left, top or top-left cells. calls: every Invoke the "
+                "stand-in\nreceived during the run, status bar included; values: Range.Value puts (texts and "
+                "emptying);\nformats: merges, unmerges, clears and format puts; MB sheet: private bytes with the "
+                "sheet filled;\n+priv and +WS: the most the run added to the private bytes and to the working set, "
+                "sampled every\nmillisecond; +end: the private bytes the run leaves added, the sheet's own growth "
+                "(joined texts\nlonger than their sources, the heap they spread over). cpu ms: the run's thread "
+                "alone.\n\n",
+                static_cast<int>(sizeof(void*) * 8));
+            std::printf("%-32s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %8s %7s %7s %7s\n", "shape", "grouping", "merge",
+                        "cells", "ms", "cpu ms", "calls", "c/cell", "values", "formats", "MB sheet", "+priv", "+WS",
+                        "+end");
         },
-        [](int grouping, int merging) { return RunOne(grouping, merging == 1); });
+        RunOne);
 }

@@ -44,6 +44,7 @@ constexpr DISPID ClearContents = 0x71;
 constexpr DISPID Select = 0xEB;
 constexpr DISPID Merge = 0x234;
 constexpr DISPID UnMerge = 0x568;
+constexpr DISPID MergeCells = 0xD0;
 constexpr DISPID ColumnWidth = 0xF2;
 constexpr DISPID HorizontalAlignment = 0x88;
 constexpr DISPID VerticalAlignment = 0x89;
@@ -56,7 +57,6 @@ constexpr DISPID Resize = 0x100;
 constexpr DISPID Formula = 0x105;
 constexpr DISPID NumberFormat = 0xC1;
 constexpr DISPID Value2 = 0x56C;
-constexpr DISPID MergeCells = 0xD0;
 constexpr DISPID MergeArea = 0x2A9;
 constexpr DISPID Worksheet = 0x15C;
 

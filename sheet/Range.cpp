@@ -60,6 +60,7 @@ Variant Range::Text() const { return Invoke(dispid::Text, CallKind::Get, L"Range
 Variant Range::Formula() const { return Invoke(dispid::Formula, CallKind::Get, L"Range.Formula"); }
 Variant Range::HasArray() const { return Invoke(dispid::HasArray, CallKind::Get, L"Range.HasArray"); }
 Variant Range::HasFormula() const { return Invoke(dispid::HasFormula, CallKind::Get, L"Range.HasFormula"); }
+Variant Range::MergeCells() const { return Invoke(dispid::MergeCells, CallKind::Get, L"Range.MergeCells"); }
 Variant Range::NumberFormat() const { return Invoke(dispid::NumberFormat, CallKind::Get, L"Range.NumberFormat"); }
 
 std::wstring Range::Address() const {
@@ -79,7 +80,6 @@ void Range::Merge(bool across) const {
 }
 void Range::Merge() const { Invoke(dispid::Merge, CallKind::Method, L"Range.Merge"); }
 void Range::UnMerge() const { Invoke(dispid::UnMerge, CallKind::Method, L"Range.UnMerge"); }
-Variant Range::MergeCells() const { return Invoke(dispid::MergeCells, CallKind::Get, L"Range.MergeCells"); }
 Range Range::MergeArea() const { return GetObject<Range>(dispid::MergeArea, L"Range.MergeArea"); }
 Variant Range::ColumnWidth() const { return Invoke(dispid::ColumnWidth, CallKind::Get, L"Range.ColumnWidth"); }
 void Range::SetColumnWidth(Variant width) const { Put(dispid::ColumnWidth, L"Range.ColumnWidth", std::move(width)); }

@@ -77,7 +77,7 @@ public:
     // Merge with Across left out.
     void Merge() const;
     void UnMerge() const;
-    // True, False, or Null for a range that is merged in part.
+    // True when every cell belongs to a merged area, False when none does, Null between.
     Variant MergeCells() const;
     // The merged area the range's top-left cell belongs to; the cell itself when it is not merged.
     Range MergeArea() const;

@@ -294,10 +294,7 @@ void Range::WriteScalar(const Area& area, const VARIANT& value, const InputLocal
     }
     if (value.vt == VT_R8 && !std::isfinite(value.dblVal)) throw ExcelError(message::ObjectDefined);
     if (area.CellCount() > kValueCellLimit) throw ExcelError(message::OutOfMemory, E_OUTOFMEMORY);
-    std::vector<Area> merged;
-    for (const auto& m : m_sheet->MergedAreas()) {
-        if (m.Intersects(area)) merged.push_back(m);
-    }
+    const std::vector<Area> merged = m_sheet->MergedAreasMeeting(area);
     // One parse per number format met (a text-formatted cell keeps a string as text).
     std::map<std::wstring, ParsedInput> parsed;
     for (long r = area.top; r <= area.bottom; ++r) {
@@ -331,10 +328,7 @@ void Range::WriteArray(const Area& area, const VARIANT& value, const InputLocale
     long rows = dims == 2 ? upper1 - lower1 + 1 : 1;
     long columns = dims == 2 ? upper2 - lower2 + 1 : upper1 - lower1 + 1;
     if (area.CellCount() > kValueCellLimit) throw ExcelError(message::OutOfMemory, E_OUTOFMEMORY);
-    std::vector<Area> merged;
-    for (const auto& m : m_sheet->MergedAreas()) {
-        if (m.Intersects(area)) merged.push_back(m);
-    }
+    const std::vector<Area> merged = m_sheet->MergedAreasMeeting(area);
     // Read everything first, so that a bad element leaves the cells as they were.
     struct Write {
         long row;
@@ -413,7 +407,7 @@ Variant Range::HasArray() const {
 Variant Range::MergeCells() const {
     std::int64_t count = 0;
     for (const auto& area : m_areas) {
-        for (const auto& merged : m_sheet->MergedAreas()) {
+        for (const auto& merged : m_sheet->MergedAreasMeeting(area)) {
             if (auto overlap = area.Intersection(merged)) count += overlap->CellCount();
         }
     }
@@ -449,8 +443,8 @@ void Range::Merge(bool across) {
         bool grown = true;
         while (grown) {
             grown = false;
-            for (const auto& m : m_sheet->MergedAreas()) {
-                if (m.Intersects(target) && !target.Contains(m)) {
+            for (const auto& m : m_sheet->MergedAreasMeeting(target)) {
+                if (!target.Contains(m)) {
                     target = target.BoundingBox(m);
                     grown = true;
                 }

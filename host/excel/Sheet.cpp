@@ -201,12 +201,7 @@ std::wstring Sheet::DisplayText(long row, long column) const {
     return *text;
 }
 
-std::optional<Area> Sheet::MergedAreaAt(long row, long column) const {
-    for (const auto& area : m_merged) {
-        if (area.Contains(row, column)) return area;
-    }
-    return std::nullopt;
-}
+std::optional<Area> Sheet::MergedAreaAt(long row, long column) const { return m_merged.At(row, column); }
 
 std::optional<Area> Sheet::UsedArea() const {
     std::optional<Area> used;
@@ -215,7 +210,7 @@ std::optional<Area> Sheet::UsedArea() const {
         Area cell = Area::Cell(RowOf(key), ColumnOf(key));
         used = used ? used->BoundingBox(cell) : cell;
     }
-    for (const auto& area : m_merged) used = used ? used->BoundingBox(area) : area;
+    for (const auto& area : m_merged.All()) used = used ? used->BoundingBox(area) : area;
     return used;
 }
 
@@ -244,6 +239,8 @@ void Sheet::EraseContent(const Area& area) {
     ForEachStored(area, [&](long r, long c, const Stored&) { cells.emplace_back(r, c); });
     for (auto [r, c] : cells) {
         Stored& stored = Record(r, c);
+        // An emptied cell gives its text's memory back, as Excel does; assigning an empty text would keep it.
+        std::wstring().swap(stored.value.text);
         stored.value = CellValue::Empty();
         stored.hasFormula = false;
         stored.formula.clear();
@@ -348,19 +345,13 @@ std::set<FormatValue> Sheet::DistinctFormats(const std::vector<Area>& areas, For
     return values;
 }
 
-void Sheet::AddMergedArea(const Area& area) { m_merged.push_back(area); }
+void Sheet::AddMergedArea(const Area& area) { m_merged.Add(area); }
 
-std::vector<Area> Sheet::RemoveMergedAreas(const Area& area) {
-    std::vector<Area> removed;
-    std::vector<Area> kept;
-    for (const auto& merged : m_merged) (merged.Intersects(area) ? removed : kept).push_back(merged);
-    m_merged = std::move(kept);
-    return removed;
-}
+std::vector<Area> Sheet::RemoveMergedAreas(const Area& area) { return m_merged.RemoveMeeting(area); }
 
 bool Sheet::CutsMergedArea(const Area& area) const {
-    for (const auto& merged : m_merged) {
-        if (merged.Intersects(area) && !area.Contains(merged)) return true;
+    for (const auto& merged : m_merged.Meeting(area)) {
+        if (!area.Contains(merged)) return true;
     }
     return false;
 }

@@ -8,6 +8,7 @@
 
 #include "host/excel/Area.h"
 #include "host/excel/Cell.h"
+#include "host/excel/MergedAreaIndex.h"
 
 #include <cstdint>
 #include <map>
@@ -71,7 +72,8 @@ public:
     double ColumnWidth(long column) const;
     // Every width the columns from `left` to `right` have.
     std::set<double> DistinctColumnWidths(long left, long right) const;
-    const std::vector<Area>& MergedAreas() const { return m_merged; }
+    std::vector<Area> MergedAreas() const { return m_merged.All(); }
+    std::vector<Area> MergedAreasMeeting(const Area& area) const { return m_merged.Meeting(area); }
     std::optional<Area> MergedAreaAt(long row, long column) const;
     // Bounding box of the cells with content or a format of their own, and of merged areas.
     std::optional<Area> UsedArea() const;
@@ -164,7 +166,7 @@ private:
     std::wstring m_workbookName;
     std::map<std::uint64_t, Stored> m_cells;
     std::vector<FormatLayer> m_layers;
-    std::vector<Area> m_merged;
+    MergedAreaIndex m_merged;
     std::vector<ArrayBlock> m_arrays;
     std::map<long, double> m_columnWidths;
     std::vector<Area> m_selection{Area::Cell(1, 1)};

@@ -16,6 +16,7 @@
 #include "tests/support/TrickySheet.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/duplicates/RemoveDuplicates.h"
+#include "tools/merge/MergeSelection.h"
 
 namespace {
 
@@ -46,6 +47,17 @@ ToolRun RemoveDuplicates(duplicates::DupAction action, std::vector<UINT> keys) {
     };
 }
 
+ToolRun MergeCellText(merge::MergeTarget target, bool mergeCells, bool clearSources) {
+    return [=](const sheet::Application& app) {
+        merge::MergeRequest request;
+        request.target = target;
+        request.separator = L", ";
+        request.mergeCells = mergeCells;
+        request.clearSources = clearSources;
+        merge::MergeSelection(app, request);
+    };
+}
+
 std::vector<Row> Table() {
     std::vector<Row> rows;
     const char* const caseNames[] = {"upper", "lower", "first upper", "first upper rest lower", "each word"};
@@ -69,6 +81,28 @@ std::vector<Row> Table() {
         rows.push_back({name + ", columns B, D and E", RemoveDuplicates(action, {1, 3, 4}), L"$A$1:$G$1000", L"$A:$G"});
         rows.push_back({name + ", all columns, against whole rows", RemoveDuplicates(action, {0, 1, 2, 3, 4, 5, 6}),
                         L"$A$1:$G$1000", L"$1:$1100"});
+    }
+    // Merge Cell Text: rows join alike under rows 1:1000 and whole columns, and stop alike at row 194, whose
+    // 32,767 characters leave no room for more. Columns and areas join the rows selected, so their bigger
+    // selection is the whole rows, clipped to the used range; rows 1:190 hold no text that long.
+    const struct {
+        const char* name;
+        merge::MergeTarget target;
+        const wchar_t* within;
+        const wchar_t* beyond;
+    } merges[] = {
+        {"by row, left cells", merge::MergeTarget::LeftCells, L"$A$1:$G$1000", L"$A:$G"},
+        {"by row, right cells", merge::MergeTarget::RightCells, L"$A$1:$G$1000", L"$A:$G"},
+        {"by column, top cells", merge::MergeTarget::TopCells, L"$A$1:$G$190", L"$1:$190"},
+        {"by column, bottom cells", merge::MergeTarget::BottomCells, L"$A$1:$G$190", L"$1:$190"},
+        {"in one cell, top-left", merge::MergeTarget::TopLeftCell, L"$A$1:$G$190", L"$1:$190"},
+        {"in one cell, bottom-right", merge::MergeTarget::BottomRightCell, L"$A$1:$G$190", L"$1:$190"},
+    };
+    for (const auto& m : merges) {
+        const std::string name = std::string("Merge Cell Text, ") + m.name;
+        rows.push_back({name + ", merged", MergeCellText(m.target, true, false), m.within, m.beyond});
+        rows.push_back({name + ", cleared", MergeCellText(m.target, false, true), m.within, m.beyond});
+        rows.push_back({name + ", sources kept", MergeCellText(m.target, false, false), m.within, m.beyond});
     }
     return rows;
 }

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "sheet/Variant.h"
-#include "tools/duplicates/ColumnLetters.h"
 #include "tools/duplicates/RowKey.h"
 #include "tools/duplicates/SeenKeys.h"
 
@@ -112,14 +111,6 @@ TEST(SeenKeys, long_keys_kept_packed_still_tell_apart_every_key_that_differs_any
     for (const std::string& key : keys) ASSERT_TRUE(seen.Repeats(key)) << key.size() << " bytes";
     EXPECT_EQ(seen.Distinct(), keys.size());
     EXPECT_LE(duplicates::PackedKey(base).size(), duplicates::SeenKeys::kKeptWhole);
-}
-
-TEST(ColumnLetters, columns_and_addresses_give_excels_letters) {
-    const std::pair<long, const wchar_t*> columns[] = {
-        {1, L"A"}, {26, L"Z"}, {27, L"AA"}, {52, L"AZ"}, {702, L"ZZ"}, {703, L"AAA"}, {16384, L"XFD"}};
-    for (const auto& [column, letters] : columns) EXPECT_EQ(duplicates::ColumnLetters(column), letters);
-    EXPECT_EQ(duplicates::ColumnLettersOfAddress(L"$AB$7"), L"AB");
-    EXPECT_EQ(duplicates::ColumnLettersOfAddress(L"$C$5"), L"C");
 }
 
 }  // namespace

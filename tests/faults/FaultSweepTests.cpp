@@ -106,6 +106,12 @@ void TextsToJoin(host::Excel& excel) {
     excel.Select(L"$A$1:$C$3");
 }
 
+// The same over whole columns: past the size limit, within the used range.
+void ColumnsToJoin(host::Excel& excel) {
+    TextsToJoin(excel);
+    excel.Select(L"$A:$C");
+}
+
 // A command as the user runs it from the ribbon.
 struct Command {
     const char* name;
@@ -128,6 +134,13 @@ std::function<void(const host::WizardView&)> Through(int nexts, int option) {
         ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
         if (PropSheet_GetCurrentPageHwnd(view.sheet)) ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     };
+}
+
+// Merge Cell Text by column, merged: the mode page's second choice, then the defaults of its option page.
+void FinishMergeByColumn(const host::WizardView& view) {
+    ::SendMessageW(view.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    ::SendDlgItemMessageW(PropSheet_GetCurrentPageHwnd(view.sheet), IDC_OPTION_2, BM_CLICK, 0, 0);
+    Through(1, 0)(view);
 }
 
 // A list of a text and a number whose row 3 repeats row 1.
@@ -162,6 +175,9 @@ const Command kCommands[] = {
      LongListColumns},
     // Row by row into the left cells, merged: the defaults of its pages.
     {"Merge Cell Text", DISPID_MERGECELL, IDD_SELECT_N, Through(2, 0), TextsToJoin},
+    {"Merge Cell Text over whole columns", DISPID_MERGECELL, IDD_SELECT_N, Through(2, 0), ColumnsToJoin},
+    {"Merge Cell Text by column over whole columns", DISPID_MERGECELL, IDD_SELECT_N, FinishMergeByColumn,
+     ColumnsToJoin},
 };
 
 const FailureStyle kStyles[] = {FailureStyle::Exception, FailureStyle::DeferredFillIn, FailureStyle::BareCode};

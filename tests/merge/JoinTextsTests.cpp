@@ -1,5 +1,5 @@
-// The joining rules on texts alone: which texts join, where the separator stands, and which groupings have
-// groups of one cell.
+// The joining rules on texts alone: which texts join, where the separator stands, where a join becomes too
+// long for a cell, and which groupings have groups of one cell.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,48 +10,54 @@
 namespace {
 
 using merge::Grouping;
-using merge::TextGrid;
+using merge::JoinedText;
+using merge::JoinRule;
 using Texts = std::vector<std::wstring>;
 
-TextGrid Grid(long rows, long columns, const Texts& texts) {
-    TextGrid grid(rows, columns);
-    grid.texts = texts;
-    return grid;
+std::wstring Join(JoinRule rule, const wchar_t* separator, const Texts& texts) {
+    JoinedText joined(rule, separator);
+    for (const std::wstring& text : texts) joined.Add(text);
+    return joined.Text();
 }
 
 struct JoinCase {
     const char* name;
-    long rows;
-    long columns;
-    Texts texts;
+    Texts texts;  // one group's, in its order
     const wchar_t* separator;
-    Texts byRow;
-    Texts byColumn;
-    std::wstring inOneCell;
+    std::wstring betweenNonEmpty;  // a row, or a whole area
+    std::wstring fromFirst;        // a column
 };
 
-TEST(JoinTexts, each_grouping_joins_the_non_empty_texts_with_the_separator_between_them) {
+TEST(JoinTexts, each_rule_joins_the_non_empty_texts_with_the_separator_between_them) {
     const JoinCase cases[] = {
-        {"a row with a gap", 1, 3, {L"a", L"", L"b"}, L", ", {L"a, b"}, {L"a", L"", L"b"}, L"a, b"},
-        {"a column with a gap", 3, 1, {L"a", L"", L"b"}, L", ", {L"a", L"", L"b"}, {L"a, b"}, L"a, b"},
-        // Only Column by Column starts from the row-1 text even when it is empty.
-        {"a column with an empty top", 3, 1, {L"", L"a", L"b"}, L", ", {L"", L"a", L"b"}, {L", a, b"}, L"a, b"},
-        {"nothing but empty texts", 2, 2, {L"", L"", L"", L""}, L"-", {L"", L""}, {L"", L""}, L""},
-        {"an empty separator runs texts together", 2, 2, {L"a", L"b", L"c", L"d"}, L"", {L"ab", L"cd"},
-         {L"ac", L"bd"}, L"abcd"},
-        {"a line feed separator, texts kept as they are", 2, 2, {L" a ", L"b\n", L"", L"d"}, L"\n",
-         {L" a \nb\n", L"d"}, {L" a ", L"b\n\nd"}, L" a \nb\n\nd"},
-        {"row-major order", 2, 3, {L"1", L"2", L"3", L"4", L"5", L"6"}, L",", {L"1,2,3", L"4,5,6"},
-         {L"1,4", L"2,5", L"3,6"}, L"1,2,3,4,5,6"},
+        {"a gap", {L"a", L"", L"b"}, L", ", L"a, b", L"a, b"},
+        // Only a column starts from its first text even when it is empty.
+        {"an empty first text", {L"", L"a", L"b"}, L", ", L"a, b", L", a, b"},
+        {"nothing but empty texts", {L"", L""}, L"-", L"", L""},
+        {"an empty separator runs texts together", {L"a", L"b"}, L"", L"ab", L"ab"},
+        {"a line feed separator, texts kept as they are", {L" a ", L"b\n", L"", L"d"}, L"\n", L" a \nb\n\nd",
+         L" a \nb\n\nd"},
+        {"a text ends at its first NUL", {std::wstring(L"a\0hidden", 8), L"b"}, L"-", L"a-b", L"a-b"},
     };
     for (const JoinCase& c : cases) {
-        TextGrid grid = Grid(c.rows, c.columns, c.texts);
-        EXPECT_EQ(merge::JoinRows(grid, c.separator), c.byRow) << c.name;
-        EXPECT_EQ(merge::JoinColumns(grid, c.separator), c.byColumn) << c.name;
-        EXPECT_EQ(merge::JoinAll(grid, c.separator), c.inOneCell) << c.name;
-        EXPECT_EQ(merge::JoinGroups(grid, Grouping::RowByRow, c.separator), c.byRow) << c.name;
-        EXPECT_EQ(merge::JoinGroups(grid, Grouping::ColumnByColumn, c.separator), c.byColumn) << c.name;
-        EXPECT_EQ(merge::JoinGroups(grid, Grouping::InOneCell, c.separator), Texts{c.inOneCell}) << c.name;
+        EXPECT_EQ(Join(JoinRule::BetweenNonEmpty, c.separator, c.texts), c.betweenNonEmpty) << c.name;
+        EXPECT_EQ(Join(JoinRule::FromFirst, c.separator, c.texts), c.fromFirst) << c.name;
+    }
+}
+
+TEST(JoinTexts, a_join_past_a_cells_limit_keeps_only_that_it_is_too_long) {
+    const std::wstring half(16383, L'x');
+    for (JoinRule rule : {JoinRule::BetweenNonEmpty, JoinRule::FromFirst}) {
+        JoinedText fits(rule, L"-");
+        for (const std::wstring& text : {half, half}) fits.Add(text);
+        EXPECT_FALSE(fits.TooLong());
+        EXPECT_EQ(fits.Text().size(), merge::kCellTextLimit);
+
+        JoinedText over(rule, L"--");
+        for (const std::wstring& text : {half, half, std::wstring(L"more")}) over.Add(text);
+        EXPECT_TRUE(over.TooLong());
+        EXPECT_EQ(over.Text(), L"");
+        EXPECT_LT(over.Bytes(), 64u) << "nothing of the texts is kept";
     }
 }
 

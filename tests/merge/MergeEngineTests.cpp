@@ -32,24 +32,26 @@ struct OrderCase {
 };
 
 TEST_F(MergeEngine, every_target_makes_its_calls_in_order_with_and_without_merging) {
+    // The block road: one step covers all the rows (or columns) of a band. Both the joined texts and the
+    // emptying of their sources are Value puts: the unmerging first, then the texts, a merge only after the
+    // emptying.
     const OrderCase cases[] = {
-        // Merging: the joined text goes into the range's top-left cell before the other cells are emptied.
-        {MergeTarget::LeftCells, true, false, L"VWUCMH VWUCMH"},
-        {MergeTarget::RightCells, true, false, L"VUCMHW VUCMHW"},
-        {MergeTarget::TopLeftCell, true, false, L"VUCCMWHA"},
-        {MergeTarget::TopRightCell, true, false, L"VUCCMWHA"},
-        {MergeTarget::BottomLeftCell, true, false, L"VUCCMWHA"},
-        {MergeTarget::BottomRightCell, true, false, L"VUCCMWHA"},
-        {MergeTarget::TopCells, true, false, L"VWUCgMpA VWUCgMpA"},
-        {MergeTarget::BottomCells, true, false, L"VWUCgMpA VWUCgMpA"},
+        {MergeTarget::LeftCells, true, false, L"U V W V MH"},
+        {MergeTarget::RightCells, true, false, L"U V V MHW"},
+        {MergeTarget::TopLeftCell, true, false, L"U V V MWHA"},
+        {MergeTarget::TopRightCell, true, false, L"U V V MWHA"},
+        {MergeTarget::BottomLeftCell, true, false, L"U V V MWHA"},
+        {MergeTarget::BottomRightCell, true, false, L"U V V MWHA"},
+        {MergeTarget::TopCells, true, false, L"U V W V gMpA"},
+        {MergeTarget::BottomCells, true, false, L"U V W V gMpA"},
         // Clearing counts for nothing more while merging.
-        {MergeTarget::LeftCells, true, true, L"VWUCMH VWUCMH"},
-        {MergeTarget::LeftCells, false, false, L"V V"},
-        {MergeTarget::RightCells, false, true, L"VC VC"},
+        {MergeTarget::LeftCells, true, true, L"U V W V MH"},
+        {MergeTarget::LeftCells, false, false, L"V"},
+        {MergeTarget::RightCells, false, true, L"V V"},
         {MergeTarget::TopLeftCell, false, false, L"VW"},
-        {MergeTarget::BottomRightCell, false, true, L"VWCC"},
-        {MergeTarget::TopCells, false, false, L"V V"},
-        {MergeTarget::BottomCells, false, true, L"VC VC"},
+        {MergeTarget::BottomRightCell, false, true, L"VW V"},
+        {MergeTarget::TopCells, false, false, L"V"},
+        {MergeTarget::BottomCells, false, true, L"V V"},
     };
     for (const OrderCase& c : cases) {
         Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
@@ -220,8 +222,8 @@ TEST_F(MergeEngine, past_the_row_limit_only_the_selection_inside_the_used_range_
                                                              L"A3, B3", L"B3", L""}));
     EXPECT_TRUE(IsText(Cells().At(L"Z5000"), L"far away"));
     // The rows down to the used range's end cost no writes and no text reads of their own.
-    EXPECT_EQ(ValuePuts(), 3u);
-    EXPECT_EQ(Gets(L"Range.Text"), 6u);
+    EXPECT_EQ(ValuePuts(), 1u);
+    EXPECT_EQ(Gets(L"Range.Text"), 0u);
     EXPECT_EQ(result.cellsWritten, 3);
     EXPECT_EQ(result.areas, 1);
 }
@@ -247,31 +249,139 @@ TEST_F(MergeEngine, one_cell_areas_of_a_selection_are_not_even_read) {
     EXPECT_EQ(Texts(1, 1, 3, 2), (std::vector<std::wstring>{L"A1, B1", L"", L"A2", L"B2", L"A3, B3", L""}));
     EXPECT_EQ(MergedAreas(), L"$A$1:$B$1,$A$3:$B$3");
     EXPECT_TRUE(IsText(Cells().At(L"D4"), L"alone"));
-    EXPECT_EQ(Gets(L"Range.Text"), 4u);
+    EXPECT_EQ(Gets(L"Range.Value"), 2u);
     EXPECT_EQ(result.areas, 2);
     EXPECT_EQ(result.groupsMerged, 2);
     EXPECT_EQ(result.cellsWritten, 2);
 }
 
-TEST_F(MergeEngine, a_joined_text_too_long_for_a_cell_stops_before_the_area_changes) {
-    const std::wstring half(20000, L'x');
-    Cells().SetText(L"A1", half);
-    Cells().SetText(L"B1", half);
-    Cells().SetText(L"A3", L"first");
-    Cells().SetText(L"B3", L"area");
-    Excel().Select(L"$A$3:$B$3,$A$1:$B$1");
-    std::wstring failure;
-    try {
-        Merge(MergeTarget::LeftCells, true);
-    } catch (const sheet::CAutomationError& error) {
-        failure = error.Description();
+TEST_F(MergeEngine, a_group_too_long_for_a_cell_stops_the_run_there_with_the_groups_before_it_done) {
+    // A1:B3 holds a, b / x, y / c, d; the cells named hold 20,000 characters instead.
+    const std::wstring half(20000, L'h');
+    const std::wstring end = L" Select fewer cells or a shorter separator and try again.";
+    const std::wstring tooLong = L"would be longer than the 32,767 characters a cell can hold.";
+    const struct {
+        std::vector<const wchar_t*> longCells;
+        MergeTarget target;
+        bool mergeCells;
+        std::wstring failure;
+        std::vector<std::wstring> texts;  // A1:B3 afterwards, a long text as "h"
+        const wchar_t* merged;
+    } cases[] = {
+        {{L"A2", L"B2"}, MergeTarget::LeftCells, true,
+         L"Merge Cell Text stopped at row 2: its joined text " + tooLong + L" What came before it is done." + end,
+         {L"a, b", L"", L"h", L"h", L"c", L"d"}, L"$A$1:$B$1"},
+        {{L"B1", L"B3"}, MergeTarget::TopCells, false,
+         L"Merge Cell Text stopped at column B: its joined text " + tooLong + L" What came before it is done." + end,
+         {L"a, x, c", L"h", L"x", L"y", L"c", L"h"}, L""},
+        {{L"A1", L"B3"}, MergeTarget::BottomRightCell, true, L"The joined text " + tooLong + end,
+         {L"h", L"b", L"x", L"y", L"c", L"h"}, L""},
+    };
+    for (const auto& c : cases) {
+        Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+        const wchar_t* shorts[] = {L"a", L"b", L"x", L"y", L"c", L"d"};
+        for (int i = 0; i < 6; ++i) Cells().SetText(At(i / 2 + 1, i % 2 + 1), shorts[i]);
+        for (const wchar_t* cell : c.longCells) Cells().SetText(cell, half);
+        Excel().Select(L"$A$1:$B$3");
+        EXPECT_EQ(FailureOf([&] { Merge(c.target, c.mergeCells); }), c.failure);
+        std::vector<std::wstring> texts = Texts(1, 1, 3, 2);
+        for (std::wstring& text : texts)
+            if (text == half) text = L"h";
+        EXPECT_EQ(texts, c.texts) << static_cast<int>(c.target);
+        EXPECT_EQ(MergedAreas(), c.merged) << static_cast<int>(c.target);
     }
-    EXPECT_EQ(failure, L"The joined text would be longer than the 32,767 characters a cell can hold. Select fewer "
-                       L"cells or a shorter separator and try again.");
-    EXPECT_TRUE(IsText(Cells().At(L"A1"), half));
-    EXPECT_TRUE(IsText(Cells().At(L"B1"), half));
-    EXPECT_EQ(MergedAreas(), L"$A$3:$B$3");
-    EXPECT_TRUE(IsText(Cells().At(L"A3"), L"first, area"));
+}
+
+TEST_F(MergeEngine, a_selection_past_what_one_run_can_count_is_refused_before_anything_changes) {
+    // The whole sheet selected, the used range reaching the last column: 2^31, 2^32 - 16,384 and 2^32 cells.
+    for (const wchar_t* lastCell : {L"XFD131072", L"XFD262143", L"XFD262144"}) {
+        Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+        Cells().SetText(L"A1", L"a");
+        Cells().SetText(L"B1", L"b");
+        Cells().SetText(lastCell, L"far");
+        Excel().Select(L"$1:$1048576");
+        Excel().ClearLog();
+        const std::wstring failure = FailureOf([&] { Merge(MergeTarget::LeftCells, true); });
+        EXPECT_NE(failure.find(L"more than the 2147483647 that Merge Cell Text takes in one run"), std::wstring::npos)
+            << testing::PrintToString(failure);
+        EXPECT_EQ(ValuePuts(), 0u);
+        EXPECT_EQ(Gets(L"Range.Value"), 0u);
+        EXPECT_TRUE(IsText(Cells().At(L"B1"), L"b"));
+        EXPECT_EQ(MergedAreas(), L"");
+    }
+}
+
+TEST_F(MergeEngine, calls_stay_a_few_per_band_however_many_rows_and_however_broken_by_blank_rows) {
+    // Past the limit, 3,000 rows of A:C: all rows with text, or every third row blank (merged rows come in
+    // runs of two, which multi-area references take many at a time).
+    for (long blankEvery : {0L, 3L}) {
+        for (MergeTarget target : {MergeTarget::LeftCells, MergeTarget::RightCells}) {
+            for (bool mergeCells : {false, true}) {
+                Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+                for (long r = 1; r <= 3000; ++r)
+                    if (!blankEvery || r % blankEvery != 0) FillText(r, 1, r, 3, [](long row, long c) { return At(row, c); });
+                Excel().Select(L"$A:$C");
+                Excel().ClearLog();
+                merge::MergeResult result = Merge(target, mergeCells);
+
+                const std::string name = "target " + std::to_string(static_cast<int>(target)) +
+                                         (mergeCells ? " merging" : "") + ", blank every " + std::to_string(blankEvery);
+                const long joined = blankEvery ? 2000 : 3000;
+                const long usedRows = blankEvery ? 2999 : 3000;
+                EXPECT_LE(Excel().Log().Total(), 9000 * 0.05) << name;
+                EXPECT_EQ(result.cellsWritten, joined) << name;
+                EXPECT_EQ(result.groupsMerged, mergeCells ? (target == MergeTarget::LeftCells ? joined : usedRows) : 0)
+                    << name;
+                const long row = usedRows;
+                const long target1 = mergeCells || target == MergeTarget::LeftCells ? 1 : 3;
+                EXPECT_TRUE(IsText(Cells().At(row, target1), At(row, 1) + L", " + At(row, 2) + L", " + At(row, 3)))
+                    << name;
+                if (mergeCells) {
+                    EXPECT_EQ(Cells().MergedAreas().size(), static_cast<size_t>(result.groupsMerged)) << name;
+                }
+                EXPECT_EQ(Cells().MergeQuestions(), 0u) << name;
+            }
+        }
+    }
+}
+
+TEST_F(MergeEngine, merged_cells_already_in_a_band_are_met_without_cutting_them) {
+    // Row 2 shows no text and is merged across; A3:A4 is merged down and shows "c".
+    Cells().SetText(L"A1", L"a");
+    Cells().SetText(L"C1", L"b");
+    Cells().MergeCells(L"A2:C2");
+    Cells().SetText(L"A3", L"c");
+    Cells().MergeCells(L"A3:A4");
+    Cells().SetText(L"B4", L"d");
+    Cells().SetNumber(L"D1", 1);  // beside the selection: never blank targets written as nothing
+    Excel().Select(L"$A$1:$C$4");
+    Merge(MergeTarget::LeftCells, true);
+    // The empty row keeps its merged cells; the merged-down cell gives way to merged rows.
+    EXPECT_EQ(MergedAreas(), L"$A$1:$C$1,$A$2:$C$2,$A$3:$C$3,$A$4:$C$4");
+    EXPECT_EQ(Texts(1, 1, 4, 1), (std::vector<std::wstring>{L"a, b", L"", L"c", L"d"}));
+    EXPECT_EQ(Cells().MergeQuestions(), 0u);
+
+    // Without merging, a target hidden in a merged area is refused before its sources are emptied.
+    Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+    Cells().SetText(L"A1", L"a");
+    Cells().SetText(L"B1", L"b");
+    Cells().MergeCells(L"B1:C1");
+    Excel().Select(L"$A$1:$C$1");
+    EXPECT_EQ(FailureOf([&] { Merge(MergeTarget::RightCells, false, true); }), L"Cannot change part of a merged cell.");
+    EXPECT_EQ(Texts(1, 1, 1, 2), (std::vector<std::wstring>{L"a", L"b"}));
+}
+
+TEST_F(MergeEngine, columns_past_a_strip_are_joined_strip_by_strip) {
+    // 300 columns by 2 rows, the whole rows selected: two strips of columns.
+    FillText(1, 1, 2, 300, [](long r, long c) { return At(r, c); });
+    Excel().Select(L"$1:$2");
+    merge::MergeResult result = Merge(MergeTarget::BottomCells, true);
+    EXPECT_EQ(result.groupsMerged, 300);
+    for (long column : {1L, 256L, 257L, 300L}) {
+        EXPECT_TRUE(IsText(Cells().At(1, column), At(1, column) + L", " + At(2, column))) << column;
+        EXPECT_EQ(Cells().At(1, column).verticalAlignment, host::xl::VAlignBottom) << column;
+    }
+    EXPECT_EQ(Cells().MergedAreas().size(), 300u);
 }
 
 }  // namespace

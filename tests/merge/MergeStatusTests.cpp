@@ -1,5 +1,5 @@
 // What Merge Cell Text tells the user on Excel's status bar, and where a request to stop may end its run:
-// only between areas, since an area once emptied must be written whole.
+// after a band of rows is written, never between a text written and its sources emptied.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,7 +17,7 @@ using merge::MergeTarget;
 
 using MergeProgress = cwtest::MergeEngineTest;
 
-TEST_F(MergeProgress, a_stop_comes_between_areas_and_rows_are_reported_as_they_are_merged) {
+TEST_F(MergeProgress, a_stop_comes_after_a_band_and_rows_are_reported_as_bands_are_merged) {
     FillText(1, 1, 5, 2, [](long r, long c) { return At(r, c); });
     Excel().Select(L"$A$1:$B$2,$D$1,$A$4:$B$5");
     merge::MergeRequest request;
@@ -26,12 +26,44 @@ TEST_F(MergeProgress, a_stop_comes_between_areas_and_rows_are_reported_as_they_a
     merge::MergeResult result = merge::MergeSelection(App(), request, stopping);
 
     EXPECT_EQ(stopping.totals, std::vector<long>{5});
-    EXPECT_EQ(stopping.rows, (std::vector<long>{0, 3}));
-    EXPECT_EQ(stopping.advances, (std::vector<long>{1, 2, 2, 3}));
+    EXPECT_EQ(stopping.rows, (std::vector<long>{2, 3}));
+    EXPECT_TRUE(stopping.advances.empty());
     EXPECT_EQ(result.groupsMerged, 2);
     EXPECT_EQ(MergedAreas(), L"$A$1:$B$1,$A$2:$B$2");
     EXPECT_TRUE(IsText(Cells().At(L"A4"), L"A4"));
     EXPECT_TRUE(IsText(Cells().At(L"B5"), L"B5"));
+}
+
+TEST_F(MergeProgress, a_stop_ends_rows_after_their_band_and_columns_or_one_cell_before_anything_is_written) {
+    // 600 rows of two columns come in bands, the first of 128 rows; the stop is asked for at once.
+    const struct {
+        MergeTarget target;
+        std::vector<long> advances;  // what progress is told is done when it stops
+        const wchar_t* merged;
+        const wchar_t* a128;  // A128 and A129 afterwards
+        const wchar_t* a129;
+    } cases[] = {
+        {MergeTarget::LeftCells, {}, L"$A$128:$B$128", L"A128B128", L"A129"},
+        {MergeTarget::TopCells, {0}, L"", L"A128", L"A129"},
+        {MergeTarget::TopLeftCell, {0}, L"", L"A128", L"A129"},
+    };
+    for (const auto& c : cases) {
+        Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+        FillText(1, 1, 600, 2, [](long r, long column) { return At(r, column); });
+        Excel().Select(L"$A$1:$B$600");
+        merge::MergeRequest request;
+        request.target = c.target;
+        cwtest::StoppingProgress stopping(1);
+        merge::MergeSelection(App(), request, stopping);
+
+        const int name = static_cast<int>(c.target);
+        EXPECT_EQ(stopping.rows, std::vector<long>{128}) << name;
+        EXPECT_EQ(stopping.advances, c.advances) << name;
+        const std::vector<host::Area> merged = Cells().MergedAreas();
+        EXPECT_EQ(merged.empty() ? L"" : host::FormatAddress({merged.back()}, {}), c.merged) << name;
+        EXPECT_TRUE(IsText(Cells().At(L"A128"), c.a128)) << name;
+        EXPECT_TRUE(IsText(Cells().At(L"A129"), c.a129)) << name;
+    }
 }
 
 class MergeStatus : public cwtest::StatusWizardTest {

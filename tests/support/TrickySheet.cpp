@@ -119,6 +119,10 @@ std::string DescribeCell(const host::Cell& cell) {
     if (cell.prefixed) line += " prefixed";
     line += " format " + Narrow(cell.numberFormat);
     if (cell.interiorColor) line += " fill " + std::to_string(*cell.interiorColor);
+    if (cell.wrapText) line += " wrapped";
+    if (cell.horizontalAlignment != host::xl::HAlignGeneral)
+        line += " aligned " + std::to_string(cell.horizontalAlignment);
+    if (cell.verticalAlignment != host::xl::VAlignBottom) line += " at " + std::to_string(cell.verticalAlignment);
     if (cell.merged) line += " merged";
     return line;
 }

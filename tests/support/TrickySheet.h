@@ -17,7 +17,8 @@ namespace cwtest {
 // holding a NUL; 32,767-character texts; merged areas. Texts repeat, so that rows repeat earlier ones.
 void FillTrickyRows(host::Sheet& sheet, long rows, long columns);
 
-// One cell as a line, for comparing two sheets cell by cell: value, formula, prefix, format, fill, merge.
+// One cell as a line, for comparing two sheets cell by cell: value, formula, prefix, format, fill, wrap,
+// alignments, merge.
 std::string DescribeCell(const host::Cell& cell);
 
 }  // namespace cwtest

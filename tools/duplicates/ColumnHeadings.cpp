@@ -1,7 +1,7 @@
 #include "tools/duplicates/ColumnHeadings.h"
 
 #include "sheet/SelectionAreas.h"
-#include "tools/duplicates/ColumnLetters.h"
+#include "tools/common/ColumnLetters.h"
 
 namespace duplicates {
 
@@ -17,7 +17,7 @@ std::vector<ColumnHeading> ReadColumnHeadings(const sheet::Range& workRange) {
     for (long k = 1; k <= columnCount; ++k) {
         sheet::Range cell = cells.Item(1, k);
         sheet::Variant text = cell.Text();
-        headings.push_back({ColumnLettersOfAddress(cell.Address()),
+        headings.push_back({blocks::ColumnLettersOfAddress(cell.Address()),
                             text.IsString() ? std::wstring(text.StringView()) : std::wstring()});
     }
     return headings;

@@ -1,7 +1,7 @@
 #include "tools/duplicates/DuplicateRuns.h"
 
 #include "tools/duplicates/ActOnRows.h"
-#include "tools/duplicates/ColumnLetters.h"
+#include "tools/common/ColumnLetters.h"
 
 namespace duplicates {
 
@@ -16,8 +16,8 @@ DuplicateRuns::DuplicateRuns(const sheet::Application& app, const sheet::Workshe
                              DupAction action, COLORREF color)
     : m_app(app),
       m_sheet(sheet),
-      m_leftLetters(ColumnLetters(left)),
-      m_rightLetters(ColumnLetters(right)),
+      m_leftLetters(blocks::ColumnLetters(left)),
+      m_rightLetters(blocks::ColumnLetters(right)),
       m_action(action),
       m_color(color) {}
 

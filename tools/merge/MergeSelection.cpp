@@ -2,69 +2,65 @@
 
 #include <vector>
 
-#include "sheet/SelectionAreas.h"
-#include "tools/merge/AreaTexts.h"
-#include "tools/merge/MergeArea.h"
+#include "sheet/AutomationError.h"
+#include "tools/common/WorkAreas.h"
+#include "tools/merge/MergeGroups.h"
 
 namespace merge {
 
 namespace {
 
-struct Part {
-    sheet::Range area;
-    long rows;
-    long columns;
-};
+// The rows progress counts: a strip of columns reads all the rows of its area.
+long long RowsToDo(const blocks::WorkArea& part, Grouping grouping) {
+    if (grouping != Grouping::ColumnByColumn || part.rows * static_cast<long long>(part.columns) < 2) return part.rows;
+    const long long strips = (part.columns + kStripColumns - 1) / kStripColumns;
+    return part.rows * strips;
+}
 
 }  // namespace
 
 MergeResult MergeSelection(const sheet::Application& app, const MergeRequest& request, status::Progress& progress) {
     sheet::Range selection = app.Selection();
     sheet::Worksheet sheet = app.ActiveSheet();
-    sheet::Areas areas = sheet::AreasOfSelection(selection);
-    const long areaCount = areas.Count();
+    const std::vector<blocks::WorkArea> parts = blocks::AreasToWorkOn(app, selection).areas;
+    const Grouping grouping = GroupingOf(request.target);
 
-    // The areas are gathered first, so that progress knows the rows before it.
-    std::vector<Part> parts;
-    long totalRows = 0;
-    sheet::Range usedRange;
-    for (long i = 1; i <= areaCount; ++i) {
-        sheet::Range area = areas.Item(i);
-        const long rows = area.Rows().Count();
-        const long columns = area.Columns().Count();
-        if (rows <= kRowLimit && columns <= kColumnLimit) {
-            totalRows += rows;
-            parts.push_back({std::move(area), rows, columns});
+    long long cells = 0;
+    long long totalRows = 0;
+    for (const blocks::WorkArea& part : parts) {
+        cells += static_cast<long long>(part.rows) * part.columns;
+        totalRows += RowsToDo(part, grouping);
+    }
+    if (cells > kMostCells)
+        throw sheet::CAutomationError(E_INVALIDARG, L"The selection holds " + std::to_wstring(cells) +
+                                                        L" cells to join, more than the 2147483647 that Merge Cell "
+                                                        L"Text takes in one run. Select fewer cells and try again.");
+
+    progress.Begin(static_cast<long>(totalRows));
+    MergeResult result;
+    MergeRun run{request, result, progress};
+    for (const blocks::WorkArea& part : parts) {
+        if (part.rows == 1 && part.columns == 1) {
+            run.rowsDone += 1;
+            if (!progress.Continue(run.rowsDone)) break;
             continue;
         }
-        // Past the limit only the cells that can hold text count, and never a cell outside the selection:
-        // the area's part inside the used range.
-        if (usedRange.IsEmpty()) usedRange = sheet.UsedRange();
-        sheet::Range inside = app.Intersect(area, usedRange);
-        if (inside.IsEmpty()) continue;
-        sheet::Areas insideParts = inside.Areas();
-        const long partCount = insideParts.Count();
-        for (long j = 1; j <= partCount; ++j) {
-            sheet::Range part = insideParts.Item(j);
-            const long partRows = part.Rows().Count();
-            const long partColumns = part.Columns().Count();
-            totalRows += partRows;
-            parts.push_back({std::move(part), partRows, partColumns});
+        ++result.areas;
+        // Groups of one cell keep their values: without merging there is nothing to do, not even to read.
+        if (!request.mergeCells && GroupsAreSingleCells(grouping, part.rows, part.columns)) {
+            run.rowsDone += static_cast<long>(RowsToDo(part, grouping));
+            if (!progress.Continue(run.rowsDone)) break;
+            continue;
         }
-    }
-
-    progress.Begin(totalRows);
-    MergeResult result;
-    long rowsDone = 0;
-    for (const Part& part : parts) {
-        if (part.rows > 1 || part.columns > 1) {
-            TextGrid texts = ReadAreaTexts(part.area, part.rows, part.columns);
-            // A stop comes before anything of the area changes.
-            if (!progress.Continue(rowsDone)) break;
-            MergeArea(part.area, texts, request, result, [&](long row) { progress.Advance(rowsDone + row); });
+        const blocks::PlacedBlock area{sheet,     part.range,  part.range.Row(), part.range.Column(),
+                                       part.rows, part.columns};
+        bool going = true;
+        switch (grouping) {
+        case Grouping::RowByRow: going = MergeRowByRow(area, run); break;
+        case Grouping::ColumnByColumn: going = MergeColumnByColumn(area, run); break;
+        case Grouping::InOneCell: going = MergeInOneCell(area, run); break;
         }
-        rowsDone += part.rows;
-        progress.Advance(rowsDone);
+        if (!going) break;
     }
     return result;
 }

@@ -7,15 +7,15 @@
 
 namespace merge {
 
-// An area of more rows than this (whole columns, say) is worked on only where it meets the used range.
-constexpr long kRowLimit = 1000;
-// So is an area wider than a sheet of Excel 2000 (whole rows).
-constexpr long kColumnLimit = 256;
+// The most cells one run takes: every count of a run (rows for progress, cells written) fits 32 bits, as
+// Excel's own Range.Count does.
+constexpr long long kMostCells = 2147483647;
 
-// Joins the displayed texts of the selection, area by area in order, each read and written whole before the
-// next is read; an area of one cell is left alone. Shows nothing and leaves the application's settings
-// alone. A failure propagates; areas and cells changed before it stay changed. Progress hears of the rows as
-// they are written, and may stop the run only between areas: once an area is emptied it is written whole.
+// Joins the displayed texts of the selection, area by area in order (past the size limit, their parts within
+// the used range), band by band within an area; an area of one cell is left alone. Shows nothing and leaves the
+// application's settings alone. A selection of more than kMostCells cells to join is refused before anything changes. A
+// failure propagates; what was written before it stays. Progress hears of the rows as bands are done and may stop the
+// run after any of them.
 MergeResult MergeSelection(const sheet::Application& app, const MergeRequest& request,
                            status::Progress& progress = status::NoProgress());
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace duplicates {
+namespace blocks {
 
 // 1 gives "A", 27 "AA", 16384 "XFD".
 std::wstring ColumnLetters(long column);
@@ -12,4 +12,4 @@ std::wstring ColumnLetters(long column);
 // The column letters of a cell's absolute address: "$AB$7" gives "AB".
 std::wstring ColumnLettersOfAddress(std::wstring_view address);
 
-}  // namespace duplicates
+}  // namespace blocks

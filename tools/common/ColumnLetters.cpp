@@ -1,8 +1,8 @@
-#include "tools/duplicates/ColumnLetters.h"
+#include "tools/common/ColumnLetters.h"
 
 #include <algorithm>
 
-namespace duplicates {
+namespace blocks {
 
 std::wstring ColumnLetters(long column) {
     std::wstring letters;
@@ -18,4 +18,4 @@ std::wstring ColumnLettersOfAddress(std::wstring_view address) {
     return letters;
 }
 
-}  // namespace duplicates
+}  // namespace blocks
