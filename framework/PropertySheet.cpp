@@ -1,5 +1,6 @@
 #include "framework/PropertySheet.h"
 
+#include "framework/Dpi.h"
 #include "framework/ModuleState.h"
 #include "framework/PropertyPage.h"
 #include "framework/WindowProperty.h"
@@ -123,7 +124,13 @@ INT_PTR CPropertySheet::DoModal() {
 
     CPropertySheet* const outerCreation = t_creating;
     t_creating = this;
-    const INT_PTR created = ::PropertySheetW(&header);
+    INT_PTR created = 0;
+    {
+        // The sheet and its pages are drawn at the scale of the monitor they stand on; the thread goes back to
+        // Office's awareness before anything of Excel's is called.
+        ScopedPerMonitorDpiAwareness perMonitor;
+        created = ::PropertySheetW(&header);
+    }
     t_creating = outerCreation;
 
     const HWND sheet = reinterpret_cast<HWND>(created);

@@ -3,6 +3,7 @@
 #include "addin/commands/CommandRun.h"
 #include "framework/Barrier.h"
 #include "framework/DataExchange.h"
+#include "framework/Dpi.h"
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
 #include "sheet/AutomationError.h"
@@ -19,7 +20,10 @@ void CRangePage::DoDataExchange(framework::CDataExchange* pDX) {
 
 BOOL CRangePage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    if (m_bitmap.LoadBitmap(IDB_RANGE_PICKER)) m_button.SetBitmap(m_bitmap.GetSafeHandle());
+    // The face drawn for the page's display scale, so that it is neither blurred nor lost in a larger button.
+    const int face = framework::ImageIdForDpi(IDB_RANGE_PICKER, framework::DpiOfWindow(GetSafeHwnd()));
+    if (m_bitmap.LoadBitmap(static_cast<UINT>(face)) || m_bitmap.LoadBitmap(IDB_RANGE_PICKER))
+        m_button.SetBitmap(m_bitmap.GetSafeHandle());
     return TRUE;
 }
 
