@@ -60,4 +60,15 @@ int ImageIdForDpi(int idAt100, UINT dpi) noexcept {
     return idAt100 + offset;
 }
 
+UINT ImageScaleBelow(UINT dpi) noexcept {
+    UINT below = kDefaultDpi;
+    UINT on = kDefaultDpi;
+    for (const ImageScale& scale : kImageScales) {
+        if (scale.dpi > dpi) break;
+        below = on;
+        on = scale.dpi;
+    }
+    return below;
+}
+
 }  // namespace framework

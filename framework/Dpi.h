@@ -43,5 +43,7 @@ struct ImageScale {
 inline constexpr ImageScale kImageScales[] = {{96, 0}, {120, 100}, {144, 200}, {192, 300}};
 // The resource id of the image drawn for the largest of those scales that is not above dpi.
 int ImageIdForDpi(int idAt100, UINT dpi) noexcept;
+// The DPI of the next smaller of those scales than the one dpi falls on (96 stays 96).
+UINT ImageScaleBelow(UINT dpi) noexcept;
 
 }  // namespace framework

@@ -1,5 +1,6 @@
-// The pictures of a dialog (its SS_BITMAP statics) at the scale the dialog is drawn at. A picture's control id
-// is the id of its bitmap at 100%; the bitmap for the dialog's scale takes its place and lives as long as this.
+// Bitmaps at the scale a dialog is drawn at (framework/Dpi.h: one image, four ids). CScaledPictures does it for
+// the dialog's pictures (SS_BITMAP | SS_CENTERIMAGE statics, each with the id of its bitmap at 100%): the
+// bitmap for the dialog's scale takes the template's place and lives as long as this.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,10 @@
 #include "framework/Bitmap.h"
 
 namespace framework {
+
+// The bitmap drawn for the largest scale up to dpi that fits room, else the one at 100%; nothing held when even
+// that is missing.
+CBitmap LoadBitmapToFit(int idAt100, UINT dpi, SIZE room);
 
 class CScaledPictures {
 public:

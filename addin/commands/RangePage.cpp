@@ -4,6 +4,7 @@
 #include "framework/Barrier.h"
 #include "framework/DataExchange.h"
 #include "framework/Dpi.h"
+#include "framework/ScaledPictures.h"
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
 #include "sheet/AutomationError.h"
@@ -20,10 +21,14 @@ void CRangePage::DoDataExchange(framework::CDataExchange* pDX) {
 
 BOOL CRangePage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    // The face drawn for the page's display scale, so that it is neither blurred nor lost in a larger button.
-    const int face = framework::ImageIdForDpi(IDB_RANGE_PICKER, framework::DpiOfWindow(GetSafeHwnd()));
-    if (m_bitmap.LoadBitmap(static_cast<UINT>(face)) || m_bitmap.LoadBitmap(IDB_RANGE_PICKER))
-        m_button.SetBitmap(m_bitmap.GetSafeHandle());
+    // The face drawn for the page's display scale that fits inside the button's edges, so that it is neither
+    // blurred nor lost in a larger button.
+    RECT face{};
+    ::GetClientRect(m_button.GetSafeHwnd(), &face);
+    const UINT dpi = framework::DpiOfWindow(GetSafeHwnd());
+    const int edges = 2 * framework::ScaleToDpi(2, dpi);
+    m_bitmap = framework::LoadBitmapToFit(IDB_RANGE_PICKER, dpi, SIZE{face.right - edges, face.bottom - edges});
+    if (m_bitmap.GetSafeHandle()) m_button.SetBitmap(m_bitmap.GetSafeHandle());
     return TRUE;
 }
 

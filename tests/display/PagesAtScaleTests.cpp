@@ -83,7 +83,7 @@ SIZE CaptionRoom(HWND control, UINT dpi) {
     const LONG type = ButtonType(control);
     if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
         room.cx -= 2 * framework::ScaleToDpi(3, dpi);
-        room.cy -= 2 * framework::ScaleToDpi(3, dpi);
+        room.cy -= 2 * framework::ScaleToDpi(2, dpi);
     } else if (type >= 0 && type != BS_GROUPBOX) {
         room.cx -= framework::ScaleToDpi(17, dpi);
     }
@@ -94,6 +94,11 @@ SIZE CaptionRoom(HWND control, UINT dpi) {
 bool ReadsAfter(const RECT& a, const RECT& b) {
     const bool sameRow = b.top < a.bottom && a.top < b.bottom;
     return sameRow ? b.left >= a.right : b.top >= a.bottom;
+}
+
+std::string Box(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
 }
 
 std::string Id(HWND control) { return "control " + std::to_string(GetDlgCtrlID(control)); }
@@ -135,7 +140,7 @@ std::vector<std::string> Faults(const WizardView& view, bool lastPage, UINT expe
         if (!IsWindowVisible(child)) continue;
         const RECT rect = RectIn(child, view.page);
         RECT inside;
-        if (!IntersectRect(&inside, &rect, &page) || !EqualRect(&inside, &rect)) faults.push_back(Id(child) + " leaves the page");
+        if (!IntersectRect(&inside, &rect, &page) || !EqualRect(&inside, &rect)) faults.push_back(Id(child) + " leaves the page: " + Box(rect) + " in " + Box(page));
         if (ButtonType(child) != BS_GROUPBOX) solid.push_back({child, rect});
         const std::wstring caption = Caption(child);
         if (!caption.empty()) {
