@@ -212,17 +212,18 @@ void CPropertySheet::FitPage(const CPropertyPage& page) noexcept {
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, sheet.right - sheet.left + dx, sheet.bottom - sheet.top + dy,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    // What stands below the pages moves down; what stands right of their middle (the buttons) moves right, and
-    // what spans them (the line over the buttons) widens. Every page takes the whole room.
-    const LONG middle = (area.left + area.right) / 2;
+    // What stands below the pages moves down: the buttons, which stand at the right, move right as well, and
+    // the line over them, which spans the sheet, widens. Every page takes the whole room.
+    const LONG half = (area.right - area.left) / 2;
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         RECT rect = RectInParent(child);
         if (IsPageWindow(child)) {
             rect.right = rect.left + (area.right - area.left) + dx;
             rect.bottom = rect.top + (area.bottom - area.top) + dy;
         } else if (rect.top >= area.bottom && (dx > 0 || dy > 0)) {
-            ::OffsetRect(&rect, rect.left > middle ? dx : 0, dy);
-            if (rect.left <= area.left && rect.right >= area.right) rect.right += dx;
+            const bool spans = rect.right - rect.left > half;
+            ::OffsetRect(&rect, spans ? 0 : dx, dy);
+            if (spans) rect.right += dx;
         } else {
             continue;
         }

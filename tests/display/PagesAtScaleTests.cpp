@@ -173,6 +173,22 @@ std::vector<std::string> Faults(const WizardView& view, bool lastPage, UINT expe
         }
     }
 
+    // The sheet's buttons stand together in its lower right corner, inside it, below the page.
+    RECT sheet, pageInSheet = RectIn(view.page, view.sheet);
+    GetClientRect(view.sheet, &sheet);
+    std::vector<RECT> buttons;
+    for (HWND child = GetWindow(view.sheet, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && ButtonType(child) >= 0) buttons.push_back(RectIn(child, view.sheet));
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const RECT& a, const RECT& b) { return a.left < b.left; });
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        RECT inside;
+        const RECT& b = buttons[i];
+        if (!IntersectRect(&inside, &b, &sheet) || !EqualRect(&inside, &b) || b.top < pageInSheet.bottom ||
+            (i > 0 && b.left - buttons[i - 1].right > (b.right - b.left) / 2))
+            faults.push_back("the sheet's button at " + Box(b) + " stands apart in " + Box(sheet));
+    }
+
     const LRESULT def = SendMessageW(view.sheet, DM_GETDEFID, 0, 0);
     const int expected = lastPage ? framework::ID_WIZFINISH : framework::ID_WIZNEXT;
     HWND button = GetDlgItem(view.sheet, expected);
