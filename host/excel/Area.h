@@ -14,8 +14,6 @@ constexpr long kMaxColumns = 16384;
 struct SheetSize {
     long rows = kMaxRows;
     long columns = kMaxColumns;
-    friend bool operator==(const SheetSize& a, const SheetSize& b) { return a.rows == b.rows && a.columns == b.columns; }
-    friend bool operator!=(const SheetSize& a, const SheetSize& b) { return !(a == b); }
 };
 
 constexpr SheetSize kSheetOfExcel2007{kMaxRows, kMaxColumns};

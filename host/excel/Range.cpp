@@ -303,7 +303,8 @@ void Range::WriteScalar(const Area& area, const VARIANT& value, const InputLocal
             if (IsHiddenByMerge(r, c, merged)) continue;
             std::wstring format = m_sheet->NumberFormatAt(r, c);
             auto it = parsed.find(format);
-            if (it == parsed.end()) it = parsed.emplace(format, InputFromVariant(value, format, locale, m_sheet->Limits())).first;
+            if (it == parsed.end())
+                it = parsed.emplace(format, InputFromVariant(value, format, locale, m_sheet->Limits())).first;
             const ParsedInput& input = it->second;
             m_sheet->StoreContent(r, c, input.value, input.isFormula, input.formula, input.prefixed,
                                   input.numberFormat);
