@@ -41,7 +41,7 @@ std::wstring Shown(const CallResult& result) {
     case VT_ERROR: return L"#" + std::to_wstring(v.Get().scode & 0xFFFF);
     case VT_DATE: return L"date";
     case VT_CY: return L"currency";
-    default: std::swprintf(number, 32, L"%g", v.AsDouble()); return number;
+    default: std::swprintf(number, 32, L"%.15g", v.AsDouble()); return number;
     }
 }
 
