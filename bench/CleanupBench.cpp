@@ -42,7 +42,7 @@ host::CellValue TextOf(const bench::Shape& shape, long r, long c) {
 
 int RunOne(int shapeIndex, int tool) {
     const bench::Shape& shape = bench::kShapes[shapeIndex];
-    auto excel = host::Excel::Create();
+    auto excel = bench::ExcelFor(shape);
     bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) { return TextOf(shape, r, c); });
     excel->Select(shape.selection);
     framework::ComPtr<IDispatch> appObject = excel->Application();

@@ -55,7 +55,7 @@ long ChooseEntries(const bench::Shape& shape, std::vector<long>& entries) {
 
 int RunOne(int shapeIndex, int action) {
     const bench::Shape& shape = bench::kShapes[shapeIndex];
-    auto excel = host::Excel::Create();
+    auto excel = bench::ExcelFor(shape);
     std::vector<long> entries;
     const long repeats = ChooseEntries(shape, entries);
     bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) {

@@ -64,7 +64,7 @@ int RunOne(int shapeIndex, int caseIndex) {
     const bench::Shape shape = Shapes()[static_cast<size_t>(shapeIndex)];
     const Grouping& grouping = kGroupings[caseIndex / 2];
     const bool merging = caseIndex % 2 == 1;
-    auto excel = host::Excel::Create();
+    auto excel = bench::ExcelFor(shape);
     bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) { return TextOf(shape, r, c); });
     excel->Select(shape.selection);
     framework::ComPtr<IDispatch> appObject = excel->Application();

@@ -89,7 +89,7 @@ Variant ApplicationObject::Call(const Member& member, Kind kind, const Arguments
         if (excel.ChartSelected()) return ObjectResult(ChartObject::Create(SessionPtr(), excel.ChartName()));
         return object(excel.Selection());
     case kRange: return object(RangeArgument(excel.ActiveSheetPtr(), args, L"_Global"));
-    case kCells: return object(Range(excel.ActiveSheetPtr(), {Area{1, 1, kMaxRows, kMaxColumns}}));
+    case kCells: return object(Range(excel.ActiveSheetPtr(), {excel.ActiveSheet().Whole()}));
     case kActiveCell: {
         const Area& first = excel.Selection().FirstArea();
         return object(Range(excel.ActiveSheetPtr(), {Area::Cell(first.top, first.left)}));

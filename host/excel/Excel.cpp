@@ -19,7 +19,7 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
 
 }  // namespace
 
-Excel::Excel() { m_sheets.push_back(std::make_shared<Sheet>(L"Sheet1", m_workbookName)); }
+Excel::Excel() { m_sheets.push_back(std::make_shared<Sheet>(L"Sheet1", m_workbookName, m_limits)); }
 
 std::shared_ptr<Excel> Excel::Create() { return std::shared_ptr<Excel>(new Excel()); }
 
@@ -27,8 +27,15 @@ framework::ComPtr<IDispatch> Excel::Application() { return ApplicationObject::Cr
 
 Sheet& Excel::AddSheet(const std::wstring& name) {
     if (FindSheet(name)) throw std::invalid_argument("a sheet of that name exists: " + Narrow(name));
-    m_sheets.push_back(std::make_shared<Sheet>(name, m_workbookName));
+    m_sheets.push_back(std::make_shared<Sheet>(name, m_workbookName, m_limits));
     return *m_sheets.back();
+}
+
+void Excel::SetVersion(std::wstring version) {
+    const VersionLimits limits = VersionLimits::Of(version);
+    for (auto& sheet : m_sheets) sheet->SetLimits(limits);
+    m_limits = limits;
+    m_version = std::move(version);
 }
 
 void Excel::ActivateSheet(const std::wstring& name) {
@@ -68,7 +75,7 @@ void Excel::SetWorkbookName(const std::wstring& name) {
 }
 
 void Excel::Select(const std::wstring& address) {
-    auto reference = ParseReference(address);
+    auto reference = ParseReference(address, ActiveSheet().Size());
     if (!reference) throw std::invalid_argument("not a reference: " + Narrow(address));
     if (!reference->sheetName.empty() && !SameName(reference->sheetName, ActiveSheet().Name())) {
         throw std::invalid_argument("only cells of the active sheet can be selected");
@@ -98,7 +105,7 @@ void Excel::RecordStatusBarPut(std::optional<std::wstring> text) {
 }
 
 void Excel::QueueInputBoxRange(const std::wstring& address) {
-    auto reference = ParseReference(address);
+    auto reference = ParseReference(address, m_limits.sheet);
     if (!reference) throw std::invalid_argument("not a reference: " + Narrow(address));
     if (!reference->sheetName.empty() && !FindSheet(reference->sheetName)) {
         throw std::invalid_argument("no sheet " + Narrow(reference->sheetName));
@@ -157,7 +164,7 @@ bool Excel::TakeInjectedFailure(const std::wstring& name) {
 }
 
 Range Excel::ResolveReference(const std::wstring& text) const {
-    auto reference = ParseReference(text);
+    auto reference = ParseReference(text, m_limits.sheet);
     if (!reference) throw ExcelError(message::MethodFailed(L"Range", L"_Global"));
     std::shared_ptr<Sheet> sheet = ActiveSheetPtr();
     if (!reference->sheetName.empty()) {

@@ -103,7 +103,10 @@ public:
     bool EnableEvents() const { return m_enableEvents; }
     void SetEnableEvents(bool value) { m_enableEvents = value; }
     const std::wstring& Version() const { return m_version; }
-    void SetVersion(std::wstring version) { m_version = std::move(version); }
+    // Also gives every sheet that version's limits (VersionLimits::Of): "11.0" and before have 65,536 rows by
+    // 256 columns. Throws std::invalid_argument when a sheet holds cells outside them.
+    void SetVersion(std::wstring version);
+    const VersionLimits& Limits() const { return m_limits; }
     // The user's language, which a call passing LOCALE_USER_DEFAULT (or the system's, or a neutral one)
     // stands for: 1033 (English, United States) unless a test plays another.
     LCID UserLocale() const { return m_userLocale; }
@@ -170,6 +173,7 @@ private:
     bool m_screenUpdating = true;
     bool m_enableEvents = true;
     std::wstring m_version = L"14.0";
+    VersionLimits m_limits = VersionLimits::Of(L"14.0");
     LCID m_userLocale = 1033;
     std::optional<std::wstring> m_statusBar;
     std::vector<std::optional<std::wstring>> m_statusBarPuts;

@@ -29,9 +29,9 @@ bool IsValidVertical(long a) {
            a == xl::VAlignDistributed;
 }
 
-Area CheckedArea(long top, long left, long bottom, long right) {
+Area CheckedArea(const Sheet& sheet, long top, long left, long bottom, long right) {
     Area area{top, left, bottom, right};
-    if (!area.IsValid()) throw ExcelError(message::ObjectDefined);
+    if (!area.IsValid(sheet.Size())) throw ExcelError(message::ObjectDefined);
     return area;
 }
 
@@ -123,13 +123,13 @@ long Range::Count() const {
 
 Range Range::EntireColumn() const {
     std::vector<Area> areas;
-    for (const auto& a : m_areas) areas.push_back({1, a.left, kMaxRows, a.right});
+    for (const auto& a : m_areas) areas.push_back({1, a.left, m_sheet->Size().rows, a.right});
     return Range(m_sheet, areas, RangeMode::Columns);
 }
 
 Range Range::EntireRow() const {
     std::vector<Area> areas;
-    for (const auto& a : m_areas) areas.push_back({a.top, 1, a.bottom, kMaxColumns});
+    for (const auto& a : m_areas) areas.push_back({a.top, 1, a.bottom, m_sheet->Size().columns});
     return Range(m_sheet, areas, RangeMode::Rows);
 }
 
@@ -138,11 +138,11 @@ Range Range::Item(long index) const {
     switch (m_mode) {
     case RangeMode::Rows: {
         long row = a.top + index - 1;
-        return Range(m_sheet, {CheckedArea(row, a.left, row, a.right)}, RangeMode::Rows);
+        return Range(m_sheet, {CheckedArea(*m_sheet, row, a.left, row, a.right)}, RangeMode::Rows);
     }
     case RangeMode::Columns: {
         long column = a.left + index - 1;
-        return Range(m_sheet, {CheckedArea(a.top, column, a.bottom, column)}, RangeMode::Columns);
+        return Range(m_sheet, {CheckedArea(*m_sheet, a.top, column, a.bottom, column)}, RangeMode::Columns);
     }
     case RangeMode::Cells: break;
     }
@@ -150,14 +150,14 @@ Range Range::Item(long index) const {
     long offset = index - 1;
     long row = a.top + FloorDiv(offset, columns);
     long column = a.left + (offset - FloorDiv(offset, columns) * columns);
-    return Range(m_sheet, {CheckedArea(row, column, row, column)});
+    return Range(m_sheet, {CheckedArea(*m_sheet, row, column, row, column)});
 }
 
 Range Range::Item(long row, long column) const {
     const Area& a = FirstArea();
     long r = a.top + row - 1;
     long c = a.left + column - 1;
-    return Range(m_sheet, {CheckedArea(r, c, r, c)});
+    return Range(m_sheet, {CheckedArea(*m_sheet, r, c, r, c)});
 }
 
 Range Range::AreaAt(long index) const {
@@ -176,7 +176,7 @@ Range Range::MergeArea() const {
 Range Range::Offset(long rows, long columns) const {
     std::vector<Area> areas;
     for (const auto& a : m_areas)
-        areas.push_back(CheckedArea(a.top + rows, a.left + columns, a.bottom + rows, a.right + columns));
+        areas.push_back(CheckedArea(*m_sheet, a.top + rows, a.left + columns, a.bottom + rows, a.right + columns));
     return Range(m_sheet, areas);
 }
 
@@ -185,12 +185,13 @@ Range Range::Resize(std::optional<long> rows, std::optional<long> columns) const
     long height = rows.value_or(a.Rows());
     long width = columns.value_or(a.Columns());
     if (height < 1 || width < 1) throw ExcelError(message::ObjectDefined);
-    return Range(m_sheet, {CheckedArea(a.top, a.left, a.top + height - 1, a.left + width - 1)});
+    return Range(m_sheet, {CheckedArea(*m_sheet, a.top, a.left, a.top + height - 1, a.left + width - 1)});
 }
 
 std::wstring Range::Address(AddressOptions options) const {
     options.sheetName = m_sheet->Name();
     options.workbookName = m_sheet->WorkbookName();
+    options.sheetSize = m_sheet->Size();
     return FormatAddress(m_areas, options);
 }
 
@@ -302,7 +303,8 @@ void Range::WriteScalar(const Area& area, const VARIANT& value, const InputLocal
             if (IsHiddenByMerge(r, c, merged)) continue;
             std::wstring format = m_sheet->NumberFormatAt(r, c);
             auto it = parsed.find(format);
-            if (it == parsed.end()) it = parsed.emplace(format, InputFromVariant(value, format, locale)).first;
+            if (it == parsed.end())
+                it = parsed.emplace(format, InputFromVariant(value, format, locale, m_sheet->Limits())).first;
             const ParsedInput& input = it->second;
             m_sheet->StoreContent(r, c, input.value, input.isFormula, input.formula, input.prefixed,
                                   input.numberFormat);
@@ -361,7 +363,7 @@ void Range::WriteArray(const Area& area, const VARIANT& value, const InputLocale
                 if (element.Type() == VT_R8 && !std::isfinite(element.Get().dblVal)) {
                     throw ExcelError(message::ObjectDefined);
                 }
-                input = InputFromVariant(element.Get(), format, locale);
+                input = InputFromVariant(element.Get(), format, locale, m_sheet->Limits());
             }
             writes.push_back({r, c, std::move(input)});
         }
@@ -373,19 +375,32 @@ void Range::WriteArray(const Area& area, const VARIANT& value, const InputLocale
     m_sheet->RemoveArraysWithin(area);
 }
 
+// Several cells give their text only when they all hold the same content under the same number format and
+// show it alike (a narrower column may show "####"); empty cells give "".
 Variant Range::Text() const {
-    std::set<std::wstring> texts;
+    const Sheet::Stored* first = nullptr;
+    std::wstring firstFormat;
+    std::wstring firstText;
+    bool alike = true;
     std::int64_t withContent = 0;
     for (const auto& area : m_areas) {
         m_sheet->ForEachStored(area, [&](long r, long c, const Sheet::Stored& stored) {
-            if (!stored.HasContent()) return;
+            if (!stored.HasContent() || !alike) return;
             ++withContent;
-            if (texts.size() < 2) texts.insert(m_sheet->DisplayText(r, c));
+            if (!first) {
+                first = &stored;
+                firstFormat = m_sheet->NumberFormatAt(r, c);
+                firstText = m_sheet->DisplayText(r, c);
+                return;
+            }
+            alike = stored.value == first->value && stored.hasFormula == first->hasFormula &&
+                    stored.formula == first->formula && stored.prefixed == first->prefixed &&
+                    m_sheet->NumberFormatAt(r, c) == firstFormat && m_sheet->DisplayText(r, c) == firstText;
         });
     }
-    if (withContent < TotalCells()) texts.insert(L"");
-    if (texts.size() == 1) return Variant::String(*texts.begin());
-    return Variant::Null();
+    if (withContent == 0) return Variant::String(L"");
+    if (!alike || withContent < TotalCells()) return Variant::Null();
+    return Variant::String(firstText);
 }
 
 Variant Range::HasFormula() const {

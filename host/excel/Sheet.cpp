@@ -20,11 +20,17 @@ std::string Narrow(const std::wstring& text) { return std::string(text.begin(), 
 
 }  // namespace
 
-Sheet::Sheet(std::wstring name, std::wstring workbookName)
-    : m_name(std::move(name)), m_workbookName(std::move(workbookName)) {}
+Sheet::Sheet(std::wstring name, std::wstring workbookName, const VersionLimits& limits)
+    : m_name(std::move(name)), m_workbookName(std::move(workbookName)), m_limits(limits) {}
+
+void Sheet::SetLimits(const VersionLimits& limits) {
+    auto used = UsedArea();
+    if (used && !used->IsValid(limits.sheet)) throw std::invalid_argument("the sheet holds cells outside that grid");
+    m_limits = limits;
+}
 
 Area Sheet::ParseArea(const std::wstring& address) const {
-    auto reference = ParseReference(address);
+    auto reference = ParseReference(address, Size());
     if (!reference || reference->areas.size() != 1) {
         throw std::invalid_argument("not a reference to one area: " + Narrow(address));
     }

@@ -9,6 +9,7 @@
 #include "host/excel/Area.h"
 #include "host/excel/Cell.h"
 #include "host/excel/MergedAreaIndex.h"
+#include "host/excel/VersionLimits.h"
 
 #include <cstdint>
 #include <map>
@@ -36,11 +37,18 @@ struct FormatValue {
 
 class Sheet {
 public:
-    Sheet(std::wstring name, std::wstring workbookName);
+    Sheet(std::wstring name, std::wstring workbookName, const VersionLimits& limits = {});
 
     const std::wstring& Name() const { return m_name; }
     const std::wstring& WorkbookName() const { return m_workbookName; }
     void SetWorkbookName(std::wstring name) { m_workbookName = std::move(name); }
+
+    // The limits of the Excel that holds the sheet: its grid (what a whole column is) and a formula's length.
+    const VersionLimits& Limits() const { return m_limits; }
+    const SheetSize& Size() const { return m_limits.sheet; }
+    // Throws std::invalid_argument when the sheet holds cells or merged areas outside the new grid.
+    void SetLimits(const VersionLimits& limits);
+    Area Whole() const { return Area::Whole(m_limits.sheet); }
 
     // ---- Fixtures. An address is a cell ("B2") or, where a range fits, a range ("A1:C3").
     void SetText(const std::wstring& address, const std::wstring& text);  // stored as is, never parsed
@@ -164,6 +172,7 @@ private:
 
     std::wstring m_name;
     std::wstring m_workbookName;
+    VersionLimits m_limits;
     std::map<std::uint64_t, Stored> m_cells;
     std::vector<FormatLayer> m_layers;
     MergedAreaIndex m_merged;

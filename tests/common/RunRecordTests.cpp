@@ -16,6 +16,9 @@ using blocks::ContentKind;
 TEST(SheetAddress, areas_are_written_and_read_as_excel_writes_them) {
     EXPECT_EQ(blocks::AddressOf({2, 2, 1, 1}), L"$B$2");
     EXPECT_EQ(blocks::AddressOf({2, 2, 8, 26}), L"$B$2:$AA$9");
+    // Excel 2003's "$A:$C" reads as 1,048,576 rows and is written back as columns, which it takes.
+    EXPECT_EQ(blocks::AddressOf(*blocks::ParseArea(L"$A:$C")), L"$A:$C");
+    EXPECT_EQ(blocks::AddressOf(*blocks::ParseArea(L"$2:$5")), L"$2:$5");
     struct Case {
         const wchar_t* text;
         bool valid;
