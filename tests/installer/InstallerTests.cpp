@@ -97,21 +97,17 @@ RegistrySnapshot ValuesWithModulePath(const RegistrySnapshot& entries, const std
 
 // Where a package puts what DllRegisterServer writes. For every user, the user's add-in key goes per machine:
 // HKCU\Software\X becomes HKLM\Software\X (in the 32-bit view for a 32-bit package on 64-bit Windows). For one
-// user, the classes go to the user's own: HKLM\Software\Classes\[Wow6432Node\]X becomes HKCU\Software\Classes\X.
+// user, the classes go to the user's own: HKLM\Software\[Wow6432Node\]Classes\X becomes HKCU\Software\Classes\X.
 RegistrySnapshot WhereThePackageWrites(const PackageKind& kind, const RegistrySnapshot& entries) {
-    const std::wstring wow = L"Wow6432Node\\";
     const std::wstring from = kind.perUser ? L"HKLM\\Software\\Classes\\" : L"HKCU\\Software\\";
     const std::wstring to = kind.perUser ? L"HKCU\\Software\\Classes\\"
                                          : IsWow64() ? L"HKLM\\Software\\Wow6432Node\\" : L"HKLM\\Software\\";
     RegistrySnapshot mapped;
-    for (const auto& [entry, value] : entries) {
-        if (entry.compare(0, from.size(), from) != 0) {
-            mapped[entry] = value;
-            continue;
-        }
-        std::wstring rest = entry.substr(from.size());
-        if (kind.perUser && rest.compare(0, wow.size(), wow) == 0) rest.erase(0, wow.size());
-        mapped[to + rest] = value;
+    for (const auto& [original, value] : entries) {
+        std::wstring entry = original;
+        const std::wstring wow = L"Wow6432Node\\";
+        for (size_t at; kind.perUser && (at = entry.find(wow)) != std::wstring::npos;) entry.erase(at, wow.size());
+        mapped[entry.compare(0, from.size(), from) == 0 ? to + entry.substr(from.size()) : entry] = value;
     }
     return mapped;
 }
@@ -201,7 +197,7 @@ RegistrySnapshot WhatRegistrationWrites(const RegistrySnapshot& before, std::wst
 }
 
 // Starts every test on a machine without the product, with Excel's own list of add-ins of this user as on a
-// machine with Excel; takes away whatever a failed test left installed.
+// machine with Excel and another add-in; takes away whatever a failed test left installed.
 class CleanMachine : public testing::Test {
 protected:
     void SetUp() override {
@@ -211,11 +207,15 @@ protected:
             ASSERT_EQ(cwtest::InstalledVersions(code), L"") << "the machine must start without the product";
             m_upgradeCodes.push_back(code);
         }
-        HKEY addins = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\Excel\\Addins", 0, nullptr, 0,
-                                  KEY_ALL_ACCESS, nullptr, &addins, nullptr),
+        // Another add-in in Excel's list, which stays whatever is installed and removed.
+        HKEY other = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\Excel\\Addins\\Other.Addin", 0,
+                                  nullptr, 0, KEY_ALL_ACCESS, nullptr, &other, nullptr),
                   ERROR_SUCCESS);
-        RegCloseKey(addins);
+        const DWORD loadAtStartup = 3;
+        RegSetValueExW(other, L"LoadBehavior", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&loadAtStartup),
+                       sizeof(loadAtStartup));
+        RegCloseKey(other);
         m_before = cwtest::SnapshotSoftware();
     }
     void TearDown() override {
