@@ -20,8 +20,8 @@ void CCommandRun::RunChangeCase(cleanup::CaseMode mode) {
     sheet::Application app = ApplicationForRun();
     status::RunWithStatus(m_statusBar, L"Change Case",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
-                              long changed = cleanup::RunChangeCase(app, mode, progress);
-                              return lines.CellsChanged(changed, SelectionAddress(app));
+                              const cleanup::TextWalkResult result = cleanup::RunChangeCase(app, mode, progress);
+                              return lines.CellsChanged(result.changed, SelectionAddress(app), result.keptTooLong);
                           });
 }
 
@@ -29,8 +29,8 @@ void CCommandRun::RunRemoveCharacters(cleanup::RemoveMode mode) {
     sheet::Application app = ApplicationForRun();
     status::RunWithStatus(m_statusBar, L"Remove Characters",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
-                              long changed = cleanup::RunRemoveCharacters(app, mode, progress);
-                              return lines.CellsChanged(changed, SelectionAddress(app));
+                              const cleanup::TextWalkResult result = cleanup::RunRemoveCharacters(app, mode, progress);
+                              return lines.CellsChanged(result.changed, SelectionAddress(app), result.keptTooLong);
                           });
 }
 

@@ -25,7 +25,7 @@ TEST_F(RangeTextWalk, an_area_costs_a_value_read_and_formulas_are_asked_only_of_
     Cells().SetFormula(L"C4", L"=\"XYZ\"", host::CellValue::Text(L"XYZ"));
     Excel().Select(L"$A$1:$C$4");
     Excel().ClearLog();
-    EXPECT_EQ(RunChangeCase(App(), cleanup::CaseMode::Upper), 6);
+    EXPECT_EQ(RunChangeCase(App(), cleanup::CaseMode::Upper).changed, 6);
 
     // One block: its values, its formula test (Null: mixed) and formulas; then one put per row of changes
     // (rows 1 and 3 are not neighbours).
@@ -44,7 +44,7 @@ TEST_F(RangeTextWalk, an_area_costs_a_value_read_and_formulas_are_asked_only_of_
 
     // Nothing left to change: no formula test, no write.
     Excel().ClearLog();
-    EXPECT_EQ(RunChangeCase(App(), cleanup::CaseMode::Upper), 0);
+    EXPECT_EQ(RunChangeCase(App(), cleanup::CaseMode::Upper).changed, 0);
     EXPECT_EQ(Gets(L"Range.HasFormula") + ValuePuts(), 0u);
 }
 

@@ -22,6 +22,11 @@ protected:
         return merge::MergeSelection(App(), request);
     }
 
+    void SetAt(long row, long column, const std::wstring& text) { Cells().SetText(At(row, column), text); }
+    void MergeAt(long top, long left, long bottom, long right) {
+        Cells().MergeCells(At(top, left) + L":" + At(bottom, right));
+    }
+
     std::wstring MergedAreas() { return host::FormatAddress(Cells().MergedAreas(), {}); }
 
     // The shown text of each cell of the block, row by row.

@@ -21,7 +21,7 @@ public:
     Walker(const TextTransform& transform, blocks::BlockCaps caps, status::Progress& progress)
         : m_transform(transform), m_caps(caps), m_progress(progress) {}
 
-    long Changed() const { return m_changed; }
+    TextWalkResult Result() const { return m_result; }
 
     // False when progress stopped the walk.
     bool Area(const blocks::WorkArea& area) {
@@ -61,26 +61,31 @@ private:
                 // A formula's result can be a text; the formula stays. Where formulas are matters only now.
                 block.MapFormulas();
                 if (block.HoldsFormula(r, c)) continue;
+                std::optional<std::wstring> typed = TypedTextWithinLimit(std::move(*text));
+                if (!typed) {
+                    ++m_result.keptTooLong;
+                    continue;
+                }
                 if (!changes) changes.emplace(block.Rows(), block.Columns());
-                changes->Set(r, c, sheet::Variant::String(AsTypedText(*text)));
+                changes->Set(r, c, sheet::Variant::String(*typed));
                 ++changed;
             }
         }
         if (!changes) return;
         blocks::WriteChanges(block.Range(), *changes);
-        m_changed += changed;
+        m_result.changed += changed;
     }
 
     const TextTransform& m_transform;
     blocks::BlockCaps m_caps;
     status::Progress& m_progress;
     long m_rowsDone = 0;
-    long m_changed = 0;
+    TextWalkResult m_result;
 };
 
 }  // namespace
 
-long WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
+TextWalkResult WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
                    blocks::BlockCaps caps, status::Progress& progress) {
     // Gathered before anything is switched off: a selection that is not a range fails here.
     blocks::WorkAreas work = blocks::AreasToWorkOn(app, app.Selection());
@@ -93,7 +98,7 @@ long WalkRangeText(const sheet::Application& app, const TextTransform& transform
     for (const blocks::WorkArea& area : work.areas)
         if (!walker.Area(area)) break;
     if (suspended) suspended->Restore();
-    return walker.Changed();
+    return walker.Result();
 }
 
 }  // namespace cleanup
