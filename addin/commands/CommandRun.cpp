@@ -2,6 +2,7 @@
 
 #include "addin/commands/ToolOutcomes.h"
 #include "framework/Exception.h"
+#include "framework/Trace.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/duplicates/RemoveDuplicates.h"
 #include "tools/merge/MergeSelection.h"
@@ -38,6 +39,7 @@ std::wstring CCommandRun::SelectionAddress(const sheet::Application& app) noexce
     try {
         return app.Selection().Address();
     } catch (...) {
+        framework::TraceSwallowed(L"reading the selection's address for the status bar");
         return std::wstring();
     }
 }

@@ -382,3 +382,38 @@ TEST_F(RangeTextWalk, overlapping_areas_lose_nothing_and_a_cell_done_once_is_not
 }
 
 }  // namespace
+
+struct FullLengthCase {
+    const char* what;
+    std::wstring original;
+    bool upper;
+    std::wstring written;  // empty: left as it was
+};
+
+TEST_F(RangeTextWalk, a_full_length_text_that_needs_an_apostrophe_is_written_without_it_or_left_and_the_run_goes_on) {
+    const std::wstring spaces(32763, L' ');
+    const FullLengthCase cases[] = {
+        // Excel reads a digit and a long run of letters as nothing but text.
+        {"a digit, then letters", L"1" + std::wstring(32766, L'a'), true, L"1" + std::wstring(32766, L'A')},
+        // TRUE with spaces, or a formula, would change what the cell is: such a cell stays as it was.
+        {"a boolean's word with spaces", L"TRUE" + spaces, false, L""},
+        {"a formula's text", L"=a" + std::wstring(32765, L'b'), true, L""},
+        // One character shorter, the apostrophe fits.
+        {"a digit, then letters, with room", L"1" + std::wstring(32765, L'a'), true, L"'1" + std::wstring(32765, L'A')},
+    };
+    for (const FullLengthCase& c : cases) {
+        Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+        Cells().SetText(L"A1", L"abc");
+        Cells().SetText(L"A2", c.original);
+        Cells().SetText(L"A3", L"Abc ");
+        Excel().Select(L"$A$1:$A$3");
+        const cleanup::TextWalkResult result = RunChangeCase(App(), c.upper ? cleanup::CaseMode::Upper : cleanup::CaseMode::Lower);
+        EXPECT_EQ(result.keptTooLong, c.written.empty() ? 1 : 0) << c.what;
+        EXPECT_EQ(result.changed, c.written.empty() ? 2 : 3) << c.what;
+        const bool apostrophe = !c.written.empty() && c.written.front() == L'\'';
+        EXPECT_TRUE(IsText(Cells().At(L"A2"), c.written.empty() ? c.original : c.written.substr(apostrophe ? 1 : 0)))
+            << c.what;
+        EXPECT_EQ(Cells().At(L"A2").prefixed, apostrophe) << c.what;
+        EXPECT_TRUE(IsText(Cells().At(L"A3"), c.upper ? L"ABC " : L"abc ")) << c.what << ": the run goes on";
+    }
+}

@@ -28,7 +28,7 @@ public:
         blocks::BlockReader reader(area.range, {m_caps.cells, blocks::FormulaCells::Ignored, m_caps.bytes});
         const long rowsBefore = m_rowsDone;
         for (blocks::Block block; reader.Next(block);) {
-            TextsOfBlock(block);
+            reader.Made(TextsOfBlock(block));
             // A band of rows is done with its last block.
             const blocks::BlockRect& place = block.Place();
             if (place.column + place.columns - 1 < reader.Columns()) continue;
@@ -49,9 +49,11 @@ private:
         return text;
     }
 
-    void TextsOfBlock(blocks::Block& block) {
+    // Gives the bytes the changed texts took until written.
+    std::size_t TextsOfBlock(blocks::Block& block) {
         std::optional<blocks::BlockChanges> changes;
         long changed = 0;
+        std::size_t bytes = 0;
         for (long c = 1; c <= block.Columns(); ++c) {
             for (long r = 1; r <= block.Rows(); ++r) {
                 const VARIANT& cell = block.Value(r, c);
@@ -67,13 +69,15 @@ private:
                     continue;
                 }
                 if (!changes) changes.emplace(block.Rows(), block.Columns());
+                bytes += typed->size() * sizeof(wchar_t) + sizeof(VARIANT);
                 changes->Set(r, c, sheet::Variant::String(*typed));
                 ++changed;
             }
         }
-        if (!changes) return;
+        if (!changes) return 0;
         blocks::WriteChanges(block.Range(), *changes);
         m_result.changed += changed;
+        return bytes;
     }
 
     const TextTransform& m_transform;

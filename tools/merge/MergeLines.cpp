@@ -132,11 +132,11 @@ private:
         return true;
     }
 
-    // What the band's joined texts take until they are written, and their copy in the write.
+    // What the band's joined texts take until they are written.
     static std::size_t WrittenBytes(const std::vector<JoinedText>& joins) {
         std::size_t bytes = 0;
         for (const JoinedText& join : joins) bytes += join.Bytes();
-        return bytes * 2;
+        return bytes;
     }
 
     std::wstring Where(const PlacedBlock& slice, long line) const {
