@@ -107,6 +107,8 @@ TEST_F(MergedEdges, a_receiving_cell_merged_with_a_source_gets_the_joined_text_a
         {L"into the left cells", MergeTarget::LeftCells, L"A2:B2", {L"a, b, c", L"", L"", L"d, f", L"", L""}, L"$A$2:$B$2"},
         {L"into the right cells", MergeTarget::RightCells, L"B1:C1", {L"", L"a, b", L"", L"", L"", L"d, e, f"}, L"$B$1:$C$1"},
         {L"into the top cells", MergeTarget::TopCells, L"A1:A2", {L"a", L"b, e", L"c, f", L"", L"", L""}, L"$A$1:$A$2"},
+        {L"into the top-left cell", MergeTarget::TopLeftCell, L"A1:B1", {L"a, c, d, e, f", L"", L"", L"", L"", L""},
+         L"$A$1:$B$1"},
         {L"into the bottom cells", MergeTarget::BottomCells, L"C1:C2", {L"", L"", L"c", L"a, d", L"b, e", L""}, L"$C$1:$C$2"},
     };
     for (const SourceCase& c : cases) {

@@ -121,14 +121,4 @@ void EmptyAllButFirst(const blocks::PlacedBlock& block, Grouping grouping, const
     EmptyCells(blocks::RangesOf(block, rects));
 }
 
-std::vector<blocks::BlockRect> OthersOf(const blocks::BlockRect& group, long keepRow, long keepColumn) {
-    std::vector<blocks::BlockRect> others;
-    if (group.rows > 1)
-        others.push_back(
-            {keepRow == group.row ? group.row + 1 : group.row, group.column, group.rows - 1, group.columns});
-    if (group.columns > 1)
-        others.push_back({keepRow, keepColumn == group.column ? group.column + 1 : group.column, 1, group.columns - 1});
-    return others;
-}
-
 }  // namespace merge

@@ -75,7 +75,4 @@ void EmptyAllButFirst(const blocks::PlacedBlock& block, Grouping grouping, const
 // Empties each range's cells (values only) through the block writer.
 void EmptyCells(const std::vector<sheet::Range>& ranges);
 
-// The rectangles of the group that keep nothing: every cell but (keepRow, keepColumn), a corner of the group.
-std::vector<blocks::BlockRect> OthersOf(const blocks::BlockRect& group, long keepRow, long keepColumn);
-
 }  // namespace merge
