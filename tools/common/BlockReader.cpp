@@ -60,7 +60,7 @@ bool BlockReader::NextPlace(BlockRect& place, long bandRows) {
         const long rows = m_sizer.NextRows(rowsLeft);
         if (m_mergedAreas == MergedAreaEdges::MayCut || rows == rowsLeft) return rows;
         const long first = m_rows - rowsLeft + 1;
-        return RowsKeepingMergedAreasWhole(m_area, m_rows, m_columns, first + rows - 1) - first + 1;
+        return GrowPastMergedAreas(m_area, m_rows, m_columns, first + rows - 1, PartEdge::AfterRow) - first + 1;
     };
     if (m_place.rows == 0) {
         place = {1, 1, rowsOfBand(m_rows), 0};

@@ -1,6 +1,7 @@
 #include "tools/common/MergedAreas.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "tools/common/SubRange.h"
 
@@ -70,23 +71,40 @@ std::vector<BlockRect> MergedAreasMeeting(const sheet::Range& area, long rows, l
     return std::move(search).Found();
 }
 
-long RowsKeepingMergedAreasWhole(const sheet::Range& area, long rows, long columns, long last) {
-    // An area reaching below the new edge may meet others that reach further still.
-    for (long asked = 0; last < rows && asked != last;) {
+namespace {
+
+// The merged areas along the part's last row (column) that reach past it, as their first and last row (column).
+std::vector<std::pair<long, long>> CrossingAreas(const sheet::Range& area, long rows, long columns, long last,
+                                                 PartEdge edge) {
+    const bool afterRow = edge == PartEdge::AfterRow;
+    const BlockRect line = afterRow ? BlockRect{last, 1, 1, columns} : BlockRect{1, last, rows, 1};
+    std::vector<std::pair<long, long>> crossing;
+    for (const BlockRect& merged : MergedAreasMeeting(area, rows, columns, line)) {
+        const long from = afterRow ? merged.row : merged.column;
+        const long to = from + (afterRow ? merged.rows : merged.columns) - 1;
+        if (to > last) crossing.push_back({from, to});
+    }
+    return crossing;
+}
+
+}  // namespace
+
+long GrowPastMergedAreas(const sheet::Range& area, long rows, long columns, long last, PartEdge edge) {
+    const long end = edge == PartEdge::AfterRow ? rows : columns;
+    // An area reaching past the new edge may meet others that reach further still.
+    for (long asked = 0; last < end && asked != last;) {
         asked = last;
-        for (const BlockRect& merged : MergedAreasMeeting(area, rows, columns, {last, 1, 1, columns}))
-            last = std::max(last, std::min(rows, merged.row + merged.rows - 1));
+        for (const auto& [from, to] : CrossingAreas(area, rows, columns, last, edge)) last = std::max(last, std::min(end, to));
     }
     return last;
 }
 
-long ColumnsKeepingMergedAreasWhole(const sheet::Range& area, long rows, long columns, long last) {
-    for (long asked = 0; last < columns && asked != last;) {
+long ShrinkBeforeMergedAreas(const sheet::Range& area, long rows, long columns, long last, PartEdge edge) {
+    for (long asked = 0; last > 0 && asked != last;) {
         asked = last;
-        for (const BlockRect& merged : MergedAreasMeeting(area, rows, columns, {1, last, rows, 1}))
-            last = std::max(last, std::min(columns, merged.column + merged.columns - 1));
+        for (const auto& [from, to] : CrossingAreas(area, rows, columns, last, edge)) last = std::min(last, from - 1);
     }
-    return last;
+    return std::max(0L, last);
 }
 
 }  // namespace blocks

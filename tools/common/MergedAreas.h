@@ -14,10 +14,14 @@ namespace blocks {
 // to the area's top-left cell (so a part may lie outside it: row 0 or below, past `rows`), in the order met.
 std::vector<BlockRect> MergedAreasMeeting(const sheet::Range& area, long rows, long columns, const BlockRect& rect);
 
-// The last row (column) of the area that a band of rows from `first` to at least `last` must reach so that no
-// merged area crosses its lower (right) edge; never past `rows` (`columns`). A band of rows is asked along its
-// last row, a strip of columns along its last column.
-long RowsKeepingMergedAreasWhole(const sheet::Range& area, long rows, long columns, long last);
-long ColumnsKeepingMergedAreasWhole(const sheet::Range& area, long rows, long columns, long last);
+// Which way a part of the area ends: after a row (bands of rows) or after a column (strips of columns).
+enum class PartEdge { AfterRow, AfterColumn };
+
+// The last row (column) of the area that a part ending at `last` must reach so that no merged area crosses its
+// lower (right) edge; never past `rows` (`columns`). The part is asked along its last row (column).
+long GrowPastMergedAreas(const sheet::Range& area, long rows, long columns, long last, PartEdge edge);
+// The same, where the part may not grow: the last row (column) up to `last` below which no merged area crosses;
+// 0 when every one does.
+long ShrinkBeforeMergedAreas(const sheet::Range& area, long rows, long columns, long last, PartEdge edge);
 
 }  // namespace blocks

@@ -100,7 +100,8 @@ private:
             long last = std::min(m_area.columns, left + kStripColumns - 1);
             // A strip is written whole: its right edge never cuts a merged area.
             if (last < m_area.columns)
-                last = blocks::ColumnsKeepingMergedAreasWhole(m_area.range, m_area.rows, m_area.columns, last);
+                last = blocks::GrowPastMergedAreas(m_area.range, m_area.rows, m_area.columns, last,
+                                                   blocks::PartEdge::AfterColumn);
             if (!Strip(blocks::PartOf(m_area, {1, left, m_area.rows, last - left + 1}))) return false;
             left = last + 1;
         }
@@ -149,7 +150,13 @@ private:
             return;
         }
         TypedTexts typed = TypedTextsOf(joins);
-        const long written = static_cast<long>(typed.texts.size());
+        long written = static_cast<long>(typed.texts.size());
+        // Lines before one too long are written only up to where no merged area reaches on into the rest.
+        if (written < Lines(slice) && written > 0) {
+            written = blocks::ShrinkBeforeMergedAreas(slice.range, slice.rows, slice.columns, written,
+                                                      m_byRow ? blocks::PartEdge::AfterRow : blocks::PartEdge::AfterColumn);
+            typed.texts.resize(static_cast<size_t>(written));
+        }
         if (written == Lines(slice))
             WriteSlice(slice, std::move(typed.texts), blankTargets);
         else if (written > 0)
