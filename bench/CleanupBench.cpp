@@ -66,10 +66,10 @@ int RunOne(int shapeIndex, int tool) {
     try {
         status::RunWithStatus(
             statusBar, kToolNames[tool], [&](status::Progress& progress, const status::StatusLines& lines) {
-                changed = (tool == 0 ? cleanup::RunChangeCase(app, cleanup::CaseMode::Upper, progress)
-                                     : cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing,
-                                                                    progress))
-                              .changed;
+                changed =
+                    (tool == 0 ? cleanup::RunChangeCase(app, cleanup::CaseMode::Upper, progress)
+                               : cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing, progress))
+                        .changed;
                 return lines.CellsChanged(changed, shape.selection);
             });
     } catch (const sheet::CAutomationError& error) {

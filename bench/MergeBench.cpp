@@ -2,9 +2,9 @@
 // the memory a run adds above the filled sheet, on the shapes the other tools' benchmarks use and on two
 // columns of long texts whose rows join into texts of 20,001 characters; per grouping, with and without
 // merging; and two shapes of one-character texts joined with the longest separator the page takes, whose joined
-// texts are far longer than what is read. In the shape of every third, only every third row holds texts: the rows to merge come one in
-// three. The call log only counts, so that it does not weigh on the memory figures of million-call runs.
-// Each run tells the status bar of its progress and its end as the add-in's run does.
+// texts are far longer than what is read. In the shape of every third, only every third row holds texts: the rows to
+// merge come one in three. The call log only counts, so that it does not weigh on the memory figures of million-call
+// runs. Each run tells the status bar of its progress and its end as the add-in's run does.
 //
 //   merge_bench                    every case, each in a process of its own so that peaks do not mix
 //   merge_bench <shape> <case>     one case in this process (case: grouping x 2 + merging; grouping 0 by row,
@@ -130,7 +130,8 @@ int main(int argc, char** argv) {
         "merge_bench [<shape> <grouping x 2 + merging, 0-5>]",
         [] {
             std::printf(
-                "%d-bit build, separator \",\" (1,023 dashes where the shape says), into the left, top or top-left cells. calls: every Invoke the "
+                "%d-bit build, separator \",\" (1,023 dashes where the shape says), into the left, top or top-left "
+                "cells. calls: every Invoke the "
                 "stand-in\nreceived during the run, status bar included; values: Range.Value puts (texts and "
                 "emptying);\nformats: merges, unmerges, clears and format puts; MB sheet: private bytes with the "
                 "sheet filled;\n+priv and +WS: the most the run added to the private bytes and to the working set, "

@@ -34,10 +34,12 @@ std::wstring Folder() {
 }
 
 std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(size > 0 ? size : 0), '\0');
     if (size > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
+                            nullptr);
     return bytes;
 }
 
@@ -58,7 +60,8 @@ void Append(const std::wstring& line) {
     const std::wstring path = folder + L"\\trace.log";
     AcquireSRWLockExclusive(&g_lock);
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && (data.nFileSizeHigh || data.nFileSizeLow >= kRollAt))
+    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
+        (data.nFileSizeHigh || data.nFileSizeLow >= kRollAt))
         MoveFileExW(path.c_str(), (folder + L"\\trace.old.log").c_str(), MOVEFILE_REPLACE_EXISTING);
     HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -100,7 +103,8 @@ void TraceSwallowed(const wchar_t* where) noexcept {
         } catch (const CException& error) {
             what = L"\"" + error.Description() + L"\"";
         } catch (const std::exception& error) {
-            what = L"a C++ exception (" + std::wstring(error.what(), error.what() + std::char_traits<char>::length(error.what())) + L")";
+            what = L"a C++ exception (" +
+                   std::wstring(error.what(), error.what() + std::char_traits<char>::length(error.what())) + L")";
         } catch (...) {
         }
         Append(std::wstring(L"swallowed in ") + where + L": " + what);

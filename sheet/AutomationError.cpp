@@ -35,8 +35,8 @@ CAutomationError CAutomationError::FromInvoke(HRESULT hr, EXCEPINFO& info, const
     if (framework::TraceOn()) {
         wchar_t hex[16];
         wsprintfW(hex, L"%08lX", static_cast<unsigned long>(code));
-        framework::Trace(std::wstring(L"automation error in ") + (member ? member : L"a call") + L": 0x" + hex + L" \"" +
-                         text + L"\"");
+        framework::Trace(std::wstring(L"automation error in ") + (member ? member : L"a call") + L": 0x" + hex +
+                         L" \"" + text + L"\"");
     }
     return CAutomationError(code, std::move(text));
 }

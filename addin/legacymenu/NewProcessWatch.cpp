@@ -35,7 +35,8 @@ bool InThisSession(DWORD id) {
 bool StartedByComLauncher(DWORD parent, const std::vector<PROCESSENTRY32W>& all) {
     if (parent == GetCurrentProcessId()) return true;
     for (const PROCESSENTRY32W& entry : all)
-        if (entry.th32ProcessID == parent) return NameIs(entry.szExeFile, L"svchost.exe") || NameIs(entry.szExeFile, L"rpcss.exe");
+        if (entry.th32ProcessID == parent)
+            return NameIs(entry.szExeFile, L"svchost.exe") || NameIs(entry.szExeFile, L"rpcss.exe");
     return false;
 }
 

@@ -90,7 +90,7 @@ private:
 }  // namespace
 
 TextWalkResult WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
-                   blocks::BlockCaps caps, status::Progress& progress) {
+                             blocks::BlockCaps caps, status::Progress& progress) {
     // Gathered before anything is switched off: a selection that is not a range fails here.
     blocks::WorkAreas work = blocks::AreasToWorkOn(app, app.Selection());
 

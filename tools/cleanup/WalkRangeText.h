@@ -30,10 +30,10 @@ struct TextWalkResult {
 
 // Applies the transform to every text cell of the selection that holds no formula, area by area, and writes
 // back only what changed, a changed text that Excel could read as something else with an apostrophe before
-// it (TypedTextWithinLimit). Numbers, dates, booleans, error values, blank cells and texts with a NUL inside are left alone.
-// Progress hears of every band of rows and may stop the walk there. Failures stop the walk and propagate
-// after the settings are put back.
+// it (TypedTextWithinLimit). Numbers, dates, booleans, error values, blank cells and texts with a NUL inside are left
+// alone. Progress hears of every band of rows and may stop the walk there. Failures stop the walk and propagate after
+// the settings are put back.
 TextWalkResult WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
-                   blocks::BlockCaps caps = {}, status::Progress& progress = status::NoProgress());
+                             blocks::BlockCaps caps = {}, status::Progress& progress = status::NoProgress());
 
 }  // namespace cleanup

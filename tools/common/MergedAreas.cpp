@@ -11,7 +11,8 @@ namespace {
 
 class MergedAreaSearch {
 public:
-    MergedAreaSearch(const sheet::Range& area, long rows, long columns) : m_area(area), m_rows(rows), m_columns(columns) {}
+    MergedAreaSearch(const sheet::Range& area, long rows, long columns)
+        : m_area(area), m_rows(rows), m_columns(columns) {}
 
     void Search(const BlockRect& rect) {
         const sheet::Range range = SubRange(m_area, m_rows, m_columns, rect);
@@ -94,7 +95,8 @@ long GrowPastMergedAreas(const sheet::Range& area, long rows, long columns, long
     // An area reaching past the new edge may meet others that reach further still.
     for (long asked = 0; last < end && asked != last;) {
         asked = last;
-        for (const auto& [from, to] : CrossingAreas(area, rows, columns, last, edge)) last = std::max(last, std::min(end, to));
+        for (const auto& [from, to] : CrossingAreas(area, rows, columns, last, edge))
+            last = std::max(last, std::min(end, to));
     }
     return last;
 }

@@ -78,7 +78,8 @@ private:
         if (kept.row > 1) rects.push_back({1, 1, kept.row - 1, m_area.columns});
         if (kept.column > 1) rects.push_back({kept.row, 1, kept.rows, kept.column - 1});
         if (kept.column + kept.columns <= m_area.columns)
-            rects.push_back({kept.row, kept.column + kept.columns, kept.rows, m_area.columns - kept.column - kept.columns + 1});
+            rects.push_back(
+                {kept.row, kept.column + kept.columns, kept.rows, m_area.columns - kept.column - kept.columns + 1});
         if (below <= m_area.rows) rects.push_back({below, 1, m_area.rows - below + 1, m_area.columns});
         return rects;
     }

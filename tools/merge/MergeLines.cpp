@@ -84,9 +84,10 @@ private:
             reader.Made(WrittenBytes(joins));
             // The band's texts are joined: they go before it is written, all but its range when it is one block.
             const BlockRect rows{place.row, 1, place.rows, m_area.columns};
-            const PlacedBlock band = place.column == 1 ? PlacedBlock{m_area.sheet, block.Range(), m_area.row + place.row - 1,
-                                                                     m_area.column, place.rows, m_area.columns}
-                                                       : blocks::PartOf(m_area, rows);
+            const PlacedBlock band = place.column == 1
+                                         ? PlacedBlock{m_area.sheet,  block.Range(), m_area.row + place.row - 1,
+                                                       m_area.column, place.rows,    m_area.columns}
+                                         : blocks::PartOf(m_area, rows);
             block = blocks::Block();
             FinishSlice(band, joins, blankTargets);
             m_run.rowsDone += place.rows;
@@ -141,7 +142,8 @@ private:
     }
 
     std::wstring Where(const PlacedBlock& slice, long line) const {
-        return m_byRow ? L"row " + std::to_wstring(slice.row + line) : L"column " + blocks::ColumnLetters(slice.column + line);
+        return m_byRow ? L"row " + std::to_wstring(slice.row + line)
+                       : L"column " + blocks::ColumnLetters(slice.column + line);
     }
 
     void FinishSlice(const PlacedBlock& slice, std::vector<JoinedText>& joins, const std::vector<bool>& blankTargets) {
@@ -153,14 +155,16 @@ private:
         long written = static_cast<long>(typed.texts.size());
         // Lines before one too long are written only up to where no merged area reaches on into the rest.
         if (written < Lines(slice) && written > 0) {
-            written = blocks::ShrinkBeforeMergedAreas(slice.range, slice.rows, slice.columns, written,
-                                                      m_byRow ? blocks::PartEdge::AfterRow : blocks::PartEdge::AfterColumn);
+            written =
+                blocks::ShrinkBeforeMergedAreas(slice.range, slice.rows, slice.columns, written,
+                                                m_byRow ? blocks::PartEdge::AfterRow : blocks::PartEdge::AfterColumn);
             typed.texts.resize(static_cast<size_t>(written));
         }
         if (written == Lines(slice))
             WriteSlice(slice, std::move(typed.texts), blankTargets);
         else if (written > 0)
-            WriteSlice(blocks::PartOf(slice, Across(1, written, 1, Length(slice))), std::move(typed.texts), blankTargets);
+            WriteSlice(blocks::PartOf(slice, Across(1, written, 1, Length(slice))), std::move(typed.texts),
+                       blankTargets);
         if (typed.firstTooLong >= 0) FailTooLong(Where(slice, typed.firstTooLong));
     }
 
@@ -194,7 +198,8 @@ private:
         if (!merging) {
             if (m_request.clearSources)
                 EmptyCells(blocks::RangesOf(
-                    slice, SourcesOf(receivers.empty() ? std::vector<Receiver>(lines, {target, target}) : receivers, length)));
+                    slice,
+                    SourcesOf(receivers.empty() ? std::vector<Receiver>(lines, {target, target}) : receivers, length)));
             return;
         }
         if (!MergesEveryLine()) WrapText(textLines);
