@@ -6,6 +6,7 @@
 #include "addin/legacymenu/ExcelVersion.h"
 #include "addin/legacymenu/LegacyMenuRemoval.h"
 #include "framework/Barrier.h"
+#include "framework/Trace.h"
 #include "sheet/AutomationError.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
@@ -78,6 +79,7 @@ HRESULT CMyAddin::BuildCommandBarMenu() {
         BuildLegacyMenu(m_app, m_buttonHandlers, m_bExcel2000 ? FaceRoad::Clipboard : FaceRoad::PictureAndMask);
     } catch (...) {
         // Whatever Excel refused, the menu stays as far as it got and Excel starts as usual.
+        framework::TraceSwallowed(L"building the legacy menu");
     }
     return S_OK;
 }

@@ -64,6 +64,9 @@ public:
     void SetStatusBar(const std::optional<std::wstring>& text) const;
 
     std::wstring Version() const;
+    // Application.Hwnd, Excel's main window; none where the version has no such member (Excel 2000), which is
+    // why it is found by name.
+    HWND MainWindow() const;
     void Quit() const;
 
     // Application.InputBox with Left, Top, HelpFile and HelpContextID left out; Type travels as a 16-bit integer.

@@ -2,6 +2,7 @@
 
 #include "addin/commands/ToolOutcomes.h"
 #include "framework/Exception.h"
+#include "framework/Trace.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/duplicates/RemoveDuplicates.h"
 #include "tools/merge/MergeSelection.h"
@@ -20,8 +21,8 @@ void CCommandRun::RunChangeCase(cleanup::CaseMode mode) {
     sheet::Application app = ApplicationForRun();
     status::RunWithStatus(m_statusBar, L"Change Case",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
-                              long changed = cleanup::RunChangeCase(app, mode, progress);
-                              return lines.CellsChanged(changed, SelectionAddress(app));
+                              const cleanup::TextWalkResult result = cleanup::RunChangeCase(app, mode, progress);
+                              return lines.CellsChanged(result.changed, SelectionAddress(app), result.keptTooLong);
                           });
 }
 
@@ -29,8 +30,8 @@ void CCommandRun::RunRemoveCharacters(cleanup::RemoveMode mode) {
     sheet::Application app = ApplicationForRun();
     status::RunWithStatus(m_statusBar, L"Remove Characters",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
-                              long changed = cleanup::RunRemoveCharacters(app, mode, progress);
-                              return lines.CellsChanged(changed, SelectionAddress(app));
+                              const cleanup::TextWalkResult result = cleanup::RunRemoveCharacters(app, mode, progress);
+                              return lines.CellsChanged(result.changed, SelectionAddress(app), result.keptTooLong);
                           });
 }
 
@@ -38,6 +39,7 @@ std::wstring CCommandRun::SelectionAddress(const sheet::Application& app) noexce
     try {
         return app.Selection().Address();
     } catch (...) {
+        framework::TraceSwallowed(L"reading the selection's address for the status bar");
         return std::wstring();
     }
 }

@@ -7,6 +7,7 @@
 #include "addin/legacymenu/ClipboardBackup.h"
 #include "addin/legacymenu/LegacyMenuNames.h"
 #include "framework/Module.h"
+#include "framework/Trace.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ public:
             if (m_bar) m_bar.Delete();
         } catch (...) {
             // What Excel will not take away stays as far as it got.
+            framework::TraceSwallowed(L"taking back a half-built legacy menu");
         }
     }
 

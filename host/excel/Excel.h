@@ -124,6 +124,9 @@ public:
     void SetStatusBarFails(bool fails) { m_statusBarFails = fails; }
     bool StatusBarFails() const { return m_statusBarFails; }
     int QuitCount() const { return m_quitCount; }
+    // Application.Hwnd (Excel 2002 and later): none unless a test gives one.
+    HWND MainWindow() const { return m_mainWindow; }
+    void SetMainWindow(HWND window) { m_mainWindow = window; }
     long WindowCount() const { return m_windowCount; }
     void SetWindowCount(long count) { m_windowCount = count; }
 
@@ -180,6 +183,7 @@ private:
     bool m_statusBarFails = false;
     int m_quitCount = 0;
     long m_windowCount = 1;
+    HWND m_mainWindow = nullptr;
     host::CommandBars m_commandBars;
     std::vector<std::pair<std::wstring, size_t>> m_failures;
     CallLog m_log;

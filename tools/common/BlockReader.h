@@ -5,6 +5,8 @@
 // text lengths met (BandSizer). A block of the size of the last one, beside or below it, is reached with
 // one Offset; any other with Resize and Offset.
 //
+// With MergedAreaEdges::KeptWhole a band ends only where no merged area crosses its lower edge.
+//
 //   blocks::BlockReader reader(area, {blocks::kDefaultBlockCells, blocks::FormulaCells::Mapped});
 //   for (blocks::Block block; reader.Next(block);) {
 //       ... block.Value(r, c), block.FormulaAt(r, c), block.Range() ...
@@ -25,10 +27,18 @@ enum class FormulaCells {
     Skipped,  // as Mapped, but a block of formulas only is not read at all: its values stay unread
 };
 
+// Whether a band's lower edge may cross a merged area: a reader whose bands are written band by band keeps
+// them whole, its bands growing past their size where a merged area reaches below them.
+enum class MergedAreaEdges {
+    MayCut,
+    KeptWhole,
+};
+
 struct ReadOptions {
     long maxCells = kDefaultBlockCells;
     FormulaCells formulas = FormulaCells::Ignored;
     std::size_t maxBytes = kDefaultBlockBytes;
+    MergedAreaEdges mergedAreas = MergedAreaEdges::MayCut;
 };
 
 class Block {
@@ -90,12 +100,17 @@ public:
     // for readers of separate columns whose blocks must line up.
     bool Next(Block& block, long bandRows);
 
+    // What the reader's user made of the band being read and holds until its end (joined texts, say): the next
+    // band's height follows these bytes as it follows those read.
+    void Made(std::size_t bytes) noexcept { m_bandBytes += bytes; }
+
 private:
     bool NextPlace(BlockRect& place, long bandRows);
     sheet::Range RangeOf(const BlockRect& place) const;
 
     sheet::Range m_area;
     FormulaCells m_formulas;
+    MergedAreaEdges m_mergedAreas;
     long m_rows;
     long m_columns;
     long m_blockColumns;
