@@ -31,6 +31,9 @@ WizardPages Wizard(CCommandRun& run) {
 
 bool Named(const Callback& callback, std::string_view name) { return callback.name && callback.name == name; }
 
+// Office's own undo face.
+constexpr long kUndoFace = 128;
+
 }  // namespace
 
 const std::vector<Command>& Table() {
@@ -52,6 +55,11 @@ const std::vector<Command>& Table() {
          {L"MrgCell", L"Merge Cell Text", RibbonPlace::ToolGroup, L"MergeCells"},
          {L"Merge Cell Text", MenuPlace::Tool, L"mergecells.bmp"},
          {Wizard<CDlgSelectN, CDlgSelMerge>}},
+        {{"UndoLast", DISPID_UNDOLAST},
+         {L"UndoLast", L"Undo Last Run", RibbonPlace::ToolGroup, L"Undo"},
+         {L"Undo Last Run", MenuPlace::Tool, nullptr, kUndoFace},
+         {nullptr, nullptr, true},
+         {"UndoEnabled", DISPID_UNDOENABLED}},
         {{"GoHome", DISPID_GOHOME},
          {L"ZendaGoHome", L"Cellwright", RibbonPlace::HomepageMenu},
          {L"Zenda Utilities Website", MenuPlace::FamilyEntry},
@@ -65,8 +73,9 @@ const std::vector<Command>& Table() {
 }
 
 bool FindCallback(std::string_view name, DISPID& id) {
-    if (Named(kLoadImages, name)) {
-        id = kLoadImages.id;
+    for (const Callback& root : {kLoadImages, kRibbonLoaded}) {
+        if (!Named(root, name)) continue;
+        id = root.id;
         return true;
     }
     for (const Command& command : Table()) {
@@ -82,6 +91,13 @@ bool FindCallback(std::string_view name, DISPID& id) {
 const Command* CommandOfAction(DISPID id) {
     for (const Command& command : Table()) {
         if (command.onAction.id == id) return &command;
+    }
+    return nullptr;
+}
+
+const Command* CommandOfEnabled(DISPID id) {
+    for (const Command& command : Table()) {
+        if (command.getEnabled.name && command.getEnabled.id == id) return &command;
     }
     return nullptr;
 }

@@ -9,7 +9,17 @@ using commands::RibbonPlace;
 
 void Attribute(std::wstring& markup, const wchar_t* name, const wchar_t* value) {
     if (!value) return;
-    markup.append(L" ").append(name).append(L"=\"").append(value).append(L"\"");
+    markup.append(L" ").append(name).append(L"=\"");
+    for (const wchar_t* ch = value; *ch; ++ch) {
+        switch (*ch) {
+        case L'&': markup += L"&amp;"; break;
+        case L'<': markup += L"&lt;"; break;
+        case L'>': markup += L"&gt;"; break;
+        case L'"': markup += L"&quot;"; break;
+        default: markup += *ch; break;
+        }
+    }
+    markup += L"\"";
 }
 
 void Attribute(std::wstring& markup, const wchar_t* name, const char* value) {
@@ -35,6 +45,7 @@ void Buttons(std::wstring& markup, RibbonPlace place) {
 
 std::wstring MakeMarkup() {
     std::wstring markup = L"<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\"";
+    Attribute(markup, L"onLoad", commands::kRibbonLoaded.name);
     Attribute(markup, L"loadImage", commands::kLoadImages.name);
     markup +=
         L" xmlns:x=\"ZendaUtilsNameSpace\">"

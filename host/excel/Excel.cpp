@@ -92,6 +92,15 @@ void Excel::SelectRange(const Range& range) {
     m_chartSelected = false;
 }
 
+void Excel::ActivateRange(const Range& range) {
+    if (range.SheetPtr() != ActiveSheetPtr()) throw ExcelError(message::MethodFailed(L"Activate", L"Range"));
+    const Area& first = range.Areas().front();
+    Sheet& sheet = range.GetSheet();
+    for (const Area& area : sheet.Selection())
+        if (area.Contains(first.top, first.left)) return sheet.SetActiveCell(first.top, first.left);
+    SelectRange(range);
+}
+
 void Excel::RecordStatusBarPut(std::optional<std::wstring> text) {
     m_statusBarPuts.push_back(text);
     m_statusBar = std::move(text);

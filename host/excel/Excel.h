@@ -80,6 +80,8 @@ public:
     std::wstring SelectionAddress() const;
     // Range.Select: the range's sheet becomes the selection's.
     void SelectRange(const Range& range);
+    // Range.Activate: a cell of the selection becomes its active cell; any other range is selected.
+    void ActivateRange(const Range& range);
 
     // Protects or unprotects the active sheet.
     void SetProtected(bool value) { ActiveSheet().SetProtected(value); }

@@ -67,7 +67,7 @@ private:
             }
         }
         if (!changes) return;
-        blocks::WriteChanges(block.Range(), *changes);
+        blocks::WriteChanges(block, *changes);
         m_changed += changed;
     }
 
