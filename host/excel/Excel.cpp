@@ -55,6 +55,14 @@ void Excel::DeleteSheet(const std::wstring& name) {
     throw std::invalid_argument("no sheet " + Narrow(name));
 }
 
+void Excel::CloseWorkbook() {
+    for (auto& sheet : m_sheets) sheet->MarkDeleted();
+    m_workbookName = L"Book" + std::to_wstring(++m_workbooksOpened);
+    m_sheets = {std::make_shared<Sheet>(L"Sheet1", m_workbookName)};
+    m_active = 0;
+    m_chartSelected = false;
+}
+
 Sheet* Excel::FindSheet(const std::wstring& name) {
     for (auto& sheet : m_sheets) {
         if (SameName(sheet->Name(), name)) return sheet.get();
