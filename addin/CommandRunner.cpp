@@ -19,6 +19,8 @@ void CMyAddin::RunTool(long tool) {
 void CMyAddin::RunCommand(const commands::Command& command) {
     if (command.start.wizard) {
         RunWizard(command);
+    } else if (command.start.undoesLastRun) {
+        RunUndo();
     } else if (command.start.action) {
         command.start.action();
     }
@@ -36,7 +38,7 @@ void CMyAddin::RunWizard(const commands::Command& tool) {
     m_commandRunning = true;
     // The last run's line gives way to what the user had as soon as the next command starts.
     m_statusBar.RestoreNow();
-    CCommandRun run(m_app, m_statusBar);
+    CCommandRun run(m_app, m_statusBar, m_lastRun);
     m_run = &run;
     // An automation error outside the pages' own handling (the picker's InputBox or Select, say) stops the
     // command here and is shown; it never reaches Excel.
@@ -46,6 +48,7 @@ void CMyAddin::RunWizard(const commands::Command& tool) {
     });
     m_run = nullptr;
     m_commandRunning = false;
+    RefreshUndoButton();
 }
 
 void CMyAddin::BringWizardToFront() const {

@@ -22,6 +22,7 @@ Worksheet Application::ActiveSheet() const {
     return GetObject<Worksheet>(dispid::ActiveSheet, L"Application.ActiveSheet");
 }
 Range Application::Selection() const { return GetObject<Range>(dispid::Selection, L"Application.Selection"); }
+Range Application::ActiveCell() const { return GetObject<Range>(dispid::ActiveCell, L"Application.ActiveCell"); }
 
 Range Application::Union(const Range& first, const Range& second) const {
     return ObjectOf<Range>(Invoke(dispid::Union, CallKind::Method, L"Application.Union",

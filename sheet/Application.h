@@ -45,6 +45,8 @@ public:
     Worksheet ActiveSheet() const;
     // The selected object, taken as a Range; its members fail when a chart or a drawing is selected.
     Range Selection() const;
+    // The active cell of the active window's selection.
+    Range ActiveCell() const;
     Range Union(const Range& first, const Range& second) const;
     // An empty Range when the two do not overlap.
     Range Intersect(const Range& first, const Range& second) const;

@@ -6,9 +6,17 @@
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/duplicates/RemoveDuplicates.h"
 #include "tools/merge/MergeSelection.h"
-#include "tools/status/RunWithStatus.h"
+#include "tools/common/RecordingRun.h"
 
 sheet::Range CCommandRun::Selection() const { return m_app.Selection(); }
+
+void CCommandRun::RunRecorded(const sheet::Application& app, const std::wstring& tool,
+                              const status::ReportedEngine& engine) {
+    blocks::RecordingRun recording(m_lastRun.Begin(), app);
+    status::RunWithStatus(m_statusBar, tool, [&](status::Progress& progress, const status::StatusLines& lines) {
+        return m_lastRun.Noted(engine(progress, lines));
+    });
+}
 
 sheet::Application CCommandRun::ApplicationForRun() const {
     if (m_app.IsEmpty())
@@ -19,7 +27,7 @@ sheet::Application CCommandRun::ApplicationForRun() const {
 
 void CCommandRun::RunChangeCase(cleanup::CaseMode mode) {
     sheet::Application app = ApplicationForRun();
-    status::RunWithStatus(m_statusBar, L"Change Case",
+    RunRecorded(app, L"Change Case",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
                               const cleanup::TextWalkResult result = cleanup::RunChangeCase(app, mode, progress);
                               return lines.CellsChanged(result.changed, SelectionAddress(app), result.keptTooLong);
@@ -28,7 +36,7 @@ void CCommandRun::RunChangeCase(cleanup::CaseMode mode) {
 
 void CCommandRun::RunRemoveCharacters(cleanup::RemoveMode mode) {
     sheet::Application app = ApplicationForRun();
-    status::RunWithStatus(m_statusBar, L"Remove Characters",
+    RunRecorded(app, L"Remove Characters",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
                               const cleanup::TextWalkResult result = cleanup::RunRemoveCharacters(app, mode, progress);
                               return lines.CellsChanged(result.changed, SelectionAddress(app), result.keptTooLong);
@@ -54,8 +62,8 @@ duplicates::DuplicatesResult CCommandRun::RunRemoveDuplicates(duplicates::DupAct
     sheet::Range workRange = m_workRange;
     std::vector<UINT> keyColumns = m_keyColumns;
     duplicates::DuplicatesResult result;
-    status::RunWithStatus(
-        m_statusBar, L"Remove Duplicates", [&](status::Progress& progress, const status::StatusLines& lines) {
+    RunRecorded(
+        app, L"Remove Duplicates", [&](status::Progress& progress, const status::StatusLines& lines) {
             result = duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color, progress);
             return DuplicatesOutcome(action, result, lines);
         });
@@ -65,7 +73,7 @@ duplicates::DuplicatesResult CCommandRun::RunRemoveDuplicates(duplicates::DupAct
 merge::MergeResult CCommandRun::MergeSelection(const merge::MergeRequest& request) {
     sheet::Application app = ApplicationForRun();
     merge::MergeResult result;
-    status::RunWithStatus(m_statusBar, L"Merge Cell Text",
+    RunRecorded(app, L"Merge Cell Text",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
                               result = merge::MergeSelection(app, request, progress);
                               return MergeOutcome(request, result, lines);

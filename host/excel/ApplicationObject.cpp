@@ -94,10 +94,7 @@ Variant ApplicationObject::Call(const Member& member, Kind kind, const Arguments
         return object(excel.Selection());
     case kRange: return object(RangeArgument(excel.ActiveSheetPtr(), args, L"_Global"));
     case kCells: return object(Range(excel.ActiveSheetPtr(), {excel.ActiveSheet().Whole()}));
-    case kActiveCell: {
-        const Area& first = excel.Selection().FirstArea();
-        return object(Range(excel.ActiveSheetPtr(), {Area::Cell(first.top, first.left)}));
-    }
+    case kActiveCell: return object(Range(excel.ActiveSheetPtr(), {excel.ActiveSheet().ActiveCell()}));
     case kActiveSheet: return ObjectResult(WorksheetObject::Create(SessionPtr(), excel.ActiveSheetPtr()));
     case kQuit: excel.RecordQuit(); return {};
     case kCalculation:

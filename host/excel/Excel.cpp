@@ -62,6 +62,14 @@ void Excel::DeleteSheet(const std::wstring& name) {
     throw std::invalid_argument("no sheet " + Narrow(name));
 }
 
+void Excel::CloseWorkbook() {
+    for (auto& sheet : m_sheets) sheet->MarkDeleted();
+    m_workbookName = L"Book" + std::to_wstring(++m_workbooksOpened);
+    m_sheets = {std::make_shared<Sheet>(L"Sheet1", m_workbookName)};
+    m_active = 0;
+    m_chartSelected = false;
+}
+
 Sheet* Excel::FindSheet(const std::wstring& name) {
     for (auto& sheet : m_sheets) {
         if (SameName(sheet->Name(), name)) return sheet.get();
@@ -97,6 +105,15 @@ void Excel::SelectRange(const Range& range) {
     if (range.SheetPtr() != ActiveSheetPtr()) throw ExcelError(message::MethodFailed(L"Select", L"Range"));
     range.GetSheet().SetSelection(range.Areas());
     m_chartSelected = false;
+}
+
+void Excel::ActivateRange(const Range& range) {
+    if (range.SheetPtr() != ActiveSheetPtr()) throw ExcelError(message::MethodFailed(L"Activate", L"Range"));
+    const Area& first = range.Areas().front();
+    Sheet& sheet = range.GetSheet();
+    for (const Area& area : sheet.Selection())
+        if (area.Contains(first.top, first.left)) return sheet.SetActiveCell(first.top, first.left);
+    SelectRange(range);
 }
 
 void Excel::RecordStatusBarPut(std::optional<std::wstring> text) {

@@ -64,6 +64,9 @@ public:
     // ("Object required"). The last sheet cannot go (std::invalid_argument).
     void DeleteSheet(const std::wstring& name);
     Sheet* FindSheet(const std::wstring& name);
+    // The user closes the workbook and a new one ("Book2") with one empty sheet takes its place: objects held on
+    // the old sheets fail every call, as deleted ones do.
+    void CloseWorkbook();
     const std::wstring& WorkbookName() const { return m_workbookName; }
     void SetWorkbookName(const std::wstring& name);
 
@@ -80,6 +83,8 @@ public:
     std::wstring SelectionAddress() const;
     // Range.Select: the range's sheet becomes the selection's.
     void SelectRange(const Range& range);
+    // Range.Activate: a cell of the selection becomes its active cell; any other range is selected.
+    void ActivateRange(const Range& range);
 
     // Protects or unprotects the active sheet.
     void SetProtected(bool value) { ActiveSheet().SetProtected(value); }
@@ -166,6 +171,7 @@ private:
     Excel();
 
     std::wstring m_workbookName = L"Book1";
+    int m_workbooksOpened = 1;
     std::vector<std::shared_ptr<Sheet>> m_sheets;
     size_t m_active = 0;
     bool m_chartSelected = false;

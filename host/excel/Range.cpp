@@ -600,20 +600,114 @@ Variant Range::InteriorColorIndex() const {
     return Variant::Long(color < 0 ? xl::ColorIndexNone : NearestColorIndex(color));
 }
 
+namespace {
+
+FormatValue Number(long number) {
+    FormatValue value;
+    value.number = number;
+    return value;
+}
+
+// The colours of Office 2007's theme, ThemeColor 1 to 12, as COLORREF.
+constexpr long kThemeColors[] = {0x000000, 0xFFFFFF, 0x7D491F, 0xE1ECEE, 0xBD814F, 0x4D50C0,
+                                 0x59BB9B, 0xA26480, 0xC6AC4B, 0x4696F7, 0xFF0000, 0x800080};
+
+long Tinted(long color, double tint) {
+    long tinted = 0;
+    for (int shift : {0, 8, 16}) {
+        const double channel = (color >> shift) & 0xFF;
+        const double moved = tint < 0 ? channel * (1 + tint) : channel + (255 - channel) * tint;
+        tinted |= long(moved + 0.5) << shift;
+    }
+    return tinted;
+}
+
+}  // namespace
+
 void Range::SetInteriorColor(long color) {
     if (m_sheet->IsProtected() || color < 0 || color > xl::NoFillColor) {
         throw ExcelError(message::UnableToSet(L"Color", L"Interior"));
     }
-    FormatValue value;
-    value.number = color;
-    SetFormat(FormatProperty::InteriorColor, value);
+    SetFormat(FormatProperty::InteriorColor, Number(color));
+    SetFormat(FormatProperty::InteriorThemeColor, Number(0));
+    SetFormat(FormatProperty::InteriorTint, Number(0));
 }
 
 void Range::ClearInterior() {
     if (m_sheet->IsProtected()) throw ExcelError(message::UnableToSet(L"ColorIndex", L"Interior"));
-    FormatValue value;
-    value.number = -1;
-    SetFormat(FormatProperty::InteriorColor, value);
+    SetFormat(FormatProperty::InteriorColor, Number(-1));
+    for (auto part : {FormatProperty::InteriorPattern, FormatProperty::InteriorPatternColor,
+                      FormatProperty::InteriorThemeColor, FormatProperty::InteriorTint})
+        SetFormat(part, Number(0));
+}
+
+void Range::SetInteriorColorIndex(long index) {
+    if (index == xl::ColorIndexNone) return ClearInterior();
+    if (index < 1 || index > long(sizeof(kPalette) / sizeof(kPalette[0])))
+        throw ExcelError(message::UnableToSet(L"ColorIndex", L"Interior"));
+    const unsigned long rgb = kPalette[index - 1];
+    SetInteriorColor(long(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16)));
+}
+
+Variant Range::InteriorPattern() const {
+    auto colors = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorColor);
+    const bool someNone = colors.count(Number(-1)) > 0;
+    if (someNone) return colors.size() == 1 ? Variant::Long(xl::ColorIndexNone) : Variant::Null();
+    auto patterns = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorPattern);
+    if (patterns.size() != 1) return Variant::Null();
+    return Variant::Long(patterns.begin()->number == 0 ? xl::PatternSolid : patterns.begin()->number);
+}
+
+void Range::SetInteriorPattern(long pattern) {
+    CheckFormatChange(L"Pattern");
+    if (pattern == xl::ColorIndexNone) return ClearInterior();
+    auto colors = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorColor);
+    if (colors.size() == 1 && colors.begin()->number < 0) SetFormat(FormatProperty::InteriorColor, Number(xl::NoFillColor));
+    SetFormat(FormatProperty::InteriorPattern, Number(pattern == xl::PatternSolid ? 0 : pattern));
+}
+
+Variant Range::InteriorPatternColor() const {
+    auto colors = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorPatternColor);
+    if (colors.size() != 1) return Variant::Null();
+    return Variant::Double(colors.begin()->number);
+}
+
+void Range::SetInteriorPatternColor(long color) {
+    CheckFormatChange(L"PatternColor");
+    if (color < 0 || color > xl::NoFillColor) throw ExcelError(message::UnableToSet(L"PatternColor", L"Interior"));
+    SetFormat(FormatProperty::InteriorPatternColor, Number(color));
+}
+
+Variant Range::InteriorThemeColor() const {
+    auto themes = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorThemeColor);
+    if (themes.size() != 1) return Variant::Null();
+    if (themes.begin()->number == 0) throw ExcelError(L"Application-defined or object-defined error");
+    return Variant::Long(themes.begin()->number);
+}
+
+void Range::SetInteriorThemeColor(long theme) {
+    CheckFormatChange(L"ThemeColor");
+    if (theme < 1 || theme > long(sizeof(kThemeColors) / sizeof(kThemeColors[0])))
+        throw ExcelError(message::UnableToSet(L"ThemeColor", L"Interior"));
+    SetFormat(FormatProperty::InteriorColor, Number(kThemeColors[theme - 1]));
+    SetFormat(FormatProperty::InteriorThemeColor, Number(theme));
+    SetFormat(FormatProperty::InteriorTint, Number(0));
+}
+
+Variant Range::InteriorTintAndShade() const {
+    auto tints = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorTint);
+    if (tints.size() != 1) return Variant::Null();
+    return Variant::Double(tints.begin()->number / 1e6);
+}
+
+void Range::SetInteriorTintAndShade(double tint) {
+    CheckFormatChange(L"TintAndShade");
+    auto themes = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorThemeColor);
+    if (!(tint >= -1 && tint <= 1) || themes.size() != 1)
+        throw ExcelError(message::UnableToSet(L"TintAndShade", L"Interior"));
+    const long theme = themes.begin()->number;
+    if (theme > 0) SetFormat(FormatProperty::InteriorColor, Number(Tinted(kThemeColors[theme - 1], tint)));
+    SetFormat(FormatProperty::InteriorTint, Number(long(tint * 1e6 + (tint < 0 ? -0.5 : 0.5))));
 }
 
 // ---- Union and Intersect

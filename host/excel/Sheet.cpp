@@ -150,6 +150,9 @@ Cell Sheet::At(long row, long column) const {
     cell.numberFormat = EffectiveFormat(row, column, FormatProperty::NumberFormat).text;
     long color = EffectiveFormat(row, column, FormatProperty::InteriorColor).number;
     if (color >= 0) cell.interiorColor = COLORREF(color);
+    for (auto part : {FormatProperty::InteriorPattern, FormatProperty::InteriorPatternColor,
+                      FormatProperty::InteriorThemeColor, FormatProperty::InteriorTint})
+        cell.fillParts[FillPart(part)] = color >= 0 ? EffectiveFormat(row, column, part).number : 0;
     cell.wrapText = EffectiveFormat(row, column, FormatProperty::WrapText).number != 0;
     cell.horizontalAlignment = EffectiveFormat(row, column, FormatProperty::HorizontalAlignment).number;
     cell.verticalAlignment = EffectiveFormat(row, column, FormatProperty::VerticalAlignment).number;
@@ -256,6 +259,10 @@ void Sheet::EraseContent(const Area& area) {
     }
 }
 
+size_t Sheet::FillPart(FormatProperty property) {
+    return size_t(property) - size_t(FormatProperty::InteriorPattern);
+}
+
 std::optional<FormatValue> Sheet::StoredFormat(const Stored& stored, FormatProperty property) {
     FormatValue value;
     switch (property) {
@@ -279,8 +286,13 @@ std::optional<FormatValue> Sheet::StoredFormat(const Stored& stored, FormatPrope
         if (!stored.verticalAlignment) return std::nullopt;
         value.number = *stored.verticalAlignment;
         return value;
+    default: {
+        const auto& part = stored.fillParts[FillPart(property)];
+        if (!part) return std::nullopt;
+        value.number = *part;
+        return value;
     }
-    return std::nullopt;
+    }
 }
 
 void Sheet::ApplyFormat(Stored& stored, FormatProperty property, const FormatValue& value) {
@@ -290,6 +302,7 @@ void Sheet::ApplyFormat(Stored& stored, FormatProperty property, const FormatVal
     case FormatProperty::WrapText: stored.wrapText = value.number != 0; break;
     case FormatProperty::HorizontalAlignment: stored.horizontalAlignment = value.number; break;
     case FormatProperty::VerticalAlignment: stored.verticalAlignment = value.number; break;
+    default: stored.fillParts[FillPart(property)] = value.number; break;
     }
 }
 
@@ -301,6 +314,7 @@ FormatValue Sheet::DefaultFormat(FormatProperty property) {
     case FormatProperty::WrapText: value.number = 0; break;
     case FormatProperty::HorizontalAlignment: value.number = xl::HAlignGeneral; break;
     case FormatProperty::VerticalAlignment: value.number = xl::VAlignBottom; break;
+    default: value.number = 0; break;
     }
     return value;
 }

@@ -20,7 +20,19 @@
 
 namespace host {
 
-enum class FormatProperty { NumberFormat, InteriorColor, WrapText, HorizontalAlignment, VerticalAlignment };
+enum class FormatProperty {
+    NumberFormat,
+    InteriorColor,
+    WrapText,
+    HorizontalAlignment,
+    VerticalAlignment,
+    // The rest of a fill: its pattern (0 for the solid one), the pattern's colour, a theme colour (0: none) and
+    // its tint in millionths.
+    InteriorPattern,
+    InteriorPatternColor,
+    InteriorThemeColor,
+    InteriorTint,
+};
 
 // One format property's value: the number format in `text`, the others in `number`
 // (an interior colour of -1 is no fill).
@@ -101,7 +113,13 @@ public:
     void SetProtected(bool value) { m_protected = value; }
 
     const std::vector<Area>& Selection() const { return m_selection; }
-    void SetSelection(std::vector<Area> areas) { m_selection = std::move(areas); }
+    // A new selection's active cell is its first cell.
+    void SetSelection(std::vector<Area> areas) {
+        m_selection = std::move(areas);
+        m_activeCell = m_selection.empty() ? Area::Cell(1, 1) : Area::Cell(m_selection.front().top, m_selection.front().left);
+    }
+    const Area& ActiveCell() const { return m_activeCell; }
+    void SetActiveCell(long row, long column) { m_activeCell = Area::Cell(row, column); }
 
     // ---- Primitives for Range.
     // Writes content to one cell; `formatIfGeneral` applies only while the cell's format is General.
@@ -137,10 +155,12 @@ public:
         std::optional<bool> wrapText;
         std::optional<long> horizontalAlignment;
         std::optional<long> verticalAlignment;
+        std::optional<long> fillParts[4];  // pattern, pattern colour, theme colour, tint, as FormatProperty
 
         bool HasContent() const { return !value.IsEmpty() || hasFormula || prefixed; }
         bool HasFormat() const {
-            return numberFormat || interiorColor || wrapText || horizontalAlignment || verticalAlignment;
+            return numberFormat || interiorColor || wrapText || horizontalAlignment || verticalAlignment ||
+                   fillParts[0] || fillParts[1] || fillParts[2] || fillParts[3];
         }
     };
     const Stored* Find(long row, long column) const;
@@ -166,6 +186,7 @@ private:
     Area ParseArea(const std::wstring& address) const;
     template <class F>
     void ForEachCellOf(const std::wstring& address, F f);
+    static size_t FillPart(FormatProperty property);
     static std::optional<FormatValue> StoredFormat(const Stored& stored, FormatProperty property);
     static void ApplyFormat(Stored& stored, FormatProperty property, const FormatValue& value);
     static FormatValue DefaultFormat(FormatProperty property);
@@ -179,6 +200,7 @@ private:
     std::vector<ArrayBlock> m_arrays;
     std::map<long, double> m_columnWidths;
     std::vector<Area> m_selection{Area::Cell(1, 1)};
+    Area m_activeCell = Area::Cell(1, 1);
     bool m_protected = false;
     bool m_deleted = false;
     size_t m_mergeQuestions = 0;

@@ -75,7 +75,7 @@ private:
             }
         }
         if (!changes) return 0;
-        blocks::WriteChanges(block.Range(), *changes);
+        blocks::WriteChanges(block, *changes);
         m_result.changed += changed;
         return bytes;
     }

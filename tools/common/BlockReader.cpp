@@ -45,11 +45,14 @@ bool Block::HoldsFormula(long row, long column) const {
 }
 
 BlockReader::BlockReader(sheet::Range area, ReadOptions options)
+    : BlockReader(area, area.Rows().Count(), area.Columns().Count(), options) {}
+
+BlockReader::BlockReader(sheet::Range area, long rows, long columns, ReadOptions options)
     : m_area(std::move(area)),
       m_formulas(options.formulas),
       m_mergedAreas(options.mergedAreas),
-      m_rows(std::max(0L, m_area.Rows().Count())),
-      m_columns(std::max(0L, m_area.Columns().Count())),
+      m_rows(std::max(0L, rows)),
+      m_columns(std::max(0L, columns)),
       m_blockColumns(std::max(1L, std::min(m_columns, options.maxCells))),
       m_sizer(m_columns, {std::max(1L, options.maxCells), options.maxBytes}) {}
 

@@ -57,6 +57,9 @@ public:
     const VARIANT& Value(long row, long column) const noexcept { return m_values.At(row, column); }
 
     FormulaPresence Formulas() const noexcept { return m_formulas.Presence(); }
+    bool FormulasMapped() const noexcept { return m_formulasMapped; }
+    // A cell's formula as the block's Range.Formula gave it, for a mixed block; empty for any other.
+    const VARIANT& FormulaText(long row, long column) const noexcept { return m_formulas.Text(row, column); }
     // No when formulas were not mapped.
     CellFormula FormulaAt(long row, long column) const noexcept {
         return m_formulas.At(row, column, m_values.At(row, column));
@@ -90,6 +93,8 @@ class BlockReader {
 public:
     // `area` is one rectangular area; its size costs two Count calls.
     explicit BlockReader(sheet::Range area, ReadOptions options = {});
+    // An area whose size the caller knows: no call.
+    BlockReader(sheet::Range area, long rows, long columns, ReadOptions options = {});
 
     long Rows() const noexcept { return m_rows; }
     long Columns() const noexcept { return m_columns; }

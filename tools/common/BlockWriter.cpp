@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "sheet/AutomationError.h"
+#include "tools/common/CellRecording.h"
 #include "tools/common/SubRange.h"
 
 namespace blocks {
@@ -87,14 +88,27 @@ private:
     long m_puts = 0;
 };
 
-}  // namespace
-
-long WriteChanges(const sheet::Range& block, const BlockChanges& changes) {
+long Write(const sheet::Range& block, const BlockChanges& changes) {
     Writer writer(block, changes);
     for (const BlockRect& rect : ChangedRectangles(changes)) writer.Write(rect);
     return writer.Puts();
 }
 
-void FillCells(const sheet::Range& cells, const sheet::Variant& value) { PutValues(cells, value); }
+}  // namespace
+
+long WriteChanges(const sheet::Range& block, const BlockChanges& changes) {
+    RecordRangeWrite(block, changes);
+    return Write(block, changes);
+}
+
+long WriteChanges(const Block& read, const BlockChanges& changes) {
+    RecordBlockWrite(read, changes);
+    return Write(read.Range(), changes);
+}
+
+void FillCells(const sheet::Range& cells, const sheet::Variant& value) {
+    RecordFill(cells, value.get());
+    PutValues(cells, value);
+}
 
 }  // namespace blocks
