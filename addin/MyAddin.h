@@ -55,6 +55,10 @@ protected:
 private:
     ~CMyAddin() override;
 
+    // One command at a time: while one runs, another only brings its wizard to the front. The body runs behind
+    // the message barrier with the add-in kept alive; the undo button is refreshed afterwards.
+    template <class Body>
+    void RunAlone(Body&& body);
     // Shows the tool's wizard, and again after each pick of the range picker.
     void RunWizard(const commands::Command& tool);
     INT_PTR ShowWizard(const commands::Command& tool, CCommandRun& run);

@@ -23,21 +23,6 @@ bool CMyAddin::Enabled(const commands::Command& command) const {
 
 void CMyAddin::RibbonLoaded(IDispatch* ribbon) { m_ribbonUI = framework::ComPtr<IDispatch>(ribbon); }
 
-void CMyAddin::RunUndo() {
-    if (m_commandRunning) {
-        BringWizardToFront();
-        return;
-    }
-    if (!IsConnected()) return;
-    framework::ScopedReference keepAlive(*this);
-    m_commandRunning = true;
-    m_statusBar.RestoreNow();
-    sheet::Application app = m_app;
-    framework::MessageBarrier(WizardOwner(), [&] { undo::RunUndoLastRun(app, m_statusBar, m_lastRun); });
-    m_commandRunning = false;
-    RefreshUndoButton();
-}
-
 void CMyAddin::RefreshUndoButton() noexcept {
     const commands::Command* undo = UndoCommand();
     if (!undo) return;
