@@ -1,21 +1,15 @@
 #!/usr/bin/env python3
 """Draws the add-in's images from code.
 
-    make_images.py OUTPUT_DIR
+    make_images.py PICTURE_LIST OUTPUT_DIR
 
-writes into OUTPUT_DIR:
-  remdups.png       16 x 16 RGBA icon of the Remove Duplicates ribbon button
-  range_picker.bmp  17 x 16 bitmap, 16 bits per pixel (5-5-5), face of the range picker button
-  face_probe.bmp    17 x 17 bitmap, 16 colours, the face with which the add-in learns Office's
-                    clipboard formats for button faces (Excel 2000)
-  remdup.bmp, remchars.bmp, changecase.bmp, mergecells.bmp
-                    16 x 16 bitmaps, 24 bits per pixel, the command-bar button faces of the four tools,
-                    each with its mask beside it (remdupmask.bmp, ...): 1 bit per pixel, black where
-                    the face shows, white where the button shows through
-  merge_*.bmp       119 x 52 bitmaps, 16 bits per pixel, the Merge Cell Text mode page's illustrations:
-                    a sample table before, and after each grouping
+writes into OUTPUT_DIR every picture the list (res/pictures.txt) names, each drawn by the function
+draw_<drawing> of this file and written as its kind says: a PNG (16 x 16 RGBA), a bitmap of the bits per
+pixel given (16 bits: 5-5-5; 4 bits: the 16 VGA colours), or a command-bar button face (24 bits per pixel)
+with its mask beside it (remdup.bmp, remdupmask.bmp: 1 bit per pixel, black where the face shows, white
+where the button shows through).
 
-The output depends on nothing but this file, byte for byte, so that a build is reproducible.
+The output depends on nothing but this file and the list, byte for byte, so that a build is reproducible.
 """
 
 import os
@@ -335,21 +329,6 @@ def draw_face_probe():
     return canvas
 
 
-def button_face_files():
-    """The face and mask files of the four tools' command-bar buttons, by file name."""
-    faces = {
-        'remdup': draw_remove_duplicates(),
-        'remchars': draw_remove_characters_face(),
-        'changecase': draw_change_case_face(),
-        'mergecells': draw_merge_cells_face(),
-    }
-    files = {}
-    for name, canvas in faces.items():
-        files[name + '.bmp'] = bmp24_face_bytes(canvas)
-        files[name + 'mask.bmp'] = bmp1_mask_bytes(canvas)
-    return files
-
-
 # ---- Merge Cell Text: a sample table of three rows of three cells, and what each grouping makes of it.
 
 MERGE_WIDTH, MERGE_HEIGHT = 119, 52
@@ -444,33 +423,40 @@ def draw_merge_all_after():
     return canvas
 
 
-def merge_images():
-    """The mode page's six illustrations by file name."""
-    before = bmp16_bytes(draw_merge_before())
-    return {
-        'merge_all_before.bmp': before,
-        'merge_all_after.bmp': bmp16_bytes(draw_merge_all_after()),
-        'merge_columns_before.bmp': before,
-        'merge_columns_after.bmp': bmp16_bytes(draw_merge_columns_after()),
-        'merge_rows_before.bmp': before,
-        'merge_rows_after.bmp': bmp16_bytes(draw_merge_rows_after()),
-    }
+def picture_list(path):
+    """The list's pictures: (file, drawing, kind, bits) for each line that is not a comment."""
+    pictures = []
+    with open(path, encoding='utf-8') as f:
+        for line in f:
+            fields = line.split()
+            if fields and not fields[0].startswith('#'):
+                pictures.append((fields[0], fields[1], fields[2], int(fields[3])))
+    return pictures
+
+
+ENCODINGS = {('PNG', 32): png_bytes, ('BITMAP', 16): bmp16_bytes, ('BITMAP', 4): bmp4_bytes}
+
+
+def picture_files(pictures):
+    """The bytes of every file the pictures make, by file name."""
+    files = {}
+    for name, drawing, kind, bits in pictures:
+        canvas = globals()['draw_' + drawing]()
+        if kind == 'FACE':
+            files[name] = bmp24_face_bytes(canvas)
+            files[name[:-len('.bmp')] + 'mask.bmp'] = bmp1_mask_bytes(canvas)
+        else:
+            files[name] = ENCODINGS[(kind, bits)](canvas)
+    return files
 
 
 def main(argv):
-    if len(argv) != 2:
-        sys.stderr.write('usage: make_images.py OUTPUT_DIR\n')
+    if len(argv) != 3:
+        sys.stderr.write('usage: make_images.py PICTURE_LIST OUTPUT_DIR\n')
         return 2
-    out_dir = argv[1]
+    out_dir = argv[2]
     os.makedirs(out_dir, exist_ok=True)
-    images = {
-        'remdups.png': png_bytes(draw_remove_duplicates()),
-        'range_picker.bmp': bmp16_bytes(draw_range_picker()),
-        'face_probe.bmp': bmp4_bytes(draw_face_probe()),
-    }
-    images.update(button_face_files())
-    images.update(merge_images())
-    for name, data in images.items():
+    for name, data in picture_files(picture_list(argv[1])).items():
         path = os.path.join(out_dir, name)
         temporary = path + '.tmp'
         with open(temporary, 'wb') as f:
