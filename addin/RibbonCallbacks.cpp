@@ -14,21 +14,26 @@ namespace {
 // Names are compared in the ANSI code page; a longer one, terminator included, matches nothing.
 constexpr size_t kAnsiNameBuffer = 512;
 
+// A callback's first argument; null when there is none.
+VARIANT* FirstArgument(DISPPARAMS& params) {
+    if (params.cArgs < 1 || !params.rgvarg) return nullptr;
+    return &params.rgvarg[params.cArgs - 1];  // arguments arrive in reverse order
+}
+
 // The string of a callback's first argument, by value or by reference; null for anything else.
 BSTR* StringArgument(DISPPARAMS& params) {
-    if (params.cArgs < 1 || !params.rgvarg) return nullptr;
-    VARIANT& first = params.rgvarg[params.cArgs - 1];  // arguments arrive in reverse order
-    if (first.vt == VT_BSTR) return &first.bstrVal;
-    if (first.vt == (VT_BSTR | VT_BYREF)) return first.pbstrVal;
+    VARIANT* first = FirstArgument(params);
+    if (first && first->vt == VT_BSTR) return &first->bstrVal;
+    if (first && first->vt == (VT_BSTR | VT_BYREF)) return first->pbstrVal;
     return nullptr;
 }
 
 // The object of a callback's first argument, by value or by reference; null for anything else.
 framework::ComPtr<IDispatch> DispatchArgument(DISPPARAMS& params) {
-    if (params.cArgs < 1 || !params.rgvarg) return nullptr;
-    VARIANT& first = params.rgvarg[params.cArgs - 1];
-    if (first.vt == VT_DISPATCH) return framework::ComPtr<IDispatch>(first.pdispVal);
-    if (first.vt == (VT_DISPATCH | VT_BYREF) && first.ppdispVal) return framework::ComPtr<IDispatch>(*first.ppdispVal);
+    VARIANT* first = FirstArgument(params);
+    if (first && first->vt == VT_DISPATCH) return framework::ComPtr<IDispatch>(first->pdispVal);
+    if (first && first->vt == (VT_DISPATCH | VT_BYREF) && first->ppdispVal)
+        return framework::ComPtr<IDispatch>(*first->ppdispVal);
     return nullptr;
 }
 
