@@ -42,6 +42,10 @@ void CommandBarButton::SetStyle(ButtonStyle style) const {
     Put(dispid::ButtonStyle, L"CommandBarButton.Style", Variant::Long(static_cast<long>(style)));
 }
 
+void CommandBarButton::SetFaceId(long id) const {
+    Put(dispid::ButtonFaceId, L"CommandBarButton.FaceId", Variant::Long(id));
+}
+
 void CommandBarButton::CopyFace() const {
     Invoke(dispid::ButtonCopyFace, CallKind::Method, L"CommandBarButton.CopyFace");
 }

@@ -82,9 +82,13 @@ constexpr DISPID ControlTag = 0x60040023;
 constexpr DISPID ControlTooltipText = 0x60040025;
 constexpr DISPID ControlVisible = 0x60040029;
 constexpr DISPID ButtonCopyFace = 0x60050002;
+constexpr DISPID ButtonFaceId = 0x60050003;
 constexpr DISPID ButtonPasteFace = 0x60050005;
 constexpr DISPID ButtonStyle = 0x6005000A;
 constexpr DISPID ButtonPicture = 0x6005000E;
 constexpr DISPID ButtonMask = 0x60050010;
+
+// Office's IRibbonUI.
+constexpr DISPID RibbonInvalidateControl = 2;
 
 }  // namespace sheet::dispid

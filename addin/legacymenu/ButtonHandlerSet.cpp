@@ -2,7 +2,7 @@
 
 #include <new>
 
-bool CButtonHandlerSet::CreateAll(CommandHost& host) noexcept {
+bool CButtonHandlerSet::CreateAll(CommandRunner& runner) noexcept {
     ReleaseAll();
     try {
         m_handlers.reserve(commands::Table().size());
@@ -10,7 +10,7 @@ bool CButtonHandlerSet::CreateAll(CommandHost& host) noexcept {
         return false;
     }
     for (const commands::Command& command : commands::Table()) {
-        m_handlers.push_back(framework::ComPtr<CEventHandler>::Adopt(new (std::nothrow) CEventHandler(command, host)));
+        m_handlers.push_back(framework::ComPtr<CEventHandler>::Adopt(new (std::nothrow) CEventHandler(command, runner)));
         if (!m_handlers.back()) return false;
     }
     return true;
@@ -24,7 +24,7 @@ CEventHandler* CButtonHandlerSet::For(const commands::Command& command) const no
 void CButtonHandlerSet::ReleaseAll() noexcept {
     for (framework::ComPtr<CEventHandler>& handler : m_handlers) {
         if (!handler) continue;
-        handler->ForgetHost();
+        handler->ForgetRunner();
         handler->DisconnectAll();
     }
     m_handlers.clear();

@@ -206,7 +206,11 @@ private:
     }
 
     void SetFace(const Command& tool, const sheet::CommandBarButton& button) const {
-        if (tool.menu.faceFile) SetButtonFace(m_folder + tool.menu.faceFile, m_faceRoad, button);
+        if (tool.menu.faceId) {
+            button.SetFaceId(tool.menu.faceId);
+        } else if (tool.menu.faceFile) {
+            SetButtonFace(m_folder + tool.menu.faceFile, m_faceRoad, button);
+        }
     }
 
     void Connect(const Command& command, const sheet::DispatchWrapper& control) const {

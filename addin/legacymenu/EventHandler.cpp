@@ -6,8 +6,8 @@
 #include "framework/DispatchName.h"
 #include "framework/ModuleLock.h"
 
-CEventHandler::CEventHandler(const commands::Command& command, CommandHost& host) noexcept
-    : m_command(command), m_host(&host) {
+CEventHandler::CEventHandler(const commands::Command& command, CommandRunner& runner) noexcept
+    : m_command(command), m_runner(&runner) {
     framework::LockModule();
 }
 
@@ -50,17 +50,17 @@ HRESULT CEventHandler::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, L
 }
 
 HRESULT CEventHandler::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
-    if (id != DISPID_CommandBarButtonClick || !m_host) return S_OK;
+    if (id != DISPID_CommandBarButtonClick || !m_runner) return S_OK;
     // A wizard runs inside the click, and Excel may disconnect the add-in meanwhile: the sink stays alive
-    // until the click returns, and the add-in keeps itself alive while its command runs.
+    // until the click returns, and the runner keeps the add-in alive while its command runs.
     framework::ComPtr<CEventHandler> self(this);
-    CommandHost& host = *m_host;
+    CommandRunner& runner = *m_runner;
     framework::HResultBarrier([&] {
         // Every family add-in hears a click on the shared entry; only the first in the popup carries it out.
         if (m_command.menu.place == commands::MenuPlace::FamilyEntry &&
-            !legacy_menu::StandsFirstInFamily(host.Application()))
+            !legacy_menu::StandsFirstInFamily(runner.Application()))
             return;
-        host.RunCommand(m_command);
+        runner.Run(m_command);
     });
     return S_OK;
 }

@@ -61,6 +61,8 @@ void Buttons(std::wstring& markup, RibbonPlace place) {
 std::wstring MakeMarkup() {
     std::wstring markup = L"<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\"";
     Attribute(markup, L"loadImage", commands::kLoadImages.name);
+    // The ribbon is kept only to ask a button's getEnabled again.
+    if (commands::AnyEnabling()) Attribute(markup, L"onLoad", commands::kRibbonLoaded.name);
     markup += L" xmlns:x=\"ZendaUtilsNameSpace\"><ribbon><tabs><tab idQ=\"x:ZendaUtil\" label=\"Zenda Utilities\"";
     Attribute(markup, L"keytip", kTabKeytip);
     markup +=

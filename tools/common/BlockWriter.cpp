@@ -3,6 +3,7 @@
 #include <new>
 #include <utility>
 
+#include "framework/Scoped.h"
 #include "sheet/AutomationError.h"
 #include "tools/common/SubRange.h"
 
@@ -18,15 +19,15 @@ sheet::Variant ArrayOf(const BlockChanges& changes, const BlockRect& rect) {
     SAFEARRAY* array = nullptr;
     sheet::Variant owned =
         sheet::Variant::NewArray(VT_VARIANT, static_cast<ULONG>(rect.rows), static_cast<ULONG>(rect.columns), 1, array);
-    VARIANT* data = nullptr;
-    if (FAILED(SafeArrayAccessData(array, reinterpret_cast<void**>(&data)))) throw std::bad_alloc();
+    framework::SafeArrayData<VARIANT> locked(array);
+    VARIANT* data = locked.Data();
+    if (!data) throw std::bad_alloc();
     HRESULT hr = S_OK;
     // VariantCopy leaves its source as it is; its signature only predates const.
     for (long c = 0; c < rect.columns && SUCCEEDED(hr); ++c)
         for (long r = 0; r < rect.rows && SUCCEEDED(hr); ++r)
             hr = VariantCopy(&data[r + static_cast<size_t>(c) * static_cast<size_t>(rect.rows)],
                              const_cast<VARIANT*>(&changes.At(rect.row + r, rect.column + c).get()));
-    SafeArrayUnaccessData(array);
     if (FAILED(hr)) throw std::bad_alloc();
     return owned;
 }

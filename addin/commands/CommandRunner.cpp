@@ -1,54 +1,55 @@
-// The command runner: every command of the table starts here, a tool's wizard is built, shown and restarted.
-#include "addin/commands/CommandRun.h"
+#include "addin/commands/CommandRunner.h"
+
 #include "addin/commands/RangePage.h"
-#include "addin/MyAddin.h"
 #include "framework/Barrier.h"
-#include "framework/PropertySheet.h"
+#include "framework/Scoped.h"
 #include "sheet/AutomationError.h"
 
 namespace {
 
 constexpr short kInputBoxCellReference = 8;
 
+// Excel's main window is the active window of the thread that calls the add-in.
+HWND WizardOwner() { return GetActiveWindow(); }
+
 }  // namespace
 
-void CMyAddin::RunTool(long tool) {
-    if (const commands::Command* command = commands::ToolNumbered(tool)) RunCommand(*command);
-}
-
-void CMyAddin::RunCommand(const commands::Command& command) {
-    if (command.start.wizard) {
+void CommandRunner::Run(const commands::Command& command) {
+    if (command.start.pages) {
         RunWizard(command);
     } else if (command.start.action) {
-        command.start.action();
+        command.start.action(Context());
     }
 }
 
-void CMyAddin::RunWizard(const commands::Command& tool) {
-    if (m_commandRunning) {
+void CommandRunner::RunWizard(const commands::Command& tool) {
+    if (m_running) {
         BringWizardToFront();
         return;
     }
-    if (!IsConnected()) return;
-    // Excel may disconnect and release the add-in while the wizard is open; the command keeps the object and
-    // the module until it returns. Declared first, it is let go last.
-    framework::ScopedReference keepAlive(*this);
-    m_commandRunning = true;
+    if (m_app.IsEmpty()) return;
+    // The command keeps its owner and the module until it returns. Declared first, it is let go last.
+    framework::ScopedReference keepAlive(m_owner);
+    framework::ScopedValue<bool> running(m_running, true);
     // The last run's line gives way to what the user had as soon as the next command starts.
     m_statusBar.RestoreNow();
-    CCommandRun run(m_app, m_statusBar);
-    m_run = &run;
     // An automation error outside the pages' own handling (the picker's InputBox or Select, say) stops the
     // command here and is shown; it never reaches Excel.
     framework::MessageBarrier(WizardOwner(), [&] {
+        std::unique_ptr<tools::ToolRun> run = tool.start.run(Context());
+        framework::ScopedValue<tools::ToolRun*> current(m_run, run.get());
         // A loop rather than nested wizards: each pick shows the same tool's wizard again.
-        while (ShowWizard(tool, run) == kPickRangeEndCode && IsConnected()) PickRange(run);
+        while (ShowWizard(tool, *run) == kPickRangeEndCode && !m_app.IsEmpty()) PickRange(*run);
     });
-    m_run = nullptr;
-    m_commandRunning = false;
 }
 
-void CMyAddin::BringWizardToFront() const {
+void CommandRunner::Disconnect() noexcept {
+    m_statusBar.RestoreNow();
+    if (m_wizard) m_wizard->EndDialog(IDCANCEL);
+    if (m_run) m_run->ReleaseExcel();
+}
+
+void CommandRunner::BringWizardToFront() const {
     HWND window = m_wizard ? m_wizard->GetSafeHwnd() : nullptr;
     if (!window) return;
     if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
@@ -56,7 +57,7 @@ void CMyAddin::BringWizardToFront() const {
     BringWindowToTop(window);
 }
 
-void CMyAddin::PickRange(CCommandRun& run) {
+void CommandRunner::PickRange(tools::ToolRun& run) {
     std::wstring address;
     try {
         address = m_app.Selection().Address();
@@ -73,21 +74,12 @@ void CMyAddin::PickRange(CCommandRun& run) {
     run.SetWorkRange(std::move(range));
 }
 
-INT_PTR CMyAddin::ShowWizard(const commands::Command& tool, CCommandRun& run) {
+INT_PTR CommandRunner::ShowWizard(const commands::Command& tool, tools::ToolRun& run) {
     // The pages outlive the sheet: it is declared after them.
-    commands::WizardPages pages = tool.start.wizard(run);
+    commands::WizardPages pages = tool.start.pages(run);
     framework::CPropertySheet sheet(std::wstring(), WizardOwner());
     for (auto& page : pages) sheet.AddPage(page.get());
     sheet.SetWizardMode();
-    m_wizard = &sheet;
-    struct ClearOnReturn {
-        framework::CPropertySheet*& slot;
-        ~ClearOnReturn() { slot = nullptr; }
-    } clear{m_wizard};
+    framework::ScopedValue<framework::CPropertySheet*> shown(m_wizard, &sheet);
     return sheet.DoModal();
-}
-
-HWND CMyAddin::WizardOwner() const {
-    // Excel's main window is the active window of the thread that calls the add-in.
-    return GetActiveWindow();
 }
