@@ -1,9 +1,9 @@
 #include "addin/MyAddin.h"
 
 #include "addin/AddinGuids.h"
-#include "addin/commands/CommandRun.h"
 #include "addin/legacymenu/CommandBarMenu.h"
 #include "addin/legacymenu/ExcelVersion.h"
+#include "addin/legacymenu/LegacyEnabling.h"
 #include "addin/legacymenu/LegacyMenuRemoval.h"
 #include "framework/Barrier.h"
 #include "framework/Trace.h"
@@ -18,9 +18,9 @@ HRESULT CMyAddin::Create(REFIID iid, void** ppv) noexcept { return framework::Cr
 framework::InterfaceMap CMyAddin::GetInterfaceMap() const noexcept {
     static const framework::InterfaceEntry entries[] = {
         CCmdTarget::AutomationEntry(IID_ICellwrightAddin),
-        framework::InterfaceEntryFor<&CMyAddin::m_xExtensibility>(IID_IDTExtensibility2),
-        framework::InterfaceEntryFor<&CMyAddin::m_xRibbonExtensibility>(IID_IRibbonExtensibility),
-        framework::InterfaceEntryFor<&CMyAddin::m_xCallbackInterface>(IID_ICellwrightCallbacks),
+        framework::InterfaceEntryFor<&CMyAddin::m_extensibility>(IID_IDTExtensibility2),
+        framework::InterfaceEntryFor<&CMyAddin::m_ribbonExtensibility>(IID_IRibbonExtensibility),
+        framework::InterfaceEntryFor<&CMyAddin::m_callbacks>(IID_ICellwrightCallbacks),
     };
     return framework::MakeInterfaceMap(entries);
 }
@@ -39,47 +39,44 @@ HRESULT CMyAddin::OnConnection(IDispatch* application, ext_ConnectMode mode, SAF
 
 void CMyAddin::ReadExcelVersion() {
     try {
-        m_strVersion = m_app.Version();
+        m_version = m_app.Version();
     } catch (const sheet::CAutomationError&) {
         return;
     }
-    m_bVersionKnown = true;
-    ExcelVersionFlags flags = ClassifyExcelVersion(m_strVersion);
-    m_bLegacyMenu = flags.legacyMenu;
-    m_bExcel2000 = flags.excel2000;
+    m_versionKnown = true;
+    ExcelVersionFlags flags = ClassifyExcelVersion(m_version);
+    m_legacyMenu = flags.legacyMenu;
+    m_excel2000 = flags.excel2000;
 }
 
 HRESULT CMyAddin::OnStartupComplete() {
-    if (!m_bVersionKnown && IsConnected()) ReadExcelVersion();
-    if (m_bLegacyMenu && !m_bMenuBuilt) {
-        m_bMenuBuilt = true;
+    if (!m_versionKnown && IsConnected()) ReadExcelVersion();
+    if (m_legacyMenu && !m_menuBuilt) {
+        m_menuBuilt = true;
         BuildCommandBarMenu();
     }
     return S_OK;
 }
 
 HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
-    m_statusBar.RestoreNow();
-    if (m_bLegacyMenu) {
+    // The user's status bar comes back, a wizard still open closes without another call to Excel, and the run
+    // lets go of Excel's objects: one held past disconnection can keep Excel from closing.
+    m_runner.Disconnect();
+    if (m_legacyMenu) {
         m_buttonHandlers.ReleaseAll();
         // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
         if (mode == ext_dm_UserClosed) RemoveLegacyMenu(m_app);
     }
-    // A wizard still open closes without another call to Excel.
-    if (m_wizard) m_wizard->EndDialog(IDCANCEL);
-    // Every Excel object goes now: one held past disconnection can keep Excel from closing.
-    if (m_run) m_run->ReleaseExcel();
-    m_lastRun.Release();
-    m_ribbonUI = nullptr;
+    m_ribbon = sheet::RibbonUI();
     m_app = sheet::Application();
     return S_OK;
 }
 
 HRESULT CMyAddin::BuildCommandBarMenu() {
     try {
-        if (!m_buttonHandlers.CreateAll(*this)) return S_OK;
-        BuildLegacyMenu(m_app, m_buttonHandlers, m_bExcel2000 ? FaceRoad::Clipboard : FaceRoad::PictureAndMask);
-        RefreshUndoButton();
+        if (!m_buttonHandlers.CreateAll(m_runner)) return S_OK;
+        BuildLegacyMenu(m_app, m_buttonHandlers, m_excel2000 ? FaceRoad::Clipboard : FaceRoad::PictureAndMask);
+        RefreshLegacyEnabling(m_runner);
     } catch (...) {
         // Whatever Excel refused, the menu stays as far as it got and Excel starts as usual.
         framework::TraceSwallowed(L"building the legacy menu");
@@ -87,19 +84,19 @@ HRESULT CMyAddin::BuildCommandBarMenu() {
     return S_OK;
 }
 
-HRESULT CMyAddin::XExtensibility::OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch*,
-                                               SAFEARRAY** custom) {
-    return framework::HResultBarrier([&] { return m_outer.OnConnection(Application, ConnectMode, custom); });
+HRESULT CMyAddin::Extensibility::OnConnection(IDispatch* application, ext_ConnectMode mode, IDispatch*,
+                                              SAFEARRAY** custom) {
+    return framework::HResultBarrier([&] { return m_outer.OnConnection(application, mode, custom); });
 }
 
-HRESULT CMyAddin::XExtensibility::OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY**) {
-    return framework::HResultBarrier([&] { return m_outer.OnDisconnection(RemoveMode); });
+HRESULT CMyAddin::Extensibility::OnDisconnection(ext_DisconnectMode mode, SAFEARRAY**) {
+    return framework::HResultBarrier([&] { return m_outer.OnDisconnection(mode); });
 }
 
-HRESULT CMyAddin::XExtensibility::OnAddInsUpdate(SAFEARRAY**) { return S_OK; }
+HRESULT CMyAddin::Extensibility::OnAddInsUpdate(SAFEARRAY**) { return S_OK; }
 
-HRESULT CMyAddin::XExtensibility::OnStartupComplete(SAFEARRAY**) {
+HRESULT CMyAddin::Extensibility::OnStartupComplete(SAFEARRAY**) {
     return framework::HResultBarrier([&] { return m_outer.OnStartupComplete(); });
 }
 
-HRESULT CMyAddin::XExtensibility::OnBeginShutdown(SAFEARRAY**) { return S_OK; }
+HRESULT CMyAddin::Extensibility::OnBeginShutdown(SAFEARRAY**) { return S_OK; }

@@ -8,27 +8,33 @@
 #include "framework/Barrier.h"
 #include "framework/DispatchName.h"
 #include "framework/TextConversion.h"
+#include "framework/Trace.h"
 
 namespace {
 
 // Names are compared in the ANSI code page; a longer one, terminator included, matches nothing.
 constexpr size_t kAnsiNameBuffer = 512;
 
+// A callback's first argument; null when there is none.
+VARIANT* FirstArgument(DISPPARAMS& params) {
+    if (params.cArgs < 1 || !params.rgvarg) return nullptr;
+    return &params.rgvarg[params.cArgs - 1];  // arguments arrive in reverse order
+}
+
 // The string of a callback's first argument, by value or by reference; null for anything else.
 BSTR* StringArgument(DISPPARAMS& params) {
-    if (params.cArgs < 1 || !params.rgvarg) return nullptr;
-    VARIANT& first = params.rgvarg[params.cArgs - 1];  // arguments arrive in reverse order
-    if (first.vt == VT_BSTR) return &first.bstrVal;
-    if (first.vt == (VT_BSTR | VT_BYREF)) return first.pbstrVal;
+    VARIANT* first = FirstArgument(params);
+    if (first && first->vt == VT_BSTR) return &first->bstrVal;
+    if (first && first->vt == (VT_BSTR | VT_BYREF)) return first->pbstrVal;
     return nullptr;
 }
 
-// The object of a callback's first argument (onLoad's IRibbonUI), by value or by reference; null for anything else.
-IDispatch* ObjectArgument(DISPPARAMS& params) {
-    if (params.cArgs < 1 || !params.rgvarg) return nullptr;
-    VARIANT& first = params.rgvarg[params.cArgs - 1];
-    if (first.vt == VT_DISPATCH) return first.pdispVal;
-    if (first.vt == (VT_DISPATCH | VT_BYREF) && first.ppdispVal) return *first.ppdispVal;
+// The object of a callback's first argument, by value or by reference; null for anything else.
+framework::ComPtr<IDispatch> DispatchArgument(DISPPARAMS& params) {
+    VARIANT* first = FirstArgument(params);
+    if (first && first->vt == VT_DISPATCH) return framework::ComPtr<IDispatch>(first->pdispVal);
+    if (first && first->vt == (VT_DISPATCH | VT_BYREF) && first->ppdispVal)
+        return framework::ComPtr<IDispatch>(*first->ppdispVal);
     return nullptr;
 }
 
@@ -41,69 +47,78 @@ void SetPicture(VARIANT* result, framework::ComPtr<IDispatch> picture) {
 
 }  // namespace
 
-HRESULT CMyAddin::XRibbonExtensibility::QueryInterface(REFIID iid, void** ppv) {
+HRESULT CMyAddin::RibbonExtensibility::QueryInterface(REFIID iid, void** ppv) {
     // Excel asks the ribbon interface for IDispatch and calls the callbacks through what it gets.
     if (iid == IID_IDispatch) return m_outer.ExternalQueryInterface(IID_ICellwrightCallbacks, ppv);
     return m_outer.ExternalQueryInterface(iid, ppv);
 }
 
-HRESULT CMyAddin::XCallbackInterface::QueryInterface(REFIID iid, void** ppv) {
+HRESULT CMyAddin::Callbacks::QueryInterface(REFIID iid, void** ppv) {
     if (iid == IID_IDispatch) return m_outer.ExternalQueryInterface(IID_ICellwrightCallbacks, ppv);
     return m_outer.ExternalQueryInterface(iid, ppv);
 }
 
-HRESULT CMyAddin::XRibbonExtensibility::GetCustomUI(BSTR, BSTR* RibbonXml) {
-    if (!RibbonXml) return E_POINTER;
+HRESULT CMyAddin::RibbonExtensibility::GetCustomUI(BSTR, BSTR* ribbonXml) {
+    if (!ribbonXml) return E_POINTER;
     std::wstring_view markup = RibbonMarkup();
-    *RibbonXml = SysAllocStringLen(markup.data(), static_cast<UINT>(markup.size()));
-    return *RibbonXml ? S_OK : E_OUTOFMEMORY;
+    *ribbonXml = SysAllocStringLen(markup.data(), static_cast<UINT>(markup.size()));
+    return *ribbonXml ? S_OK : E_OUTOFMEMORY;
 }
 
-HRESULT CMyAddin::XCallbackInterface::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID,
-                                                    DISPID* rgDispId) {
+HRESULT CMyAddin::Callbacks::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     framework::DispatchName name;
-    if (HRESULT hr = name.Read(riid, rgszNames, cNames, rgDispId); FAILED(hr)) return hr;
+    if (HRESULT hr = name.Read(iid, names, count, ids); FAILED(hr)) return hr;
     DISPID id = DISPID_UNKNOWN;
     const bool known = commands::FindCallback(name.Ansi(), id);
-    *rgDispId = known ? id : DISPID_UNKNOWN;
+    *ids = known ? id : DISPID_UNKNOWN;
     return known ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
-HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD, DISPPARAMS* pDispParams,
-                                             VARIANT* pVarResult, EXCEPINFO*, UINT*) {
-    if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-    if (!pDispParams) return E_POINTER;
-    if (pVarResult) VariantInit(pVarResult);
+HRESULT CMyAddin::Callbacks::Invoke(DISPID id, REFIID iid, LCID, WORD, DISPPARAMS* params, VARIANT* result,
+                                    EXCEPINFO*, UINT*) {
+    if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+    if (!params) return E_POINTER;
+    if (result) VariantInit(result);
     return framework::HResultBarrier([&]() -> HRESULT {
-        if (dispIdMember == DISPID_LOADIMAGES) {
-            if (!pVarResult) return S_OK;
-            if (BSTR* imageId = StringArgument(*pDispParams)) return LoadImages(imageId, pVarResult);
-            SetPicture(pVarResult, nullptr);
+        if (id == commands::kLoadImages.id) {
+            if (!result) return S_OK;
+            if (BSTR* imageId = StringArgument(*params)) return LoadImages(imageId, result);
+            SetPicture(result, nullptr);
             return S_OK;
         }
-        if (dispIdMember == DISPID_RIBBONLOADED) {
-            m_outer.RibbonLoaded(ObjectArgument(*pDispParams));
+        if (id == commands::kRibbonLoaded.id) {
+            m_outer.m_ribbon = sheet::RibbonUI(DispatchArgument(*params));
             return S_OK;
         }
-        if (const commands::Command* asked = commands::CommandOfEnabled(dispIdMember)) {
-            if (pVarResult) {
-                pVarResult->vt = VT_BOOL;
-                pVarResult->boolVal = m_outer.Enabled(*asked) ? VARIANT_TRUE : VARIANT_FALSE;
-            }
-            return S_OK;
-        }
-        const commands::Command* command = commands::CommandOfAction(dispIdMember);
+        if (const commands::Command* command = commands::CommandOfEnabling(id)) return AnswerEnabled(*command, result);
+        const commands::Command* command = commands::CommandOfAction(id);
         if (!command) return DISP_E_MEMBERNOTFOUND;
-        m_outer.RunCommand(*command);
+        if (m_outer.m_runner.Run(*command)) m_outer.RefreshEnabling();
         return S_OK;
     });
 }
 
-HRESULT CMyAddin::XCallbackInterface::RunTool(long tool) {
-    return framework::HResultBarrier([&] { m_outer.RunTool(tool); });
+HRESULT CMyAddin::Callbacks::AnswerEnabled(const commands::Command& command, VARIANT* result) {
+    if (!result) return S_OK;
+    result->vt = VT_BOOL;
+    result->boolVal = command.enabled(m_outer.m_runner.Context()) ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
 }
 
-HRESULT CMyAddin::XCallbackInterface::LoadImages(BSTR* imageId, VARIANT* result) {
+void CMyAddin::RefreshEnabling() const noexcept {
+    if (m_ribbon.IsEmpty()) return;
+    for (const commands::Command& command : commands::Table()) {
+        if (!command.enabled) continue;
+        try {
+            m_ribbon.InvalidateControl(command.ribbon.id);
+        } catch (...) {
+            // A ribbon that will not hear it keeps its last answer; the command has run all the same.
+            framework::TraceSwallowed(L"asking the ribbon for a button's state again");
+        }
+    }
+}
+
+HRESULT CMyAddin::Callbacks::LoadImages(BSTR* imageId, VARIANT* result) {
     if (!result) return S_OK;
     framework::ComPtr<IDispatch> picture;
     if (imageId) {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <windows.h>
-#include <unknwn.h>
+#include <oaidl.h>
 
 namespace framework {
 
@@ -23,6 +23,25 @@ public:
 
 protected:
     Outer& m_outer;
+};
+
+}  // namespace framework
+
+namespace framework {
+
+// A nested interface on IDispatch that is reached through its own vtable only: its IDispatch members answer
+// E_FAIL unless the implementation overrides them. Adds no virtual functions of its own either.
+template <class Interface, class Outer>
+class CNestedDispatch : public CNestedInterface<Interface, Outer> {
+public:
+    using CNestedInterface<Interface, Outer>::CNestedInterface;
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_FAIL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_FAIL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_FAIL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return E_FAIL;
+    }
 };
 
 }  // namespace framework

@@ -1,25 +1,17 @@
 #!/usr/bin/env python3
 """Draws the add-in's images from code.
 
-    make_images.py OUTPUT_DIR
+    make_images.py PICTURE_LIST OUTPUT_DIR
 
-writes into OUTPUT_DIR:
-  remdups.png       16 x 16 RGBA icon of the Remove Duplicates ribbon button
-  range_picker.bmp  17 x 16 bitmap, 16 bits per pixel (5-5-5), face of the range picker button
-  face_probe.bmp    17 x 17 bitmap, 16 colours, the face with which the add-in learns Office's
-                    clipboard formats for button faces (Excel 2000)
-  remdup.bmp, remchars.bmp, changecase.bmp, mergecells.bmp
-                    16 x 16 bitmaps, 24 bits per pixel, the command-bar button faces of the four tools,
-                    each with its mask beside it (remdupmask.bmp, ...): 1 bit per pixel, black where
-                    the face shows, white where the button shows through
-  merge_*.bmp       119 x 52 bitmaps, 16 bits per pixel, the Merge Cell Text mode page's illustrations:
-                    a sample table before, and after each grouping
-  <name>_<dpi>.<ext> the ribbon image, the range picker's face and the illustrations again for the display
-                    scales 125%, 150% and 200% (DPI 120, 144, 192), the pixels of the 100% picture taken
-                    to the nearest, so that edges stay sharp
-  scaled_images.rcinc  their resource lines: an image's id at 100% plus 100, 200 or 300 (framework/Dpi.h)
+writes into OUTPUT_DIR every picture the list (res/pictures.txt) names, each drawn by the function
+draw_<drawing> of this file and written as its kind says: a PNG (16 x 16 RGBA), a bitmap of the bits per
+pixel given (16 bits: 5-5-5; 4 bits: the 16 VGA colours), or a command-bar button face (24 bits per pixel)
+with its mask beside it (remdup.bmp, remdupmask.bmp: 1 bit per pixel, black where the face shows, white
+where the button shows through). A picture the list marks as scaled is written again for each of the list's
+display scales, as <name>_<dpi>.<ext>, the pixels of the 100% picture taken to the nearest so that edges
+stay sharp.
 
-The output depends on nothing but this file, byte for byte, so that a build is reproducible.
+The output depends on nothing but this file and the list, byte for byte, so that a build is reproducible.
 """
 
 import os
@@ -339,21 +331,6 @@ def draw_face_probe():
     return canvas
 
 
-def button_face_files():
-    """The face and mask files of the four tools' command-bar buttons, by file name."""
-    faces = {
-        'remdup': draw_remove_duplicates(),
-        'remchars': draw_remove_characters_face(),
-        'changecase': draw_change_case_face(),
-        'mergecells': draw_merge_cells_face(),
-    }
-    files = {}
-    for name, canvas in faces.items():
-        files[name + '.bmp'] = bmp24_face_bytes(canvas)
-        files[name + 'mask.bmp'] = bmp1_mask_bytes(canvas)
-    return files
-
-
 # ---- Merge Cell Text: a sample table of three rows of three cells, and what each grouping makes of it.
 
 MERGE_WIDTH, MERGE_HEIGHT = 119, 52
@@ -448,33 +425,25 @@ def draw_merge_all_after():
     return canvas
 
 
-def merge_images():
-    """The mode page's six illustrations by file name."""
-    before = bmp16_bytes(draw_merge_before())
-    return {
-        'merge_all_before.bmp': before,
-        'merge_all_after.bmp': bmp16_bytes(draw_merge_all_after()),
-        'merge_columns_before.bmp': before,
-        'merge_columns_after.bmp': bmp16_bytes(draw_merge_columns_after()),
-        'merge_rows_before.bmp': before,
-        'merge_rows_after.bmp': bmp16_bytes(draw_merge_rows_after()),
-    }
+def picture_list(path):
+    """The list's display scales, (dpi, id offset) for each "@scale" line, and its pictures, (file, drawing,
+    kind, bits, scaled) for each other line that is not a comment."""
+    scales = []
+    pictures = []
+    with open(path, encoding='utf-8') as f:
+        for line in f:
+            fields = line.split()
+            if not fields or fields[0].startswith('#'):
+                continue
+            if fields[0] == '@scale':
+                scales.append((int(fields[1]), int(fields[2])))
+            else:
+                scaled = len(fields) > 6 and fields[6] == 'scaled'
+                pictures.append((fields[0], fields[1], fields[2], int(fields[3]), scaled))
+    return scales, pictures
 
 
-# The display scales the add-in carries images for beyond 100%: DPI and resource id offset (framework/Dpi.h).
-SCALES = [(120, 100), (144, 200), (192, 300)]
-
-# The images drawn again at each scale: file name, resource id at 100%, resource type, drawing, encoding.
-SCALED_IMAGES = [
-    ('remdups.png', 'IDR_PNG_REMDUPS', 'PNG', draw_remove_duplicates, png_bytes),
-    ('range_picker.bmp', 'IDB_RANGE_PICKER', 'BITMAP', draw_range_picker, bmp16_bytes),
-    ('merge_all_before.bmp', 'IDB_MERGE_ALL_BEFORE', 'BITMAP', draw_merge_before, bmp16_bytes),
-    ('merge_all_after.bmp', 'IDB_MERGE_ALL_AFTER', 'BITMAP', draw_merge_all_after, bmp16_bytes),
-    ('merge_columns_before.bmp', 'IDB_MERGE_COLUMNS_BEFORE', 'BITMAP', draw_merge_before, bmp16_bytes),
-    ('merge_columns_after.bmp', 'IDB_MERGE_COLUMNS_AFTER', 'BITMAP', draw_merge_columns_after, bmp16_bytes),
-    ('merge_rows_before.bmp', 'IDB_MERGE_ROWS_BEFORE', 'BITMAP', draw_merge_before, bmp16_bytes),
-    ('merge_rows_after.bmp', 'IDB_MERGE_ROWS_AFTER', 'BITMAP', draw_merge_rows_after, bmp16_bytes),
-]
+ENCODINGS = {('PNG', 32): png_bytes, ('BITMAP', 16): bmp16_bytes, ('BITMAP', 4): bmp4_bytes}
 
 
 def scaled(canvas, dpi):
@@ -485,36 +454,31 @@ def scaled(canvas, dpi):
     return result
 
 
-def scaled_images():
-    """Every scaled image by file name, and the resource script that names them."""
-    images = {}
-    lines = ['// Drawn by make_images.py: the images again at 125%, 150% and 200%.']
-    for name, resource_id, kind, draw, encode in SCALED_IMAGES:
-        picture = draw()
-        stem, extension = name.rsplit('.', 1)
-        for dpi, offset in SCALES:
-            file_name = '%s_%d.%s' % (stem, dpi, extension)
-            images[file_name] = encode(scaled(picture, dpi))
-            lines.append('%s+%d %s "%s"' % (resource_id, offset, kind, file_name))
-    images['scaled_images.rcinc'] = ('\n'.join(lines) + '\n').encode('ascii')
-    return images
+def picture_files(scales, pictures):
+    """The bytes of every file the pictures make, by file name."""
+    files = {}
+    for name, drawing, kind, bits, is_scaled in pictures:
+        canvas = globals()['draw_' + drawing]()
+        if kind == 'FACE':
+            files[name] = bmp24_face_bytes(canvas)
+            files[name[:-len('.bmp')] + 'mask.bmp'] = bmp1_mask_bytes(canvas)
+            continue
+        encode = ENCODINGS[(kind, bits)]
+        files[name] = encode(canvas)
+        if is_scaled:
+            stem, extension = name.rsplit('.', 1)
+            for dpi, _ in scales:
+                files['%s_%d.%s' % (stem, dpi, extension)] = encode(scaled(canvas, dpi))
+    return files
 
 
 def main(argv):
-    if len(argv) != 2:
-        sys.stderr.write('usage: make_images.py OUTPUT_DIR\n')
+    if len(argv) != 3:
+        sys.stderr.write('usage: make_images.py PICTURE_LIST OUTPUT_DIR\n')
         return 2
-    out_dir = argv[1]
+    out_dir = argv[2]
     os.makedirs(out_dir, exist_ok=True)
-    images = {
-        'remdups.png': png_bytes(draw_remove_duplicates()),
-        'range_picker.bmp': bmp16_bytes(draw_range_picker()),
-        'face_probe.bmp': bmp4_bytes(draw_face_probe()),
-    }
-    images.update(button_face_files())
-    images.update(merge_images())
-    images.update(scaled_images())
-    for name, data in images.items():
+    for name, data in picture_files(*picture_list(argv[1])).items():
         path = os.path.join(out_dir, name)
         temporary = path + '.tmp'
         with open(temporary, 'wb') as f:

@@ -1,4 +1,4 @@
-// Numeric resource ids: dialog templates, their controls, bitmaps and the PNG image.
+// Numeric resource ids: dialog templates, their controls, and the pictures.
 // Plain #defines because windres reads this file as well as the compiler.
 #pragma once
 
@@ -6,17 +6,9 @@
 #define IDC_STATIC (-1)
 #endif
 
-// The range picker's face, the merge pictures and the ribbon image are drawn for the display scales 125%, 150%
-// and 200% as well, under their id plus 100, 200 and 300 (res/make_images.py, framework/Dpi.h).
-#define IDB_FACE_PROBE           1000
-#define IDB_RANGE_PICKER         1003
-#define IDB_MERGE_ALL_BEFORE     1008
-#define IDB_MERGE_ALL_AFTER      1009
-#define IDB_MERGE_COLUMNS_BEFORE 1010
-#define IDB_MERGE_COLUMNS_AFTER  1011
-#define IDB_MERGE_ROWS_BEFORE    1012
-#define IDB_MERGE_ROWS_AFTER     1013
-#define IDR_PNG_REMDUPS          1021
+// The pictures' ids, made by the build from pictures.txt. Those marked there as scaled are drawn for the
+// display scales 125%, 150% and 200% as well, under their id plus 100, 200 and 300 (framework/Dpi.h).
+#include "picture_ids.h"
 
 #define IDD_SELECT_MERGE         106
 #define IDD_SELECT               2009

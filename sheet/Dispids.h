@@ -58,7 +58,7 @@ constexpr DISPID Resize = 0x100;
 constexpr DISPID Formula = 0x105;
 constexpr DISPID NumberFormat = 0xC1;
 constexpr DISPID Value2 = 0x56C;
-constexpr DISPID MergeArea = 0x2A9;
+constexpr DISPID MergeArea = 0x569;
 constexpr DISPID Worksheet = 0x15C;
 
 // Interior
@@ -87,10 +87,13 @@ constexpr DISPID ControlTag = 0x60040023;
 constexpr DISPID ControlTooltipText = 0x60040025;
 constexpr DISPID ControlVisible = 0x60040029;
 constexpr DISPID ButtonCopyFace = 0x60050002;
+constexpr DISPID ButtonFaceId = 0x60050003;
 constexpr DISPID ButtonPasteFace = 0x60050005;
 constexpr DISPID ButtonStyle = 0x6005000A;
-constexpr DISPID ButtonFaceId = 0x60050003;
 constexpr DISPID ButtonPicture = 0x6005000E;
 constexpr DISPID ButtonMask = 0x60050010;
+
+// Office's IRibbonUI.
+constexpr DISPID RibbonInvalidateControl = 2;
 
 }  // namespace sheet::dispid

@@ -1,94 +1,121 @@
 #include "addin/commands/Commands.h"
 
-#include "addin/commands/CommandRun.h"
 #include "addin/commands/RangePage.h"
 #include "addin/commands/ShellOpen.h"
 #include "res/resource.h"
+#include "tools/cleanup/CleanupToolRun.h"
 #include "tools/cleanup/DlgChangeCase.h"
 #include "tools/cleanup/DlgSelChars.h"
 #include "tools/duplicates/DlgColumns.h"
 #include "tools/duplicates/DlgRemType.h"
+#include "tools/duplicates/DuplicatesToolRun.h"
 #include "tools/merge/DlgSelMerge.h"
+#include "tools/merge/MergeToolRun.h"
+#include "tools/undo/UndoCommand.h"
 
 namespace commands {
 
 namespace {
 
-template <class Page>
-std::unique_ptr<framework::CPropertyPage> MakePage(CCommandRun& run) {
-    auto page = std::make_unique<Page>();
-    page->m_pAddin = &run;
-    return page;
+// A tool's wizard: its run, then its pages, the range page first, each made with the run, whose interface for
+// that tool is all a page reaches.
+template <class Run, class RangePage, class... Pages>
+constexpr Start Wizard() {
+    return {[](const tools::RunContext& context) -> std::unique_ptr<tools::ToolRun> {
+                return std::make_unique<Run>(context);
+            },
+            [](tools::ToolRun& run) {
+                Run& toolRun = static_cast<Run&>(run);
+                WizardPages pages;
+                pages.push_back(std::make_unique<RangePage>(run));
+                (pages.push_back(std::make_unique<Pages>(toolRun)), ...);
+                return pages;
+            }};
 }
 
-template <class RangePage, class... Pages>
-WizardPages Wizard(CCommandRun& run) {
-    WizardPages pages;
-    pages.push_back(std::make_unique<RangePage>(&run));
-    (pages.push_back(MakePage<Pages>(run)), ...);
-    return pages;
+// An action that needs nothing of the run's context.
+template <void (*Act)()>
+constexpr Start Action() {
+    return {nullptr, nullptr, [](const tools::RunContext&) { Act(); }};
 }
 
-bool Named(const Callback& callback, std::string_view name) { return callback.name && callback.name == name; }
+// Undo Last Run, with its own reference to Excel: a disconnection in the middle does not pull Excel away under it.
+constexpr Start UndoLastRun() {
+    return {nullptr, nullptr,
+            [](const tools::RunContext& context) {
+                sheet::Application app = context.app;
+                undo::RunUndoLastRun(app, context.statusBar, context.lastRun);
+            },
+            true};
+}
 
 // Office's own undo face.
 constexpr long kUndoFace = 128;
+
+bool Named(const Callback& callback, std::string_view name) { return callback.name && callback.name == name; }
 
 }  // namespace
 
 const std::vector<Command>& Table() {
     // The Merge Cell Text mode page owns the option pages and puts the chosen one third on Next.
     static const std::vector<Command> table = {
-        {{"RemDups", DISPID_REMDUPS},
+        {{"RemDups", 1},
          {L"RemDups", L"Remove Duplicates", RibbonPlace::ToolGroup, nullptr, L"remdups.bmp", IDR_PNG_REMDUPS},
          {L"Remove Duplicates", MenuPlace::Tool, L"remdup.bmp"},
-         {Wizard<CDlgSelect, CDlgColumns, CDlgRemType>},
+         Wizard<duplicates::DuplicatesToolRun, CDlgSelect, CDlgColumns, CDlgRemType>(),
          {},
+         nullptr,
          {nullptr, L"Finds the rows whose chosen columns repeat an earlier row, and selects, colours or empties them.",
           L"D"}},
-        {{"RemChars", DISPID_REMCHARS},
+        {{"RemChars", 3},
          {L"RemChars", L"Remove Characters", RibbonPlace::ToolGroup, L"RemoveCitation"},
          {L"Remove Characters", MenuPlace::Tool, L"remchars.bmp"},
-         {Wizard<CDlgSelectN, CDlgSelChars>},
+         Wizard<cleanup::CleanupToolRun, CDlgSelectN, CDlgSelChars>(),
          {},
+         nullptr,
          {nullptr,
           L"Removes spaces at the start or end of each cell's text, non-printing characters or no-break spaces.",
           L"R"}},
-        {{"ChangeCase", DISPID_CHANGECASE},
+        {{"ChangeCase", 4},
          {L"ChCase", L"Change Case", RibbonPlace::ToolGroup, L"ChangeCase"},
          {L"Change Case", MenuPlace::Tool, L"changecase.bmp"},
-         {Wizard<CDlgSelectN, CDlgChangeCase>},
+         Wizard<cleanup::CleanupToolRun, CDlgSelectN, CDlgChangeCase>(),
          {},
+         nullptr,
          {nullptr,
           L"Changes the text of the selected cells to upper case, lower case, or capitals at the start of the text "
           L"or of each word.",
           L"C"}},
-        {{"MergeCell", DISPID_MERGECELL},
+        {{"MergeCell", 5},
          {L"MrgCell", L"Merge Cell Text", RibbonPlace::ToolGroup, L"MergeCells"},
          {L"Merge Cell Text", MenuPlace::Tool, L"mergecells.bmp"},
-         {Wizard<CDlgSelectN, CDlgSelMerge>},
+         Wizard<merge::MergeToolRun, CDlgSelectN, CDlgSelMerge>(),
          {},
+         nullptr,
          {nullptr,
           L"Joins the text of the selected cells row by row, column by column or into one cell, with a separator "
           L"you choose.",
           L"M"}},
-        {{"UndoLast", DISPID_UNDOLAST},
+        {{"UndoLast", 6},
          {L"UndoLast", L"Undo Last Run", RibbonPlace::ToolGroup, L"Undo"},
          {L"Undo Last Run", MenuPlace::Tool, nullptr, kUndoFace},
-         {nullptr, nullptr, true},
-         {"UndoEnabled", DISPID_UNDOENABLED},
+         UndoLastRun(),
+         {"UndoEnabled", 7},
+         [](const tools::RunContext& context) { return context.lastRun.Undoable(); },
          {nullptr, L"Puts back everything the last run of a tool changed, on the sheet it changed.", L"U"}},
-        {{"GoHome", DISPID_GOHOME},
+        {{"GoHome", 34},
          {L"ZendaGoHome", L"Cellwright", RibbonPlace::HomepageMenu},
          {L"Zenda Utilities Website", MenuPlace::FamilyEntry},
-         {nullptr, OpenHomePage},
+         Action<OpenHomePage>(),
          {},
+         nullptr,
          {L"Zenda Utilities Website", L"Opens the Zenda Utilities website in your web browser.", L"CW"}},
-        {{"Help", DISPID_HELP},
+        {{"Help", 35},
          {L"Help", L"Cellwright", RibbonPlace::HelpMenu},
          {L"Help", MenuPlace::SubmenuEntry},
-         {nullptr, OpenHelpFile},
+         Action<OpenHelpFile>(),
          {},
+         nullptr,
          {L"Cellwright Help", L"Opens the Cellwright help, which describes every tool and option with examples.",
           L"CW"}},
     };
@@ -118,18 +145,9 @@ const Command* CommandOfAction(DISPID id) {
     return nullptr;
 }
 
-const Command* CommandOfEnabled(DISPID id) {
+const Command* CommandOfEnabling(DISPID id) {
     for (const Command& command : Table()) {
-        if (command.getEnabled.name && command.getEnabled.id == id) return &command;
-    }
-    return nullptr;
-}
-
-const Command* ToolNumbered(long number) {
-    long tool = 0;
-    for (const Command& command : Table()) {
-        if (!command.start.wizard) continue;
-        if (tool++ == number) return &command;
+        if (command.enabled && command.getEnabled.id == id) return &command;
     }
     return nullptr;
 }

@@ -1,5 +1,5 @@
 // The add-in's commands, one row each: the ribbon markup, the callback dispatch, the legacy menu and its
-// button handlers are all made from this table, so a new command is a new row.
+// button handlers are all made from this table, so a new command is a new row and its tool's own folder.
 #pragma once
 
 #include <windows.h>
@@ -10,22 +10,7 @@
 #include <vector>
 
 #include "framework/PropertyPage.h"
-
-class CCommandRun;
-
-// The callback DISPIDs Excel's ribbon reaches the add-in by.
-enum RibbonDispid : LONG {
-    DISPID_REMDUPS = 1,
-    DISPID_LOADIMAGES = 2,
-    DISPID_REMCHARS = 3,
-    DISPID_CHANGECASE = 4,
-    DISPID_MERGECELL = 5,
-    DISPID_UNDOLAST = 6,
-    DISPID_UNDOENABLED = 7,
-    DISPID_RIBBONLOADED = 8,
-    DISPID_GOHOME = 34,
-    DISPID_HELP = 35,
-};
+#include "tools/run/ToolRun.h"
 
 namespace commands {
 
@@ -61,12 +46,14 @@ struct MenuButton {
 
 using WizardPages = std::vector<std::unique_ptr<framework::CPropertyPage>>;
 
-// How a command starts: a tool's wizard over the selection (its pages, the range page first, working
-// through the run), an action that needs neither the selection nor a run, or the undo of the last run.
+// How a command starts: a tool's run and its wizard over the selection (the range page first, every page
+// reaching the tool through the run), or an action without a wizard. A tool's wizard and an action that runs
+// alone (one that changes cells) take their turn in the one-command-at-a-time of the runner.
 struct Start {
-    WizardPages (*wizard)(CCommandRun& run) = nullptr;
-    void (*action)() = nullptr;
-    bool undoesLastRun = false;
+    std::unique_ptr<tools::ToolRun> (*run)(const tools::RunContext& context) = nullptr;
+    WizardPages (*pages)(tools::ToolRun& run) = nullptr;
+    void (*action)(const tools::RunContext& context) = nullptr;
+    bool alone = false;
 };
 
 // What the ribbon tells about a command's button: the screentip is its title (none: the label), the supertip
@@ -82,26 +69,26 @@ struct Command {
     RibbonButton ribbon;
     MenuButton menu;
     Start start;
-    // The ribbon asks it whether the button is enabled; none: always enabled.
+    // The ribbon asks it whether the button is enabled, and the answer says; none: always enabled.
     Callback getEnabled = {};
+    bool (*enabled)(const tools::RunContext& context) = nullptr;
     RibbonTips tips = {};
 };
 
 // Every command, in the order the ribbon and the menus show them within each place.
 const std::vector<Command>& Table();
 
-// The callbacks of the markup's root (customUI) rather than of a command's button.
-inline constexpr Callback kLoadImages = {"LoadImages", DISPID_LOADIMAGES};
-// onLoad: Office hands over the ribbon's IRibbonUI, by which the add-in asks for a button's state again.
-inline constexpr Callback kRibbonLoaded = {"RibbonLoaded", DISPID_RIBBONLOADED};
+// The callbacks of the markup's root (customUI) rather than of a command's button: the pictures of the buttons,
+// and onLoad, where Office hands over the ribbon's IRibbonUI, by which the add-in asks for a button's state
+// again.
+inline constexpr Callback kLoadImages = {"LoadImages", 2};
+inline constexpr Callback kRibbonLoaded = {"RibbonLoaded", 8};
 
 // The DISPID of a callback name of the table or the root, compared case-sensitively; false for an unknown one.
 bool FindCallback(std::string_view name, DISPID& id);
 // The command whose onAction has that DISPID; null for any other.
 const Command* CommandOfAction(DISPID id);
 // The command whose getEnabled has that DISPID; null for any other.
-const Command* CommandOfEnabled(DISPID id);
-// The tool with that number, the tools numbered in the table's order from 0; null for any other number.
-const Command* ToolNumbered(long number);
+const Command* CommandOfEnabling(DISPID id);
 
 }  // namespace commands

@@ -1,6 +1,5 @@
 #include "addin/commands/RangePage.h"
 
-#include "addin/commands/CommandRun.h"
 #include "framework/Barrier.h"
 #include "framework/DataExchange.h"
 #include "framework/Dpi.h"
@@ -9,7 +8,7 @@
 #include "res/resource.h"
 #include "sheet/AutomationError.h"
 
-CRangePage::CRangePage(UINT templateId, CCommandRun* run) : CPropertyPage(templateId), m_pRun(run) {
+CRangePage::CRangePage(UINT templateId, tools::ToolRun& run) : CPropertyPage(templateId), m_run(run) {
     MapClick(IDC_RANGE_PICKER, &CRangePage::OnPickRange);
 }
 
@@ -48,23 +47,23 @@ void CRangePage::OnPickRange() {
     if (framework::CPropertySheet* sheet = GetParentSheet()) sheet->EndDialog(kPickRangeEndCode);
 }
 
-CDlgSelect::CDlgSelect(CCommandRun* run) : CRangePage(IDD_SELECT, run) {}
+CDlgSelect::CDlgSelect(tools::ToolRun& run) : CRangePage(IDD_SELECT, run) {}
 
 sheet::Range CDlgSelect::TakeSelection() {
     // A selection Excel fails to give leaves no working range, never the last command's, and is told here:
     // the next page has nothing to list.
-    m_pRun->SetWorkRange(sheet::Range());
+    m_run.SetWorkRange(sheet::Range());
     sheet::Range selection;
     try {
-        selection = m_pRun->Selection();
+        selection = m_run.Selection();
     } catch (...) {
         framework::ReportException(GetSafeHwnd(), std::current_exception());
         return selection;
     }
-    m_pRun->SetWorkRange(selection);
+    m_run.SetWorkRange(selection);
     return selection;
 }
 
-CDlgSelectN::CDlgSelectN(CCommandRun* run) : CRangePage(IDD_SELECT_N, run) {}
+CDlgSelectN::CDlgSelectN(tools::ToolRun& run) : CRangePage(IDD_SELECT_N, run) {}
 
-sheet::Range CDlgSelectN::TakeSelection() { return m_pRun->Selection(); }
+sheet::Range CDlgSelectN::TakeSelection() { return m_run.Selection(); }

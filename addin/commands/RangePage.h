@@ -8,21 +8,19 @@
 #include "framework/Edit.h"
 #include "framework/PropertyPage.h"
 #include "sheet/Range.h"
-
-class CCommandRun;
+#include "tools/run/ToolRun.h"
 
 // The end code with which the range picker closes a wizard, so that it shows again after the pick.
 constexpr INT_PTR kPickRangeEndCode = 55;
 
 class CRangePage : public framework::CPropertyPage {
 public:
-    framework::CEdit m_edit;        // shows the address; never read back
-    framework::CButton m_button;    // the range picker
-    framework::CBitmap m_bitmap;    // the picker's face
-    CCommandRun* m_pRun = nullptr;  // not owned; the command's run outlives its wizard
+    framework::CEdit m_edit;      // shows the address; never read back
+    framework::CButton m_button;  // the range picker
+    framework::CBitmap m_bitmap;  // the picker's face
 
 protected:
-    CRangePage(UINT templateId, CCommandRun* run);
+    CRangePage(UINT templateId, tools::ToolRun& run);
 
     void DoDataExchange(framework::CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -31,6 +29,8 @@ protected:
     // The selection this page shows; the Remove Duplicates page also keeps it as the working range.
     virtual sheet::Range TakeSelection() = 0;
 
+    tools::ToolRun& m_run;  // the command's run, which outlives its wizard
+
 private:
     void OnPickRange();
 };
@@ -38,7 +38,7 @@ private:
 // Remove Duplicates: stores the selection as the run's working range each time it shows.
 class CDlgSelect : public CRangePage {
 public:
-    explicit CDlgSelect(CCommandRun* run);
+    explicit CDlgSelect(tools::ToolRun& run);
 
 protected:
     sheet::Range TakeSelection() override;
@@ -47,7 +47,7 @@ protected:
 // The other three tools: shows the selection and leaves the working range alone.
 class CDlgSelectN : public CRangePage {
 public:
-    explicit CDlgSelectN(CCommandRun* run);
+    explicit CDlgSelectN(tools::ToolRun& run);
 
 protected:
     sheet::Range TakeSelection() override;

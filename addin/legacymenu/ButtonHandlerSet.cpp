@@ -4,7 +4,7 @@
 
 #include "framework/Trace.h"
 
-bool CButtonHandlerSet::CreateAll(CommandHost& host) noexcept {
+bool CButtonHandlerSet::CreateAll(CommandRunner& runner) noexcept {
     ReleaseAll();
     try {
         m_handlers.reserve(commands::Table().size());
@@ -13,7 +13,7 @@ bool CButtonHandlerSet::CreateAll(CommandHost& host) noexcept {
         return false;
     }
     for (const commands::Command& command : commands::Table()) {
-        m_handlers.push_back(framework::ComPtr<CEventHandler>::Adopt(new (std::nothrow) CEventHandler(command, host)));
+        m_handlers.push_back(framework::ComPtr<CEventHandler>::Adopt(new (std::nothrow) CEventHandler(command, runner)));
         if (!m_handlers.back()) return false;
     }
     return true;
@@ -27,7 +27,7 @@ CEventHandler* CButtonHandlerSet::For(const commands::Command& command) const no
 void CButtonHandlerSet::ReleaseAll() noexcept {
     for (framework::ComPtr<CEventHandler>& handler : m_handlers) {
         if (!handler) continue;
-        handler->ForgetHost();
+        handler->ForgetRunner();
         handler->DisconnectAll();
     }
     m_handlers.clear();

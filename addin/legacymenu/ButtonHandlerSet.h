@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "addin/commands/CommandHost.h"
+#include "addin/commands/CommandRunner.h"
 #include "addin/legacymenu/EventHandler.h"
 #include "framework/ComPtr.h"
 
@@ -15,12 +15,12 @@ public:
     CButtonHandlerSet& operator=(const CButtonHandlerSet&) = delete;
     ~CButtonHandlerSet() { ReleaseAll(); }
 
-    // Creates one for each command in the table's order, each knowing the host; false when memory runs out
+    // Creates one for each command in the table's order, each knowing the runner; false when memory runs out
     // (those made stay).
-    bool CreateAll(CommandHost& host) noexcept;
+    bool CreateAll(CommandRunner& runner) noexcept;
     // The handler of a command of the table; null while absent.
     CEventHandler* For(const commands::Command& command) const noexcept;
-    // Each handler unadvises every button, forgets the host and goes; a click already running keeps its own
+    // Each handler unadvises every button, forgets the runner and goes; a click already running keeps its own
     // handler alive.
     void ReleaseAll() noexcept;
 

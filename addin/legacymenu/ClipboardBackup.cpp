@@ -36,33 +36,13 @@ std::wstring RegisteredName(UINT format) {
 
 }  // namespace
 
-CClipboardBackup::ClipboardData::ClipboardData(UINT format, std::wstring name, HANDLE data) noexcept
-    : m_format(format), m_name(std::move(name)), m_data(data) {}
-
-CClipboardBackup::ClipboardData::ClipboardData(ClipboardData&& other) noexcept
-    : m_format(other.m_format), m_name(std::move(other.m_name)), m_data(std::exchange(other.m_data, nullptr)) {}
-
-CClipboardBackup::ClipboardData& CClipboardBackup::ClipboardData::operator=(ClipboardData&& other) noexcept {
-    std::swap(m_format, other.m_format);
-    std::swap(m_name, other.m_name);
-    std::swap(m_data, other.m_data);
-    return *this;
-}
-
-CClipboardBackup::ClipboardData::~ClipboardData() {
-    if (!m_data) return;
-    if (IsEnhancedMetafile())
-        DeleteEnhMetaFile(static_cast<HENHMETAFILE>(m_data));
-    else
-        GlobalFree(m_data);
-}
-
-bool CClipboardBackup::ClipboardData::IsEnhancedMetafile() const noexcept { return IsEnhancedMetafileFormat(m_format); }
-
 CClipboardBackup::ClipboardData CClipboardBackup::ClipboardData::CopyOf(UINT format, HANDLE data) {
-    HANDLE copy = IsEnhancedMetafileFormat(format) ? CopyEnhMetaFileW(static_cast<HENHMETAFILE>(data), nullptr)
-                                                   : CopyOfGlobal(data).Release();
-    return ClipboardData(format, RegisteredName(format), copy);
+    ClipboardData copy(format, RegisteredName(format));
+    if (IsEnhancedMetafileFormat(format))
+        copy.m_metafile = decltype(m_metafile)(CopyEnhMetaFileW(static_cast<HENHMETAFILE>(data), nullptr));
+    else
+        copy.m_global = CopyOfGlobal(data);
+    return copy;
 }
 
 void CClipboardBackup::ClipboardData::PutBack() noexcept {
@@ -70,7 +50,12 @@ void CClipboardBackup::ClipboardData::PutBack() noexcept {
     if (!m_name.empty()) {
         if (UINT registered = RegisterClipboardFormatW(m_name.c_str())) format = registered;
     }
-    if (SetClipboardData(format, m_data)) m_data = nullptr;  // the clipboard owns it now
+    // The clipboard owns what it takes.
+    if (m_metafile) {
+        if (SetClipboardData(format, m_metafile.Get())) m_metafile.Release();
+    } else if (SetClipboardData(format, m_global.Get())) {
+        m_global.Release();
+    }
 }
 
 CClipboardBackup::~CClipboardBackup() {

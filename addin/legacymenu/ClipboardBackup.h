@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/Scoped.h"
+
 class CClipboardBackup {
 public:
     CClipboardBackup() noexcept = default;
@@ -27,23 +29,21 @@ private:
     // One saved format: its number, its registered name (empty for a standard format) and the copy.
     class ClipboardData {
     public:
-        // Null data when the format's data cannot be copied.
+        // Empty when the format's data cannot be copied.
         static ClipboardData CopyOf(UINT format, HANDLE data);
-        ClipboardData(ClipboardData&& other) noexcept;
-        ClipboardData& operator=(ClipboardData&& other) noexcept;
-        ~ClipboardData();
 
-        explicit operator bool() const noexcept { return m_data != nullptr; }
+        explicit operator bool() const noexcept { return m_global || m_metafile; }
         // Hands the copy to the open clipboard under the format its name registers, else its number.
         void PutBack() noexcept;
 
     private:
-        ClipboardData(UINT format, std::wstring name, HANDLE data) noexcept;
-        bool IsEnhancedMetafile() const noexcept;
+        ClipboardData(UINT format, std::wstring name) : m_format(format), m_name(std::move(name)) {}
 
         UINT m_format;
         std::wstring m_name;
-        HANDLE m_data;
+        // The copy: an enhanced metafile, or a global block for any other format.
+        framework::UniqueHandle<HGLOBAL, &GlobalFree> m_global;
+        framework::UniqueHandle<HENHMETAFILE, &DeleteEnhMetaFile> m_metafile;
     };
 
     std::vector<ClipboardData> m_entries;

@@ -98,7 +98,7 @@ GlobalBlock PackedDibOf(HBITMAP bitmap, WORD bitsPerPixel, size_t spare) {
     const size_t image = Stride(header.biWidth, header.biBitCount) * static_cast<size_t>(info.bmHeight);
     header.biSizeImage = static_cast<DWORD>(image);
     const size_t bitsOffset = sizeof header + colours * sizeof(RGBQUAD);
-    GlobalBlock block = GlobalBlock::Allocate(bitsOffset + image + spare);
+    GlobalBlock block = AllocateGlobal(bitsOffset + image + spare);
     GlobalLockScope locked(block.Get());
     if (!locked.Data()) return {};
     auto* bytes = static_cast<BYTE*>(locked.Data());
@@ -116,10 +116,11 @@ void PutFaceOnClipboard(HBITMAP face, HBITMAP mask, const FaceFormatNames& names
     OpenClipboardScope clipboard;
     if (!clipboard.IsOpen()) return;
     EmptyClipboard();
-    PackedDibOf(face, 0, 0).SetAsClipboardData(CF_DIB);
+    GlobalBlock faceBlock = PackedDibOf(face, 0, 0);
+    SetAsClipboardData(faceBlock, CF_DIB);
 
     if (GlobalBlock copy = CopyOfGlobal(GetClipboardData(CF_DIB)))
-        copy.SetAsClipboardData(RegisterClipboardFormatW(names.face.c_str()));
+        SetAsClipboardData(copy, RegisterClipboardFormatW(names.face.c_str()));
     else
         Report(L"wit1");
 
@@ -127,7 +128,7 @@ void PutFaceOnClipboard(HBITMAP face, HBITMAP mask, const FaceFormatNames& names
     GlobalBlock maskBlock = PackedDibOf(mask, 1, kMaskSpareBytes);
     if (!maskBlock)
         Report(L"wit2");
-    else if (!maskBlock.SetAsClipboardData(RegisterClipboardFormatW(names.mask.c_str())))
+    else if (!SetAsClipboardData(maskBlock, RegisterClipboardFormatW(names.mask.c_str())))
         Report(L"witset");  // the block stays ours and is freed
 }
 

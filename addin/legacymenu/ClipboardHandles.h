@@ -1,11 +1,13 @@
 // Thin owners for the legacy menu's clipboard work: the clipboard held open, a global memory block that
-// is freed unless the clipboard took it, and a block locked for reading or writing.
+// is freed unless the clipboard took it (one of the framework's unique handles), and a block locked for
+// reading or writing.
 #pragma once
 
 #include <windows.h>
 
 #include <cstring>
-#include <utility>
+
+#include "framework/Scoped.h"
 
 // Opens the clipboard with no owner window for its lifetime.
 class OpenClipboardScope {
@@ -23,38 +25,20 @@ private:
     bool m_open;
 };
 
-class GlobalBlock {
-public:
-    GlobalBlock() noexcept = default;
-    // A movable, shareable block of `size` zero bytes; empty when out of memory.
-    static GlobalBlock Allocate(SIZE_T size) noexcept {
-        GlobalBlock block;
-        block.m_block = GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE | GMEM_ZEROINIT, size);
-        return block;
-    }
-    GlobalBlock(GlobalBlock&& other) noexcept : m_block(std::exchange(other.m_block, nullptr)) {}
-    GlobalBlock& operator=(GlobalBlock&& other) noexcept {
-        std::swap(m_block, other.m_block);
-        return *this;
-    }
-    ~GlobalBlock() {
-        if (m_block) GlobalFree(m_block);
-    }
+// A global memory block, freed unless the clipboard took it.
+using GlobalBlock = framework::UniqueHandle<HGLOBAL, &GlobalFree>;
 
-    HGLOBAL Get() const noexcept { return m_block; }
-    // Gives the block up to a new owner.
-    HGLOBAL Release() noexcept { return std::exchange(m_block, nullptr); }
-    explicit operator bool() const noexcept { return m_block != nullptr; }
-    // Puts the block on the open clipboard, which owns it from then on; a refused block stays here.
-    bool SetAsClipboardData(UINT format) noexcept {
-        if (!m_block || !SetClipboardData(format, m_block)) return false;
-        m_block = nullptr;
-        return true;
-    }
+// A movable, shareable block of `size` zero bytes; empty when out of memory.
+inline GlobalBlock AllocateGlobal(SIZE_T size) noexcept {
+    return GlobalBlock(GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE | GMEM_ZEROINIT, size));
+}
 
-private:
-    HGLOBAL m_block = nullptr;
-};
+// Puts the block on the open clipboard, which owns it from then on; a refused block stays with its owner.
+inline bool SetAsClipboardData(GlobalBlock& block, UINT format) noexcept {
+    if (!block || !SetClipboardData(format, block.Get())) return false;
+    block.Release();
+    return true;
+}
 
 // Locks a global block for its lifetime; Data() is null when the block cannot be locked.
 class GlobalLockScope {
@@ -79,7 +63,7 @@ private:
 inline GlobalBlock CopyOfGlobal(HANDLE data) noexcept {
     GlobalLockScope source(data);
     if (!source.Data()) return {};
-    GlobalBlock copy = GlobalBlock::Allocate(source.Size());
+    GlobalBlock copy = AllocateGlobal(source.Size());
     GlobalLockScope target(copy.Get());
     if (!target.Data()) return {};
     std::memcpy(target.Data(), source.Data(), source.Size());

@@ -230,25 +230,3 @@ private:
 void BuildLegacyMenu(const sheet::Application& app, const CButtonHandlerSet& handlers, FaceRoad faceRoad) {
     MenuBuilder(app, handlers, faceRoad).Build();
 }
-
-void EnableLegacyCommand(const sheet::Application& app, const Command& command, bool enabled) {
-    sheet::CommandBars bars = app.CommandBars();
-    auto family = sheet::CommandBarPopup(
-        legacy_menu::FindControl(legacy_menu::MenuBar(bars).Controls(), legacy_menu::kFamilyPopup).Object());
-    if (family) {
-        auto submenu =
-            sheet::CommandBarPopup(legacy_menu::FindControl(family.Controls(), legacy_menu::kSubmenu).Object());
-        if (submenu) {
-            if (sheet::CommandBarControl entry = legacy_menu::FindControl(submenu.Controls(), command.menu.caption))
-                entry.SetEnabled(enabled);
-        }
-    }
-    if (sheet::CommandBar toolbar = legacy_menu::FindBar(bars, legacy_menu::kToolbar)) {
-        sheet::CommandBarControls buttons = toolbar.Controls();
-        const long count = buttons.Count();
-        for (long i = 1; i <= count; ++i) {
-            sheet::CommandBarControl button = buttons.Item(i);
-            if (button.Tag() == command.menu.caption) button.SetEnabled(enabled);
-        }
-    }
-}

@@ -1,13 +1,14 @@
 #include "addin/legacymenu/EventHandler.h"
 
+#include "addin/legacymenu/LegacyEnabling.h"
 #include "addin/legacymenu/LegacyMenuNames.h"
 #include "addin/OfficeInterfaces.h"
 #include "framework/Barrier.h"
 #include "framework/DispatchName.h"
 #include "framework/ModuleLock.h"
 
-CEventHandler::CEventHandler(const commands::Command& command, CommandHost& host) noexcept
-    : m_command(command), m_host(&host) {
+CEventHandler::CEventHandler(const commands::Command& command, CommandRunner& runner) noexcept
+    : m_command(command), m_runner(&runner) {
     framework::LockModule();
 }
 
@@ -50,17 +51,18 @@ HRESULT CEventHandler::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, L
 }
 
 HRESULT CEventHandler::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
-    if (id != DISPID_CommandBarButtonClick || !m_host) return S_OK;
+    if (id != DISPID_CommandBarButtonClick || !m_runner) return S_OK;
     // A wizard runs inside the click, and Excel may disconnect the add-in meanwhile: the sink stays alive
-    // until the click returns, and the add-in keeps itself alive while its command runs.
+    // until the click returns, and the runner keeps the add-in alive while its command runs.
     framework::ComPtr<CEventHandler> self(this);
-    CommandHost& host = *m_host;
+    CommandRunner& runner = *m_runner;
     framework::HResultBarrier([&] {
         // Every family add-in hears a click on the shared entry; only the first in the popup carries it out.
         if (m_command.menu.place == commands::MenuPlace::FamilyEntry &&
-            !legacy_menu::StandsFirstInFamily(host.Application()))
+            !legacy_menu::StandsFirstInFamily(runner.Application()))
             return;
-        host.RunCommand(m_command);
+        // A disconnection during the command forgets the runner, which may be gone with the add-in.
+        if (runner.Run(m_command) && m_runner) RefreshLegacyEnabling(runner);
     });
     return S_OK;
 }

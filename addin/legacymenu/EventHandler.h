@@ -7,13 +7,13 @@
 
 #include <vector>
 
-#include "addin/commands/CommandHost.h"
+#include "addin/commands/CommandRunner.h"
 #include "framework/ComPtr.h"
 
 class CEventHandler final : public IDispatch {
 public:
     // Reference count 1, the creator's.
-    CEventHandler(const commands::Command& command, CommandHost& host) noexcept;
+    CEventHandler(const commands::Command& command, CommandRunner& runner) noexcept;
     CEventHandler(const CEventHandler&) = delete;
     CEventHandler& operator=(const CEventHandler&) = delete;
 
@@ -24,7 +24,7 @@ public:
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
     // Knows one name, "Click" (DISPID 1).
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
-    // A click (DISPID 1) runs the command while the host is set; every call answers S_OK.
+    // A click (DISPID 1) runs the command while the runner is set; every call answers S_OK.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
                                      EXCEPINFO* exception, UINT* argError) override;
 
@@ -34,7 +34,7 @@ public:
     // Unadvises every connection and lets the connection points go.
     void DisconnectAll() noexcept;
     // From now on clicks are ignored.
-    void ForgetHost() noexcept { m_host = nullptr; }
+    void ForgetRunner() noexcept { m_runner = nullptr; }
 
 private:
     ~CEventHandler();
@@ -46,6 +46,6 @@ private:
 
     ULONG m_references = 1;
     const commands::Command& m_command;
-    CommandHost* m_host;  // not owned
+    CommandRunner* m_runner;  // not owned
     std::vector<Connection> m_connections;
 };

@@ -6,7 +6,7 @@
 //
 //   WizardDriver driver;
 //   driver.WaitForPage(IDD_SELECT_N).PressNext().WaitForPage(IDD_CHANGECASE).CheckRadio(2022).PressFinish();
-//   ASSERT_TRUE(driver.Run([&] { addin->RunTool(2); })) << driver.Report();
+//   ASSERT_TRUE(driver.Run([&] { addin->InvokeCallback(DISPID_CHANGECASE); })) << driver.Report();
 #pragma once
 
 #include <windows.h>

@@ -42,7 +42,7 @@ enum : DISPID {
     kWrapText = 0x114,
     kMerge = 0x234,
     kAreas = 0x238,
-    kMergeArea = 0x2A9,
+    kMergeArea = 0x569,
     kOffset = 0xFE,
     kResize = 0x100,
     kFormula = 0x105,

@@ -8,6 +8,7 @@
 
 #include "addin/CallbackInterface.h"
 #include "addin/OfficeInterfaces.h"
+#include "tests/addin/CallbackDispids.h"
 #include "host/excel/Excel.h"
 
 class CMyAddin;

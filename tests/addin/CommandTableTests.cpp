@@ -1,11 +1,9 @@
 // The table of commands itself: what every row must keep true for the ribbon and the legacy menu made from it.
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <set>
 #include <string>
 
-#include "addin/MyAddin.h"
 #include "addin/commands/Commands.h"
 
 namespace {
@@ -32,24 +30,12 @@ TEST(CommandTable, callback_names_DISPIDs_ribbon_ids_and_menu_captions_are_each_
     }
 }
 
-TEST(CommandTable, every_command_starts_one_way_and_the_tools_are_numbered_in_the_tables_order) {
-    const struct {
-        CMyAddin::Tool tool;
-        DISPID action;
-    } tools[] = {{CMyAddin::Tool::RemoveDuplicates, DISPID_REMDUPS},
-                 {CMyAddin::Tool::RemoveCharacters, DISPID_REMCHARS},
-                 {CMyAddin::Tool::ChangeCase, DISPID_CHANGECASE},
-                 {CMyAddin::Tool::MergeCellText, DISPID_MERGECELL}};
-    for (const auto& t : tools) {
-        const Command* command = commands::ToolNumbered(static_cast<long>(t.tool));
-        ASSERT_NE(command, nullptr);
-        EXPECT_EQ(command->onAction.id, t.action);
-    }
-    EXPECT_EQ(commands::ToolNumbered(-1), nullptr);
-    EXPECT_EQ(commands::ToolNumbered(static_cast<long>(std::size(tools))), nullptr);
+TEST(CommandTable, every_command_starts_one_way_and_a_getEnabled_has_its_answer) {
     for (const Command& command : commands::Table()) {
-        EXPECT_EQ((command.start.wizard != nullptr) + (command.start.action != nullptr) + command.start.undoesLastRun, 1)
-            << command.onAction.name;
+        const bool wizard = command.start.run && command.start.pages;
+        EXPECT_EQ(command.start.run == nullptr, command.start.pages == nullptr) << command.onAction.name;
+        EXPECT_NE(wizard, command.start.action != nullptr) << command.onAction.name;
+        EXPECT_EQ(command.getEnabled.name == nullptr, command.enabled == nullptr) << command.onAction.name;
         if (command.ribbon.image) {
             EXPECT_NE(command.ribbon.imageResource, 0) << command.onAction.name;
         }

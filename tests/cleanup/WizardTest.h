@@ -16,10 +16,10 @@ namespace cwtest {
 
 using host::WizardDriver;
 
-// The tool numbers the ribbon's callbacks hand to the command runner.
-constexpr long kRemoveCharacters = static_cast<long>(CMyAddin::Tool::RemoveCharacters);
-constexpr long kChangeCase = static_cast<long>(CMyAddin::Tool::ChangeCase);
-constexpr long kRemoveDuplicates = static_cast<long>(CMyAddin::Tool::RemoveDuplicates);
+// The tools' ribbon callbacks.
+constexpr long kRemoveCharacters = DISPID_REMCHARS;
+constexpr long kChangeCase = DISPID_CHANGECASE;
+constexpr long kRemoveDuplicates = DISPID_REMDUPS;
 
 
 class WizardTest : public testing::Test {
@@ -42,7 +42,7 @@ protected:
     // Runs the tool through the ribbon callback with the driver's script.
     bool Run(WizardDriver& driver, long tool) {
         HRESULT hr = E_FAIL;
-        bool done = driver.Run([&] { hr = m_addin->Callbacks()->RunTool(tool); });
+        bool done = driver.Run([&] { hr = m_addin->InvokeCallback(tool); });
         EXPECT_EQ(hr, S_OK);
         return done;
     }

@@ -184,7 +184,7 @@ const Road kRoads[] = {
     {cwtest::kRemoveDuplicates, {{IDD_SELECT}, {IDD_DUP_COLUMNS}, {IDD_DUP_ACTION, IDC_ACTION_COLOR, true}}},
     {cwtest::kRemoveCharacters, {{IDD_SELECT_N}, {IDD_SELCHARS, 0, true}}},
     {cwtest::kChangeCase, {{IDD_SELECT_N}, {IDD_CHANGECASE, 0, true}}},
-    {static_cast<long>(CMyAddin::Tool::MergeCellText),
+    {DISPID_MERGECELL,
      {{IDD_SELECT_N}, {IDD_SELECT_MERGE, IDC_OPTION_1}, {IDD_MERGE_BY_ROW, 0, true},
       {IDD_SELECT_MERGE, IDC_OPTION_2, false, true}, {IDD_MERGE_BY_COLUMN, 0, true},
       {IDD_SELECT_MERGE, IDC_OPTION_3, false, true}, {IDD_MERGE_IN_A_CELL, 0, true}}},

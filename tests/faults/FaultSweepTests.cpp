@@ -27,6 +27,7 @@
 #include "host/excel/LiveObjects.h"
 #include "res/resource.h"
 #include "sheet/Dispids.h"
+#include "tests/addin/CallbackDispids.h"
 #include "tests/addin/AddinTestKit.h"
 #include "tests/addin/LegacyMenuTestKit.h"
 #include "tests/support/FaultInjection.h"

@@ -69,7 +69,7 @@ TEST_F(MergeProgress, a_stop_ends_rows_after_their_band_and_columns_or_one_cell_
 
 class MergeStatus : public cwtest::StatusWizardTest {
 protected:
-    static constexpr long kMerge = static_cast<long>(CMyAddin::Tool::MergeCellText);
+    static constexpr long kMerge = DISPID_MERGECELL;
 
     // Mode radio, its page, whether the cells are merged; Finish, and Cancel after a failure.
     bool MergeWith(int modeRadio, UINT page, bool mergeCells, bool failing) {

@@ -22,7 +22,7 @@ using host::WizardDriver;
 using host::WizardView;
 
 using MergeWizard = cwtest::WizardTest;
-constexpr long kMerge = static_cast<long>(CMyAddin::Tool::MergeCellText);
+constexpr long kMerge = DISPID_MERGECELL;
 
 struct Mode {
     int radio;

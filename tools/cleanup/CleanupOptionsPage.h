@@ -8,13 +8,12 @@
 
 class CCleanupOptionsPage : public framework::CPropertyPage {
 public:
-    cleanup::CleanupCommands* m_pAddin = nullptr;  // not owned; set before the wizard shows
-
     // The position of the first checked radio in id order (0 to 4), or -1 when none is checked.
     int CheckedOption() const;
 
 protected:
-    explicit CCleanupOptionsPage(UINT templateId) : CPropertyPage(templateId) {}
+    CCleanupOptionsPage(UINT templateId, cleanup::CleanupCommands& commands)
+        : CPropertyPage(templateId), m_commands(commands) {}
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
@@ -23,4 +22,6 @@ protected:
 
     // Runs the tool with the rule at this position of the page's list.
     virtual void RunTool(int option) = 0;
+
+    cleanup::CleanupCommands& m_commands;  // the tool's run, which outlives its wizard
 };

@@ -2,6 +2,6 @@
 
 #include "res/resource.h"
 
-CDlgChangeCase::CDlgChangeCase() : CCleanupOptionsPage(IDD_CHANGECASE) {}
+CDlgChangeCase::CDlgChangeCase(cleanup::CleanupCommands& commands) : CCleanupOptionsPage(IDD_CHANGECASE, commands) {}
 
-void CDlgChangeCase::RunTool(int option) { m_pAddin->RunChangeCase(cleanup::kCaseModes[option]); }
+void CDlgChangeCase::RunTool(int option) { m_commands.RunChangeCase(cleanup::kCaseModes[option]); }

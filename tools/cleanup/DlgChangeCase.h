@@ -5,7 +5,7 @@
 
 class CDlgChangeCase : public CCleanupOptionsPage {
 public:
-    CDlgChangeCase();
+    explicit CDlgChangeCase(cleanup::CleanupCommands& commands);
 
 protected:
     void RunTool(int option) override;

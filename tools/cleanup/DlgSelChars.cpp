@@ -2,6 +2,6 @@
 
 #include "res/resource.h"
 
-CDlgSelChars::CDlgSelChars() : CCleanupOptionsPage(IDD_SELCHARS) {}
+CDlgSelChars::CDlgSelChars(cleanup::CleanupCommands& commands) : CCleanupOptionsPage(IDD_SELCHARS, commands) {}
 
-void CDlgSelChars::RunTool(int option) { m_pAddin->RunRemoveCharacters(cleanup::kRemoveModes[option]); }
+void CDlgSelChars::RunTool(int option) { m_commands.RunRemoveCharacters(cleanup::kRemoveModes[option]); }

@@ -5,7 +5,7 @@
 
 class CDlgSelChars : public CCleanupOptionsPage {
 public:
-    CDlgSelChars();
+    explicit CDlgSelChars(cleanup::CleanupCommands& commands);
 
 protected:
     void RunTool(int option) override;

@@ -5,7 +5,8 @@ namespace blocks {
 std::pair<BlockRect, BlockRect> Halves(const BlockRect& rect, HalveFirst first) {
     BlockRect top = rect;
     BlockRect bottom = rect;
-    const bool acrossRows = rect.rows > 1 && (first == HalveFirst::Rows || rect.columns == 1);
+    const bool acrossRows =
+        first != HalveFirst::ColumnsOnly && rect.rows > 1 && (first == HalveFirst::Rows || rect.columns == 1);
     if (acrossRows) {
         top.rows = rect.rows / 2;
         bottom.row = rect.row + top.rows;
@@ -16,6 +17,13 @@ std::pair<BlockRect, BlockRect> Halves(const BlockRect& rect, HalveFirst first) 
         bottom.columns = rect.columns - top.columns;
     }
     return {top, bottom};
+}
+
+std::vector<BlockRect> Halves(long rows, long columns, bool columnsOnly) {
+    const BlockRect whole{1, 1, rows, columns};
+    if (columnsOnly ? columns < 2 : whole.Cells() < 2) return {};
+    const auto [first, second] = Halves(whole, columnsOnly ? HalveFirst::ColumnsOnly : HalveFirst::Rows);
+    return {first, second};
 }
 
 }  // namespace blocks

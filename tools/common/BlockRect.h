@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <utility>
+#include <vector>
 
 namespace blocks {
 
@@ -25,11 +26,16 @@ struct BlockRect {
     }
 };
 
-// Which way a rectangle is cut in two first, while it has more than one row and column.
-enum class HalveFirst { Rows, Columns };
+// Which way a rectangle is cut in two first, while it has more than one row and column; or its columns only.
+enum class HalveFirst { Rows, Columns, ColumnsOnly };
 
-// The two halves of a rectangle of more than one cell, the first one the top or left half.
+// The two halves of a rectangle of more than one cell (of more than one column for ColumnsOnly), the first one
+// the top or left half.
 std::pair<BlockRect, BlockRect> Halves(const BlockRect& rect, HalveFirst first);
+
+// The halves of a rectangle of `rows` by `columns`, from (1, 1) within it: the rows' halves, or the columns'
+// for a single row or when `columnsOnly`. Empty for a rectangle that cannot be halved.
+std::vector<BlockRect> Halves(long rows, long columns, bool columnsOnly);
 
 // The caps on one block.
 struct BlockCaps {

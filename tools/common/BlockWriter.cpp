@@ -3,6 +3,7 @@
 #include <new>
 #include <utility>
 
+#include "framework/Scoped.h"
 #include "sheet/AutomationError.h"
 #include "tools/common/CellRecording.h"
 #include "tools/common/SubRange.h"
@@ -24,22 +25,23 @@ public:
         SAFEARRAY* array = nullptr;
         sheet::Variant owned = sheet::Variant::NewArray(VT_VARIANT, static_cast<ULONG>(rect.rows),
                                                         static_cast<ULONG>(rect.columns), 1, array);
-        VARIANT* data = nullptr;
-        if (FAILED(SafeArrayAccessData(array, reinterpret_cast<void**>(&data)))) throw std::bad_alloc();
+        framework::SafeArrayData<VARIANT> locked(array);
+        VARIANT* data = locked.Data();
+        if (!data) throw std::bad_alloc();
         m_array = owned.Detach().parray;
         for (long c = 0; c < rect.columns; ++c)
             for (long r = 0; r < rect.rows; ++r)
                 data[r + static_cast<size_t>(c) * static_cast<size_t>(rect.rows)] =
                     changes.At(rect.row + r, rect.column + c).get();
-        SafeArrayUnaccessData(m_array);
     }
     ~LentArray() {
-        VARIANT* data = nullptr;
-        if (SUCCEEDED(SafeArrayAccessData(m_array, reinterpret_cast<void**>(&data)))) {
+        {
+            framework::SafeArrayData<VARIANT> locked(m_array);
+            VARIANT* data = locked.Data();
+            if (!data) return;
             for (size_t i = 0; i < m_elements; ++i) VariantInit(&data[i]);
-            SafeArrayUnaccessData(m_array);
-            SafeArrayDestroy(m_array);
         }
+        SafeArrayDestroy(m_array);
     }
     LentArray(const LentArray&) = delete;
     LentArray& operator=(const LentArray&) = delete;

@@ -108,21 +108,4 @@ void PutFormat(const sheet::Range& range, FormatKind kind, const FormatValue& va
     }
 }
 
-std::vector<BlockRect> Halves(long rows, long columns, bool columnsOnly) {
-    BlockRect first{1, 1, rows, columns};
-    BlockRect second = first;
-    if (rows > 1 && !columnsOnly) {
-        first.rows = rows / 2;
-        second.row = first.rows + 1;
-        second.rows = rows - first.rows;
-    } else if (columns > 1) {
-        first.columns = columns / 2;
-        second.column = first.columns + 1;
-        second.columns = columns - first.columns;
-    } else {
-        return {};
-    }
-    return {first, second};
-}
-
 }  // namespace blocks

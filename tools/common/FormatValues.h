@@ -18,8 +18,4 @@ std::optional<FormatValue> CommonFormat(const sheet::Range& range, FormatKind ki
 // alone; a fill read from the sheet puts back every part it had.
 void PutFormat(const sheet::Range& range, FormatKind kind, const FormatValue& value);
 
-// The halves of a rectangle of `rows` by `columns`, from (1, 1) within it: the rows' halves, or the columns'
-// for a single row or when `columnsOnly`. Empty for a rectangle that cannot be halved.
-std::vector<BlockRect> Halves(long rows, long columns, bool columnsOnly);
-
 }  // namespace blocks

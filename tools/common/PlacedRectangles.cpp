@@ -5,8 +5,6 @@
 
 namespace blocks {
 
-namespace {
-
 std::wstring ReferenceOf(const BlockRect& rect, long row, long column) {
     const long top = row + rect.row - 1;
     const long left = column + rect.column - 1;
@@ -14,6 +12,8 @@ std::wstring ReferenceOf(const BlockRect& rect, long row, long column) {
     if (rect.rows == 1 && rect.columns == 1) return reference;
     return reference + L":" + ColumnLetters(left + rect.columns - 1) + std::to_wstring(top + rect.rows - 1);
 }
+
+namespace {
 
 // Runs of true along `marked`, each given as its first index (from 1) and length.
 template <class MakeRect>
@@ -38,14 +38,13 @@ std::vector<BlockRect> Runs(const std::vector<bool>& marked, MakeRect makeRect) 
 std::vector<std::wstring> ReferencesOf(const std::vector<BlockRect>& rects, long row, long column,
                                        std::size_t maxLength) {
     std::vector<std::wstring> references;
-    std::wstring pending;
+    ReferenceList pending(maxLength);
     for (const BlockRect& rect : rects) {
         std::wstring area = ReferenceOf(rect, row, column);
-        if (!pending.empty() && pending.size() + 1 + area.size() > maxLength) references.push_back(std::move(pending));
-        if (!pending.empty()) pending += L',';
-        pending += area;
+        if (!pending.Fits(area)) references.push_back(pending.Take());
+        pending.Append(area);
     }
-    if (!pending.empty()) references.push_back(std::move(pending));
+    if (!pending.Empty()) references.push_back(pending.Take());
     return references;
 }
 

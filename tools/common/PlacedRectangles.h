@@ -8,11 +8,9 @@
 
 #include "sheet/Application.h"
 #include "tools/common/BlockRect.h"
+#include "tools/common/ReferenceList.h"
 
 namespace blocks {
-
-// Excel takes at most this many characters in one reference text.
-constexpr std::size_t kMaxReference = 255;
 
 // A block with what reaches its parts: its own range, the sheet it lies on, and where its top-left cell is.
 struct PlacedBlock {
@@ -23,6 +21,10 @@ struct PlacedBlock {
     long rows = 0;
     long columns = 0;
 };
+
+// "B5" or "B5:D7": the rectangle, from 1 within a block whose top-left cell is at the sheet's row and column, as
+// an A1 reference text.
+std::wstring ReferenceOf(const BlockRect& rect, long row, long column);
 
 // The rectangles, from 1 within a block whose top-left cell is at the sheet's row and column, as A1 reference
 // texts ("A5:C7,A9:C9") of at most maxLength characters: every rectangle an area of its own, in order.

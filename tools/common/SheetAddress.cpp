@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "tools/common/ColumnLetters.h"
+
 namespace blocks {
 
 namespace {
 
-std::wstring Letters(long column) {
-    std::wstring letters;
-    for (; column > 0; column = (column - 1) / 26) letters += static_cast<wchar_t>(L'A' + (column - 1) % 26);
-    std::reverse(letters.begin(), letters.end());
-    return letters;
-}
-
-std::wstring Cell(long row, long column) { return L"$" + Letters(column) + L"$" + std::to_wstring(row); }
+std::wstring Cell(long row, long column) { return L"$" + ColumnLetters(column) + L"$" + std::to_wstring(row); }
 
 // One end of an area: its column, its row, or both; 0 for a part left out.
 struct End {
@@ -48,7 +43,7 @@ std::optional<End> ParseEnd(std::wstring_view text) {
 std::wstring AddressOf(const BlockRect& rect) {
     // Whole columns and rows as Excel writes them, so that they mean the whole grid of any version.
     if (rect.row == 1 && rect.rows == kSheetRows)
-        return L"$" + Letters(rect.column) + L":$" + Letters(rect.column + rect.columns - 1);
+        return L"$" + ColumnLetters(rect.column) + L":$" + ColumnLetters(rect.column + rect.columns - 1);
     if (rect.column == 1 && rect.columns == kSheetColumns)
         return L"$" + std::to_wstring(rect.row) + L":$" + std::to_wstring(rect.row + rect.rows - 1);
     std::wstring first = Cell(rect.row, rect.column);
@@ -73,22 +68,18 @@ std::optional<BlockRect> ParseArea(std::wstring_view address) {
 
 std::vector<std::wstring> AddressPieces(std::wstring_view address, size_t longest) {
     std::vector<std::wstring> pieces;
-    std::wstring piece;
+    ReferenceList piece(longest);
     size_t start = 0;
     while (start <= address.size()) {
         size_t comma = address.find(L',', start);
         std::wstring_view area =
             address.substr(start, comma == std::wstring_view::npos ? std::wstring_view::npos : comma - start);
-        if (!piece.empty() && piece.size() + 1 + area.size() > longest) {
-            pieces.push_back(std::move(piece));
-            piece.clear();
-        }
-        if (!piece.empty()) piece += L',';
-        piece += area;
+        if (!piece.Fits(area)) pieces.push_back(piece.Take());
+        piece.Append(area);
         if (comma == std::wstring_view::npos) break;
         start = comma + 1;
     }
-    if (!piece.empty()) pieces.push_back(std::move(piece));
+    if (!piece.Empty()) pieces.push_back(piece.Take());
     return pieces;
 }
 

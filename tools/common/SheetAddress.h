@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/common/BlockChanges.h"
+#include "tools/common/ReferenceList.h"
 
 namespace blocks {
 
@@ -23,6 +24,6 @@ std::optional<BlockRect> ParseArea(std::wstring_view address);
 
 // An address cut at its commas into pieces of at most `longest` characters, each a whole list of areas, for
 // Worksheet.Range, which takes 255 characters at most. An area longer than that stays a piece of its own.
-std::vector<std::wstring> AddressPieces(std::wstring_view address, size_t longest = 255);
+std::vector<std::wstring> AddressPieces(std::wstring_view address, size_t longest = kMaxReference);
 
 }  // namespace blocks

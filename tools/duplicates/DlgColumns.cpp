@@ -11,7 +11,10 @@ constexpr int kListColumnWidth = 222;
 
 }  // namespace
 
-CDlgColumns::CDlgColumns() : CPropertyPage(IDD_DUP_COLUMNS) { MapClick(IDC_CHECK_ALL, &CDlgColumns::OnToggleCheckAll); }
+CDlgColumns::CDlgColumns(duplicates::DuplicatesCommands& commands)
+    : CPropertyPage(IDD_DUP_COLUMNS), m_commands(commands) {
+    MapClick(IDC_CHECK_ALL, &CDlgColumns::OnToggleCheckAll);
+}
 
 void CDlgColumns::DoDataExchange(framework::CDataExchange* pDX) {
     CPropertyPage::DoDataExchange(pDX);
@@ -37,7 +40,7 @@ BOOL CDlgColumns::OnInitDialog() {
 void CDlgColumns::FillColumnList() {
     if (!m_bInitialized) return;
     m_list.DeleteAllItems();
-    std::vector<duplicates::ColumnHeading> headings = m_pAddin->KeyColumnChoices();
+    std::vector<duplicates::ColumnHeading> headings = m_commands.KeyColumnChoices();
     for (size_t k = 0; k < headings.size(); ++k) {
         int item = m_list.InsertItem(static_cast<int>(k), headings[k].letters);
         m_list.SetItemText(item, 1, headings[k].firstRowText);
@@ -72,6 +75,6 @@ LRESULT CDlgColumns::OnWizardNext() {
         framework::ShowMessage(GetSafeHwnd(), L"Select at least one column !", MB_OK);
         return -1;
     }
-    m_pAddin->SetKeyColumns(std::move(offsets));
+    m_commands.SetKeyColumns(std::move(offsets));
     return CPropertyPage::OnWizardNext();
 }

@@ -7,10 +7,9 @@
 
 class CDlgColumns : public framework::CPropertyPage {
 public:
-    CDlgColumns();
+    explicit CDlgColumns(duplicates::DuplicatesCommands& commands);
 
     framework::CListCtrl m_list;
-    duplicates::DuplicatesCommands* m_pAddin = nullptr;  // not owned; set before the wizard shows
     bool m_bInitialized = false;
 
     // Lists the working range's columns, all ticked. Once per wizard: Back and Next keep the user's ticks.
@@ -26,4 +25,6 @@ protected:
 private:
     void OnToggleCheckAll();
     void CheckAll(bool checked);
+
+    duplicates::DuplicatesCommands& m_commands;  // the tool's run, which outlives its wizard
 };

@@ -5,7 +5,8 @@
 
 using duplicates::DupAction;
 
-CDlgRemType::CDlgRemType() : CPropertyPage(IDD_DUP_ACTION) {
+CDlgRemType::CDlgRemType(duplicates::DuplicatesCommands& commands)
+    : CPropertyPage(IDD_DUP_ACTION), m_commands(commands) {
     MapClick(IDC_ACTION_SELECT, &CDlgRemType::OnActionNoColor);
     MapClick(IDC_ACTION_COLOR, &CDlgRemType::OnActionColor);
     MapClick(IDC_ACTION_DELETE, &CDlgRemType::OnActionNoColor);
@@ -37,10 +38,10 @@ void CDlgRemType::OnActionColor() { m_colorPicker.EnableWindow(true); }
 
 BOOL CDlgRemType::OnWizardFinish() {
     if (IsDlgButtonChecked(IDC_ACTION_SELECT) == BST_CHECKED)
-        m_pAddin->RunRemoveDuplicates(DupAction::Select, 0);
+        m_commands.RunRemoveDuplicates(DupAction::Select, 0);
     else if (IsDlgButtonChecked(IDC_ACTION_COLOR) == BST_CHECKED)
-        m_pAddin->RunRemoveDuplicates(DupAction::Color, m_colorPicker.GetSelectedColor());
+        m_commands.RunRemoveDuplicates(DupAction::Color, m_colorPicker.GetSelectedColor());
     else if (IsDlgButtonChecked(IDC_ACTION_DELETE) == BST_CHECKED)
-        m_pAddin->RunRemoveDuplicates(DupAction::Delete, 0);
+        m_commands.RunRemoveDuplicates(DupAction::Delete, 0);
     return CPropertyPage::OnWizardFinish();
 }

@@ -7,9 +7,8 @@
 
 class CDlgRemType : public framework::CPropertyPage {
 public:
-    CDlgRemType();
+    explicit CDlgRemType(duplicates::DuplicatesCommands& commands);
 
-    duplicates::DuplicatesCommands* m_pAddin = nullptr;  // not owned; set before the wizard shows
     CColorPickerCB m_colorPicker;
 
 protected:
@@ -22,4 +21,6 @@ protected:
 private:
     void OnActionNoColor();
     void OnActionColor();
+
+    duplicates::DuplicatesCommands& m_commands;  // the tool's run, which outlives its wizard
 };

@@ -6,13 +6,6 @@
 
 namespace duplicates {
 
-namespace {
-
-// Excel refuses a longer reference text.
-constexpr size_t kMaxReference = 255;
-
-}  // namespace
-
 DuplicateRuns::DuplicateRuns(const sheet::Application& app, const sheet::Worksheet& sheet, long left, long right,
                              DupAction action, COLORREF color)
     : m_app(app),
@@ -35,22 +28,20 @@ void DuplicateRuns::CloseRun() {
     if (m_runBottom < m_runTop) return;
     std::wstring area =
         m_leftLetters + std::to_wstring(m_runTop) + L":" + m_rightLetters + std::to_wstring(m_runBottom);
-    if (!m_pending.empty() && m_pending.size() + 1 + area.size() > kMaxReference) Flush();
-    if (!m_pending.empty()) m_pending += L',';
-    m_pending += area;
+    if (!m_pending.Fits(area)) Flush();
+    m_pending.Append(area);
     m_pendingRows += m_runBottom - m_runTop + 1;
     m_runBottom = m_runTop - 1;
 }
 
 void DuplicateRuns::Flush() {
-    if (m_pending.empty()) return;
-    sheet::Range rows = m_sheet.Range(m_pending);
+    if (m_pending.Empty()) return;
+    sheet::Range rows = m_sheet.Range(m_pending.Take());
     if (m_action == DupAction::Select)
         AddToSelection(std::move(rows));
     else if (sheet::Range none; ActOnRows(m_app, rows, m_action, m_color, none))
         m_actedOn += m_pendingRows;
     m_flushedRows += m_pendingRows;
-    m_pending.clear();
     m_pendingRows = 0;
 }
 

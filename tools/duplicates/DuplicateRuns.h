@@ -1,5 +1,5 @@
 // Duplicate rows are acted on in runs of neighbouring rows, many runs to a call: one
-// multi-area reference of at most 255 characters (as much as Worksheet.Range takes) per Interior.Color put,
+// multi-area reference of at most kMaxReference characters (as much as Worksheet.Range takes) per Interior.Color put,
 // Value put or Union.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sheet/Application.h"
+#include "tools/common/ReferenceList.h"
 #include "tools/duplicates/DupAction.h"
 
 namespace duplicates {
@@ -39,7 +40,7 @@ private:
     COLORREF m_color;
     long m_runTop = 0;
     long m_runBottom = -1;
-    std::wstring m_pending;  // "A5:J7,A9:J9"
+    blocks::ReferenceList m_pending;  // "A5:J7,A9:J9"
     long m_pendingRows = 0;
     long m_flushedRows = 0;
     long m_actedOn = 0;

@@ -2,5 +2,5 @@
 
 #include "res/resource.h"
 
-CDlgMergeSelCol::CDlgMergeSelCol()
-    : CMergeOptionsPage(IDD_MERGE_BY_COLUMN, {merge::MergeTarget::TopCells, merge::MergeTarget::BottomCells}) {}
+CDlgMergeSelCol::CDlgMergeSelCol(merge::MergeCommands& commands)
+    : CMergeOptionsPage(IDD_MERGE_BY_COLUMN, commands, {merge::MergeTarget::TopCells, merge::MergeTarget::BottomCells}) {}

@@ -5,5 +5,5 @@
 
 class CDlgMergeSelCol : public CMergeOptionsPage {
 public:
-    CDlgMergeSelCol();
+    explicit CDlgMergeSelCol(merge::MergeCommands& commands);
 };

@@ -2,5 +2,5 @@
 
 #include "res/resource.h"
 
-CDlgMergeSelRow::CDlgMergeSelRow()
-    : CMergeOptionsPage(IDD_MERGE_BY_ROW, {merge::MergeTarget::LeftCells, merge::MergeTarget::RightCells}) {}
+CDlgMergeSelRow::CDlgMergeSelRow(merge::MergeCommands& commands)
+    : CMergeOptionsPage(IDD_MERGE_BY_ROW, commands, {merge::MergeTarget::LeftCells, merge::MergeTarget::RightCells}) {}

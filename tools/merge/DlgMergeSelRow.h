@@ -5,5 +5,5 @@
 
 class CDlgMergeSelRow : public CMergeOptionsPage {
 public:
-    CDlgMergeSelRow();
+    explicit CDlgMergeSelRow(merge::MergeCommands& commands);
 };

@@ -10,15 +10,13 @@ constexpr int kOptionPageIndex = 2;
 
 }  // namespace
 
-CDlgSelMerge::CDlgSelMerge() : CPropertyPage(IDD_SELECT_MERGE) {}
+CDlgSelMerge::CDlgSelMerge(merge::MergeCommands& commands)
+    : CPropertyPage(IDD_SELECT_MERGE), m_pageInOneCell(commands), m_pageByColumn(commands), m_pageByRow(commands) {}
 
 BOOL CDlgSelMerge::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     m_pictures.Apply(GetSafeHwnd());
     CheckRadioButton(IDC_OPTION_1, IDC_OPTION_3, IDC_OPTION_1);
-    m_pageInOneCell.m_pAddin = m_pAddin;
-    m_pageByColumn.m_pAddin = m_pAddin;
-    m_pageByRow.m_pAddin = m_pAddin;
     return TRUE;
 }
 

@@ -11,13 +11,12 @@
 
 class CDlgSelMerge : public framework::CPropertyPage {
 public:
-    CDlgSelMerge();
+    explicit CDlgSelMerge(merge::MergeCommands& commands);
 
     // The option pages, owned here; the sheet holds one of them at a time.
     CDlgSelMergeCell m_pageInOneCell;
     CDlgMergeSelCol m_pageByColumn;
     CDlgMergeSelRow m_pageByRow;
-    merge::MergeCommands* m_pAddin = nullptr;  // not owned; set before the wizard shows
 
 protected:
     BOOL OnInitDialog() override;

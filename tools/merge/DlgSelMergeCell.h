@@ -5,5 +5,5 @@
 
 class CDlgSelMergeCell : public CMergeOptionsPage {
 public:
-    CDlgSelMergeCell();
+    explicit CDlgSelMergeCell(merge::MergeCommands& commands);
 };

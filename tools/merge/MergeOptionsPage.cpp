@@ -11,8 +11,9 @@ constexpr int kSeparatorLimit = 1023;
 
 }  // namespace
 
-CMergeOptionsPage::CMergeOptionsPage(UINT templateId, std::vector<merge::MergeTarget> placements)
-    : CPropertyPage(templateId), m_placements(std::move(placements)) {
+CMergeOptionsPage::CMergeOptionsPage(UINT templateId, merge::MergeCommands& commands,
+                                     std::vector<merge::MergeTarget> placements)
+    : CPropertyPage(templateId), m_commands(commands), m_placements(std::move(placements)) {
     MapClick(IDC_MERGE_TARGETS, &CMergeOptionsPage::OnMergeCellsClicked);
     MapClick(IDC_ADD_NEW_LINE, &CMergeOptionsPage::OnAddNewLine);
 }
@@ -61,7 +62,7 @@ BOOL CMergeOptionsPage::OnWizardFinish() {
     bool placed = false;
     for (size_t i = 0; i < m_placements.size(); ++i)
         placed = placed || IsDlgButtonChecked(IDC_OPTION_1 + static_cast<int>(i)) == BST_CHECKED;
-    if (placed && m_pAddin) m_pAddin->MergeSelection(Request());
+    if (placed) m_commands.MergeSelection(Request());
     return CPropertyPage::OnWizardFinish();
 }
 

@@ -11,7 +11,6 @@
 
 class CMergeOptionsPage : public framework::CPropertyPage {
 public:
-    merge::MergeCommands* m_pAddin = nullptr;  // not owned; the mode page copies its own
     CEditSeparator m_separator;
 
     // The request the page's controls make now; the target of the first checked radio (the first target when
@@ -20,7 +19,7 @@ public:
 
 protected:
     // placements: the target of each radio, from 2021 on.
-    CMergeOptionsPage(UINT templateId, std::vector<merge::MergeTarget> placements);
+    CMergeOptionsPage(UINT templateId, merge::MergeCommands& commands, std::vector<merge::MergeTarget> placements);
 
     void DoDataExchange(framework::CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -32,5 +31,6 @@ private:
     void OnMergeCellsClicked();
     void OnAddNewLine();
 
+    merge::MergeCommands& m_commands;  // the tool's run, which outlives its wizard
     std::vector<merge::MergeTarget> m_placements;
 };

@@ -1,6 +1,7 @@
 #include "tools/undo/PutBackFormats.h"
 
 #include "sheet/AutomationError.h"
+#include "tools/common/CellArray.h"
 #include "tools/common/FormatValues.h"
 #include "tools/common/SheetAddress.h"
 #include "tools/common/SubRange.h"
@@ -43,21 +44,16 @@ void PutBackPart(const sheet::Range& range, const BlockRect& rect, const FormatC
 // True when no cell of the area but its top-left one holds a value, so that merging it drops nothing.
 bool OnlyTopLeftHoldsValue(const sheet::Range& range, const BlockRect& rect) {
     sheet::Variant values = range.Value();
-    const VARIANT& v = values.get();
-    if (!(v.vt & VT_ARRAY)) return true;
-    SAFEARRAY* array = v.parray;
-    LONG lower1 = 0, lower2 = 0;
-    SafeArrayGetLBound(array, 1, &lower1);
-    SafeArrayGetLBound(array, 2, &lower2);
-    for (long r = 0; r < rect.rows; ++r)
-        for (long c = 0; c < rect.columns; ++c) {
-            if (r == 0 && c == 0) continue;
-            LONG indices[2] = {lower1 + r, lower2 + c};
-            VARIANT* element = nullptr;
-            if (FAILED(SafeArrayPtrOfIndex(array, indices, reinterpret_cast<void**>(&element))) || !element ||
-                element->vt != VT_EMPTY)
-                return false;
-        }
+    if (!(values.get().vt & VT_ARRAY)) return true;
+    try {
+        blocks::CellArray cells(std::move(values), rect.rows, rect.columns, L"Range.Value");
+        for (long r = 1; r <= rect.rows; ++r)
+            for (long c = 1; c <= rect.columns; ++c)
+                if ((r > 1 || c > 1) && cells.At(r, c).vt != VT_EMPTY) return false;
+    } catch (const sheet::CAutomationError&) {
+        // Not the cells asked for: nothing says the merge would drop no value.
+        return false;
+    }
     return true;
 }
 
@@ -102,7 +98,7 @@ void PutBackSelection(const sheet::Application& app, const sheet::Worksheet& she
                       UndoResult& result) {
     if (record.SelectionBefore().empty()) return;
     if (SelectionAddress(app) == record.SelectionAfter()) {
-        // Worksheet.Range takes 255 characters: a longer list of areas is joined from pieces.
+        // Worksheet.Range takes kMaxReference characters: a longer list of areas is joined from pieces.
         sheet::Range before;
         for (const std::wstring& piece : blocks::AddressPieces(record.SelectionBefore())) {
             sheet::Range part = sheet.Range(piece);
