@@ -36,7 +36,7 @@ bool CommandRunner::RunAlone(Body&& body) {
     framework::ScopedReference keepAlive(m_owner);
     framework::ScopedValue<bool> running(m_running, true);
     // The last run's line gives way to what the user had as soon as the next command starts.
-    m_statusBar.RestoreNow();
+    m_resources.RestoreStatusBar();
     // An automation error outside the pages' own handling (the picker's InputBox or Select, say) stops the
     // command here and is shown; it never reaches Excel.
     framework::MessageBarrier(WizardOwner(), body);
@@ -51,10 +51,9 @@ void CommandRunner::RunWizard(const commands::Command& tool) {
 }
 
 void CommandRunner::Disconnect() noexcept {
-    m_statusBar.RestoreNow();
+    m_resources.Release();
     if (m_wizard) m_wizard->EndDialog(IDCANCEL);
     if (m_run) m_run->ReleaseExcel();
-    m_lastRun.Release();
 }
 
 void CommandRunner::BringWizardToFront() const {

@@ -9,9 +9,8 @@
 #include "framework/CmdTarget.h"
 #include "framework/PropertySheet.h"
 #include "sheet/Application.h"
+#include "tools/run/RunContext.h"
 #include "tools/run/ToolRun.h"
-#include "tools/status/StatusBarKeeper.h"
-#include "tools/undo/LastRun.h"
 
 class CommandRunner {
 public:
@@ -29,9 +28,9 @@ public:
     // Excel's Application while connected; empty after disconnection.
     const sheet::Application& Application() const noexcept { return m_app; }
     // What every run is lent; also what a button's enabling is asked with.
-    tools::RunContext Context() noexcept { return {m_app, m_statusBar, m_lastRun}; }
+    tools::RunContext Context() noexcept { return m_resources.Context(); }
     // Excel disconnects: the user's status bar comes back, an open wizard closes without another call to Excel,
-    // and the run and the last run's record let go of Excel's objects.
+    // and the run and what the runner keeps for runs let go of Excel's objects.
     void Disconnect() noexcept;
 
 private:
@@ -48,10 +47,8 @@ private:
 
     framework::CCmdTarget& m_owner;
     const sheet::Application& m_app;
-    // What the tools' runs show on Excel's status bar, and what the user had there.
-    status::StatusBarKeeper m_statusBar{m_app};
-    // What the last run changed, for Undo Last Run; let go at disconnection.
-    undo::LastRun m_lastRun;
+    // What the runs show on Excel's status bar and what the user had there, and the last run's record.
+    tools::RunResources m_resources{m_app};
     bool m_running = false;
     tools::ToolRun* m_run = nullptr;                // the tool's run, while its wizard is open
     framework::CPropertySheet* m_wizard = nullptr;  // the wizard on screen, while there is one

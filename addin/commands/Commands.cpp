@@ -39,16 +39,6 @@ constexpr Start Action() {
     return {nullptr, nullptr, [](const tools::RunContext&) { Act(); }};
 }
 
-// Undo Last Run, with its own reference to Excel: a disconnection in the middle does not pull Excel away under it.
-constexpr Start UndoLastRun() {
-    return {nullptr, nullptr,
-            [](const tools::RunContext& context) {
-                sheet::Application app = context.app;
-                undo::RunUndoLastRun(app, context.statusBar, context.lastRun);
-            },
-            true};
-}
-
 // Office's own undo face.
 constexpr long kUndoFace = 128;
 
@@ -99,7 +89,7 @@ const std::vector<Command>& Table() {
         {{"UndoLast", 6},
          {L"UndoLast", L"Undo Last Run", RibbonPlace::ToolGroup, L"Undo"},
          {L"Undo Last Run", MenuPlace::Tool, nullptr, kUndoFace},
-         UndoLastRun(),
+         {nullptr, nullptr, undo::RunUndoLastRun, true},
          {"UndoEnabled", 7},
          [](const tools::RunContext& context) { return context.lastRun.Undoable(); },
          {nullptr, L"Puts back everything the last run of a tool changed, on the sheet it changed.", L"U"}},

@@ -15,7 +15,7 @@
 #include "tools/common/RecordingRun.h"
 #include "tools/duplicates/RemoveDuplicates.h"
 #include "tools/merge/MergeSelection.h"
-#include "tools/undo/LastRun.h"
+#include "tools/run/LastRun.h"
 #include "tools/undo/UndoLastRun.h"
 
 namespace {
@@ -139,7 +139,7 @@ protected:
 
     undo::UndoResult UndoLast() { return undo::UndoLastRun(App(), *m_lastRun.Record()); }
 
-    undo::LastRun m_lastRun;
+    tools::LastRun m_lastRun;
     int m_sheets = 1;
 };
 

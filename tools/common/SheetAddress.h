@@ -23,7 +23,7 @@ std::wstring AddressOf(const BlockRect& rect);
 std::optional<BlockRect> ParseArea(std::wstring_view address);
 
 // An address cut at its commas into pieces of at most `longest` characters, each a whole list of areas, for
-// Worksheet.Range, which takes 255 characters at most. An area longer than that stays a piece of its own.
+// Worksheet.Range, which takes kMaxReference characters at most. An area longer than that stays a piece of its own.
 std::vector<std::wstring> AddressPieces(std::wstring_view address, size_t longest = kMaxReference);
 
 }  // namespace blocks

@@ -14,7 +14,7 @@ void ToolRun::RunEngine(const std::wstring& tool, const Engine& engine) {
         throw framework::CException(L"Cellwright has been unloaded, so the command was not carried out.");
     // The run's own reference: a disconnection in the middle of it does not pull Excel away under it.
     sheet::Application app = m_context.app;
-    undo::LastRun& lastRun = m_context.lastRun;
+    LastRun& lastRun = m_context.lastRun;
     blocks::RecordingRun recording(lastRun.Begin(), app);
     status::RunWithStatus(m_context.statusBar, tool,
                           [&](status::Progress& progress, const status::StatusLines& lines) {

@@ -1,6 +1,7 @@
-// One run of a tool, from the start of its command to its return: what the add-in lends it (Excel's connection,
-// the status bar and the record of the last run), the working range its range page keeps, and the running of an
-// engine with the status bar told of it and every change it makes recorded for Undo Last Run. Each tool's run derives from it and implements the tool's own small interface for its pages.
+// One run of a tool, from the start of its command to its return: what the runner lends it, the working range its
+// range page keeps, and the running of an engine with the status bar told of it and every change it makes
+// recorded for Undo Last Run. Each tool's run derives from it and implements the tool's own small interface for
+// its pages.
 #pragma once
 
 #include <functional>
@@ -8,20 +9,11 @@
 
 #include "sheet/Application.h"
 #include "sheet/Range.h"
+#include "tools/run/RunContext.h"
 #include "tools/status/Progress.h"
-#include "tools/status/StatusBarKeeper.h"
 #include "tools/status/StatusLines.h"
-#include "tools/undo/LastRun.h"
 
 namespace tools {
-
-// What the add-in lends every run; all three outlive it. The Application is empty once Excel disconnected; an
-// engine's run replaces the last run's record.
-struct RunContext {
-    const sheet::Application& app;
-    status::StatusBarKeeper& statusBar;
-    undo::LastRun& lastRun;
-};
 
 class ToolRun {
 public:

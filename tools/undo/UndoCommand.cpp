@@ -18,10 +18,12 @@ std::wstring UndoOutcome(const UndoResult& result, const status::StatusLines& li
     return outcome;
 }
 
-void RunUndoLastRun(const sheet::Application& app, status::StatusBarKeeper& statusBar, LastRun& lastRun) {
+void RunUndoLastRun(const tools::RunContext& context) {
+    const sheet::Application app = context.app;
+    tools::LastRun& lastRun = context.lastRun;
     blocks::RunRecord* record = lastRun.Record();
     if (!lastRun.Undoable() || !record) return;
-    status::RunWithStatus(statusBar, L"Undo Last Run", [&](status::Progress& progress, const status::StatusLines& lines) {
+    status::RunWithStatus(context.statusBar, L"Undo Last Run", [&](status::Progress& progress, const status::StatusLines& lines) {
         const UndoResult result = UndoLastRun(app, *record, progress);
         if (result.sheetGone) {
             const std::wstring message = L"The last run cannot be undone: the sheet \"" + record->SheetName() +

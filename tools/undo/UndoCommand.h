@@ -4,18 +4,16 @@
 
 #include <string>
 
-#include "sheet/Application.h"
-#include "tools/status/StatusBarKeeper.h"
+#include "tools/run/RunContext.h"
 #include "tools/status/StatusLines.h"
-#include "tools/undo/LastRun.h"
 #include "tools/undo/UndoResult.h"
 
 namespace undo {
 
 // Afterwards the record is gone when everything is back, and when its sheet or workbook has gone (which fails
 // with a message that names them, nothing changed). After Esc or a failure, which propagates, the record holds
-// what is not back yet.
-void RunUndoLastRun(const sheet::Application& app, status::StatusBarKeeper& statusBar, LastRun& lastRun);
+// what is not back yet. It holds its own reference to Excel: a disconnection meanwhile does not pull Excel away.
+void RunUndoLastRun(const tools::RunContext& context);
 
 // "1,204 cells put back", "1,204 cells put back, 3 left as you changed them", "nothing put back".
 std::wstring UndoOutcome(const UndoResult& result, const status::StatusLines& lines);

@@ -7,7 +7,7 @@
 
 #include "tools/common/RunRecord.h"
 
-namespace undo {
+namespace tools {
 
 class LastRun {
 public:
@@ -26,4 +26,4 @@ private:
     std::unique_ptr<blocks::RunRecord> m_record;
 };
 
-}  // namespace undo
+}  // namespace tools

@@ -1,6 +1,6 @@
-#include "tools/undo/LastRun.h"
+#include "tools/run/LastRun.h"
 
-namespace undo {
+namespace tools {
 
 blocks::RunRecord& LastRun::Begin(std::size_t limitBytes) {
     // The old record goes first, so that two never take memory at once.
@@ -15,4 +15,4 @@ std::wstring LastRun::Noted(std::wstring outcome) const {
     return outcome;
 }
 
-}  // namespace undo
+}  // namespace tools
