@@ -265,4 +265,23 @@ TEST_F(LegacyMenu, a_click_sink_answers_its_own_interfaces_and_the_one_name_clic
     EXPECT_EQ(driver.SheetsSeen(), 0) << "neither another event nor a click after the unload runs a tool";
 }
 
+TEST_F(LegacyMenu, the_undo_entry_and_button_are_enabled_after_a_run_from_the_menu_and_disabled_after_its_undo) {
+    excel->ActiveSheet().SetText(L"B2", L"alpha");
+    excel->Select(L"$B$2");
+    cwtest::StartedAddin addin(*excel);
+    const auto entry = cwtest::FindControl(*excel, {L"Zenda Utilities", L"Cellwright", L"Undo Last Run"});
+    const auto button = cwtest::FindControl(*excel, {L"Zenda Cellwright", L"Undo Last Run"});
+    ASSERT_TRUE(entry && button);
+    EXPECT_FALSE(entry->Enabled() || button->Enabled());
+    host::WizardDriver driver;
+    driver.WaitForPage(IDD_SELECT_N).PressNext().WaitForPage(IDD_CHANGECASE).CheckRadio(IDC_OPTION_1).PressFinish();
+    ASSERT_TRUE(driver.Run([&] { excel->Click(cwtest::FindControl(*excel, {L"Zenda Cellwright", L"Change Case"})); }))
+        << driver.Report();
+    ASSERT_EQ(excel->ActiveSheet().At(L"B2").value.text, L"ALPHA");
+    EXPECT_TRUE(entry->Enabled() && button->Enabled());
+    excel->Click(entry);
+    EXPECT_EQ(excel->ActiveSheet().At(L"B2").value.text, L"alpha");
+    EXPECT_FALSE(entry->Enabled() || button->Enabled()) << "one level: the record is gone";
+}
+
 }  // namespace

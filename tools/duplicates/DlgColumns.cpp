@@ -26,7 +26,7 @@ BOOL CDlgColumns::OnInitDialog() {
     m_list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES);
     m_list.InsertColumn(0, L"Columns", LVCFMT_LEFT, kListColumnWidth);
     m_list.InsertColumn(1, L"First Row's Text", LVCFMT_LEFT, kListColumnWidth);
-    m_bInitialized = true;
+    m_initialized = true;
     try {
         FillColumnList();
     } catch (...) {
@@ -38,7 +38,7 @@ BOOL CDlgColumns::OnInitDialog() {
 }
 
 void CDlgColumns::FillColumnList() {
-    if (!m_bInitialized) return;
+    if (!m_initialized) return;
     m_list.DeleteAllItems();
     std::vector<duplicates::ColumnHeading> headings = m_commands.KeyColumnChoices();
     for (size_t k = 0; k < headings.size(); ++k) {

@@ -10,7 +10,7 @@ public:
     explicit CDlgColumns(duplicates::DuplicatesCommands& commands);
 
     framework::CListCtrl m_list;
-    bool m_bInitialized = false;
+    bool m_initialized = false;
 
     // Lists the working range's columns, all ticked. Once per wizard: Back and Next keep the user's ticks.
     void FillColumnList();
