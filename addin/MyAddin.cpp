@@ -67,7 +67,6 @@ HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
         // Only the user's unload takes the menu away; at Excel's shutdown it stays for the next start.
         if (mode == ext_dm_UserClosed) RemoveLegacyMenu(m_app);
     }
-    m_ribbon = sheet::RibbonUI();
     m_app = sheet::Application();
     return S_OK;
 }

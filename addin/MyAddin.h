@@ -11,7 +11,6 @@
 #include "framework/CmdTarget.h"
 #include "framework/NestedInterface.h"
 #include "sheet/Application.h"
-#include "sheet/RibbonUI.h"
 
 class CMyAddin : public framework::CCmdTarget {
 public:
@@ -40,9 +39,6 @@ private:
     HRESULT OnStartupComplete();
     // Application.Version and what it decides; a version Excel will not tell stays unknown.
     void ReadExcelVersion();
-    // A command ran from the ribbon: the buttons whose enabling may have changed are asked again. Excel's
-    // refusal changes nothing else.
-    void RefreshEnabling() const noexcept;
 
     std::wstring m_version;
     bool m_versionKnown = false;
@@ -53,8 +49,6 @@ private:
     CommandRunner m_runner{*this, m_app};
     // The command-bar buttons' Click handlers, from the menu's build until disconnection.
     CButtonHandlerSet m_buttonHandlers;
-    // The ribbon's IRibbonUI, from its onLoad until disconnection.
-    sheet::RibbonUI m_ribbon;
 
     class Extensibility : public framework::CNestedDispatch<IDTExtensibility2, CMyAddin> {
     public:

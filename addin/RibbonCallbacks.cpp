@@ -8,7 +8,6 @@
 #include "framework/Barrier.h"
 #include "framework/DispatchName.h"
 #include "framework/TextConversion.h"
-#include "framework/Trace.h"
 
 namespace {
 
@@ -87,13 +86,13 @@ HRESULT CMyAddin::Callbacks::Invoke(DISPID id, REFIID iid, LCID, WORD, DISPPARAM
             return S_OK;
         }
         if (id == commands::kRibbonLoaded.id) {
-            m_outer.m_ribbon = sheet::RibbonUI(DispatchArgument(*params));
+            m_outer.m_runner.RibbonLoaded(sheet::RibbonUI(DispatchArgument(*params)));
             return S_OK;
         }
         if (const commands::Command* command = commands::CommandOfEnabling(id)) return AnswerEnabled(*command, result);
         const commands::Command* command = commands::CommandOfAction(id);
         if (!command) return DISP_E_MEMBERNOTFOUND;
-        if (m_outer.m_runner.Run(*command)) m_outer.RefreshEnabling();
+        m_outer.m_runner.Run(*command);
         return S_OK;
     });
 }
@@ -103,19 +102,6 @@ HRESULT CMyAddin::Callbacks::AnswerEnabled(const commands::Command& command, VAR
     result->vt = VT_BOOL;
     result->boolVal = command.enabled(m_outer.m_runner.Context()) ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
-}
-
-void CMyAddin::RefreshEnabling() const noexcept {
-    if (m_ribbon.IsEmpty()) return;
-    for (const commands::Command& command : commands::Table()) {
-        if (!command.enabled) continue;
-        try {
-            m_ribbon.InvalidateControl(command.ribbon.id);
-        } catch (...) {
-            // A ribbon that will not hear it keeps its last answer; the command has run all the same.
-            framework::TraceSwallowed(L"asking the ribbon for a button's state again");
-        }
-    }
 }
 
 HRESULT CMyAddin::Callbacks::LoadImages(BSTR* imageId, VARIANT* result) {

@@ -3,6 +3,7 @@
 #include "addin/commands/RangePage.h"
 #include "framework/Barrier.h"
 #include "framework/Scoped.h"
+#include "framework/Trace.h"
 #include "sheet/AutomationError.h"
 
 namespace {
@@ -40,7 +41,20 @@ bool CommandRunner::RunAlone(Body&& body) {
     // An automation error outside the pages' own handling (the picker's InputBox or Select, say) stops the
     // command here and is shown; it never reaches Excel.
     framework::MessageBarrier(WizardOwner(), body);
+    RefreshRibbon();
     return true;
+}
+
+void CommandRunner::RefreshRibbon() const noexcept {
+    if (m_ribbon.IsEmpty()) return;
+    for (const commands::Command& command : commands::Table()) {
+        if (!command.enabled) continue;
+        try {
+            m_ribbon.InvalidateControl(command.ribbon.id);
+        } catch (...) {
+            framework::TraceSwallowed(L"asking the ribbon for a button's state again");
+        }
+    }
 }
 
 void CommandRunner::RunWizard(const commands::Command& tool) {
@@ -52,6 +66,7 @@ void CommandRunner::RunWizard(const commands::Command& tool) {
 
 void CommandRunner::Disconnect() noexcept {
     m_resources.Release();
+    m_ribbon = sheet::RibbonUI();
     if (m_wizard) m_wizard->EndDialog(IDCANCEL);
     if (m_run) m_run->ReleaseExcel();
 }

@@ -9,6 +9,7 @@
 #include "framework/CmdTarget.h"
 #include "framework/PropertySheet.h"
 #include "sheet/Application.h"
+#include "sheet/RibbonUI.h"
 #include "tools/run/RunContext.h"
 #include "tools/run/ToolRun.h"
 
@@ -23,8 +24,10 @@ public:
 
     // A tool's wizard runs until it ends with Finish or Cancel; an automation error is shown to the user and
     // goes no further. True when the command took its turn (a tool's wizard or an action that runs alone): a
-    // button's enabling may have changed.
+    // button's enabling may have changed, and the ribbon has been asked again for those that can change.
     bool Run(const commands::Command& command);
+    // The ribbon's IRibbonUI, from its onLoad until disconnection.
+    void RibbonLoaded(sheet::RibbonUI ribbon) noexcept { m_ribbon = std::move(ribbon); }
     // Excel's Application while connected; empty after disconnection.
     const sheet::Application& Application() const noexcept { return m_app; }
     // What every run is lent; also what a button's enabling is asked with.
@@ -35,7 +38,8 @@ public:
 
 private:
     // One command at a time: while one runs, another only brings its wizard to the front. The body runs behind
-    // the message barrier with the owner kept alive. False when it did not run.
+    // the message barrier with the owner kept alive, and the ribbon is asked again for the buttons whose enabling
+    // can change. False when it did not run.
     template <class Body>
     bool RunAlone(Body&& body);
     void RunWizard(const commands::Command& tool);
@@ -44,11 +48,14 @@ private:
     // Asks Excel for a new range, makes it the run's working range and selects it; Cancel leaves the selection
     // as it was.
     void PickRange(tools::ToolRun& run);
+    // Excel's refusal leaves a button as it was; the command itself checks again when it runs.
+    void RefreshRibbon() const noexcept;
 
     framework::CCmdTarget& m_owner;
     const sheet::Application& m_app;
     // What the runs show on Excel's status bar and what the user had there, and the last run's record.
     tools::RunResources m_resources{m_app};
+    sheet::RibbonUI m_ribbon;
     bool m_running = false;
     tools::ToolRun* m_run = nullptr;                // the tool's run, while its wizard is open
     framework::CPropertySheet* m_wizard = nullptr;  // the wizard on screen, while there is one
