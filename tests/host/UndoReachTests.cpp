@@ -9,7 +9,7 @@
 namespace host::test {
 namespace {
 
-constexpr DISPID kColorIndex = 0x61, kParent = 0x96, kActivate = 0x130, kWorksheet = 0x15C, kFaceId = 0x60050003;
+constexpr DISPID kMergeArea = 0x569, kColorIndex = 0x61, kParent = 0x96, kActivate = 0x130, kWorksheet = 0x15C, kFaceId = 0x60050003;
 
 class UndoReach : public ::testing::Test {
 protected:
@@ -60,6 +60,14 @@ TEST_F(UndoReach, color_index_tells_no_fill_from_white_and_gives_the_nearest_pal
     EXPECT_EQ(Put(interior.Get(), kColorIndex, Int(-4142)).hr, S_OK);
     EXPECT_EQ(Get(interior.Get(), kColorIndex).value.AsLong(), -4142);
     EXPECT_FALSE(cells.At(L"C1").interiorColor);
+}
+
+TEST_F(UndoReach, merge_area_answers_by_excels_own_dispid)
+{
+    ASSERT_EQ(Call(RangeAt(L"A1:B2").Get(), id::Merge).hr, S_OK);
+    framework::ComPtr<IDispatch> area = GetObject(RangeAt(L"B2").Get(), kMergeArea);
+    ASSERT_TRUE(area);
+    EXPECT_EQ(Get(area.Get(), id::Address).value.AsString(), L"$A$1:$B$2");
 }
 
 TEST_F(UndoReach, a_range_knows_its_sheet_and_the_sheet_its_workbook_and_activates)
