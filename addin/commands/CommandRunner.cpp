@@ -15,17 +15,6 @@ HWND WizardOwner() { return GetActiveWindow(); }
 
 }  // namespace
 
-bool CommandRunner::Run(const commands::Command& command) {
-    const commands::Start& start = command.start;
-    if (start.pages) return RunAlone([&] { RunWizard(command); });
-    if (!start.action) return false;
-    if (!start.alone) {
-        start.action(Context());
-        return false;
-    }
-    return RunAlone([&] { start.action(Context()); });
-}
-
 template <class Body>
 bool CommandRunner::RunAlone(Body&& body) {
     if (m_running) {
@@ -43,6 +32,17 @@ bool CommandRunner::RunAlone(Body&& body) {
     framework::MessageBarrier(WizardOwner(), body);
     RefreshRibbon();
     return true;
+}
+
+bool CommandRunner::Run(const commands::Command& command) {
+    const commands::Start& start = command.start;
+    if (start.pages) return RunAlone([&] { RunWizard(command); });
+    if (!start.action) return false;
+    if (!start.alone) {
+        start.action(Context());
+        return false;
+    }
+    return RunAlone([&] { start.action(Context()); });
 }
 
 void CommandRunner::RefreshRibbon() const noexcept {
