@@ -5,6 +5,7 @@
 #include <string>
 
 #include "addin/commands/Commands.h"
+#include "framework/Module.h"
 
 namespace {
 
@@ -38,6 +39,25 @@ TEST(CommandTable, every_command_starts_one_way_and_a_getEnabled_has_its_answer)
         EXPECT_EQ(command.getEnabled.name == nullptr, command.enabled == nullptr) << command.onAction.name;
         if (command.ribbon.image) {
             EXPECT_NE(command.ribbon.imageResource, 0) << command.onAction.name;
+        }
+    }
+}
+
+// A row names its pictures by file and resource; the build makes them from the list of pictures alone.
+TEST(CommandTable, every_picture_a_row_names_is_one_the_build_made) {
+    const auto exists = [](const std::wstring& file) {
+        return GetFileAttributesW((framework::ModuleFolder() + file).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    for (const Command& command : commands::Table()) {
+        if (const wchar_t* face = command.menu.faceFile) {
+            const std::wstring file = face;
+            EXPECT_TRUE(exists(file)) << command.onAction.name;
+            EXPECT_TRUE(exists(file.substr(0, file.size() - 4) + L"mask.bmp")) << command.onAction.name;
+        }
+        if (command.ribbon.imageResource) {
+            EXPECT_NE(FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(command.ribbon.imageResource), L"PNG"),
+                      nullptr)
+                << command.onAction.name;
         }
     }
 }
