@@ -37,6 +37,8 @@ std::optional<BlockRect> Overlap(const BlockRect& a, const BlockRect& b) {
 void RecordFilled(RunRecord& record, const sheet::Range& range, const BlockRect& read,
                   const std::vector<BlockRect>& areas, const VARIANT& value) {
     const CellContent after = ContentWritten(value);
+    const ContentLeft left = ContentLeft::Of(after);
+    CellContent before;
     BlockReader reader(range, read.rows, read.columns, {kDefaultBlockCells, FormulaCells::Mapped});
     for (Block block; reader.Next(block);) {
         const BlockRect onSheet{read.row + block.Place().row - 1, read.column + block.Place().column - 1, block.Rows(),
@@ -50,7 +52,8 @@ void RecordFilled(RunRecord& record, const sheet::Range& range, const BlockRect&
                 for (long column = part->column; column < part->column + part->columns; ++column) {
                     const long r = row - onSheet.row + 1, c = column - onSheet.column + 1;
                     if (!previous.HoldsFormula(r, c) && ValueShows(block.Value(r, c), after)) continue;
-                    record.AddCell(row, column, previous.At(r, c), after);
+                    previous.At(r, c, before);
+                    record.AddCell(row, column, before, left);
                 }
         }
         record.EndCells();
@@ -62,6 +65,8 @@ void RecordFilled(RunRecord& record, const sheet::Range& range, const BlockRect&
 bool RecordFilledFromKnown(RunRecord& record, const BlockRect& area, const CellContent& after) {
     const std::vector<KnownContents::Part> parts = KnownContents::Covering(area);
     if (parts.empty()) return false;
+    const ContentLeft left = ContentLeft::Of(after);
+    CellContent before;
     record.BeginCells(0);
     for (const KnownContents::Part& part : parts) {
         PreviousContents& previous = part.known->previous;
@@ -70,7 +75,8 @@ bool RecordFilledFromKnown(RunRecord& record, const BlockRect& area, const CellC
             for (long column = part.cells.column; column < part.cells.column + part.cells.columns; ++column) {
                 const long r = row - place.row + 1, c = column - place.column + 1;
                 if (!previous.HoldsFormula(r, c) && ValueShows(previous.Read().Value(r, c), after)) continue;
-                record.AddCell(row, column, previous.At(r, c), after);
+                previous.At(r, c, before);
+                record.AddCell(row, column, before, left);
             }
     }
     record.EndCells();

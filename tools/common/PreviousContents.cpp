@@ -38,11 +38,22 @@ bool PreviousContents::HoldsFormula(long row, long column) {
 }
 
 CellContent PreviousContents::At(long row, long column) {
-    if (HoldsFormula(row, column)) return CellContent::Formula(TextOf(FormulaText(row, column)));
+    CellContent content;
+    At(row, column, content);
+    return content;
+}
+
+void PreviousContents::At(long row, long column, CellContent& into) {
+    if (HoldsFormula(row, column)) {
+        into.kind = ContentKind::Formula;
+        into.number = 0;
+        into.text.assign(TextOf(FormulaText(row, column)));
+        return;
+    }
     const VARIANT& value = m_block.Value(row, column);
     if (NeedsValue2(value) && !m_values2.IsRead())
         m_values2 = CellArray(m_block.Range().Value2(), m_block.Rows(), m_block.Columns(), L"Range.Value2");
-    return ConstantOf(value, m_values2.At(row, column));
+    ConstantInto(value, m_values2.At(row, column), into);
 }
 
 void PreviousContents::ReadAllItNeeds() {

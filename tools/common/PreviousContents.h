@@ -18,6 +18,8 @@ public:
     // Row and column from 1 within the block.
     bool HoldsFormula(long row, long column);
     CellContent At(long row, long column);
+    // The same into a content used again cell after cell.
+    void At(long row, long column, CellContent& into);
     // Reads at once whatever At may later ask of the block (formulas, exact amounts), while its cells still
     // hold what it read: for a block whose cells are written before all of them are recorded.
     void ReadAllItNeeds();
