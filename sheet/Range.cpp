@@ -16,12 +16,12 @@ void Interior::SetColor(COLORREF color) const {
 Variant Interior::Color() const { return Invoke(dispid::Color, CallKind::Get, L"Interior.Color"); }
 Variant Interior::ColorIndex() const { return Invoke(dispid::ColorIndex, CallKind::Get, L"Interior.ColorIndex"); }
 void Interior::SetNoFill() const { Put(dispid::ColorIndex, L"Interior.ColorIndex", Variant::Long(xlColorIndexNone)); }
-void Interior::SetColorIndex(long index) const { Put(dispid::ColorIndex, L"Interior.ColorIndex", Variant::Long(index)); }
+void Interior::SetColorIndex(long index) const {
+    Put(dispid::ColorIndex, L"Interior.ColorIndex", Variant::Long(index));
+}
 Variant Interior::Pattern() const { return Invoke(dispid::Pattern, CallKind::Get, L"Interior.Pattern"); }
 void Interior::SetPattern(long pattern) const { Put(dispid::Pattern, L"Interior.Pattern", Variant::Long(pattern)); }
-Variant Interior::PatternColor() const {
-    return Invoke(dispid::PatternColor, CallKind::Get, L"Interior.PatternColor");
-}
+Variant Interior::PatternColor() const { return Invoke(dispid::PatternColor, CallKind::Get, L"Interior.PatternColor"); }
 void Interior::SetPatternColor(COLORREF color) const {
     Put(dispid::PatternColor, L"Interior.PatternColor", Variant::Long(static_cast<long>(color)));
 }
@@ -29,9 +29,7 @@ Variant Interior::ThemeColor() const { return Invoke(dispid::ThemeColor, CallKin
 void Interior::SetThemeColor(long theme) const {
     Put(dispid::ThemeColor, L"Interior.ThemeColor", Variant::Long(theme));
 }
-Variant Interior::TintAndShade() const {
-    return Invoke(dispid::TintAndShade, CallKind::Get, L"Interior.TintAndShade");
-}
+Variant Interior::TintAndShade() const { return Invoke(dispid::TintAndShade, CallKind::Get, L"Interior.TintAndShade"); }
 void Interior::SetTintAndShade(double tint) const {
     Put(dispid::TintAndShade, L"Interior.TintAndShade", Variant::Double(tint));
 }
@@ -73,6 +71,10 @@ Range Range::Resize(long rows, long columns) const {
 }
 
 Variant Range::Value() const { return Invoke(dispid::Value, CallKind::Get, L"Range.Value"); }
+void Range::SetItem(long row, long column, Variant value) const {
+    Invoke(dispid::Item, CallKind::Put, L"Range.Item", {Variant::Long(row), Variant::Long(column), std::move(value)});
+}
+
 void Range::SetValue(Variant value) const { Put(dispid::Value, L"Range.Value", std::move(value)); }
 Variant Range::Value2() const { return Invoke(dispid::Value2, CallKind::Get, L"Range.Value2"); }
 Variant Range::Text() const { return Invoke(dispid::Text, CallKind::Get, L"Range.Text"); }

@@ -56,6 +56,8 @@ public:
     // Item(row) and Item(row, column), from 1 and relative to this range.
     Range Item(long row) const;
     Range Item(long row, long column) const;
+    // Puts a value into the cell at (row, column) in one call: Item is writable, as the default member is.
+    void SetItem(long row, long column, Variant value) const;
     long Row() const;
     long Column() const;
     // Offset moves the range; Resize reshapes it from its top-left cell. Both count from 0 and 1 as Excel does.

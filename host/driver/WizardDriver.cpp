@@ -515,6 +515,11 @@ void WizardDriver::Abort() {
     }
 }
 
+WizardDriver& WizardDriver::LookAtMessageBoxes(std::function<bool(HWND box)> look) {
+    m_lookAtBoxes = std::move(look);
+    return *this;
+}
+
 void WizardDriver::CloseMessageBoxes() {
     m_closingBoxes.erase(
         std::remove_if(m_closingBoxes.begin(), m_closingBoxes.end(), [](HWND box) { return !::IsWindow(box); }),
@@ -522,6 +527,7 @@ void WizardDriver::CloseMessageBoxes() {
     for (HWND window : ThreadWindows()) {
         if (!IsDialog(window) || IsSheet(window) || !::IsWindowVisible(window)) continue;
         if (std::find(m_closingBoxes.begin(), m_closingBoxes.end(), window) != m_closingBoxes.end()) continue;
+        if (m_lookAtBoxes && !m_lookAtBoxes(window)) continue;
         m_closedMessageBoxes.push_back(MessageBoxText(window));
         m_closingBoxes.push_back(window);
         HWND button = nullptr;

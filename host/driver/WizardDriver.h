@@ -89,6 +89,10 @@ public:
     // A step of the caller's own on the current page; it may show UI of its own.
     WizardDriver& Do(const std::string& description, std::function<void(const WizardView&)> action);
 
+    // Lets `look` see each message box before it is closed: a box stays open until `look` gives true for it (once
+    // it has been drawn and its picture taken, say). Without it a box is closed as soon as it is seen.
+    WizardDriver& LookAtMessageBoxes(std::function<bool(HWND box)> look);
+
     // The bound of each step's wait (default 5 s) and of the whole run (default 60 s).
     WizardDriver& SetStepTimeout(DWORD milliseconds);
     WizardDriver& SetRunTimeout(DWORD milliseconds);
@@ -149,6 +153,7 @@ private:
     std::vector<std::string> m_failures;
     std::vector<std::wstring> m_closedMessageBoxes;
     std::vector<HWND> m_closingBoxes;
+    std::function<bool(HWND)> m_lookAtBoxes;
 };
 
 }  // namespace host

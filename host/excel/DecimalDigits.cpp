@@ -1,5 +1,6 @@
 #include "host/excel/DecimalDigits.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -10,7 +11,9 @@ DecimalDigits::DecimalDigits(double value) {
     value = std::fabs(value);
     if (!(value > 0) || !std::isfinite(value)) return;
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    // Correctly rounded from the double's exact value, as printf's "%.14e" gives it, without printf's cost.
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     // "d.dddddddddddddde+XX"
     m_digits.push_back(buffer[0]);
     for (int i = 2; i < 16; ++i) m_digits.push_back(buffer[i]);

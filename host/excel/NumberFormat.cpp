@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cwctype>
+#include <map>
+#include <memory>
 #include <vector>
 
 namespace host {
@@ -193,6 +195,18 @@ Section ParseSection(const std::wstring& text) {
 }
 
 std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
+
+// A format's sections as parsed, kept as Excel keeps a workbook's formats: a sheet holds few of them, and each
+// cell's value is shown through one.
+std::shared_ptr<const std::vector<Section>> SectionsOf(const std::wstring& format) {
+    thread_local std::map<std::wstring, std::shared_ptr<const std::vector<Section>>> parsed;
+    auto found = parsed.find(format);
+    if (found != parsed.end()) return found->second;
+    if (parsed.size() >= 512) parsed.clear();
+    auto sections = std::make_shared<std::vector<Section>>();
+    for (const auto& text : SplitSections(format)) sections->push_back(ParseSection(text));
+    return parsed.emplace(format, std::move(sections)).first->second;
+}
 
 std::wstring TwoDigits(int n) {
     wchar_t buffer[8];
@@ -575,9 +589,8 @@ std::optional<std::wstring> FormatGeneral(double value, double width) {
 
 std::optional<std::wstring> FormatNumber(double value, const std::wstring& format) {
     if (IsGeneralFormat(format) || IsTextFormat(format)) return FormatGeneral(value);
-    auto texts = SplitSections(format);
-    std::vector<Section> sections;
-    for (const auto& text : texts) sections.push_back(ParseSection(text));
+    const auto parsedSections = SectionsOf(format);
+    const std::vector<Section>& sections = *parsedSections;
     // A text section does not count among the number sections.
     size_t numberSections = sections.size();
     if (numberSections > 3) numberSections = 3;
@@ -638,12 +651,12 @@ bool IsGeneralFormat(const std::wstring& format) {
 
 bool IsDateFormat(const std::wstring& format) {
     if (IsGeneralFormat(format)) return false;
-    return ParseSection(SplitSections(format)[0]).date;
+    return SectionsOf(format)->front().date;
 }
 
 bool IsCurrencyFormat(const std::wstring& format) {
     if (IsGeneralFormat(format)) return false;
-    return ParseSection(SplitSections(format)[0]).currency;
+    return SectionsOf(format)->front().currency;
 }
 
 bool IsTextFormat(const std::wstring& format) { return format == L"@"; }

@@ -235,9 +235,12 @@ Variant CellsArray(const Sheet& sheet, const Area& a, const Variant& blank, Cell
 Variant Range::Value(bool value2) const {
     const Area& a = FirstArea();
     const Sheet& sheet = *m_sheet;
-    if (a.IsSingleCell()) return CellToVariant(sheet.Find(a.top, a.left), sheet.NumberFormatAt(a.top, a.left), value2);
+    if (a.IsSingleCell()) {
+        const Sheet::Stored* stored = sheet.Find(a.top, a.left);
+        return CellToVariant(stored, sheet.NumberFormatOf(stored, a.top, a.left), value2);
+    }
     return CellsArray(sheet, a, Variant::Empty(), [&](long r, long c, const Sheet::Stored& stored) {
-        return CellToVariant(&stored, sheet.NumberFormatAt(r, c), value2);
+        return CellToVariant(&stored, sheet.NumberFormatOf(&stored, r, c), value2);
     });
 }
 
@@ -248,7 +251,7 @@ Variant Range::Formula() const {
         return Variant::String(FormulaText(sheet.Find(a.top, a.left), sheet.NumberFormatAt(a.top, a.left)));
     // Empty cells are empty strings, not Empty.
     return CellsArray(sheet, a, Variant::String(std::wstring()), [&](long r, long c, const Sheet::Stored& stored) {
-        return Variant::String(FormulaText(&stored, sheet.NumberFormatAt(r, c)));
+        return Variant::String(FormulaText(&stored, sheet.NumberFormatOf(&stored, r, c)));
     });
 }
 
@@ -662,7 +665,8 @@ void Range::SetInteriorPattern(long pattern) {
     CheckFormatChange(L"Pattern");
     if (pattern == xl::ColorIndexNone) return ClearInterior();
     auto colors = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorColor);
-    if (colors.size() == 1 && colors.begin()->number < 0) SetFormat(FormatProperty::InteriorColor, Number(xl::NoFillColor));
+    if (colors.size() == 1 && colors.begin()->number < 0)
+        SetFormat(FormatProperty::InteriorColor, Number(xl::NoFillColor));
     SetFormat(FormatProperty::InteriorPattern, Number(pattern == xl::PatternSolid ? 0 : pattern));
 }
 

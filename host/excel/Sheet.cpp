@@ -164,6 +164,14 @@ std::wstring Sheet::NumberFormatAt(long row, long column) const {
     return EffectiveFormat(row, column, FormatProperty::NumberFormat).text;
 }
 
+const std::wstring& Sheet::NumberFormatOf(const Stored* stored, long row, long column) const {
+    static const std::wstring general = L"General";
+    if (stored && stored->numberFormat) return *stored->numberFormat;
+    for (auto it = m_layers.rbegin(); it != m_layers.rend(); ++it)
+        if (it->property == FormatProperty::NumberFormat && it->area.Contains(row, column)) return it->value.text;
+    return general;
+}
+
 double Sheet::ColumnWidth(long column) const {
     auto it = m_columnWidths.find(column);
     return it == m_columnWidths.end() ? xl::StandardColumnWidth : it->second;
@@ -259,9 +267,7 @@ void Sheet::EraseContent(const Area& area) {
     }
 }
 
-size_t Sheet::FillPart(FormatProperty property) {
-    return size_t(property) - size_t(FormatProperty::InteriorPattern);
-}
+size_t Sheet::FillPart(FormatProperty property) { return size_t(property) - size_t(FormatProperty::InteriorPattern); }
 
 std::optional<FormatValue> Sheet::StoredFormat(const Stored& stored, FormatProperty property) {
     FormatValue value;

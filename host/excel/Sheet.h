@@ -116,7 +116,8 @@ public:
     // A new selection's active cell is its first cell.
     void SetSelection(std::vector<Area> areas) {
         m_selection = std::move(areas);
-        m_activeCell = m_selection.empty() ? Area::Cell(1, 1) : Area::Cell(m_selection.front().top, m_selection.front().left);
+        m_activeCell =
+            m_selection.empty() ? Area::Cell(1, 1) : Area::Cell(m_selection.front().top, m_selection.front().left);
     }
     const Area& ActiveCell() const { return m_activeCell; }
     void SetActiveCell(long row, long column) { m_activeCell = Area::Cell(row, column); }
@@ -165,6 +166,9 @@ public:
     };
     const Stored* Find(long row, long column) const;
     std::wstring NumberFormatAt(long row, long column) const;
+    // The same for a cell whose stored record (or its absence) the caller has found already: no second lookup,
+    // no copy. Valid until the sheet's formats change.
+    const std::wstring& NumberFormatOf(const Stored* stored, long row, long column) const;
 
 private:
     struct FormatLayer {

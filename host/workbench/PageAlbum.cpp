@@ -49,6 +49,22 @@ void PageAlbum::SaveNow(HWND window, const std::wstring& name) {
     if (Enabled() && SaveThreadWindowsPicture(window, PathOf(name))) ++m_saved;
 }
 
+std::function<bool(HWND box)> PageAlbum::MessageBoxPicture(const std::wstring& name) {
+    auto since = std::make_shared<DWORD>(0);
+    auto taken = std::make_shared<bool>(!Enabled());
+    return [this, name, since, taken](HWND box) {
+        if (*taken) return true;
+        if (*since == 0) {
+            *since = GetTickCount();
+            BringIntoView(box);
+        }
+        if (GetTickCount() - *since < kSettleMilliseconds) return false;
+        SaveNow(box, name);
+        *taken = true;
+        return true;
+    };
+}
+
 void PageAlbum::Add(host::WizardDriver& driver, const std::wstring& name,
                     std::function<void(const host::WizardView&)> prepare) {
     if (!Enabled()) return;

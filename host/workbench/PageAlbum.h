@@ -20,6 +20,9 @@ public:
     // dropped down as "<name>.png", numbered in the order taken when asked to be.
     void Add(host::WizardDriver& driver, const std::wstring& name,
              std::function<void(const host::WizardView&)> prepare = nullptr);
+    // For a driver's LookAtMessageBoxes: brings the first message box into view and, once it is drawn, saves
+    // its picture as "<name>.png"; true when the box may be closed.
+    std::function<bool(HWND box)> MessageBoxPicture(const std::wstring& name);
     // Saves the picture of a window drawn by the workbench itself, at once.
     void SaveNow(HWND window, const std::wstring& name);
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 
 #include "host/driver/WizardDriver.h"
@@ -95,6 +96,27 @@ void TourMergeCellText(IDispatch* callbacks, PageAlbum& album) {
     ClickWithScript(callbacks, L"MergeCell", driver);
 }
 
+// Undo Last Run after the sheet a run changed has been deleted: the message that says so, and nothing changes.
+void TourUndoLastRun(host::Excel& excel, IDispatch* callbacks, PageAlbum& album) {
+    const std::wstring home = excel.ActiveSheet().Name();
+    host::Sheet& prices = excel.AddSheet(L"Prices");
+    excel.ActivateSheet(L"Prices");
+    prices.SetText(L"A1", L"oak table");
+    prices.SetText(L"A2", L"pine chair");
+    excel.Select(L"$A$1:$A$2");
+    host::WizardDriver run;
+    run.WaitForPage(IDD_SELECT_N).PressNext().WaitForPage(IDD_CHANGECASE).PressFinish();
+    ClickWithScript(callbacks, L"ChangeCase", run);
+    excel.ActivateSheet(home);
+    excel.DeleteSheet(L"Prices");
+    host::WizardDriver undo;
+    undo.LookAtMessageBoxes(album.MessageBoxPicture(L"undo-sheet-gone"));
+    ClickWithScript(callbacks, L"UndoLast", undo);
+    const auto& boxes = undo.ClosedMessageBoxes();
+    if (boxes.size() != 1 || boxes.front().find(L"is no longer open") == std::wstring::npos)
+        throw std::runtime_error("Undo Last Run after the sheet was deleted showed no message that says so");
+}
+
 }  // namespace
 
 void TakeTour(host::Excel& excel, IDispatch* callbacks, PageAlbum& album) {
@@ -107,6 +129,7 @@ void TakeTour(host::Excel& excel, IDispatch* callbacks, PageAlbum& album) {
     TourRemoveDuplicates(callbacks, album);
     excel.Select(L"$A$2:$B$5");
     TourMergeCellText(callbacks, album);
+    TourUndoLastRun(excel, callbacks, album);
 }
 
 }  // namespace workbench

@@ -45,7 +45,10 @@ protected:
             for (long c = left; c <= right; ++c) Cells().SetText(At(r, c), text(r, c));
     }
 
-    size_t ValuePuts() const { return m_excel->Log().Count(L"Range.Value", host::Kind::Put); }
+    // Puts of cell values: a rectangle's through Range.Value, a single cell's through Range.Item.
+    size_t ValuePuts() const {
+        return m_excel->Log().Count(L"Range.Value", host::Kind::Put) + m_excel->Log().Count(L"Range.Item", host::Kind::Put);
+    }
     size_t Gets(const wchar_t* name) const { return m_excel->Log().Count(name, host::Kind::Get); }
 
     // The logged calls to these members, in order, as "Application.Calculation put".

@@ -18,6 +18,7 @@ using MergeEngine = cwtest::MergeEngineTest;
 // The calls that change cells or formats, one letter each, in order.
 const std::map<std::wstring, wchar_t> kWriteLetters = {
     {L"Range.ClearContents call", L'C'},       {L"Range.Value put", L'V'},
+    {L"Range.Item put", L'V'},
     {L"Range.WrapText put", L'W'},             {L"Range.UnMerge call", L'U'},
     {L"Range.Merge call", L'M'},               {L"Range.HorizontalAlignment put", L'H'},
     {L"Range.VerticalAlignment put", L'A'},    {L"Range.ColumnWidth get", L'g'},

@@ -12,7 +12,7 @@ namespace blocks {
 
 namespace {
 
-// The one place a cell's value is written.
+// Where a rectangle of values is written; a cell alone is written through Item (Writer::Write).
 void PutValues(const sheet::Range& cells, sheet::Variant value) { cells.SetValue(std::move(value)); }
 
 // The changed values of one rectangle as Range.Value takes them: rows first, lower bounds 1. The array lends
@@ -66,7 +66,8 @@ public:
     void Write(const BlockRect& rect) {
         if (rect.rows == 1 && rect.columns == 1) {
             ++m_puts;
-            PutValues(m_block.Item(rect.row, rect.column), m_changes.At(rect.row, rect.column));
+            // One call for a cell alone: Item's own put, not a Range of the cell and a Value put.
+            m_block.SetItem(rect.row, rect.column, m_changes.At(rect.row, rect.column));
             return;
         }
         try {

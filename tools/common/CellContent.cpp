@@ -41,6 +41,19 @@ ContentLeft ContentLeft::Of(const CellContent& content) {
     return left;
 }
 
+void ConstantInto(const VARIANT& value, const VARIANT& value2, CellContent& into) {
+    if (value.vt != VT_BSTR) {
+        into.text.clear();
+        const CellContent constant = ConstantOf(value, value2);
+        into.kind = constant.kind;
+        into.number = constant.number;
+        return;
+    }
+    into.kind = ContentKind::Text;
+    into.number = 0;
+    into.text.assign(TextOf(value));
+}
+
 CellContent ConstantOf(const VARIANT& value, const VARIANT& value2) {
     switch (value.vt) {
     case VT_EMPTY: return CellContent::Empty();
@@ -75,6 +88,8 @@ bool ValueShows(const VARIANT& value, const CellContent& content) {
         CY amount;
         return SUCCEEDED(VarCyFromR8(content.number, &amount)) && amount.int64 == value.cyVal.int64;
     }
+    // A text compares in place: most cells a run meets are texts, and a copy of each costs more than the rest.
+    if (value.vt == VT_BSTR) return content.kind == ContentKind::Text && TextOf(value) == content.text;
     return ConstantOf(value, value) == content;
 }
 

@@ -47,6 +47,8 @@ struct ContentLeft {
 // A constant as Range.Value gave it. A currency amount (VT_CY, four decimals) takes its exact number from
 // `value2`, the cell's Range.Value2; so does anything Value gives that is no cell value of Excel's.
 CellContent ConstantOf(const VARIANT& value, const VARIANT& value2);
+// The same into a content whose text buffer is used again: no allocation a cell once it has grown.
+void ConstantInto(const VARIANT& value, const VARIANT& value2, CellContent& into);
 
 // What a cell holds after Range.Value was given `written`, read as Excel reads a typed entry that the tools
 // make: "" empties the cell, a leading apostrophe keeps the rest as text.

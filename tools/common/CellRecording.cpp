@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sheet/AutomationError.h"
+#include "tools/common/KnownContents.h"
 #include "tools/common/PreviousContents.h"
 #include "tools/common/RecordingRun.h"
 #include "tools/common/SheetAddress.h"
@@ -25,7 +26,8 @@ BlockRect BoxAround(const std::vector<BlockRect>& areas) {
 
 std::optional<BlockRect> Overlap(const BlockRect& a, const BlockRect& b) {
     const long top = std::max(a.row, b.row), left = std::max(a.column, b.column);
-    const long bottom = std::min(a.row + a.rows, b.row + b.rows), right = std::min(a.column + a.columns, b.column + b.columns);
+    const long bottom = std::min(a.row + a.rows, b.row + b.rows),
+               right = std::min(a.column + a.columns, b.column + b.columns);
     if (top >= bottom || left >= right) return std::nullopt;
     return BlockRect{top, left, bottom - top, right - left};
 }
@@ -35,10 +37,12 @@ std::optional<BlockRect> Overlap(const BlockRect& a, const BlockRect& b) {
 void RecordFilled(RunRecord& record, const sheet::Range& range, const BlockRect& read,
                   const std::vector<BlockRect>& areas, const VARIANT& value) {
     const CellContent after = ContentWritten(value);
+    const ContentLeft left = ContentLeft::Of(after);
+    CellContent before;
     BlockReader reader(range, read.rows, read.columns, {kDefaultBlockCells, FormulaCells::Mapped});
     for (Block block; reader.Next(block);) {
-        const BlockRect onSheet{read.row + block.Place().row - 1, read.column + block.Place().column - 1,
-                                block.Rows(), block.Columns()};
+        const BlockRect onSheet{read.row + block.Place().row - 1, read.column + block.Place().column - 1, block.Rows(),
+                                block.Columns()};
         PreviousContents previous(block);
         record.BeginCells(0);
         for (const BlockRect& area : areas) {
@@ -48,12 +52,35 @@ void RecordFilled(RunRecord& record, const sheet::Range& range, const BlockRect&
                 for (long column = part->column; column < part->column + part->columns; ++column) {
                     const long r = row - onSheet.row + 1, c = column - onSheet.column + 1;
                     if (!previous.HoldsFormula(r, c) && ValueShows(block.Value(r, c), after)) continue;
-                    record.AddCell(row, column, previous.At(r, c), after);
+                    previous.At(r, c, before);
+                    record.AddCell(row, column, before, left);
                 }
         }
         record.EndCells();
         if (record.Overflowed()) return;
     }
+}
+
+// Records the cells of `area` that the fill changes from reads the engine lent; false when they do not cover it.
+bool RecordFilledFromKnown(RunRecord& record, const BlockRect& area, const CellContent& after) {
+    const std::vector<KnownContents::Part> parts = KnownContents::Covering(area);
+    if (parts.empty()) return false;
+    const ContentLeft left = ContentLeft::Of(after);
+    CellContent before;
+    record.BeginCells(0);
+    for (const KnownContents::Part& part : parts) {
+        PreviousContents& previous = part.known->previous;
+        const BlockRect& place = part.known->onSheet;
+        for (long row = part.cells.row; row < part.cells.row + part.cells.rows; ++row)
+            for (long column = part.cells.column; column < part.cells.column + part.cells.columns; ++column) {
+                const long r = row - place.row + 1, c = column - place.column + 1;
+                if (!previous.HoldsFormula(r, c) && ValueShows(previous.Read().Value(r, c), after)) continue;
+                previous.At(r, c, before);
+                record.AddCell(row, column, before, left);
+            }
+    }
+    record.EndCells();
+    return true;
 }
 
 }  // namespace
@@ -64,7 +91,8 @@ std::vector<BlockRect> SheetAreasOf(const sheet::Range& range) {
     size_t start = 0;
     for (;;) {
         const size_t comma = address.find(L',', start);
-        auto area = ParseArea(std::wstring_view(address).substr(start, comma == std::wstring::npos ? comma : comma - start));
+        auto area =
+            ParseArea(std::wstring_view(address).substr(start, comma == std::wstring::npos ? comma : comma - start));
         if (!area) throw sheet::CAutomationError(E_UNEXPECTED, L"Range.Address gave \"" + address + L"\", no cells.");
         areas.push_back(*area);
         if (comma == std::wstring::npos) return areas;
@@ -88,7 +116,27 @@ void RecordBlockWrite(const Block& read, const BlockChanges& changes) {
 }
 
 void RecordRangeWrite(const sheet::Range& cells, const BlockChanges& changes) {
-    if (!CurrentRecord() || !changes.Any()) return;
+    RunRecord* record = CurrentRecord();
+    if (!record || !changes.Any()) return;
+    LearnOwner(*record, cells);
+    const BlockRect at = SheetAreasOf(cells).front();
+    const std::vector<KnownContents::Part> parts =
+        KnownContents::Covering({at.row, at.column, changes.Rows(), changes.Columns()});
+    if (!parts.empty()) {
+        record->BeginCells(static_cast<std::size_t>(changes.Count()));
+        for (const KnownContents::Part& part : parts)
+            for (long row = part.cells.row; row < part.cells.row + part.cells.rows; ++row)
+                for (long column = part.cells.column; column < part.cells.column + part.cells.columns; ++column) {
+                    const long r = row - at.row + 1, c = column - at.column + 1;
+                    if (!changes.IsChanged(r, c)) continue;
+                    record->AddCell(row, column,
+                                    part.known->previous.At(row - part.known->onSheet.row + 1,
+                                                            column - part.known->onSheet.column + 1),
+                                    ContentWritten(changes.At(r, c).get()));
+                }
+        record->EndCells();
+        return;
+    }
     RecordBlockWrite(Block::Read(cells, {1, 1, changes.Rows(), changes.Columns()}, FormulaCells::Mapped), changes);
 }
 
@@ -96,9 +144,16 @@ void RecordFill(const sheet::Range& cells, const VARIANT& value) {
     RunRecord* record = CurrentRecord();
     if (!record) return;
     LearnOwner(*record, cells);
-    const std::vector<BlockRect> areas = SheetAreasOf(cells);
+    std::vector<BlockRect> areas = SheetAreasOf(cells);
+    const bool oneArea = areas.size() == 1;
+    const CellContent after = ContentWritten(value);
+    areas.erase(std::remove_if(areas.begin(), areas.end(),
+                               [&](const BlockRect& area) { return RecordFilledFromKnown(*record, area, after); }),
+                areas.end());
+    if (areas.empty() || record->Overflowed()) return;
     if (areas.size() == 1) {
-        RecordFilled(*record, cells, areas.front(), areas, value);
+        RecordFilled(*record, oneArea ? cells : record->Owner().Range(AddressOf(areas.front())), areas.front(), areas,
+                     value);
         return;
     }
     // Runs of rows close to each other are read as one rectangle, unless it holds many more cells than they do.

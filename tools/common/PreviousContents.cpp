@@ -4,8 +4,8 @@ namespace blocks {
 
 FormulaPresence PreviousContents::Presence() {
     if (!m_presenceKnown) {
-        m_presence = m_block.FormulasMapped() ? m_block.Formulas()
-                                              : FormulaMap::PresenceOf(m_block.Range().HasFormula());
+        m_presence =
+            m_block.FormulasMapped() ? m_block.Formulas() : FormulaMap::PresenceOf(m_block.Range().HasFormula());
         m_presenceKnown = true;
     }
     return m_presence;
@@ -38,11 +38,35 @@ bool PreviousContents::HoldsFormula(long row, long column) {
 }
 
 CellContent PreviousContents::At(long row, long column) {
-    if (HoldsFormula(row, column)) return CellContent::Formula(TextOf(FormulaText(row, column)));
+    CellContent content;
+    At(row, column, content);
+    return content;
+}
+
+void PreviousContents::At(long row, long column, CellContent& into) {
+    if (HoldsFormula(row, column)) {
+        into.kind = ContentKind::Formula;
+        into.number = 0;
+        into.text.assign(TextOf(FormulaText(row, column)));
+        return;
+    }
     const VARIANT& value = m_block.Value(row, column);
     if (NeedsValue2(value) && !m_values2.IsRead())
         m_values2 = CellArray(m_block.Range().Value2(), m_block.Rows(), m_block.Columns(), L"Range.Value2");
-    return ConstantOf(value, m_values2.At(row, column));
+    ConstantInto(value, m_values2.At(row, column), into);
+}
+
+void PreviousContents::ReadAllItNeeds() {
+    if (m_settled) return;
+    m_settled = true;
+    if (Presence() == FormulaPresence::Some) FormulaText(1, 1);
+    if (m_values2.IsRead()) return;
+    for (long r = 1; r <= m_block.Rows(); ++r)
+        for (long c = 1; c <= m_block.Columns(); ++c)
+            if (NeedsValue2(m_block.Value(r, c))) {
+                m_values2 = CellArray(m_block.Range().Value2(), m_block.Rows(), m_block.Columns(), L"Range.Value2");
+                return;
+            }
 }
 
 }  // namespace blocks

@@ -14,9 +14,15 @@ class PreviousContents {
 public:
     explicit PreviousContents(const Block& block) : m_block(block) {}
 
+    const Block& Read() const noexcept { return m_block; }
     // Row and column from 1 within the block.
     bool HoldsFormula(long row, long column);
     CellContent At(long row, long column);
+    // The same into a content used again cell after cell.
+    void At(long row, long column, CellContent& into);
+    // Reads at once whatever At may later ask of the block (formulas, exact amounts), while its cells still
+    // hold what it read: for a block whose cells are written before all of them are recorded.
+    void ReadAllItNeeds();
 
 private:
     FormulaPresence Presence();
@@ -24,6 +30,7 @@ private:
 
     const Block& m_block;
     bool m_presenceKnown = false;
+    bool m_settled = false;
     FormulaPresence m_presence = FormulaPresence::None;
     CellArray m_formulas;
     CellArray m_values2;

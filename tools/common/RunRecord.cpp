@@ -48,12 +48,12 @@ CellContent RecordedCells::Unpacked(const Packed& packed) const {
     return content;
 }
 
-void RecordedCells::Add(long row, long column, const CellContent& before, const CellContent& after) {
+void RecordedCells::Add(long row, long column, const CellContent& before, const ContentLeft& after) {
     Cell cell{};
     cell.row = row;
     cell.column = column;
     cell.before = Pack(before);
-    cell.after = ContentLeft::Of(after);
+    cell.after = after;
     m_cells.push_back(cell);
     m_bounds = Grown(m_bounds, row, column);
 }
@@ -96,6 +96,10 @@ void RunRecord::BeginCells(std::size_t expected) {
 }
 
 void RunRecord::AddCell(long row, long column, const CellContent& before, const CellContent& after) {
+    AddCell(row, column, before, ContentLeft::Of(after));
+}
+
+void RunRecord::AddCell(long row, long column, const CellContent& before, const ContentLeft& after) {
     if (!m_inCells) return;
     RecordedCells& cells = m_cells.back();
     const std::size_t bytesBefore = cells.Bytes();

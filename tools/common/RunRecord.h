@@ -23,15 +23,15 @@ enum class FormatKind : unsigned char { WrapText, HorizontalAlignment, VerticalA
 // How cells are filled, as Excel's Interior holds it. A fill read from the sheet is `whole`: every part was
 // read. The fill a tool paints is its colour alone (`whole` false), and compares by its colour.
 struct Fill {
-    bool none = true;          // ColorIndex xlColorIndexNone: no fill at all
+    bool none = true;  // ColorIndex xlColorIndexNone: no fill at all
     bool whole = false;
-    bool byIndex = false;      // put back by ColorIndex (Excel 2000 to 2003, whose colours are a palette's)
-    double color = 0;          // Color, a COLORREF
-    double colorIndex = 0;     // ColorIndex
-    double pattern = 0;        // Pattern: xlPatternSolid, xlGray50, ...
-    double patternColor = 0;   // PatternColor
-    double themeColor = 0;     // ThemeColor from Excel 2007 on; 0 for a colour of no theme
-    double tintAndShade = 0;   // TintAndShade of a theme colour
+    bool byIndex = false;     // put back by ColorIndex (Excel 2000 to 2003, whose colours are a palette's)
+    double color = 0;         // Color, a COLORREF
+    double colorIndex = 0;    // ColorIndex
+    double pattern = 0;       // Pattern: xlPatternSolid, xlGray50, ...
+    double patternColor = 0;  // PatternColor
+    double themeColor = 0;    // ThemeColor from Excel 2007 on; 0 for a colour of no theme
+    double tintAndShade = 0;  // TintAndShade of a theme colour
 
     static Fill Painted(double color) {
         Fill fill;
@@ -108,7 +108,7 @@ private:
 
     Packed Pack(const CellContent& content);
     CellContent Unpacked(const Packed& packed) const;
-    void Add(long row, long column, const CellContent& before, const CellContent& after);
+    void Add(long row, long column, const CellContent& before, const ContentLeft& after);
 
     std::vector<Cell> m_cells;
     std::wstring m_texts;
@@ -133,6 +133,7 @@ public:
     // Cells are recorded a written block at a time: BeginCells, AddCell for each cell Excel took, EndCells.
     void BeginCells(std::size_t expected);
     void AddCell(long row, long column, const CellContent& before, const CellContent& after);
+    void AddCell(long row, long column, const CellContent& before, const ContentLeft& after);
     void EndCells();
 
     void AddFormat(const FormatChange& change);

@@ -2,7 +2,9 @@
 #include <functional>
 
 #include "tools/common/ColumnLetters.h"
+#include "tools/common/KnownContents.h"
 #include "tools/common/MergedAreas.h"
+#include "tools/common/RecordingRun.h"
 #include "tools/merge/MergeFormats.h"
 #include "tools/merge/MergeGroups.h"
 
@@ -20,6 +22,33 @@ struct Receiver {
     long first;
     long last;
     friend bool operator==(const Receiver& a, const Receiver& b) { return a.first == b.first && a.last == b.last; }
+};
+
+// What a slice's reads held, kept while it is written so that the run's record need not read its cells again;
+// only during a recorded run, and only up to kKeptBytes (past that the record reads what it needs).
+class KeptReads {
+public:
+    void Keep(blocks::Block&& block) {
+        if (!blocks::CurrentRecord() || m_bytes + block.Bytes() > kKeptBytes) return;
+        m_bytes += block.Bytes();
+        m_blocks.push_back(std::move(block));
+    }
+    // `area` is what the blocks' places are counted from.
+    void LendTo(blocks::KnownContents& known, const PlacedBlock& area) const {
+        for (const blocks::Block& block : m_blocks) {
+            const BlockRect& place = block.Place();
+            known.Add(block, {area.row + place.row - 1, area.column + place.column - 1, place.rows, place.columns});
+        }
+    }
+    void Clear() {
+        m_blocks.clear();
+        m_bytes = 0;
+    }
+
+private:
+    static constexpr std::size_t kKeptBytes = 32u << 20;
+    std::vector<blocks::Block> m_blocks;
+    std::size_t m_bytes = 0;
 };
 
 // Rows joined band by band or columns strip by strip, one direction's geometry over the same steps: a "line"
@@ -71,6 +100,7 @@ private:
         std::vector<JoinedText> joins;
         std::vector<bool> blankTargets;
         const long target = TargetOf(m_area.columns);
+        KeptReads read;
         for (blocks::Block block; reader.Next(block);) {
             const BlockRect place = block.Place();
             if (place.column == 1) {
@@ -80,7 +110,10 @@ private:
             JoinBlock(block, m_grouping, joins, 0);
             NoteBlankTargets(block, target, 1, blankTargets);
             // A band of rows is done with its last block.
-            if (place.column + place.columns - 1 < m_area.columns) continue;
+            if (place.column + place.columns - 1 < m_area.columns) {
+                read.Keep(std::move(block));
+                continue;
+            }
             reader.Made(WrittenBytes(joins));
             // The band's texts are joined: they go before it is written, all but its range when it is one block.
             const BlockRect rows{place.row, 1, place.rows, m_area.columns};
@@ -88,8 +121,13 @@ private:
                                          ? PlacedBlock{m_area.sheet,  block.Range(), m_area.row + place.row - 1,
                                                        m_area.column, place.rows,    m_area.columns}
                                          : blocks::PartOf(m_area, rows);
-            block = blocks::Block();
-            FinishSlice(band, joins, blankTargets);
+            read.Keep(std::move(block));
+            {
+                blocks::KnownContents known;
+                read.LendTo(known, m_area);
+                FinishSlice(band, joins, blankTargets);
+            }
+            read.Clear();
             m_run.rowsDone += place.rows;
             if (!m_run.progress.Continue(m_run.rowsDone)) return false;
         }
@@ -116,10 +154,12 @@ private:
         std::vector<bool> blankTargets(static_cast<size_t>(strip.columns));
         const long target = TargetOf(strip.rows);
         blocks::BlockReader reader(strip.range);
+        KeptReads read;
         for (blocks::Block block; reader.Next(block);) {
-            const BlockRect& place = block.Place();
+            const BlockRect place = block.Place();
             JoinBlock(block, m_grouping, joins, place.column - 1);
             NoteBlankTargets(block, target, place.column, blankTargets);
+            read.Keep(std::move(block));
             if (place.column + place.columns - 1 < strip.columns) continue;
             // Nothing of a strip is written before its last row is read: its first column too long ends it now.
             if (m_writesValues && joins.front().TooLong()) FailTooLong(Where(strip, 0));
@@ -130,6 +170,8 @@ private:
                 return false;
             }
         }
+        blocks::KnownContents known;
+        read.LendTo(known, strip);
         FinishSlice(strip, joins, blankTargets);
         return true;
     }
