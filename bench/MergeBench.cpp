@@ -2,7 +2,8 @@
 // the memory a run adds above the filled sheet, on the shapes the other tools' benchmarks use and on two
 // columns of long texts whose rows join into texts of 20,001 characters; per grouping, with and without
 // merging. In the shape of every third, only every third row holds texts: the rows to merge come one in
-// three. The call log only counts, so that it does not weigh on the memory figures of million-call runs.
+// three. Two columns of numbers join what their cells show: 2,000 distinct values, and all distinct. The
+// call log only counts, so that it does not weigh on the memory figures of million-call runs.
 // Each run tells the status bar of its progress and its end as the add-in's run does.
 //
 //   merge_bench                    every case, each in a process of its own so that peaks do not mix
@@ -29,6 +30,7 @@ namespace {
 std::vector<bench::Shape> Shapes() {
     std::vector<bench::Shape> shapes(bench::kShapes, bench::kShapes + bench::kShapeCount);
     shapes.push_back({"A:B over 20,000 x 10,000 chars", 20000, 2, L"$A:$B", 10000, false});
+    shapes.insert(shapes.end(), bench::kNumberShapes, bench::kNumberShapes + bench::kNumberShapeCount);
     return shapes;
 }
 
@@ -45,6 +47,7 @@ const Grouping kGroupings[] = {
 constexpr int kGroupingCount = sizeof(kGroupings) / sizeof(kGroupings[0]);
 
 host::CellValue TextOf(const bench::Shape& shape, long r, long c) {
+    if (shape.distinctNumbers > 0) return host::CellValue::Number(bench::NumberOf(shape, r));
     if (shape.everyThird && r % 3 != 0) return host::CellValue::Empty();
     std::wstring text = std::wstring(1, static_cast<wchar_t>(L'a' + (r % 26))) + std::to_wstring(c % 10);
     return host::CellValue::Text(bench::Padded(text, shape.textLength));

@@ -12,6 +12,12 @@ const Shape kShapes[] = {
 };
 const int kShapeCount = sizeof(kShapes) / sizeof(kShapes[0]);
 
+const Shape kNumberShapes[] = {
+    {"A:A, 1,000,000 numbers, 2,000 distinct", 1000000, 1, L"$A:$A", 0, false, 2000},
+    {"A:A, 1,000,000 numbers, all distinct", 1000000, 1, L"$A:$A", 0, false, 1000000},
+};
+const int kNumberShapeCount = sizeof(kNumberShapes) / sizeof(kNumberShapes[0]);
+
 std::wstring Padded(std::wstring start, long length) {
     for (wchar_t fill = L'a'; static_cast<long>(start.size()) < length; fill = fill == L'z' ? L'a' : fill + 1)
         start += fill;

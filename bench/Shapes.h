@@ -16,10 +16,17 @@ struct Shape {
     const wchar_t* selection;
     long textLength;  // at least this many characters a text
     bool everyThird;  // only every third cell (or row) is one the tool changes
+    long distinctNumbers = 0;  // above 0: the cells hold numbers, this many different ones, instead of texts
 };
 
 extern const Shape kShapes[];
 extern const int kShapeCount;
+// Columns of numbers under General, for the tools that key or join on what cells show.
+extern const Shape kNumberShapes[];
+extern const int kNumberShapeCount;
+
+// The number a cell of a shape of numbers holds: its row's place among the shape's distinct numbers.
+inline double NumberOf(const Shape& shape, long row) { return 1000.25 + (row - 1) % shape.distinctNumbers; }
 
 // Cells are the cells of the list; the selection may take in more.
 inline double CellsOf(const Shape& shape) { return static_cast<double>(shape.rows) * shape.columns; }

@@ -1,17 +1,25 @@
 #include "tools/common/DisplayedTexts.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cwctype>
+#include <functional>
+#include <optional>
+#include <unordered_map>
 
+#include "tools/common/CellLooks.h"
+#include "tools/common/KnownTexts.h"
 #include "tools/common/SubRange.h"
 
 namespace blocks {
 
 namespace {
 
-// Below this many texts a rectangle of mixed formats asks each of them rather than its halves' formats: a
-// half costs three calls, a text two.
-constexpr long kAskDirectly = 3;
+// Below this many cells a rectangle of mixed formats asks each of them rather than its halves' formats: a
+// half costs three calls, a cell two.
+constexpr std::size_t kAskDirectly = 3;
+// From this many cells that ask, learning how they are drawn costs at most a few hundredths more.
+constexpr std::size_t kLookAnyway = 256;
 
 bool EqualsIgnoringCase(std::wstring_view text, std::wstring_view word) noexcept {
     if (text.size() != word.size()) return false;
@@ -20,26 +28,101 @@ bool EqualsIgnoringCase(std::wstring_view text, std::wstring_view word) noexcept
     return true;
 }
 
-// Decides which texts of a block stand under a format that shows them as they are.
-class TextFormats {
-public:
-    TextFormats(const Block& block, std::vector<std::size_t>& asked) : m_block(block), m_asked(asked) {}
+// A value in its column, drawn in one way: cells of one format that hold the same key show the same text.
+struct ValueKey {
+    KnownTexts::Key known;
+    std::wstring_view text;
 
+    friend bool operator==(const ValueKey& a, const ValueKey& b) { return a.known == b.known && a.text == b.text; }
+};
+
+struct ValueKeyHash {
+    std::size_t operator()(const ValueKey& key) const noexcept {
+        std::size_t hash = std::hash<std::wstring_view>()(key.text);
+        for (std::uint64_t part : {static_cast<std::uint64_t>(key.known.column),
+                                   static_cast<std::uint64_t>(key.known.look), key.known.bits})
+            hash = hash * 1000003u ^ std::hash<std::uint64_t>()(part);
+        return hash;
+    }
+};
+
+// False for a value whose equals may show differently: a currency amount, which Range.Value gives to four
+// decimals only, and types Range.Value does not give for a cell.
+bool KeyOf(const VARIANT& value, long column, std::uint32_t look, ValueKey& key) noexcept {
+    key = {{column, look, value.vt, 0}, {}};
+    switch (value.vt) {
+    case VT_R8: std::memcpy(&key.known.bits, &value.dblVal, sizeof value.dblVal); return true;
+    case VT_DATE: std::memcpy(&key.known.bits, &value.date, sizeof value.date); return true;
+    case VT_BOOL: key.known.bits = value.boolVal != VARIANT_FALSE; return true;
+    case VT_ERROR: key.known.bits = static_cast<std::uint32_t>(value.scode); return true;
+    case VT_BSTR: key.text = TextOf(value); return true;
+    default: return false;
+    }
+}
+
+// One text a block's cells show: asked of a cell, or known from an earlier block.
+struct Slot {
+    std::size_t cell = 0;
+    bool isKnown = false;
+    std::wstring known;
+    bool remember = false;  // what the cell shows goes into the known texts
+    KnownTexts::Key key{};
+};
+
+// Decides which cells of a block ask Range.Text, and which of them share one text.
+class AskPlan {
+public:
+    AskPlan(const Block& block, KnownTexts& known, std::vector<std::pair<std::size_t, std::uint32_t>>& shownBy,
+            std::vector<Slot>& slots)
+        : m_block(block), m_known(known), m_shownBy(shownBy), m_slots(slots) {}
+
+    void Make() {
+        const BlockRect whole{1, 1, m_block.Rows(), m_block.Columns()};
+        const std::vector<std::size_t> cells = Needing(whole, false);
+        if (cells.empty()) return;
+        // Without texts, a block whose values hardly repeat costs least asked cell by cell.
+        if (Texts(whole) == 0 && !WorthLooking(cells)) return AskEach(cells);
+        Settle(whole, m_block.Range().NumberFormat());
+    }
+
+private:
     void Settle(const BlockRect& rect, const sheet::Variant& format) {
-        if (format.IsString()) {
-            if (!ShowsTextAsItIs(format.StringView())) AskTexts(rect);
+        const bool known = format.IsString();
+        const std::vector<std::size_t> cells = Needing(rect, known && ShowsTextAsItIs(format.StringView()));
+        if (cells.empty()) return;
+        const bool worthLooking = WorthLooking(cells);
+        if (known) {
+            if (!worthLooking) return AskEach(cells);
+            if (const std::optional<Look> look = CommonLook(RangeOf(rect))) {
+                std::wstring settings(format.StringView());
+                settings += L'\x1E';
+                settings += look->settings;
+                return AskGrouped(cells, m_known.LookOf(settings, look->widthKnown));
+            }
+            // Drawn differently somewhere: the halves may each be alike. Columns first, as formats go.
+            const auto [first, second] = Halves(rect, HalveFirst::Columns);
+            for (const BlockRect& half : {first, second}) Settle(half, format);
             return;
         }
         // Cells of several formats (Null), or an answer that tells nothing.
-        if (rect.Cells() == 1 || Texts(rect) <= kAskDirectly) {
-            AskTexts(rect);
-            return;
-        }
-        // Columns first: formats usually go with columns.
+        if (rect.Cells() == 1 || cells.size() <= kAskDirectly || (!worthLooking && Texts(rect) <= static_cast<long>(kAskDirectly)))
+            return AskEach(cells);
         const auto [first, second] = Halves(rect, HalveFirst::Columns);
         for (const BlockRect& half : {first, second})
-            if (Texts(half) > 0)
-                Settle(half, SubRange(m_block.Range(), m_block.Rows(), m_block.Columns(), half).NumberFormat());
+            if (!Needing(half, false).empty()) Settle(half, RangeOf(half).NumberFormat());
+    }
+
+    // The cells whose text their value does not give, by index; texts count when not shown as they are.
+    std::vector<std::size_t> Needing(const BlockRect& rect, bool textsAsTheyAre) const {
+        std::vector<std::size_t> cells;
+        for (long c = rect.column; c < rect.column + rect.columns; ++c) {
+            for (long r = rect.row; r < rect.row + rect.rows; ++r) {
+                const VARTYPE type = m_block.Value(r, c).vt;
+                if (type == VT_EMPTY || (type == VT_BSTR && textsAsTheyAre)) continue;
+                cells.push_back(Index(r, c));
+            }
+        }
+        return cells;
     }
 
     long Texts(const BlockRect& rect) const noexcept {
@@ -49,16 +132,76 @@ public:
         return texts;
     }
 
-private:
-    void AskTexts(const BlockRect& rect) {
-        for (long c = rect.column; c < rect.column + rect.columns; ++c)
-            for (long r = rect.row; r < rect.row + rect.rows; ++r)
-                if (m_block.Value(r, c).vt == VT_BSTR)
-                    m_asked.push_back(static_cast<size_t>(r - 1) + static_cast<size_t>(c - 1) * m_block.Rows());
+    // True when sharing texts among equal values would save more calls than learning whether the cells are
+    // drawn alike costs: each shared text saves an Item and a Text; a rectangle of its own costs up to a
+    // Resize and an Offset more. Many cells are looked at anyway: later blocks may repeat their values.
+    bool WorthLooking(const std::vector<std::size_t>& cells) const {
+        std::unordered_map<ValueKey, std::uint32_t, ValueKeyHash> seen;
+        long repeats = 0;
+        for (std::size_t cell : cells) {
+            ValueKey key;
+            if (KeyOf(Value(cell), AreaColumn(cell), 0, key) && !seen.emplace(key, 0).second) ++repeats;
+        }
+        return repeats * 2 > kCommonLookCalls + 2 || cells.size() >= kLookAnyway;
+    }
+
+    void AskEach(const std::vector<std::size_t>& cells) {
+        for (std::size_t cell : cells) Ask(cell, nullptr);
+    }
+
+    void AskGrouped(const std::vector<std::size_t>& cells, std::uint32_t look) {
+        std::unordered_map<ValueKey, std::uint32_t, ValueKeyHash> slots;
+        for (std::size_t cell : cells) {
+            ValueKey key;
+            if (!KeyOf(Value(cell), AreaColumn(cell), look, key)) {
+                Ask(cell, nullptr);
+                continue;
+            }
+            const auto [found, added] = slots.emplace(key, static_cast<std::uint32_t>(m_slots.size()));
+            if (!added) {
+                m_shownBy.emplace_back(cell, found->second);
+                continue;
+            }
+            if (key.known.type == VT_BSTR) {
+                Ask(cell, nullptr);
+            } else if (const std::wstring* text = m_known.Find(key.known)) {
+                m_shownBy.emplace_back(cell, static_cast<std::uint32_t>(m_slots.size()));
+                Slot slot;
+                slot.isKnown = true;
+                slot.known = *text;
+                m_slots.push_back(std::move(slot));
+            } else {
+                Ask(cell, &key.known);
+            }
+        }
+    }
+
+    void Ask(std::size_t cell, const KnownTexts::Key* remember) {
+        m_shownBy.emplace_back(cell, static_cast<std::uint32_t>(m_slots.size()));
+        Slot slot;
+        slot.cell = cell;
+        if (remember) {
+            slot.remember = true;
+            slot.key = *remember;
+        }
+        m_slots.push_back(std::move(slot));
+    }
+
+    std::size_t Index(long row, long column) const noexcept {
+        return static_cast<size_t>(row - 1) + static_cast<size_t>(column - 1) * static_cast<size_t>(m_block.Rows());
+    }
+    long Row(std::size_t cell) const noexcept { return static_cast<long>(cell % m_block.Rows()) + 1; }
+    long Column(std::size_t cell) const noexcept { return static_cast<long>(cell / m_block.Rows()) + 1; }
+    long AreaColumn(std::size_t cell) const noexcept { return m_block.Place().column + Column(cell) - 1; }
+    const VARIANT& Value(std::size_t cell) const noexcept { return m_block.Value(Row(cell), Column(cell)); }
+    sheet::Range RangeOf(const BlockRect& rect) const {
+        return SubRange(m_block.Range(), m_block.Rows(), m_block.Columns(), rect);
     }
 
     const Block& m_block;
-    std::vector<std::size_t>& m_asked;
+    KnownTexts& m_known;
+    std::vector<std::pair<std::size_t, std::uint32_t>>& m_shownBy;
+    std::vector<Slot>& m_slots;
 };
 
 }  // namespace
@@ -68,46 +211,47 @@ bool ShowsTextAsItIs(std::wstring_view numberFormat) noexcept {
 }
 
 DisplayedTexts DisplayedTexts::Read(const Block& block) {
+    KnownTexts known;
+    return Read(block, known);
+}
+
+DisplayedTexts DisplayedTexts::Read(const Block& block, KnownTexts& known) {
     DisplayedTexts shown;
     shown.m_block = &block;
-    const long rows = block.Rows();
-    const long columns = block.Columns();
-    std::vector<std::size_t> asked;
-    bool anyText = false;
-    for (long c = 1; c <= columns; ++c) {
-        for (long r = 1; r <= rows; ++r) {
-            const VARTYPE type = block.Value(r, c).vt;
-            if (type == VT_BSTR)
-                anyText = true;
-            else if (type != VT_EMPTY)
-                asked.push_back(static_cast<size_t>(r - 1) + static_cast<size_t>(c - 1) * rows);
-        }
-    }
-    if (anyText) TextFormats(block, asked).Settle({1, 1, rows, columns}, block.Range().NumberFormat());
-    std::sort(asked.begin(), asked.end());
+    std::vector<Slot> slots;
+    AskPlan(block, known, shown.m_shownBy, slots).Make();
+    std::sort(shown.m_shownBy.begin(), shown.m_shownBy.end());
 
-    shown.m_asked.reserve(asked.size());
-    for (std::size_t index : asked) {
-        const long row = static_cast<long>(index % rows) + 1;
-        const long column = static_cast<long>(index / rows) + 1;
+    const std::size_t rows = static_cast<std::size_t>(block.Rows());
+    shown.m_texts.reserve(slots.size());
+    for (const Slot& slot : slots) {
+        if (slot.isKnown) {
+            shown.m_texts.push_back(sheet::Variant::String(slot.known));
+            continue;
+        }
+        const long row = static_cast<long>(slot.cell % rows) + 1;
+        const long column = static_cast<long>(slot.cell / rows) + 1;
         sheet::Variant text = block.Range().Item(row, column).Text();
-        if (text.IsString()) shown.m_askedBytes += text.StringView().size() * sizeof(wchar_t);
-        shown.m_asked.emplace_back(index, std::move(text));
+        ++shown.m_cellsAsked;
+        if (text.IsString()) {
+            shown.m_askedBytes += text.StringView().size() * sizeof(wchar_t);
+            if (slot.remember) known.Add(slot.key, text.StringView());
+        }
+        shown.m_texts.push_back(std::move(text));
     }
     return shown;
 }
 
-std::size_t DisplayedTexts::Index(long row, long column) const noexcept {
-    return static_cast<size_t>(row - 1) + static_cast<size_t>(column - 1) * static_cast<size_t>(m_block->Rows());
-}
-
 std::wstring_view DisplayedTexts::At(long row, long column) const noexcept {
     if (!m_block || row < 1 || row > m_block->Rows() || column < 1 || column > m_block->Columns()) return {};
-    const std::size_t index = Index(row, column);
-    auto found = std::lower_bound(m_asked.begin(), m_asked.end(), index,
+    const std::size_t index =
+        static_cast<size_t>(row - 1) + static_cast<size_t>(column - 1) * static_cast<size_t>(m_block->Rows());
+    auto found = std::lower_bound(m_shownBy.begin(), m_shownBy.end(), index,
                                   [](const auto& entry, std::size_t i) { return entry.first < i; });
-    if (found != m_asked.end() && found->first == index)
-        return found->second.IsString() ? found->second.StringView() : std::wstring_view();
+    if (found != m_shownBy.end() && found->first == index) {
+        const sheet::Variant& text = m_texts[found->second];
+        return text.IsString() ? text.StringView() : std::wstring_view();
+    }
     return TextOf(m_block->Value(row, column));
 }
 

@@ -37,9 +37,10 @@ private:
         // The row that keeps each column's text (a merged column keeps its top cell's).
         const long target = m_top || m_request.mergeCells ? 1 : strip.rows;
         blocks::BlockReader reader(strip.range);
+        blocks::KnownTexts known;
         for (blocks::Block block; reader.Next(block);) {
             const BlockRect& place = block.Place();
-            JoinBlock(block, Grouping::ColumnByColumn, joins, place.column - 1);
+            JoinBlock(block, Grouping::ColumnByColumn, joins, place.column - 1, known);
             if (target >= place.row && target < place.row + place.rows)
                 for (long c = 1; c <= place.columns; ++c)
                     blankTargets[static_cast<size_t>(place.column + c - 2)] =

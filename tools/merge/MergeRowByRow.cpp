@@ -20,6 +20,7 @@ public:
 
     bool Run() {
         blocks::BlockReader reader(m_area.range);
+        blocks::KnownTexts known;
         std::vector<JoinedText> joins;
         std::vector<bool> blankTargets;
         // The target column: where the joined text stays (a merged row keeps its leftmost cell's).
@@ -31,7 +32,7 @@ public:
                              JoinedText(JoinRule::BetweenNonEmpty, m_request.separator));
                 blankTargets.assign(static_cast<size_t>(place.rows), false);
             }
-            JoinBlock(block, Grouping::RowByRow, joins, 0);
+            JoinBlock(block, Grouping::RowByRow, joins, 0, known);
             if (target >= place.column && target < place.column + place.columns)
                 for (long r = 1; r <= place.rows; ++r)
                     blankTargets[static_cast<size_t>(r - 1)] = block.Value(r, target - place.column + 1).vt == VT_EMPTY;
