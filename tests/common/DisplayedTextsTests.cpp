@@ -109,7 +109,8 @@ TEST_F(DisplayedTextReading, equal_values_of_a_column_drawn_alike_ask_once_and_s
         Cells().SetNumber(At(r, 3), r % 3 == 0 ? 123456.0 : r % 3 == 1 ? 1.23456 : 7.0);
         Cells().SetNumber(At(r, 4), 0.125 * (r % 2));
     }
-    ExpectEveryCellAsShown(L"$A$1:$D$300", 5 + 4 + 3 + 2 + 2, 3);
+    // Formats: the block, its halves A:B and C:D, each column, and D's two halves.
+    ExpectEveryCellAsShown(L"$A$1:$D$300", 5 + 4 + 3 + 2 + 2, 9);
 }
 
 TEST_F(DisplayedTextReading, where_cells_are_drawn_differently_equal_values_ask_cell_by_cell_there) {
