@@ -136,13 +136,14 @@ private:
     // drawn alike costs: each shared text saves an Item and a Text; a rectangle of its own costs up to a
     // Resize and an Offset more. Many cells are looked at anyway: later blocks may repeat their values.
     bool WorthLooking(const std::vector<std::size_t>& cells) const {
+        if (cells.size() >= kLookAnyway) return true;
         std::unordered_map<ValueKey, std::uint32_t, ValueKeyHash> seen;
         long repeats = 0;
         for (std::size_t cell : cells) {
             ValueKey key;
             if (KeyOf(Value(cell), AreaColumn(cell), 0, key) && !seen.emplace(key, 0).second) ++repeats;
         }
-        return repeats * 2 > kCommonLookCalls + 2 || cells.size() >= kLookAnyway;
+        return repeats * 2 > kCommonLookCalls + 2;
     }
 
     void AskEach(const std::vector<std::size_t>& cells) {
@@ -151,6 +152,7 @@ private:
 
     void AskGrouped(const std::vector<std::size_t>& cells, std::uint32_t look) {
         std::unordered_map<ValueKey, std::uint32_t, ValueKeyHash> slots;
+        slots.reserve(cells.size());
         for (std::size_t cell : cells) {
             ValueKey key;
             if (!KeyOf(Value(cell), AreaColumn(cell), look, key)) {
