@@ -167,6 +167,7 @@ bool CPropertyPage::HandleSheetNotification(UINT code, LRESULT& result) {
     // the page shows, the wizard stays where it is, and Cancel always works.
     switch (code) {
     case PSN_SETACTIVE: {
+        if (m_sheet) m_sheet->FitPage(*this);
         BOOL show = TRUE;
         MessageBarrier(m_hWnd, [&] { show = OnSetActive(); });
         result = show ? 0 : -1;

@@ -1,5 +1,6 @@
 #include "framework/PropertySheet.h"
 
+#include "framework/Dpi.h"
 #include "framework/ModuleState.h"
 #include "framework/PropertyPage.h"
 #include "framework/WindowProperty.h"
@@ -18,6 +19,30 @@ const wchar_t* SheetProperty() {
 // The sheet whose PropertySheet call is in progress on this thread: the creation callback carries no
 // context of its own.
 thread_local CPropertySheet* t_creating = nullptr;
+
+// The size a dialog template asks for, in dialog units; zero when it cannot be read.
+SIZE TemplateSize(HINSTANCE resources, UINT templateId) noexcept {
+    HRSRC found = ::FindResourceW(resources, MAKEINTRESOURCEW(templateId), RT_DIALOG);
+    HGLOBAL loaded = found ? ::LoadResource(resources, found) : nullptr;
+    const auto* words = loaded ? static_cast<const WORD*>(::LockResource(loaded)) : nullptr;
+    if (!words || ::SizeofResource(resources, found) < 26) return SIZE{0, 0};
+    // An extended template (version 1, signature 0xFFFF) has its size after 22 bytes, a plain one after 14.
+    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+    const auto* size = reinterpret_cast<const short*>(words + (extended ? 11 : 7));
+    return SIZE{size[0], size[1]};
+}
+
+bool IsPageWindow(HWND child) noexcept {
+    wchar_t kind[16] = {};
+    return ::GetClassNameW(child, kind, 16) && ::lstrcmpW(kind, L"#32770") == 0;
+}
+
+RECT RectInParent(HWND window) noexcept {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
 
 void InitCommonControlsOnce() noexcept {
     static const bool done = [] {
@@ -123,7 +148,13 @@ INT_PTR CPropertySheet::DoModal() {
 
     CPropertySheet* const outerCreation = t_creating;
     t_creating = this;
-    const INT_PTR created = ::PropertySheetW(&header);
+    INT_PTR created = 0;
+    {
+        // The sheet and its pages are drawn at the scale of the monitor they stand on; the thread goes back to
+        // Office's awareness before anything of Excel's is called.
+        ScopedPerMonitorDpiAwareness perMonitor;
+        created = ::PropertySheetW(&header);
+    }
     t_creating = outerCreation;
 
     const HWND sheet = reinterpret_cast<HWND>(created);
@@ -157,6 +188,48 @@ void CPropertySheet::SetWizardButtons(DWORD flags) const noexcept {
 
 void CPropertySheet::PressButton(int button) const noexcept {
     if (m_hWnd) ::SendMessageW(m_hWnd, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
+}
+
+void CPropertySheet::FitPage(const CPropertyPage& page) noexcept {
+    const HWND pageWindow = page.GetSafeHwnd();
+    if (!m_hWnd || !pageWindow) return;
+    const SIZE units = TemplateSize(CurrentResourceHandle(), page.GetTemplateId());
+    RECT wanted{0, 0, units.cx, units.cy};
+    if (units.cx <= 0 || !::MapDialogRect(pageWindow, &wanted)) return;
+    // The room is that of the largest page: one the sheet makes later comes at the size it first measured.
+    RECT area = RectInParent(pageWindow);
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsPageWindow(child)) continue;
+        const RECT other = RectInParent(child);
+        area.right = std::max(area.right, area.left + (other.right - other.left));
+        area.bottom = std::max(area.bottom, area.top + (other.bottom - other.top));
+    }
+    const int dx = std::max(0L, wanted.right - (area.right - area.left));
+    const int dy = std::max(0L, wanted.bottom - (area.bottom - area.top));
+    if (dx > 0 || dy > 0) {
+        RECT sheet;
+        ::GetWindowRect(m_hWnd, &sheet);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, sheet.right - sheet.left + dx, sheet.bottom - sheet.top + dy,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // What stands below the pages moves down: the buttons, which stand at the right, move right as well, and
+    // the line over them, which spans the sheet, widens. Every page takes the whole room.
+    const LONG half = (area.right - area.left) / 2;
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect = RectInParent(child);
+        if (IsPageWindow(child)) {
+            rect.right = rect.left + (area.right - area.left) + dx;
+            rect.bottom = rect.top + (area.bottom - area.top) + dy;
+        } else if (rect.top >= area.bottom && (dx > 0 || dy > 0)) {
+            const bool spans = rect.right - rect.left > half;
+            ::OffsetRect(&rect, spans ? 0 : dx, dy);
+            if (spans) rect.right += dx;
+        } else {
+            continue;
+        }
+        ::SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 CPropertySheet* CPropertySheet::FromHandle(HWND sheet) noexcept {

@@ -71,6 +71,11 @@ private:
     void Destroy() noexcept;
     bool IsCurrentPageShown() const noexcept;
     void OnPageAccepted(int result) noexcept { m_result = result; }
+    // Grows the sheet, its pages and the place of its buttons until the page has the room its template asks
+    // for in the page's own font. The sheet measures its pages in its own font, which at some display scales
+    // is smaller than theirs ("MS Shell Dlg" against the pages' "MS Sans Serif"): their right and bottom
+    // controls would be cut.
+    void FitPage(const CPropertyPage& page) noexcept;
 
     std::wstring m_caption;
     HWND m_owner;

@@ -14,6 +14,10 @@ writes into OUTPUT_DIR:
                     the face shows, white where the button shows through
   merge_*.bmp       119 x 52 bitmaps, 16 bits per pixel, the Merge Cell Text mode page's illustrations:
                     a sample table before, and after each grouping
+  <name>_<dpi>.<ext> the ribbon image, the range picker's face and the illustrations again for the display
+                    scales 125%, 150% and 200% (DPI 120, 144, 192), the pixels of the 100% picture taken
+                    to the nearest, so that edges stay sharp
+  scaled_images.rcinc  their resource lines: an image's id at 100% plus 100, 200 or 300 (framework/Dpi.h)
 
 The output depends on nothing but this file, byte for byte, so that a build is reproducible.
 """
@@ -457,6 +461,45 @@ def merge_images():
     }
 
 
+# The display scales the add-in carries images for beyond 100%: DPI and resource id offset (framework/Dpi.h).
+SCALES = [(120, 100), (144, 200), (192, 300)]
+
+# The images drawn again at each scale: file name, resource id at 100%, resource type, drawing, encoding.
+SCALED_IMAGES = [
+    ('remdups.png', 'IDR_PNG_REMDUPS', 'PNG', draw_remove_duplicates, png_bytes),
+    ('range_picker.bmp', 'IDB_RANGE_PICKER', 'BITMAP', draw_range_picker, bmp16_bytes),
+    ('merge_all_before.bmp', 'IDB_MERGE_ALL_BEFORE', 'BITMAP', draw_merge_before, bmp16_bytes),
+    ('merge_all_after.bmp', 'IDB_MERGE_ALL_AFTER', 'BITMAP', draw_merge_all_after, bmp16_bytes),
+    ('merge_columns_before.bmp', 'IDB_MERGE_COLUMNS_BEFORE', 'BITMAP', draw_merge_before, bmp16_bytes),
+    ('merge_columns_after.bmp', 'IDB_MERGE_COLUMNS_AFTER', 'BITMAP', draw_merge_columns_after, bmp16_bytes),
+    ('merge_rows_before.bmp', 'IDB_MERGE_ROWS_BEFORE', 'BITMAP', draw_merge_before, bmp16_bytes),
+    ('merge_rows_after.bmp', 'IDB_MERGE_ROWS_AFTER', 'BITMAP', draw_merge_rows_after, bmp16_bytes),
+]
+
+
+def scaled(canvas, dpi):
+    """The canvas at dpi / 96 of its size, each pixel taken from the nearest one of the original."""
+    width, height = canvas.width * dpi // 96, canvas.height * dpi // 96
+    result = Canvas(width, height)
+    result.pixels = [[canvas.pixels[y * 96 // dpi][x * 96 // dpi] for x in range(width)] for y in range(height)]
+    return result
+
+
+def scaled_images():
+    """Every scaled image by file name, and the resource script that names them."""
+    images = {}
+    lines = ['// Drawn by make_images.py: the images again at 125%, 150% and 200%.']
+    for name, resource_id, kind, draw, encode in SCALED_IMAGES:
+        picture = draw()
+        stem, extension = name.rsplit('.', 1)
+        for dpi, offset in SCALES:
+            file_name = '%s_%d.%s' % (stem, dpi, extension)
+            images[file_name] = encode(scaled(picture, dpi))
+            lines.append('%s+%d %s "%s"' % (resource_id, offset, kind, file_name))
+    images['scaled_images.rcinc'] = ('\n'.join(lines) + '\n').encode('ascii')
+    return images
+
+
 def main(argv):
     if len(argv) != 2:
         sys.stderr.write('usage: make_images.py OUTPUT_DIR\n')
@@ -470,6 +513,7 @@ def main(argv):
     }
     images.update(button_face_files())
     images.update(merge_images())
+    images.update(scaled_images())
     for name, data in images.items():
         path = os.path.join(out_dir, name)
         temporary = path + '.tmp'

@@ -6,6 +6,8 @@
 #define IDC_STATIC (-1)
 #endif
 
+// The range picker's face, the merge pictures and the ribbon image are drawn for the display scales 125%, 150%
+// and 200% as well, under their id plus 100, 200 and 300 (res/make_images.py, framework/Dpi.h).
 #define IDB_FACE_PROBE           1000
 #define IDB_RANGE_PICKER         1003
 #define IDB_MERGE_ALL_BEFORE     1008

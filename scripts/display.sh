@@ -1,12 +1,13 @@
 # Sourced by the scripts that take pictures: an X server of their own for Wine's X11 driver.
 # start_display starts Xvfb on the display $CW_DISPLAY names (":17", say) or, when it is unset, on a free
 # display number the server picks itself, so that two users of the machine never share one; it exports
-# DISPLAY. stop_display ends that server.
+# DISPLAY. stop_display ends that server. The screen is large enough for a wizard at 200%; Wine's virtual
+# desktop within it is as large as the prefix says.
 start_display() {
   local number_file
   number_file=$(mktemp)
   # shellcheck disable=SC2086
-  Xvfb ${CW_DISPLAY:-} -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  Xvfb ${CW_DISPLAY:-} -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   display_pid=$!
   for _ in $(seq 100); do
     [ -s "$number_file" ] && break

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "framework/Dpi.h"
+
 namespace {
 
 // Names are the CSS colour keywords, at most 31 characters.
@@ -74,12 +76,15 @@ void CColorPickerCB::DrawItem(const DRAWITEMSTRUCT& item) {
     FillSolid(dc, item.rcItem, background);
     if (item.itemState & ODS_FOCUS) ::DrawFocusRect(dc, &item.rcItem);
 
-    // The swatch takes the left quarter of the item, the name stands to its right.
+    // The swatch takes the left quarter of the item, the name stands to its right; the margins and the
+    // swatch's frame grow with the display scale, as the item does with the font.
+    const UINT dpi = framework::DpiOfWindow(m_hWnd);
+    const int margin = framework::ScaleToDpi(2, dpi);
     const int quarter = (item.rcItem.right - item.rcItem.left) / 4;
-    const int textX = item.rcItem.left + quarter + 2;
-    const int textY = item.rcItem.top + 2;
+    const int textX = item.rcItem.left + quarter + margin;
+    const int textY = item.rcItem.top + margin;
     RECT swatch = item.rcItem;
-    ::InflateRect(&swatch, -2, -2);
+    ::InflateRect(&swatch, -margin, -margin);
     swatch.right = item.rcItem.left + quarter;
     if (static_cast<int>(item.itemID) == -1) return;
 
@@ -96,7 +101,11 @@ void CColorPickerCB::DrawItem(const DRAWITEMSTRUCT& item) {
     const INT tabStop = kNameTabStop;
     ::TabbedTextOutW(dc, textX, textY, name, static_cast<int>(wcslen(name)), 1, &tabStop, 0);
     FillSolid(dc, swatch, swatchColor);
-    ::FrameRect(dc, &swatch, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    const int frame = framework::ScaleToDpi(1, dpi);
+    for (int line = 0; line < frame && swatch.right - swatch.left > 2 && swatch.bottom - swatch.top > 2; ++line) {
+        ::FrameRect(dc, &swatch, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        ::InflateRect(&swatch, -1, -1);
+    }
 }
 
 LRESULT CColorPickerCB::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -64,6 +64,14 @@ struct Start {
     void (*action)() = nullptr;
 };
 
+// What the ribbon tells about a command's button: the screentip is its title (none: the label), the supertip
+// says in one sentence what it does, the keytip is the key that reaches it after Alt and the tab's keytip.
+struct RibbonTips {
+    const wchar_t* screentip = nullptr;
+    const wchar_t* supertip = nullptr;
+    const wchar_t* keytip = nullptr;
+};
+
 struct Command {
     Callback onAction;
     RibbonButton ribbon;
@@ -71,6 +79,7 @@ struct Command {
     Start start;
     // The ribbon asks it whether the button is enabled; none: always enabled.
     Callback getEnabled = {};
+    RibbonTips tips = {};
 };
 
 // Every command, in the order the ribbon and the menus show them within each place.

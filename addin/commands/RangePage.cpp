@@ -3,6 +3,8 @@
 #include "addin/commands/CommandRun.h"
 #include "framework/Barrier.h"
 #include "framework/DataExchange.h"
+#include "framework/Dpi.h"
+#include "framework/ScaledPictures.h"
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
 #include "sheet/AutomationError.h"
@@ -19,7 +21,14 @@ void CRangePage::DoDataExchange(framework::CDataExchange* pDX) {
 
 BOOL CRangePage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    if (m_bitmap.LoadBitmap(IDB_RANGE_PICKER)) m_button.SetBitmap(m_bitmap.GetSafeHandle());
+    // The face drawn for the page's display scale that fits inside the button's edges, so that it is neither
+    // blurred nor lost in a larger button.
+    RECT face{};
+    ::GetClientRect(m_button.GetSafeHwnd(), &face);
+    const UINT dpi = framework::DpiOfWindow(GetSafeHwnd());
+    const int edges = 2 * framework::ScaleToDpi(2, dpi);
+    m_bitmap = framework::LoadBitmapToFit(IDB_RANGE_PICKER, dpi, SIZE{face.right - edges, face.bottom - edges});
+    if (m_bitmap.GetSafeHandle()) m_button.SetBitmap(m_bitmap.GetSafeHandle());
     return TRUE;
 }
 

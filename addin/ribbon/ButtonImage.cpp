@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "addin/commands/Commands.h"
+#include "framework/Dpi.h"
 #include "framework/GdiplusSession.h"
 #include "framework/ModuleState.h"
 
@@ -83,8 +84,14 @@ framework::ComPtr<IDispatch> CreatePictureFromPngResource(HMODULE module, int re
 
 framework::ComPtr<IDispatch> ButtonImageNamed(std::wstring_view image) {
     for (const commands::Command& command : commands::Table()) {
-        if (command.ribbon.image && image == command.ribbon.image)
-            return CreatePictureFromPngResource(framework::CurrentResourceHandle(), command.ribbon.imageResource);
+        if (!command.ribbon.image || image != command.ribbon.image) continue;
+        // Office shows a normal-size image at 16 pixels times its display scale: the one drawn for that scale
+        // stays sharp where a stretched one would blur.
+        const HMODULE module = framework::CurrentResourceHandle();
+        const int resource = command.ribbon.imageResource;
+        const int scaledResource = framework::ImageIdForDpi(resource, framework::SystemDpi());
+        if (auto scaled = CreatePictureFromPngResource(module, scaledResource)) return scaled;
+        return CreatePictureFromPngResource(module, resource);
     }
     return nullptr;
 }

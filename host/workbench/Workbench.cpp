@@ -241,6 +241,15 @@ int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
     return host::LiveObjects() == 0 ? 0 : 1;
 }
 
+// Excel 2016 and later is per-monitor DPI aware, and so is the stand-in: its pictures are taken in the pixels
+// the wizard is drawn in, at any display scale. Looked up at run time, as older Windows lacks it.
+void BecomePerMonitorDpiAware() {
+    using SetAwareness = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    const auto set = reinterpret_cast<SetAwareness>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    if (set) set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -254,6 +263,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     workbench::PageAlbum album(pictures, !tour);
+    BecomePerMonitorDpiAware();
     OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

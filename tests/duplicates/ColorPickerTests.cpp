@@ -69,9 +69,18 @@ private:
 TEST_F(ColorList, it_holds_the_35_colours_in_name_order_each_with_its_colorref) {
     std::vector<std::wstring> names;
     std::vector<COLORREF> colors;
+    std::vector<std::wstring> rowNames;  // what a screen reader reads from the drop-down list's rows
     LONG style = 0;
     OnActionPage([&](HWND, HWND list) {
         style = GetWindowLongW(list, GWL_STYLE);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof(info);
+        GetComboBoxInfo(list, &info);
+        for (int row = 0; row < static_cast<int>(SendMessageW(info.hwndList, LB_GETCOUNT, 0, 0)); ++row) {
+            wchar_t name[64] = {};
+            SendMessageW(info.hwndList, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(name));
+            rowNames.push_back(name);
+        }
         int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
             wchar_t name[64] = {};
@@ -91,6 +100,7 @@ TEST_F(ColorList, it_holds_the_35_colours_in_name_order_each_with_its_colorref) 
         }
     }
     EXPECT_TRUE(names[0] == L"Aqua" && colors[0] == 0xFFFF00u && names[26] == L"Red" && colors[26] == 0x0000FFu);
+    EXPECT_EQ(rowNames, names);
     // The scroll bar belongs to the drop-down list, not to the combo's own window.
     const LONG wanted = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | CBS_SORT | WS_TABSTOP;
     EXPECT_EQ(style & wanted, wanted);

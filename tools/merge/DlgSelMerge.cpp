@@ -14,6 +14,7 @@ CDlgSelMerge::CDlgSelMerge() : CPropertyPage(IDD_SELECT_MERGE) {}
 
 BOOL CDlgSelMerge::OnInitDialog() {
     CPropertyPage::OnInitDialog();
+    m_pictures.Apply(GetSafeHwnd());
     CheckRadioButton(IDC_OPTION_1, IDC_OPTION_3, IDC_OPTION_1);
     m_pageInOneCell.m_pAddin = m_pAddin;
     m_pageByColumn.m_pAddin = m_pAddin;

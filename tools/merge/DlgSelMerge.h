@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/PropertyPage.h"
+#include "framework/ScaledPictures.h"
 #include "tools/merge/DlgMergeSelCol.h"
 #include "tools/merge/DlgMergeSelRow.h"
 #include "tools/merge/DlgSelMergeCell.h"
@@ -26,4 +27,6 @@ protected:
 private:
     // The option page of the checked mode, or null when none is checked.
     CMergeOptionsPage* ChosenPage();
+
+    framework::CScaledPictures m_pictures;
 };
