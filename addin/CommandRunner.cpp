@@ -5,6 +5,7 @@
 #include "framework/Barrier.h"
 #include "framework/PropertySheet.h"
 #include "sheet/AutomationError.h"
+#include "tools/undo/UndoCommand.h"
 
 namespace {
 
@@ -19,33 +20,51 @@ void CMyAddin::RunTool(long tool) {
 void CMyAddin::RunCommand(const commands::Command& command) {
     if (command.start.wizard) {
         RunWizard(command);
+    } else if (command.start.undoesLastRun) {
+        RunUndo();
     } else if (command.start.action) {
         command.start.action();
     }
 }
 
-void CMyAddin::RunWizard(const commands::Command& tool) {
+template <class Body>
+void CMyAddin::RunAlone(Body&& body) {
     if (m_commandRunning) {
         BringWizardToFront();
         return;
     }
     if (!IsConnected()) return;
-    // Excel may disconnect and release the add-in while the wizard is open; the command keeps the object and
+    // Excel may disconnect and release the add-in while the command runs; the command keeps the object and
     // the module until it returns. Declared first, it is let go last.
     framework::ScopedReference keepAlive(*this);
     m_commandRunning = true;
     // The last run's line gives way to what the user had as soon as the next command starts.
     m_statusBar.RestoreNow();
-    CCommandRun run(m_app, m_statusBar);
-    m_run = &run;
     // An automation error outside the pages' own handling (the picker's InputBox or Select, say) stops the
     // command here and is shown; it never reaches Excel.
-    framework::MessageBarrier(WizardOwner(), [&] {
+    framework::MessageBarrier(WizardOwner(), body);
+    m_commandRunning = false;
+    RefreshUndoButton();
+}
+
+void CMyAddin::RunWizard(const commands::Command& tool) {
+    RunAlone([&] {
+        CCommandRun run(m_app, m_statusBar, m_lastRun);
+        // The run is reachable only while it lives, also when a failure ends it.
+        struct Forget {
+            CCommandRun*& run;
+            ~Forget() { run = nullptr; }
+        } forget{m_run = &run};
         // A loop rather than nested wizards: each pick shows the same tool's wizard again.
         while (ShowWizard(tool, run) == kPickRangeEndCode && IsConnected()) PickRange(run);
     });
-    m_run = nullptr;
-    m_commandRunning = false;
+}
+
+void CMyAddin::RunUndo() {
+    RunAlone([&] {
+        sheet::Application app = m_app;
+        undo::RunUndoLastRun(app, m_statusBar, m_lastRun);
+    });
 }
 
 void CMyAddin::BringWizardToFront() const {

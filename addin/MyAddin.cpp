@@ -6,6 +6,7 @@
 #include "addin/legacymenu/ExcelVersion.h"
 #include "addin/legacymenu/LegacyMenuRemoval.h"
 #include "framework/Barrier.h"
+#include "framework/Trace.h"
 #include "sheet/AutomationError.h"
 
 CMyAddin::CMyAddin() { EnableAutomation(); }
@@ -68,6 +69,8 @@ HRESULT CMyAddin::OnDisconnection(ext_DisconnectMode mode) {
     if (m_wizard) m_wizard->EndDialog(IDCANCEL);
     // Every Excel object goes now: one held past disconnection can keep Excel from closing.
     if (m_run) m_run->ReleaseExcel();
+    m_lastRun.Release();
+    m_ribbonUI = nullptr;
     m_app = sheet::Application();
     return S_OK;
 }
@@ -76,8 +79,10 @@ HRESULT CMyAddin::BuildCommandBarMenu() {
     try {
         if (!m_buttonHandlers.CreateAll(*this)) return S_OK;
         BuildLegacyMenu(m_app, m_buttonHandlers, m_bExcel2000 ? FaceRoad::Clipboard : FaceRoad::PictureAndMask);
+        RefreshUndoButton();
     } catch (...) {
         // Whatever Excel refused, the menu stays as far as it got and Excel starts as usual.
+        framework::TraceSwallowed(L"building the legacy menu");
     }
     return S_OK;
 }

@@ -12,7 +12,9 @@
 #include "framework/NestedInterface.h"
 #include "framework/PropertySheet.h"
 #include "sheet/Application.h"
+#include "framework/ComPtr.h"
 #include "tools/status/StatusBarKeeper.h"
+#include "tools/undo/LastRun.h"
 
 class CCommandRun;
 
@@ -31,6 +33,11 @@ public:
     void RunCommand(const commands::Command& command) override;
     sheet::Application Application() const override { return m_app; }
 
+    // Whether a command's button is enabled: Undo Last Run while the last run has something to put back.
+    bool Enabled(const commands::Command& command) const;
+    // The ribbon's IRibbonUI, from its onLoad; kept until disconnection.
+    void RibbonLoaded(IDispatch* ribbon);
+
     // The legacy menu and toolbar of Excel 2000 to 2003, built or found again, with the Click handlers
     // connected; a failure ends the build silently. Always S_OK.
     HRESULT BuildCommandBarMenu();
@@ -48,6 +55,10 @@ protected:
 private:
     ~CMyAddin() override;
 
+    // One command at a time: while one runs, another only brings its wizard to the front. The body runs behind
+    // the message barrier with the add-in kept alive; the undo button is refreshed afterwards.
+    template <class Body>
+    void RunAlone(Body&& body);
     // Shows the tool's wizard, and again after each pick of the range picker.
     void RunWizard(const commands::Command& tool);
     INT_PTR ShowWizard(const commands::Command& tool, CCommandRun& run);
@@ -56,6 +67,11 @@ private:
     // as it was.
     void PickRange(CCommandRun& run);
     HWND WizardOwner() const;
+    // Puts back what the last run changed; a failure is shown to the user.
+    void RunUndo();
+    // The undo button shows again whether there is a run to undo: the ribbon asks UndoEnabled again, the
+    // legacy menu's entries are enabled or disabled. Excel's refusal changes nothing else.
+    void RefreshUndoButton() noexcept;
 
     HRESULT OnConnection(IDispatch* application, ext_ConnectMode mode, SAFEARRAY** custom);
     HRESULT OnDisconnection(ext_DisconnectMode mode);
@@ -72,6 +88,9 @@ private:
     // What the tools' runs show on Excel's status bar, and what the user had there.
     status::StatusBarKeeper m_statusBar{m_app};
     bool m_commandRunning = false;
+    // What the last run changed, for Undo Last Run; let go at disconnection.
+    undo::LastRun m_lastRun;
+    framework::ComPtr<IDispatch> m_ribbonUI;
     CCommandRun* m_run = nullptr;                   // the tool's run, while its wizard is open
     framework::CPropertySheet* m_wizard = nullptr;  // the wizard on screen, while there is one
     // The command-bar buttons' Click handlers, from the menu's build until disconnection.

@@ -23,6 +23,15 @@ BSTR* StringArgument(DISPPARAMS& params) {
     return nullptr;
 }
 
+// The object of a callback's first argument (onLoad's IRibbonUI), by value or by reference; null for anything else.
+IDispatch* ObjectArgument(DISPPARAMS& params) {
+    if (params.cArgs < 1 || !params.rgvarg) return nullptr;
+    VARIANT& first = params.rgvarg[params.cArgs - 1];
+    if (first.vt == VT_DISPATCH) return first.pdispVal;
+    if (first.vt == (VT_DISPATCH | VT_BYREF) && first.ppdispVal) return *first.ppdispVal;
+    return nullptr;
+}
+
 // The result is out-only: whatever the caller left in it is not ours to clear or release.
 void SetPicture(VARIANT* result, framework::ComPtr<IDispatch> picture) {
     VariantInit(result);
@@ -70,6 +79,17 @@ HRESULT CMyAddin::XCallbackInterface::Invoke(DISPID dispIdMember, REFIID riid, L
             if (!pVarResult) return S_OK;
             if (BSTR* imageId = StringArgument(*pDispParams)) return LoadImages(imageId, pVarResult);
             SetPicture(pVarResult, nullptr);
+            return S_OK;
+        }
+        if (dispIdMember == DISPID_RIBBONLOADED) {
+            m_outer.RibbonLoaded(ObjectArgument(*pDispParams));
+            return S_OK;
+        }
+        if (const commands::Command* asked = commands::CommandOfEnabled(dispIdMember)) {
+            if (pVarResult) {
+                pVarResult->vt = VT_BOOL;
+                pVarResult->boolVal = m_outer.Enabled(*asked) ? VARIANT_TRUE : VARIANT_FALSE;
+            }
             return S_OK;
         }
         const commands::Command* command = commands::CommandOfAction(dispIdMember);

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bench/BenchProcess.h"
 #include "bench/Shapes.h"
@@ -31,6 +32,13 @@ namespace {
 const char* const kTools[] = {"Change Case", "Remove Characters"};
 const wchar_t* const kToolNames[] = {L"Change Case", L"Remove Characters"};
 
+// The shared shapes, and full-length texts: the first band must be small before any byte is seen.
+std::vector<bench::Shape> Shapes() {
+    std::vector<bench::Shape> shapes(bench::kShapes, bench::kShapes + bench::kShapeCount);
+    shapes.push_back({"A:A over 20,000 x 32,767 chars", 20000, 1, L"$A:$A", 32767, false});
+    return shapes;
+}
+
 host::CellValue TextOf(const bench::Shape& shape, long r, long c) {
     std::wstring item = L"item " + std::to_wstring(r) + L" of column " + host::ColumnLetters(c);
     if (shape.everyThird && ((r - 1) * shape.columns + c) % 3 != 0) {
@@ -41,8 +49,8 @@ host::CellValue TextOf(const bench::Shape& shape, long r, long c) {
 }
 
 int RunOne(int shapeIndex, int tool) {
-    const bench::Shape& shape = bench::kShapes[shapeIndex];
-    auto excel = host::Excel::Create();
+    const bench::Shape shape = Shapes()[static_cast<size_t>(shapeIndex)];
+    auto excel = bench::ExcelFor(shape);
     bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) { return TextOf(shape, r, c); });
     excel->Select(shape.selection);
     framework::ComPtr<IDispatch> appObject = excel->Application();
@@ -58,9 +66,10 @@ int RunOne(int shapeIndex, int tool) {
     try {
         status::RunWithStatus(
             statusBar, kToolNames[tool], [&](status::Progress& progress, const status::StatusLines& lines) {
-                changed = tool == 0
-                              ? cleanup::RunChangeCase(app, cleanup::CaseMode::Upper, progress)
-                              : cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing, progress);
+                changed =
+                    (tool == 0 ? cleanup::RunChangeCase(app, cleanup::CaseMode::Upper, progress)
+                               : cleanup::RunRemoveCharacters(app, cleanup::RemoveMode::LeadingAndTrailing, progress))
+                        .changed;
                 return lines.CellsChanged(changed, shape.selection);
             });
     } catch (const sheet::CAutomationError& error) {
@@ -87,7 +96,7 @@ int RunOne(int shapeIndex, int tool) {
 
 int main(int argc, char** argv) {
     return bench::Main(
-        argc, argv, bench::kShapeCount, 2, "cleanup_bench [<shape> <tool 0-1>]",
+        argc, argv, static_cast<int>(Shapes().size()), 2, "cleanup_bench [<shape> <tool 0-1>]",
         [] {
             std::printf(
                 "%d-bit build. calls: every Invoke the stand-in received during the run, status bar included;\n"

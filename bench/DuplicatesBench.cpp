@@ -63,7 +63,7 @@ std::vector<bench::Shape> Shapes() {
 
 int RunOne(int shapeIndex, int action) {
     const bench::Shape shape = Shapes()[static_cast<size_t>(shapeIndex)];
-    auto excel = host::Excel::Create();
+    auto excel = bench::ExcelFor(shape);
     std::vector<long> entries;
     long repeats = 0;
     if (shape.distinctNumbers > 0)

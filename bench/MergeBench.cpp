@@ -1,10 +1,11 @@
 // How Merge Cell Text costs on the stand-in Excel: wall and CPU time, automation calls per cell, writes and
 // the memory a run adds above the filled sheet, on the shapes the other tools' benchmarks use and on two
 // columns of long texts whose rows join into texts of 20,001 characters; per grouping, with and without
-// merging. In the shape of every third, only every third row holds texts: the rows to merge come one in
-// three. Two columns of 500,000 numbers join what their cells show row by row: 2,000 distinct values a
-// column, and all distinct. The call log only counts, so that it does not weigh on the memory figures of million-call runs.
-// Each run tells the status bar of its progress and its end as the add-in's run does.
+// merging; and two shapes of one-character texts joined with the longest separator the page takes, whose joined
+// texts are far longer than what is read; and two columns of 500,000 numbers joined row by row by what their cells
+// show, 2,000 distinct values a column and all distinct. In the shape of every third, only every third row holds
+// texts: the rows to merge come one in three. The call log only counts, so that it does not weigh on the memory
+// figures of million-call runs. Each run tells the status bar of its progress and its end as the add-in's run does.
 //
 //   merge_bench                    every case, each in a process of its own so that peaks do not mix
 //   merge_bench <shape> <case>     one case in this process (case: grouping x 2 + merging; grouping 0 by row,
@@ -28,9 +29,20 @@
 
 namespace {
 
-std::vector<bench::Shape> Shapes() {
-    std::vector<bench::Shape> shapes(bench::kShapes, bench::kShapes + bench::kShapeCount);
-    shapes.push_back({"A:B over 20,000 x 10,000 chars", 20000, 2, L"$A:$B", 10000, false});
+// The longest separator the page takes: joined texts far longer than what is read.
+constexpr long kLongestSeparator = 1023;
+
+struct MergeShape {
+    bench::Shape shape;
+    long separatorLength;  // 0: ","
+};
+
+std::vector<MergeShape> Shapes() {
+    std::vector<MergeShape> shapes;
+    for (int i = 0; i < bench::kShapeCount; ++i) shapes.push_back({bench::kShapes[i], 0});
+    shapes.push_back({{"A:B over 20,000 x 10,000 chars", 20000, 2, L"$A:$B", 10000, false}, 0});
+    shapes.push_back({{"A:B over 65,536 x 1 char, sep 1,023", 65536, 2, L"$A:$B", 1, false}, kLongestSeparator});
+    shapes.push_back({{"A:J over 10,000 x 1 char, sep 1,023", 10000, 10, L"$A:$J", 1, false}, kLongestSeparator});
     // A single column joins by row into itself and by column past a cell's length: its million numbers are
     // two columns here, each row joined.
     for (int i = 0; i < bench::kNumberShapeCount; ++i) {
@@ -40,7 +52,7 @@ std::vector<bench::Shape> Shapes() {
         numbers.columns = 2;
         numbers.selection = L"$A:$B";
         numbers.distinctNumbers = std::min(numbers.distinctNumbers, numbers.rows);
-        shapes.push_back(numbers);
+        shapes.push_back({numbers, 0});
     }
     return shapes;
 }
@@ -60,7 +72,8 @@ constexpr int kGroupingCount = sizeof(kGroupings) / sizeof(kGroupings[0]);
 host::CellValue TextOf(const bench::Shape& shape, long r, long c) {
     if (shape.distinctNumbers > 0) return host::CellValue::Number(bench::NumberOf(shape, r));
     if (shape.everyThird && r % 3 != 0) return host::CellValue::Empty();
-    std::wstring text = std::wstring(1, static_cast<wchar_t>(L'a' + (r % 26))) + std::to_wstring(c % 10);
+    std::wstring text = std::wstring(1, static_cast<wchar_t>(L'a' + (r % 26)));
+    if (shape.textLength != 1) text += std::to_wstring(c % 10);
     return host::CellValue::Text(bench::Padded(text, shape.textLength));
 }
 
@@ -75,10 +88,11 @@ size_t FormatAndMergeCalls(const host::CallLog& log) {
 }
 
 int RunOne(int shapeIndex, int caseIndex) {
-    const bench::Shape shape = Shapes()[static_cast<size_t>(shapeIndex)];
+    const MergeShape merged = Shapes()[static_cast<size_t>(shapeIndex)];
+    const bench::Shape& shape = merged.shape;
     const Grouping& grouping = kGroupings[caseIndex / 2];
     const bool merging = caseIndex % 2 == 1;
-    auto excel = host::Excel::Create();
+    auto excel = bench::ExcelFor(shape);
     bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) { return TextOf(shape, r, c); });
     excel->Select(shape.selection);
     framework::ComPtr<IDispatch> appObject = excel->Application();
@@ -88,7 +102,7 @@ int RunOne(int shapeIndex, int caseIndex) {
 
     merge::MergeRequest request;
     request.target = grouping.target;
-    request.separator = L",";
+    request.separator = merged.separatorLength ? std::wstring(static_cast<size_t>(merged.separatorLength), L'-') : L",";
     request.mergeCells = merging;
 
     bench::MemoryPeak memory;
@@ -130,7 +144,8 @@ int main(int argc, char** argv) {
         "merge_bench [<shape> <grouping x 2 + merging, 0-5>]",
         [] {
             std::printf(
-                "%d-bit build, separator \",\", into the left, top or top-left cells. calls: every Invoke the "
+                "%d-bit build, separator \",\" (1,023 dashes where the shape says), into the left, top or top-left "
+                "cells. calls: every Invoke the "
                 "stand-in\nreceived during the run, status bar included; values: Range.Value puts (texts and "
                 "emptying);\nformats: merges, unmerges, clears and format puts; MB sheet: private bytes with the "
                 "sheet filled;\n+priv and +WS: the most the run added to the private bytes and to the working set, "

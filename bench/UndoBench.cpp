@@ -1,4 +1,4 @@
-// What Undo Last Run costs on the stand-in Excel: a tool's run without its record and with it (CPU time, calls,
+// What Undo Last Run costs on the stand-in Excel: a tool's real engine run without its record and with it (CPU time, calls,
 // the reads the record adds a block, the record's size), then the undo of that run (CPU time, calls a cell).
 // Each case runs the tool twice on fresh sheets in one process, once not recording and once recording, so
 // that the two times compare; CPU time is the run's thread alone, which a busy machine does not stretch.
@@ -20,15 +20,18 @@
 #include "host/excel/Excel.h"
 #include "sheet/Application.h"
 #include "sheet/AutomationError.h"
-#include "tools/common/BlockReader.h"
-#include "tools/common/RecordedWrite.h"
+#include <optional>
+
+#include "tools/cleanup/CleanupEngines.h"
+#include "tools/common/RecordingRun.h"
+#include "tools/merge/MergeSelection.h"
 #include "tools/undo/UndoLastRun.h"
 
 namespace {
 
-// The writes of the tools' block roads: the texts of a block upper-cased, as Change Case and Remove Characters
-// write them; or every cell of every kind overwritten, as Remove Duplicates' Delete and Merge Cell Text do.
-enum class Tool { ChangeTexts, OverwriteEverything };
+// The engines as the add-in runs them: Change Case over texts, or over a mix of numbers, dates, amounts,
+// formulas and texts; Merge Cell Text row by row over the mix, which writes or empties every cell.
+enum class Tool { ChangeTexts, ChangeMixed, MergeMixed };
 
 struct Case {
     const char* name;
@@ -39,19 +42,20 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"texts changed, A1:C100000", Tool::ChangeTexts, 100000, 3, L"$A$1:$C$100000"},
-    {"texts changed, A1:A1000000", Tool::ChangeTexts, 1000000, 1, L"$A$1:$A$1000000"},
-    {"texts changed, A1:Z50000", Tool::ChangeTexts, 50000, 26, L"$A$1:$Z$50000"},
-    // The blocks are read without their formulas; the record reads them (and the amounts' exact numbers).
-    {"every cell overwritten, 1000 x 50 mixed", Tool::OverwriteEverything, 1000, 50, L"$A$1:$AX$1000"},
+    {"Change Case, texts, A1:C100000", Tool::ChangeTexts, 100000, 3, L"$A$1:$C$100000"},
+    {"Change Case, texts, A1:A1000000", Tool::ChangeTexts, 1000000, 1, L"$A$1:$A$1000000"},
+    {"Change Case, texts, A1:Z50000", Tool::ChangeTexts, 50000, 26, L"$A$1:$Z$50000"},
+    {"Change Case, formulas dates amounts, 20000 x 50", Tool::ChangeMixed, 20000, 50, L"$A$1:$AX$20000"},
+    {"Merge by row, formulas dates amounts, 1000 x 50", Tool::MergeMixed, 1000, 50, L"$A$1:$AX$1000"},
 };
+
 constexpr int kCaseCount = sizeof(kCases) / sizeof(kCases[0]);
 
 void Fill(host::Sheet& sheet, const Case& c) {
     for (long r = 1; r <= c.rows; ++r) {
         for (long col = 1; col <= c.columns; ++col) {
             const std::wstring address = host::ColumnLetters(col) + std::to_wstring(r);
-            if (c.tool == Tool::OverwriteEverything) {
+            if (c.tool != Tool::ChangeTexts) {
                 switch ((r + col) % 5) {
                 case 0: sheet.SetNumber(address, r / 7.0); break;
                 case 1: sheet.SetDate(address, 2024, 1 + col % 12, 1 + r % 28); break;
@@ -66,28 +70,17 @@ void Fill(host::Sheet& sheet, const Case& c) {
     }
 }
 
-// Block by block through the block writer, recording when there is a record.
+// The engine, with the writers recording when there is a record.
 void RunTool(const Case& c, const sheet::Application& app, blocks::RunRecord* record) {
-    sheet::Range area = app.Selection().Areas().Item(1);
-    const bool texts = c.tool == Tool::ChangeTexts;
-    blocks::BlockReader reader(area, {blocks::kDefaultBlockCells,
-                                      texts ? blocks::FormulaCells::Mapped : blocks::FormulaCells::Ignored});
-    blocks::AreaRecording recording = record ? blocks::AreaRecording(*record, area) : blocks::AreaRecording();
-    for (blocks::Block block; reader.Next(block);) {
-        blocks::BlockChanges changes(block.Rows(), block.Columns());
-        for (long r = 1; r <= block.Rows(); ++r) {
-            for (long col = 1; col <= block.Columns(); ++col) {
-                if (!texts) {
-                    changes.Set(r, col, sheet::Variant::String(L"'joined"));
-                    continue;
-                }
-                std::wstring text(blocks::TextOf(block.Value(r, col)));
-                for (wchar_t& letter : text) letter = static_cast<wchar_t>(towupper(letter));
-                if (text != blocks::TextOf(block.Value(r, col))) changes.Set(r, col, sheet::Variant::String(text));
-            }
-        }
-        blocks::WriteChanges(block, changes, recording);
+    std::optional<blocks::RecordingRun> recording;
+    if (record) recording.emplace(*record, app);
+    if (c.tool == Tool::MergeMixed) {
+        merge::MergeRequest request;
+        request.separator = L", ";
+        merge::MergeSelection(app, request);
+        return;
     }
+    cleanup::RunChangeCase(app, cleanup::CaseMode::Upper);
 }
 
 struct Measure {

@@ -6,6 +6,7 @@
 #include "framework/Module.h"
 #include "framework/ShowMessage.h"
 #include "framework/TextConversion.h"
+#include "framework/Trace.h"
 
 #include <oleauto.h>
 
@@ -64,6 +65,7 @@ void ReportException(HWND owner, const std::exception_ptr& error) noexcept {
         ShowMessage(topLevel, DescribeException(error), flags);
     } catch (...) {
         // Out of memory or a failing handler: the plain box still tells the user something went wrong.
+        TraceSwallowed(L"showing a failure");
         ::MessageBoxW(topLevel, kUnknownFailure, nullptr, flags);
     }
 }
@@ -74,6 +76,7 @@ HRESULT ReturnException(const std::exception_ptr& error) noexcept {
         SetErrorInfoFor(error);
     } catch (...) {
         // Out of memory while describing it: the code alone still says what happened.
+        TraceSwallowed(L"describing a failure to Excel");
     }
     return code;
 }

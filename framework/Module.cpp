@@ -1,6 +1,7 @@
 #include "framework/Module.h"
 
 #include "framework/ModuleState.h"
+#include "framework/Trace.h"
 #include "framework/WinApp.h"
 
 #include <vector>
@@ -36,6 +37,7 @@ BOOL ProcessAttach(HINSTANCE module) noexcept {
         g_initialised = true;
         return app->InitInstance();
     } catch (...) {
+        TraceSwallowed(L"starting the module");
         return FALSE;
     }
 }
@@ -47,7 +49,8 @@ void ProcessDetach() noexcept {
     try {
         app->ExitInstance();
     } catch (...) {
-        // The process is unloading the module; there is no one left to tell.
+        // The process is unloading the module; there is no one left to tell but the trace.
+        TraceSwallowed(L"ending the module");
     }
 }
 

@@ -1,4 +1,5 @@
-# Builds one package with wixl: cmake -DWIXL= -DSOURCE_DIR= -DDIST_DIR= -DARCH= -DVERSION= -DOUTPUT= -P BuildPackage.cmake
+# Builds one package with wixl: cmake -DWIXL= -DSOURCE_DIR= -DDIST_DIR= -DARCH= -DSCOPE= -DVERSION= -DOUTPUT= -P BuildPackage.cmake
+# SCOPE is perMachine or perUser.
 # The legacy menu's button faces go in when dist holds them; half a set is an error, not a package.
 set(faces remdup remchars changecase mergecells)
 set(present 0)
@@ -14,7 +15,7 @@ foreach(face IN LISTS faces)
 endforeach()
 
 # wixl takes only relative sources: it runs in dist.
-set(defines -D Arch=${ARCH} -D Version=${VERSION} -D DistDir=.)
+set(defines -D Arch=${ARCH} -D Scope=${SCOPE} -D Version=${VERSION} -D DistDir=.)
 if(present EQUAL 8)
   list(APPEND defines -D ButtonFaces=1)
 elseif(present GREATER 0)

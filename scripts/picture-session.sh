@@ -1,9 +1,10 @@
-# Sourced by the scripts that show the add-in's dialogs (run.sh, screenshots.sh): installs and builds, then
+# Sourced by the scripts that show the add-in's dialogs (run.sh, screenshots.sh): installs and builds what they
+# play, the 32-bit add-in and the workbench (the 64-bit add-in and the packages are left to build.sh), then
 # starts Wine's picture prefix (scripts/wine-env.sh) on an X server of its own (scripts/display.sh), both
 # ended when the script exits. Sets addin_dll to the built 32-bit add-in's Windows path.
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$repo_root/scripts/setup.sh"
-"$repo_root/scripts/build.sh"
+"$repo_root/scripts/build.sh" --main-job
 source "$repo_root/scripts/wine-env.sh"
 source "$repo_root/scripts/display.sh"
 source "$repo_root/scripts/phases.sh"

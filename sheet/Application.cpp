@@ -22,6 +22,7 @@ Worksheet Application::ActiveSheet() const {
     return GetObject<Worksheet>(dispid::ActiveSheet, L"Application.ActiveSheet");
 }
 Range Application::Selection() const { return GetObject<Range>(dispid::Selection, L"Application.Selection"); }
+Range Application::ActiveCell() const { return GetObject<Range>(dispid::ActiveCell, L"Application.ActiveCell"); }
 
 Range Application::Union(const Range& first, const Range& second) const {
     return ObjectOf<Range>(Invoke(dispid::Union, CallKind::Method, L"Application.Union",
@@ -63,6 +64,15 @@ void Application::SetStatusBar(const std::optional<std::wstring>& text) const {
 }
 
 std::wstring Application::Version() const { return GetString(dispid::Version, L"Application.Version"); }
+HWND Application::MainWindow() const {
+    if (IsEmpty()) return nullptr;
+    OLECHAR name[] = L"Hwnd";
+    LPOLESTR names[] = {name};
+    DISPID id = DISPID_UNKNOWN;
+    if (FAILED(get()->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return nullptr;
+    return reinterpret_cast<HWND>(static_cast<LONG_PTR>(GetLong(id, L"Application.Hwnd")));
+}
+
 void Application::Quit() const { Invoke(dispid::Quit, CallKind::Method, L"Application.Quit"); }
 
 Variant Application::InputBox(const std::wstring& prompt, const std::wstring& title, const std::wstring& defaultText,

@@ -45,6 +45,8 @@ public:
     Worksheet ActiveSheet() const;
     // The selected object, taken as a Range; its members fail when a chart or a drawing is selected.
     Range Selection() const;
+    // The active cell of the active window's selection.
+    Range ActiveCell() const;
     Range Union(const Range& first, const Range& second) const;
     // An empty Range when the two do not overlap.
     Range Intersect(const Range& first, const Range& second) const;
@@ -64,6 +66,9 @@ public:
     void SetStatusBar(const std::optional<std::wstring>& text) const;
 
     std::wstring Version() const;
+    // Application.Hwnd, Excel's main window; none where the version has no such member (Excel 2000), which is
+    // why it is found by name.
+    HWND MainWindow() const;
     void Quit() const;
 
     // Application.InputBox with Left, Top, HelpFile and HelpContextID left out; Type travels as a 16-bit integer.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "framework/Bstr.h"
+#include "framework/Trace.h"
 
 namespace sheet {
 
@@ -31,6 +32,12 @@ CAutomationError CAutomationError::FromInvoke(HRESULT hr, EXCEPINFO& info, const
     info = EXCEPINFO{};
     std::wstring text = hr == DISP_E_EXCEPTION ? description.ToWString() : std::wstring();
     if (text.empty()) text = CodeText(code, member);
+    if (framework::TraceOn()) {
+        wchar_t hex[16];
+        wsprintfW(hex, L"%08lX", static_cast<unsigned long>(code));
+        framework::Trace(std::wstring(L"automation error in ") + (member ? member : L"a call") + L": 0x" + hex +
+                         L" \"" + text + L"\"");
+    }
     return CAutomationError(code, std::move(text));
 }
 

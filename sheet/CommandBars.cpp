@@ -50,6 +50,10 @@ void CommandBarButton::PasteFace() const {
     Invoke(dispid::ButtonPasteFace, CallKind::Method, L"CommandBarButton.PasteFace");
 }
 
+void CommandBarButton::SetFaceId(long face) const {
+    Put(dispid::ButtonFaceId, L"CommandBarButton.FaceId", Variant::Long(face));
+}
+
 void CommandBarButton::SetPicture(IDispatch* picture) const {
     Put(dispid::ButtonPicture, L"CommandBarButton.Picture", Variant::Object(picture));
 }

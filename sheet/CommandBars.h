@@ -31,6 +31,8 @@ class CommandBarButton : public CommandBarControl {
 public:
     using CommandBarControl::CommandBarControl;
     void SetStyle(ButtonStyle style) const;
+    // One of Office's own faces, by number.
+    void SetFaceId(long face) const;
     // The face through the clipboard, in the formats Office registers for it.
     void CopyFace() const;
     void PasteFace() const;

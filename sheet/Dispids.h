@@ -9,6 +9,7 @@ namespace sheet::dispid {
 constexpr DISPID ActiveSheet = 0x133;
 constexpr DISPID CommandBars = 0x59F;
 constexpr DISPID Selection = 0x93;
+constexpr DISPID ActiveCell = 0x131;
 constexpr DISPID Union = 0x30B;
 constexpr DISPID Intersect = 0x2FE;
 constexpr DISPID Windows = 0x1AE;
@@ -74,6 +75,10 @@ constexpr DISPID FontName = 0x6E;
 // Interior
 constexpr DISPID Color = 0x63;
 constexpr DISPID ColorIndex = 0x61;
+constexpr DISPID Pattern = 0x5F;
+constexpr DISPID PatternColor = 0x64;
+constexpr DISPID ThemeColor = 0x93D;
+constexpr DISPID TintAndShade = 0x93E;
 
 // Office's command bars
 constexpr DISPID DefaultMember = 0x0;
@@ -95,6 +100,7 @@ constexpr DISPID ControlVisible = 0x60040029;
 constexpr DISPID ButtonCopyFace = 0x60050002;
 constexpr DISPID ButtonPasteFace = 0x60050005;
 constexpr DISPID ButtonStyle = 0x6005000A;
+constexpr DISPID ButtonFaceId = 0x60050003;
 constexpr DISPID ButtonPicture = 0x6005000E;
 constexpr DISPID ButtonMask = 0x60050010;
 

@@ -16,6 +16,25 @@ void Interior::SetColor(COLORREF color) const {
 Variant Interior::Color() const { return Invoke(dispid::Color, CallKind::Get, L"Interior.Color"); }
 Variant Interior::ColorIndex() const { return Invoke(dispid::ColorIndex, CallKind::Get, L"Interior.ColorIndex"); }
 void Interior::SetNoFill() const { Put(dispid::ColorIndex, L"Interior.ColorIndex", Variant::Long(xlColorIndexNone)); }
+void Interior::SetColorIndex(long index) const { Put(dispid::ColorIndex, L"Interior.ColorIndex", Variant::Long(index)); }
+Variant Interior::Pattern() const { return Invoke(dispid::Pattern, CallKind::Get, L"Interior.Pattern"); }
+void Interior::SetPattern(long pattern) const { Put(dispid::Pattern, L"Interior.Pattern", Variant::Long(pattern)); }
+Variant Interior::PatternColor() const {
+    return Invoke(dispid::PatternColor, CallKind::Get, L"Interior.PatternColor");
+}
+void Interior::SetPatternColor(COLORREF color) const {
+    Put(dispid::PatternColor, L"Interior.PatternColor", Variant::Long(static_cast<long>(color)));
+}
+Variant Interior::ThemeColor() const { return Invoke(dispid::ThemeColor, CallKind::Get, L"Interior.ThemeColor"); }
+void Interior::SetThemeColor(long theme) const {
+    Put(dispid::ThemeColor, L"Interior.ThemeColor", Variant::Long(theme));
+}
+Variant Interior::TintAndShade() const {
+    return Invoke(dispid::TintAndShade, CallKind::Get, L"Interior.TintAndShade");
+}
+void Interior::SetTintAndShade(double tint) const {
+    Put(dispid::TintAndShade, L"Interior.TintAndShade", Variant::Double(tint));
+}
 
 Variant Font::Name() const { return Invoke(dispid::FontName, CallKind::Get, L"Font.Name"); }
 Variant Font::Size() const { return Invoke(dispid::FontSize, CallKind::Get, L"Font.Size"); }
@@ -82,6 +101,7 @@ Worksheet Range::Worksheet() const { return GetObject<sheet::Worksheet>(dispid::
 
 void Range::ClearContents() const { Invoke(dispid::ClearContents, CallKind::Method, L"Range.ClearContents"); }
 void Range::Select() const { Invoke(dispid::Select, CallKind::Method, L"Range.Select"); }
+void Range::Activate() const { Invoke(dispid::Activate, CallKind::Method, L"Range.Activate"); }
 void Range::Merge(bool across) const {
     Invoke(dispid::Merge, CallKind::Method, L"Range.Merge", {Variant::Bool(across)});
 }

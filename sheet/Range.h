@@ -24,6 +24,16 @@ public:
     Variant ColorIndex() const;
     // Takes the fill away: ColorIndex = xlColorIndexNone.
     void SetNoFill() const;
+    void SetColorIndex(long index) const;
+    // The rest of a fill, each Null when the cells differ. ThemeColor and TintAndShade are Excel 2007's.
+    Variant Pattern() const;
+    void SetPattern(long pattern) const;
+    Variant PatternColor() const;
+    void SetPatternColor(COLORREF color) const;
+    Variant ThemeColor() const;
+    void SetThemeColor(long theme) const;
+    Variant TintAndShade() const;
+    void SetTintAndShade(double tint) const;
 };
 
 // The cells' font: each property gives Null when the cells differ in it.
@@ -90,6 +100,8 @@ public:
 
     void ClearContents() const;
     void Select() const;
+    // A cell of the selection becomes its active cell; outside it, the cell is selected.
+    void Activate() const;
     void Merge(bool across) const;
     // Merge with Across left out.
     void Merge() const;

@@ -2,12 +2,21 @@
 
 #include "addin/commands/ToolOutcomes.h"
 #include "framework/Exception.h"
+#include "framework/Trace.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/duplicates/RemoveDuplicates.h"
 #include "tools/merge/MergeSelection.h"
-#include "tools/status/RunWithStatus.h"
+#include "tools/common/RecordingRun.h"
 
 sheet::Range CCommandRun::Selection() const { return m_app.Selection(); }
+
+void CCommandRun::RunRecorded(const sheet::Application& app, const std::wstring& tool,
+                              const status::ReportedEngine& engine) {
+    blocks::RecordingRun recording(m_lastRun.Begin(), app);
+    status::RunWithStatus(m_statusBar, tool, [&](status::Progress& progress, const status::StatusLines& lines) {
+        return m_lastRun.Noted(engine(progress, lines));
+    });
+}
 
 sheet::Application CCommandRun::ApplicationForRun() const {
     if (m_app.IsEmpty())
@@ -18,19 +27,19 @@ sheet::Application CCommandRun::ApplicationForRun() const {
 
 void CCommandRun::RunChangeCase(cleanup::CaseMode mode) {
     sheet::Application app = ApplicationForRun();
-    status::RunWithStatus(m_statusBar, L"Change Case",
+    RunRecorded(app, L"Change Case",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
-                              long changed = cleanup::RunChangeCase(app, mode, progress);
-                              return lines.CellsChanged(changed, SelectionAddress(app));
+                              const cleanup::TextWalkResult result = cleanup::RunChangeCase(app, mode, progress);
+                              return lines.CellsChanged(result.changed, SelectionAddress(app), result.keptTooLong);
                           });
 }
 
 void CCommandRun::RunRemoveCharacters(cleanup::RemoveMode mode) {
     sheet::Application app = ApplicationForRun();
-    status::RunWithStatus(m_statusBar, L"Remove Characters",
+    RunRecorded(app, L"Remove Characters",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
-                              long changed = cleanup::RunRemoveCharacters(app, mode, progress);
-                              return lines.CellsChanged(changed, SelectionAddress(app));
+                              const cleanup::TextWalkResult result = cleanup::RunRemoveCharacters(app, mode, progress);
+                              return lines.CellsChanged(result.changed, SelectionAddress(app), result.keptTooLong);
                           });
 }
 
@@ -38,6 +47,7 @@ std::wstring CCommandRun::SelectionAddress(const sheet::Application& app) noexce
     try {
         return app.Selection().Address();
     } catch (...) {
+        framework::TraceSwallowed(L"reading the selection's address for the status bar");
         return std::wstring();
     }
 }
@@ -52,8 +62,8 @@ duplicates::DuplicatesResult CCommandRun::RunRemoveDuplicates(duplicates::DupAct
     sheet::Range workRange = m_workRange;
     std::vector<UINT> keyColumns = m_keyColumns;
     duplicates::DuplicatesResult result;
-    status::RunWithStatus(
-        m_statusBar, L"Remove Duplicates", [&](status::Progress& progress, const status::StatusLines& lines) {
+    RunRecorded(
+        app, L"Remove Duplicates", [&](status::Progress& progress, const status::StatusLines& lines) {
             result = duplicates::RunRemoveDuplicates(app, workRange, keyColumns, action, color, progress);
             return DuplicatesOutcome(action, result, lines);
         });
@@ -63,7 +73,7 @@ duplicates::DuplicatesResult CCommandRun::RunRemoveDuplicates(duplicates::DupAct
 merge::MergeResult CCommandRun::MergeSelection(const merge::MergeRequest& request) {
     sheet::Application app = ApplicationForRun();
     merge::MergeResult result;
-    status::RunWithStatus(m_statusBar, L"Merge Cell Text",
+    RunRecorded(app, L"Merge Cell Text",
                           [&](status::Progress& progress, const status::StatusLines& lines) {
                               result = merge::MergeSelection(app, request, progress);
                               return MergeOutcome(request, result, lines);

@@ -11,16 +11,18 @@
 #include "tools/cleanup/CleanupCommands.h"
 #include "tools/duplicates/DuplicatesCommands.h"
 #include "tools/merge/MergeCommands.h"
+#include "tools/status/RunWithStatus.h"
 #include "tools/status/StatusBarKeeper.h"
+#include "tools/undo/LastRun.h"
 
 class CCommandRun : public cleanup::CleanupCommands,
                     public duplicates::DuplicatesCommands,
                     public merge::MergeCommands {
 public:
-    // Both belong to the add-in, which outlives the run: its connection (empty once Excel disconnected) and
-    // what it keeps of the user's status bar.
-    CCommandRun(const sheet::Application& app, status::StatusBarKeeper& statusBar) noexcept
-        : m_app(app), m_statusBar(statusBar) {}
+    // All three belong to the add-in, which outlives the run: its connection (empty once Excel disconnected),
+    // what it keeps of the user's status bar, and the last run's record, which the engine's run replaces.
+    CCommandRun(const sheet::Application& app, status::StatusBarKeeper& statusBar, undo::LastRun& lastRun) noexcept
+        : m_app(app), m_statusBar(statusBar), m_lastRun(lastRun) {}
     CCommandRun(const CCommandRun&) = delete;
     CCommandRun& operator=(const CCommandRun&) = delete;
 
@@ -41,6 +43,9 @@ public:
     merge::MergeResult MergeSelection(const merge::MergeRequest& request) override;
 
 private:
+    // The engine runs with the status bar told of it, and every change it makes kept in a new record of the
+    // last run.
+    void RunRecorded(const sheet::Application& app, const std::wstring& tool, const status::ReportedEngine& engine);
     // The Application for an engine's run; after disconnection the run is refused with a message.
     sheet::Application ApplicationForRun() const;
     // The selection's address for a line on the status bar; empty when it cannot be read.
@@ -48,6 +53,7 @@ private:
 
     const sheet::Application& m_app;
     status::StatusBarKeeper& m_statusBar;
+    undo::LastRun& m_lastRun;
     sheet::Range m_workRange;
     std::vector<UINT> m_keyColumns;
 };

@@ -31,6 +31,9 @@ WizardPages Wizard(CCommandRun& run) {
 
 bool Named(const Callback& callback, std::string_view name) { return callback.name && callback.name == name; }
 
+// Office's own undo face.
+constexpr long kUndoFace = 128;
+
 }  // namespace
 
 const std::vector<Command>& Table() {
@@ -69,6 +72,12 @@ const std::vector<Command>& Table() {
           L"Joins the text of the selected cells row by row, column by column or into one cell, with a separator "
           L"you choose.",
           L"M"}},
+        {{"UndoLast", DISPID_UNDOLAST},
+         {L"UndoLast", L"Undo Last Run", RibbonPlace::ToolGroup, L"Undo"},
+         {L"Undo Last Run", MenuPlace::Tool, nullptr, kUndoFace},
+         {nullptr, nullptr, true},
+         {"UndoEnabled", DISPID_UNDOENABLED},
+         {nullptr, L"Puts back everything the last run of a tool changed, on the sheet it changed.", L"U"}},
         {{"GoHome", DISPID_GOHOME},
          {L"ZendaGoHome", L"Cellwright", RibbonPlace::HomepageMenu},
          {L"Zenda Utilities Website", MenuPlace::FamilyEntry},
@@ -87,8 +96,9 @@ const std::vector<Command>& Table() {
 }
 
 bool FindCallback(std::string_view name, DISPID& id) {
-    if (Named(kLoadImages, name)) {
-        id = kLoadImages.id;
+    for (const Callback& root : {kLoadImages, kRibbonLoaded}) {
+        if (!Named(root, name)) continue;
+        id = root.id;
         return true;
     }
     for (const Command& command : Table()) {
@@ -104,6 +114,13 @@ bool FindCallback(std::string_view name, DISPID& id) {
 const Command* CommandOfAction(DISPID id) {
     for (const Command& command : Table()) {
         if (command.onAction.id == id) return &command;
+    }
+    return nullptr;
+}
+
+const Command* CommandOfEnabled(DISPID id) {
+    for (const Command& command : Table()) {
+        if (command.getEnabled.name && command.getEnabled.id == id) return &command;
     }
     return nullptr;
 }

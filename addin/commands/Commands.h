@@ -20,6 +20,9 @@ enum RibbonDispid : LONG {
     DISPID_REMCHARS = 3,
     DISPID_CHANGECASE = 4,
     DISPID_MERGECELL = 5,
+    DISPID_UNDOLAST = 6,
+    DISPID_UNDOENABLED = 7,
+    DISPID_RIBBONLOADED = 8,
     DISPID_GOHOME = 34,
     DISPID_HELP = 35,
 };
@@ -52,16 +55,18 @@ enum class MenuPlace { Tool, SubmenuEntry, FamilyEntry };
 struct MenuButton {
     const wchar_t* caption;  // also a toolbar button's Tag and tooltip, by which a later start finds it
     MenuPlace place;
-    const wchar_t* faceFile = nullptr;  // beside the DLL, with its mask ("remdup.bmp", "remdupmask.bmp")
+    const wchar_t* faceFile = nullptr;  // beside the DLL, with its mask ("remdup.bmp", "remdupmask.bmp"), or
+    long faceId = 0;                    // one of Office's own faces
 };
 
 using WizardPages = std::vector<std::unique_ptr<framework::CPropertyPage>>;
 
 // How a command starts: a tool's wizard over the selection (its pages, the range page first, working
-// through the run), or an action that needs neither the selection nor a run.
+// through the run), an action that needs neither the selection nor a run, or the undo of the last run.
 struct Start {
     WizardPages (*wizard)(CCommandRun& run) = nullptr;
     void (*action)() = nullptr;
+    bool undoesLastRun = false;
 };
 
 // What the ribbon tells about a command's button: the screentip is its title (none: the label), the supertip
@@ -87,11 +92,15 @@ const std::vector<Command>& Table();
 
 // The callbacks of the markup's root (customUI) rather than of a command's button.
 inline constexpr Callback kLoadImages = {"LoadImages", DISPID_LOADIMAGES};
+// onLoad: Office hands over the ribbon's IRibbonUI, by which the add-in asks for a button's state again.
+inline constexpr Callback kRibbonLoaded = {"RibbonLoaded", DISPID_RIBBONLOADED};
 
 // The DISPID of a callback name of the table or the root, compared case-sensitively; false for an unknown one.
 bool FindCallback(std::string_view name, DISPID& id);
 // The command whose onAction has that DISPID; null for any other.
 const Command* CommandOfAction(DISPID id);
+// The command whose getEnabled has that DISPID; null for any other.
+const Command* CommandOfEnabled(DISPID id);
 // The tool with that number, the tools numbered in the table's order from 0; null for any other number.
 const Command* ToolNumbered(long number);
 

@@ -2,11 +2,14 @@
 
 #include <new>
 
+#include "framework/Trace.h"
+
 bool CButtonHandlerSet::CreateAll(CommandHost& host) noexcept {
     ReleaseAll();
     try {
         m_handlers.reserve(commands::Table().size());
     } catch (...) {
+        framework::TraceSwallowed(L"making the legacy menu's Click handlers");
         return false;
     }
     for (const commands::Command& command : commands::Table()) {

@@ -7,6 +7,7 @@
 #include "addin/legacymenu/ClipboardBackup.h"
 #include "addin/legacymenu/LegacyMenuNames.h"
 #include "framework/Module.h"
+#include "framework/Trace.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ public:
             if (m_bar) m_bar.Delete();
         } catch (...) {
             // What Excel will not take away stays as far as it got.
+            framework::TraceSwallowed(L"taking back a half-built legacy menu");
         }
     }
 
@@ -206,7 +208,10 @@ private:
     }
 
     void SetFace(const Command& tool, const sheet::CommandBarButton& button) const {
-        if (tool.menu.faceFile) SetButtonFace(m_folder + tool.menu.faceFile, m_faceRoad, button);
+        if (tool.menu.faceFile)
+            SetButtonFace(m_folder + tool.menu.faceFile, m_faceRoad, button);
+        else if (tool.menu.faceId)
+            button.SetFaceId(tool.menu.faceId);
     }
 
     void Connect(const Command& command, const sheet::DispatchWrapper& control) const {
@@ -224,4 +229,26 @@ private:
 
 void BuildLegacyMenu(const sheet::Application& app, const CButtonHandlerSet& handlers, FaceRoad faceRoad) {
     MenuBuilder(app, handlers, faceRoad).Build();
+}
+
+void EnableLegacyCommand(const sheet::Application& app, const Command& command, bool enabled) {
+    sheet::CommandBars bars = app.CommandBars();
+    auto family = sheet::CommandBarPopup(
+        legacy_menu::FindControl(legacy_menu::MenuBar(bars).Controls(), legacy_menu::kFamilyPopup).Object());
+    if (family) {
+        auto submenu =
+            sheet::CommandBarPopup(legacy_menu::FindControl(family.Controls(), legacy_menu::kSubmenu).Object());
+        if (submenu) {
+            if (sheet::CommandBarControl entry = legacy_menu::FindControl(submenu.Controls(), command.menu.caption))
+                entry.SetEnabled(enabled);
+        }
+    }
+    if (sheet::CommandBar toolbar = legacy_menu::FindBar(bars, legacy_menu::kToolbar)) {
+        sheet::CommandBarControls buttons = toolbar.Controls();
+        const long count = buttons.Count();
+        for (long i = 1; i <= count; ++i) {
+            sheet::CommandBarControl button = buttons.Item(i);
+            if (button.Tag() == command.menu.caption) button.SetEnabled(enabled);
+        }
+    }
 }

@@ -10,3 +10,7 @@
 // Builds the menu and toolbar or finds them again, and connects the handlers. Excel's refusal is thrown, and
 // the menu stays as far as it got; the user's clipboard comes back regardless.
 void BuildLegacyMenu(const sheet::Application& app, const CButtonHandlerSet& handlers, FaceRoad faceRoad);
+
+// Enables or disables a command's entry in the submenu and its toolbar button, where they are; Excel's
+// refusal is thrown.
+void EnableLegacyCommand(const sheet::Application& app, const commands::Command& command, bool enabled);

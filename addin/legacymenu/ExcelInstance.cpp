@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <oleauto.h>
 
+#include "framework/Trace.h"
 #include "sheet/Application.h"
 
 ExcelInstance ExcelInstance::Running(const CLSID& clsid) noexcept {
@@ -36,6 +37,7 @@ bool ExcelInstance::Quit() noexcept {
         sheet::Application(m_application).Quit();
         return true;
     } catch (...) {
-        return false;  // an Excel that will not quit is left to whoever started it
+        framework::TraceSwallowed(L"quitting the Excel unregistration started");
+        return false;
     }
 }

@@ -11,6 +11,7 @@
 #include "addin/legacymenu/NewProcessWatch.h"
 #include "addin/legacymenu/RegisteredExcel.h"
 #include "addin/legacymenu/WorkerThread.h"
+#include "framework/Trace.h"
 #include "sheet/AutomationError.h"
 
 namespace {
@@ -66,6 +67,7 @@ struct MenuRemoval {
             }
         } catch (...) {
             // What Excel refused stays; an Excel started here is still quit.
+            framework::TraceSwallowed(L"taking the legacy menu out at unregistration");
         }
         if (excel.StartedHere()) startedQuit = excel.Quit();
     }
@@ -74,13 +76,33 @@ struct MenuRemoval {
         ExcelInstance running = ExcelInstance::Running(excelClass);
         if (running.Application() || !mayStart) return running;
         starting = true;
-        return ExcelInstance::Start(excelClass);
+        ExcelInstance started = ExcelInstance::Start(excelClass);
+        if (!started.Application()) {
+            startFailed = true;
+            return started;
+        }
+        startedProcess = ProcessOfMainWindow(started.Application());
+        return started;
+    }
+
+    // The process of the started Excel's main window; 0 where the version cannot say.
+    static DWORD ProcessOfMainWindow(IDispatch* application) {
+        try {
+            DWORD id = 0;
+            const HWND window = sheet::Application(framework::ComPtr<IDispatch>(application)).MainWindow();
+            if (window && GetWindowThreadProcessId(window, &id)) return id;
+        } catch (const sheet::CAutomationError&) {
+            // No main window to ask: the process is told by how it was started.
+        }
+        return 0;
     }
 
     const CLSID excelClass;
     const bool mayStart;                   // the registered Excel has command bars: start one if none runs
     const HANDLE answered;                 // set when Excel has answered its first call
     std::atomic<bool> starting{false};     // none ran, so one is being started
+    std::atomic<bool> startFailed{false};  // COM could not start one: nothing of unregistration's runs
+    std::atomic<DWORD> startedProcess{0};  // the started Excel's process, where its main window says
     std::atomic<bool> startedQuit{false};  // the Excel started here quit when asked
     std::atomic<bool> givenUp{false};      // the waiting thread went on without this work
 };
@@ -94,6 +116,7 @@ void RemoveLegacyMenu(const sheet::Application& app) noexcept {
         DeleteFamilyEntry(bars.Item(legacy_menu::kWorksheetMenuBar));
     } catch (...) {
         // Unloading goes on whatever Excel's command bars say.
+        framework::TraceSwallowed(L"taking the legacy menu out at unloading");
     }
 }
 
@@ -113,8 +136,10 @@ void RemoveLegacyMenuFromExcel() noexcept {
         const DWORD first = WaitServingCalls(comingUp, 2, kComeUpWait);
         const bool ended = first == 0 || (first == 1 && WaitServingCalls(comingUp, 1, kRemovalWait) == 0);
         if (!ended) removal->givenUp = true;
-        if (removal->starting && !removal->startedQuit) watch.EndNewProcesses();
+        if (removal->starting && !removal->startedQuit && !removal->startFailed)
+            watch.EndStartedProcess(removal->startedProcess);
     } catch (...) {
         // Unregistration succeeds whatever Excel does.
+        framework::TraceSwallowed(L"unregistration's work with Excel");
     }
 }

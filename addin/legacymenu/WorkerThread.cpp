@@ -1,9 +1,13 @@
 #include "addin/legacymenu/WorkerThread.h"
 
+#include "addin/legacymenu/BusyRetryFilter.h"
+
 #include <objbase.h>
 
 #include <memory>
 #include <new>
+
+#include "framework/Trace.h"
 
 namespace {
 
@@ -15,11 +19,13 @@ struct ThreadStart {
 DWORD WINAPI ThreadMain(void* parameter) {
     std::unique_ptr<ThreadStart> start(static_cast<ThreadStart*>(parameter));
     const HMODULE module = start->module;
-    const bool apartment = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+    const bool apartment = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     try {
+        const BusyRetryFilter filter;
         start->work();
     } catch (...) {
         // The starter has its answer from what the work recorded, not from how it ended.
+        framework::TraceSwallowed(L"work on a thread of its own");
     }
     start.reset();
     if (apartment) CoUninitialize();
@@ -34,6 +40,7 @@ WorkerThread::WorkerThread(std::function<void()> work) noexcept {
     try {
         start->work = std::move(work);
     } catch (...) {
+        framework::TraceSwallowed(L"starting a thread of its own");
         return;
     }
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&ThreadMain),

@@ -1,4 +1,5 @@
-// Work on a thread of its own, in the multithreaded apartment, that its starter waits for only so long.
+// Work on a thread of its own, in a single-threaded apartment whose message filter retries calls a busy server
+// rejects (BusyRetryFilter), that its starter waits for only so long.
 // The thread keeps the module loaded until it ends, so work left behind can still finish after the call
 // that started it has returned and the DLL has been freed by its caller.
 #pragma once

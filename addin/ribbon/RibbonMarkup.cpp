@@ -60,6 +60,7 @@ void Buttons(std::wstring& markup, RibbonPlace place) {
 
 std::wstring MakeMarkup() {
     std::wstring markup = L"<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\"";
+    Attribute(markup, L"onLoad", commands::kRibbonLoaded.name);
     Attribute(markup, L"loadImage", commands::kLoadImages.name);
     markup += L" xmlns:x=\"ZendaUtilsNameSpace\"><ribbon><tabs><tab idQ=\"x:ZendaUtil\" label=\"Zenda Utilities\"";
     Attribute(markup, L"keytip", kTabKeytip);

@@ -21,7 +21,7 @@ struct Corner {
     long column = 0;
 };
 
-std::optional<Corner> ParseCorner(std::wstring_view text) {
+std::optional<Corner> ParseCorner(std::wstring_view text, const SheetSize& size) {
     Corner corner;
     size_t i = 0;
     if (i < text.size() && text[i] == L'$') ++i;
@@ -29,7 +29,7 @@ std::optional<Corner> ParseCorner(std::wstring_view text) {
     while (i < text.size() && IsAsciiLetter(text[i])) ++i;
     if (i > lettersStart) {
         corner.column = ColumnFromLetters(text.substr(lettersStart, i - lettersStart));
-        if (corner.column == 0) return std::nullopt;
+        if (corner.column == 0 || corner.column > size.columns) return std::nullopt;
     }
     bool rowDollar = i > lettersStart && i < text.size() && text[i] == L'$';
     if (rowDollar) ++i;
@@ -37,7 +37,7 @@ std::optional<Corner> ParseCorner(std::wstring_view text) {
     long row = 0;
     while (i < text.size() && IsDigit(text[i])) {
         row = row * 10 + (text[i] - L'0');
-        if (row > kMaxRows) return std::nullopt;
+        if (row > size.rows) return std::nullopt;
         ++i;
     }
     if (i != text.size()) return std::nullopt;
@@ -50,17 +50,17 @@ std::optional<Corner> ParseCorner(std::wstring_view text) {
     return corner;
 }
 
-std::optional<Area> ParseArea(std::wstring_view text) {
+std::optional<Area> ParseArea(std::wstring_view text, const SheetSize& size) {
     text = Trim(text);
     size_t colon = text.find(L':');
-    auto first = ParseCorner(text.substr(0, colon));
+    auto first = ParseCorner(text.substr(0, colon), size);
     if (!first) return std::nullopt;
     if (colon == std::wstring_view::npos) {
         // A lone column or row is not a reference; only a cell is.
         if (first->row == 0 || first->column == 0) return std::nullopt;
         return Area::Cell(first->row, first->column);
     }
-    auto second = ParseCorner(text.substr(colon + 1));
+    auto second = ParseCorner(text.substr(colon + 1), size);
     if (!second) return std::nullopt;
     bool firstIsCell = first->row && first->column;
     bool secondIsCell = second->row && second->column;
@@ -68,9 +68,9 @@ std::optional<Area> ParseArea(std::wstring_view text) {
     if (firstIsCell && secondIsCell) {
         area = Area{first->row, first->column, second->row, second->column};
     } else if (!first->row && !second->row && first->column && second->column) {
-        area = Area{1, first->column, kMaxRows, second->column};
+        area = Area{1, first->column, size.rows, second->column};
     } else if (!first->column && !second->column && first->row && second->row) {
-        area = Area{first->row, 1, second->row, kMaxColumns};
+        area = Area{first->row, 1, second->row, size.columns};
     } else {
         return std::nullopt;
     }
@@ -131,10 +131,10 @@ std::wstring R1C1Part(wchar_t letter, long value, bool absolute, long origin) {
 }
 
 std::wstring FormatAreaA1(const Area& area, const AddressOptions& o) {
-    if (area.SpansAllColumns()) {
+    if (area.SpansAllColumns(o.sheetSize)) {
         return RowText(area.top, o.rowAbsolute) + L":" + RowText(area.bottom, o.rowAbsolute);
     }
-    if (area.SpansAllRows()) {
+    if (area.SpansAllRows(o.sheetSize)) {
         return ColumnText(area.left, o.columnAbsolute) + L":" + ColumnText(area.right, o.columnAbsolute);
     }
     std::wstring first = ColumnText(area.left, o.columnAbsolute) + RowText(area.top, o.rowAbsolute);
@@ -145,10 +145,10 @@ std::wstring FormatAreaA1(const Area& area, const AddressOptions& o) {
 std::wstring FormatAreaR1C1(const Area& area, const AddressOptions& o) {
     auto row = [&](long r) { return R1C1Part(L'R', r, o.rowAbsolute, o.relativeToRow); };
     auto column = [&](long c) { return R1C1Part(L'C', c, o.columnAbsolute, o.relativeToColumn); };
-    if (area.SpansAllColumns()) {
+    if (area.SpansAllColumns(o.sheetSize)) {
         return area.top == area.bottom ? row(area.top) : row(area.top) + L":" + row(area.bottom);
     }
-    if (area.SpansAllRows()) {
+    if (area.SpansAllRows(o.sheetSize)) {
         return area.left == area.right ? column(area.left) : column(area.left) + L":" + column(area.right);
     }
     std::wstring first = row(area.top) + column(area.left);
@@ -179,7 +179,7 @@ long ColumnFromLetters(std::wstring_view letters) {
     return column <= kMaxColumns ? column : 0;
 }
 
-std::optional<Reference> ParseReference(std::wstring_view text) {
+std::optional<Reference> ParseReference(std::wstring_view text, const SheetSize& size) {
     Reference reference;
     bool first = true;
     size_t start = 0;
@@ -197,7 +197,7 @@ std::optional<Reference> ParseReference(std::wstring_view text) {
                 return std::nullopt;
             }
         }
-        auto area = ParseArea(refs);
+        auto area = ParseArea(refs, size);
         if (!area) return std::nullopt;
         reference.areas.push_back(*area);
         first = false;

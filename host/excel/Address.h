@@ -24,6 +24,8 @@ struct AddressOptions {
     long relativeToColumn = 1;
     std::wstring workbookName;
     std::wstring sheetName;
+    // An area over all the grid's rows is written as columns ("$A:$C"), over all its columns as rows.
+    SheetSize sheetSize;
 };
 
 struct Reference {
@@ -38,8 +40,9 @@ long ColumnFromLetters(std::wstring_view letters);
 
 // Reads an A1 reference of one or more comma-separated areas, optionally prefixed by a sheet
 // ("Sheet1!", "'My Sheet'!", "[Book1]Sheet1!"). Corners may come in any order. Dollar signs and
-// letter case do not matter. Gives nothing for text that is not such a reference.
-std::optional<Reference> ParseReference(std::wstring_view text);
+// letter case do not matter. Gives nothing for text that is not such a reference, or that reaches past
+// the sheet's grid; whole columns and rows span the grid.
+std::optional<Reference> ParseReference(std::wstring_view text, const SheetSize& size = kSheetOfExcel2007);
 
 std::wstring FormatAddress(const std::vector<Area>& areas, const AddressOptions& options);
 

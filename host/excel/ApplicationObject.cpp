@@ -1,5 +1,7 @@
 #include "host/excel/ApplicationObject.h"
 
+#include <cwchar>
+
 #include "host/excel/InputBoxPresenter.h"
 
 #include "host/excel/ChartObject.h"
@@ -33,6 +35,7 @@ enum : DISPID {
     kUnion = 0x30B,
     kEnableEvents = 0x4BC,
     kCommandBars = 0x59F,
+    kHwnd = 0x77A,  // clients find it by name: Excel 2000 has none
 };
 
 const std::vector<Member>& Members() {
@@ -57,6 +60,7 @@ const std::vector<Member>& Members() {
         {L"Union", kUnion, kMethod, NumberedParams(L"Arg", 30)},
         {L"EnableEvents", kEnableEvents, kGet | kPut, {}},
         {L"CommandBars", kCommandBars, kGet, {}},
+        {L"Hwnd", kHwnd, kGet, {}},
     };
     return members;
 }
@@ -89,11 +93,8 @@ Variant ApplicationObject::Call(const Member& member, Kind kind, const Arguments
         if (excel.ChartSelected()) return ObjectResult(ChartObject::Create(SessionPtr(), excel.ChartName()));
         return object(excel.Selection());
     case kRange: return object(RangeArgument(excel.ActiveSheetPtr(), args, L"_Global"));
-    case kCells: return object(Range(excel.ActiveSheetPtr(), {Area{1, 1, kMaxRows, kMaxColumns}}));
-    case kActiveCell: {
-        const Area& first = excel.Selection().FirstArea();
-        return object(Range(excel.ActiveSheetPtr(), {Area::Cell(first.top, first.left)}));
-    }
+    case kCells: return object(Range(excel.ActiveSheetPtr(), {excel.ActiveSheet().Whole()}));
+    case kActiveCell: return object(Range(excel.ActiveSheetPtr(), {excel.ActiveSheet().ActiveCell()}));
     case kActiveSheet: return ObjectResult(WorksheetObject::Create(SessionPtr(), excel.ActiveSheetPtr()));
     case kQuit: excel.RecordQuit(); return {};
     case kCalculation:
@@ -124,6 +125,10 @@ Variant ApplicationObject::Call(const Member& member, Kind kind, const Arguments
         return Variant::Bool(excel.EnableEvents());
     case kStatusBar: return StatusBar(put, args);
     case kVersion: return Variant::String(excel.Version());
+    case kHwnd:
+        // Excel 2002 brought it.
+        if (std::wcstol(excel.Version().c_str(), nullptr, 10) < 10) break;
+        return Variant::Long(static_cast<long>(reinterpret_cast<LONG_PTR>(excel.MainWindow())));
     case kWindows: return ObjectResult(WindowsObject::Create(SessionPtr()));
     case kCommandBars: return ObjectResult(CommandBarsObject::Create(SessionPtr()));
     case kUnion: return UnionOrIntersect(true, args);

@@ -6,8 +6,18 @@
 
 namespace host {
 
+// The largest sheet of any version (Excel 2007 and later).
 constexpr long kMaxRows = 1048576;
 constexpr long kMaxColumns = 16384;
+
+// A worksheet's grid: 1,048,576 rows by 16,384 columns from Excel 2007, 65,536 by 256 before.
+struct SheetSize {
+    long rows = kMaxRows;
+    long columns = kMaxColumns;
+};
+
+constexpr SheetSize kSheetOfExcel2007{kMaxRows, kMaxColumns};
+constexpr SheetSize kSheetOfExcel2003{65536, 256};
 
 struct Area {
     long top = 1;
@@ -21,10 +31,12 @@ struct Area {
     long Columns() const { return right - left + 1; }
     std::int64_t CellCount() const { return std::int64_t(Rows()) * Columns(); }
     bool IsSingleCell() const { return top == bottom && left == right; }
-    bool SpansAllRows() const { return top == 1 && bottom == kMaxRows; }
-    bool SpansAllColumns() const { return left == 1 && right == kMaxColumns; }
-    bool IsValid() const {
-        return top >= 1 && left >= 1 && bottom <= kMaxRows && right <= kMaxColumns && top <= bottom && left <= right;
+    static Area Whole(const SheetSize& size) { return {1, 1, size.rows, size.columns}; }
+
+    bool SpansAllRows(const SheetSize& size) const { return top == 1 && bottom == size.rows; }
+    bool SpansAllColumns(const SheetSize& size) const { return left == 1 && right == size.columns; }
+    bool IsValid(const SheetSize& size) const {
+        return top >= 1 && left >= 1 && bottom <= size.rows && right <= size.columns && top <= bottom && left <= right;
     }
 
     bool Contains(long row, long column) const {

@@ -50,6 +50,7 @@ struct Cell {
     bool prefixed = false;  // entered with a leading apostrophe (PrefixCharacter "'")
     std::wstring numberFormat = L"General";
     std::optional<COLORREF> interiorColor;  // no fill when empty
+    long fillParts[4] = {};                 // of a fill: pattern, pattern colour, theme colour, tint
     bool wrapText = false;
     long horizontalAlignment = xl::HAlignGeneral;
     long verticalAlignment = xl::VAlignBottom;

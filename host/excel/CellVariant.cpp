@@ -28,7 +28,8 @@ Variant CellToVariant(const Sheet::Stored* stored, const std::wstring& numberFor
     return Variant::Double(number);
 }
 
-ParsedInput InputFromVariant(const VARIANT& source, const std::wstring& cellFormat, const InputLocale& locale) {
+ParsedInput InputFromVariant(const VARIANT& source, const std::wstring& cellFormat, const InputLocale& locale,
+                             const VersionLimits& limits) {
     Variant owned = Variant::CopyOf(source);
     const VARIANT& v = owned.Get();
     ParsedInput input;
@@ -37,8 +38,10 @@ ParsedInput InputFromVariant(const VARIANT& source, const std::wstring& cellForm
     case VT_NULL: return input;
     case VT_BSTR: {
         std::wstring text = v.bstrVal ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : std::wstring();
-        if (text.size() > xl::MaxCellTextLength) throw ExcelError(message::ObjectDefined);
-        return ParseInput(text, cellFormat, locale);
+        if (text.size() > limits.cellText) throw ExcelError(message::ObjectDefined);
+        ParsedInput parsed = ParseInput(text, cellFormat, locale);
+        if (parsed.isFormula && parsed.formula.size() > limits.formula) throw ExcelError(message::ObjectDefined);
+        return parsed;
     }
     case VT_BOOL: input.value = CellValue::Boolean(v.boolVal != VARIANT_FALSE); return input;
     case VT_DATE: {

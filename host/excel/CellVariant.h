@@ -5,6 +5,7 @@
 #include "host/excel/InputParser.h"
 #include "host/excel/Sheet.h"
 #include "host/excel/Variant.h"
+#include "host/excel/VersionLimits.h"
 
 namespace host {
 
@@ -15,7 +16,8 @@ Variant CellToVariant(const Sheet::Stored* stored, const std::wstring& numberFor
 
 // A VARIANT written to one cell whose format is `cellFormat`; a string is read by the rules of `locale`.
 // Byref values are followed. Throws ExcelError for values a cell cannot hold (objects, arrays, texts over
-// 32,767 characters).
-ParsedInput InputFromVariant(const VARIANT& value, const std::wstring& cellFormat, const InputLocale& locale);
+// 32,767 characters, formulas longer than the version takes).
+ParsedInput InputFromVariant(const VARIANT& value, const std::wstring& cellFormat, const InputLocale& locale,
+                             const VersionLimits& limits);
 
 }  // namespace host

@@ -132,11 +132,11 @@ std::wstring ExportField(const Sheet& sheet, long row, long column) {
 
 void ImportCsvText(Sheet& sheet, const std::wstring& text) {
     auto records = ParseRecords(text);
-    sheet.EraseContent(Area{1, 1, kMaxRows, kMaxColumns});
+    sheet.EraseContent(sheet.Whole());
     for (size_t r = 0; r < records.size(); ++r) {
-        if (long(r) >= kMaxRows) throw std::runtime_error("more CSV records than sheet rows");
+        if (long(r) >= sheet.Size().rows) throw std::runtime_error("more CSV records than sheet rows");
         for (size_t c = 0; c < records[r].size(); ++c) {
-            if (long(c) >= kMaxColumns) throw std::runtime_error("more CSV fields than sheet columns");
+            if (long(c) >= sheet.Size().columns) throw std::runtime_error("more CSV fields than sheet columns");
             const Field& field = records[r][c];
             long row = long(r) + 1;
             long column = long(c) + 1;

@@ -19,7 +19,7 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
 
 }  // namespace
 
-Excel::Excel() { m_sheets.push_back(std::make_shared<Sheet>(L"Sheet1", m_workbookName)); }
+Excel::Excel() { m_sheets.push_back(std::make_shared<Sheet>(L"Sheet1", m_workbookName, m_limits)); }
 
 std::shared_ptr<Excel> Excel::Create() { return std::shared_ptr<Excel>(new Excel()); }
 
@@ -27,8 +27,15 @@ framework::ComPtr<IDispatch> Excel::Application() { return ApplicationObject::Cr
 
 Sheet& Excel::AddSheet(const std::wstring& name) {
     if (FindSheet(name)) throw std::invalid_argument("a sheet of that name exists: " + Narrow(name));
-    m_sheets.push_back(std::make_shared<Sheet>(name, m_workbookName));
+    m_sheets.push_back(std::make_shared<Sheet>(name, m_workbookName, m_limits));
     return *m_sheets.back();
+}
+
+void Excel::SetVersion(std::wstring version) {
+    const VersionLimits limits = VersionLimits::Of(version);
+    for (auto& sheet : m_sheets) sheet->SetLimits(limits);
+    m_limits = limits;
+    m_version = std::move(version);
 }
 
 void Excel::ActivateSheet(const std::wstring& name) {
@@ -55,6 +62,14 @@ void Excel::DeleteSheet(const std::wstring& name) {
     throw std::invalid_argument("no sheet " + Narrow(name));
 }
 
+void Excel::CloseWorkbook() {
+    for (auto& sheet : m_sheets) sheet->MarkDeleted();
+    m_workbookName = L"Book" + std::to_wstring(++m_workbooksOpened);
+    m_sheets = {std::make_shared<Sheet>(L"Sheet1", m_workbookName)};
+    m_active = 0;
+    m_chartSelected = false;
+}
+
 Sheet* Excel::FindSheet(const std::wstring& name) {
     for (auto& sheet : m_sheets) {
         if (SameName(sheet->Name(), name)) return sheet.get();
@@ -68,7 +83,7 @@ void Excel::SetWorkbookName(const std::wstring& name) {
 }
 
 void Excel::Select(const std::wstring& address) {
-    auto reference = ParseReference(address);
+    auto reference = ParseReference(address, ActiveSheet().Size());
     if (!reference) throw std::invalid_argument("not a reference: " + Narrow(address));
     if (!reference->sheetName.empty() && !SameName(reference->sheetName, ActiveSheet().Name())) {
         throw std::invalid_argument("only cells of the active sheet can be selected");
@@ -92,13 +107,22 @@ void Excel::SelectRange(const Range& range) {
     m_chartSelected = false;
 }
 
+void Excel::ActivateRange(const Range& range) {
+    if (range.SheetPtr() != ActiveSheetPtr()) throw ExcelError(message::MethodFailed(L"Activate", L"Range"));
+    const Area& first = range.Areas().front();
+    Sheet& sheet = range.GetSheet();
+    for (const Area& area : sheet.Selection())
+        if (area.Contains(first.top, first.left)) return sheet.SetActiveCell(first.top, first.left);
+    SelectRange(range);
+}
+
 void Excel::RecordStatusBarPut(std::optional<std::wstring> text) {
     m_statusBarPuts.push_back(text);
     m_statusBar = std::move(text);
 }
 
 void Excel::QueueInputBoxRange(const std::wstring& address) {
-    auto reference = ParseReference(address);
+    auto reference = ParseReference(address, m_limits.sheet);
     if (!reference) throw std::invalid_argument("not a reference: " + Narrow(address));
     if (!reference->sheetName.empty() && !FindSheet(reference->sheetName)) {
         throw std::invalid_argument("no sheet " + Narrow(reference->sheetName));
@@ -157,7 +181,7 @@ bool Excel::TakeInjectedFailure(const std::wstring& name) {
 }
 
 Range Excel::ResolveReference(const std::wstring& text) const {
-    auto reference = ParseReference(text);
+    auto reference = ParseReference(text, m_limits.sheet);
     if (!reference) throw ExcelError(message::MethodFailed(L"Range", L"_Global"));
     std::shared_ptr<Sheet> sheet = ActiveSheetPtr();
     if (!reference->sheetName.empty()) {

@@ -64,6 +64,9 @@ public:
     // ("Object required"). The last sheet cannot go (std::invalid_argument).
     void DeleteSheet(const std::wstring& name);
     Sheet* FindSheet(const std::wstring& name);
+    // The user closes the workbook and a new one ("Book2") with one empty sheet takes its place: objects held on
+    // the old sheets fail every call, as deleted ones do.
+    void CloseWorkbook();
     const std::wstring& WorkbookName() const { return m_workbookName; }
     void SetWorkbookName(const std::wstring& name);
 
@@ -80,6 +83,8 @@ public:
     std::wstring SelectionAddress() const;
     // Range.Select: the range's sheet becomes the selection's.
     void SelectRange(const Range& range);
+    // Range.Activate: a cell of the selection becomes its active cell; any other range is selected.
+    void ActivateRange(const Range& range);
 
     // Protects or unprotects the active sheet.
     void SetProtected(bool value) { ActiveSheet().SetProtected(value); }
@@ -103,7 +108,10 @@ public:
     bool EnableEvents() const { return m_enableEvents; }
     void SetEnableEvents(bool value) { m_enableEvents = value; }
     const std::wstring& Version() const { return m_version; }
-    void SetVersion(std::wstring version) { m_version = std::move(version); }
+    // Also gives every sheet that version's limits (VersionLimits::Of): "11.0" and before have 65,536 rows by
+    // 256 columns. Throws std::invalid_argument when a sheet holds cells outside them.
+    void SetVersion(std::wstring version);
+    const VersionLimits& Limits() const { return m_limits; }
     // The user's language, which a call passing LOCALE_USER_DEFAULT (or the system's, or a neutral one)
     // stands for: 1033 (English, United States) unless a test plays another.
     LCID UserLocale() const { return m_userLocale; }
@@ -121,6 +129,9 @@ public:
     void SetStatusBarFails(bool fails) { m_statusBarFails = fails; }
     bool StatusBarFails() const { return m_statusBarFails; }
     int QuitCount() const { return m_quitCount; }
+    // Application.Hwnd (Excel 2002 and later): none unless a test gives one.
+    HWND MainWindow() const { return m_mainWindow; }
+    void SetMainWindow(HWND window) { m_mainWindow = window; }
     long WindowCount() const { return m_windowCount; }
     void SetWindowCount(long count) { m_windowCount = count; }
 
@@ -160,6 +171,7 @@ private:
     Excel();
 
     std::wstring m_workbookName = L"Book1";
+    int m_workbooksOpened = 1;
     std::vector<std::shared_ptr<Sheet>> m_sheets;
     size_t m_active = 0;
     bool m_chartSelected = false;
@@ -170,12 +182,14 @@ private:
     bool m_screenUpdating = true;
     bool m_enableEvents = true;
     std::wstring m_version = L"14.0";
+    VersionLimits m_limits = VersionLimits::Of(L"14.0");
     LCID m_userLocale = 1033;
     std::optional<std::wstring> m_statusBar;
     std::vector<std::optional<std::wstring>> m_statusBarPuts;
     bool m_statusBarFails = false;
     int m_quitCount = 0;
     long m_windowCount = 1;
+    HWND m_mainWindow = nullptr;
     host::CommandBars m_commandBars;
     std::vector<std::pair<std::wstring, size_t>> m_failures;
     CallLog m_log;

@@ -30,6 +30,7 @@ constexpr long VAlignDistributed = -4117;
 
 // XlColorIndex
 constexpr long ColorIndexNone = -4142;
+constexpr long PatternSolid = 1;
 
 // The Color of a cell without fill.
 constexpr long NoFillColor = 0xFFFFFF;

@@ -9,11 +9,19 @@ namespace {
 
 constexpr DISPID kColor = 0x63;
 constexpr DISPID kColorIndex = 0x61;
+constexpr DISPID kPattern = 0x5F;
+constexpr DISPID kPatternColor = 0x64;
+constexpr DISPID kThemeColor = 0x93D;
+constexpr DISPID kTintAndShade = 0x93E;
 
 const std::vector<Member>& Members() {
     static const std::vector<Member> members = {
         {L"Color", kColor, kGet | kPut, {}},
         {L"ColorIndex", kColorIndex, kGet | kPut, {}},
+        {L"Pattern", kPattern, kGet | kPut, {}},
+        {L"PatternColor", kPatternColor, kGet | kPut, {}},
+        {L"ThemeColor", kThemeColor, kGet | kPut, {}},
+        {L"TintAndShade", kTintAndShade, kGet | kPut, {}},
     };
     return members;
 }
@@ -28,23 +36,33 @@ framework::ComPtr<IDispatch> InteriorObject::Create(std::shared_ptr<Excel> excel
 }
 
 Variant InteriorObject::Call(const Member& member, Kind kind, const Arguments& args) {
-    if (member.dispid == kColor && kind == Kind::Get) return m_range.InteriorColor();
-    if (member.dispid == kColorIndex && kind == Kind::Get) return m_range.InteriorColorIndex();
+    if (kind == Kind::Get) {
+        switch (member.dispid) {
+        case kColor: return m_range.InteriorColor();
+        case kColorIndex: return m_range.InteriorColorIndex();
+        case kPattern: return m_range.InteriorPattern();
+        case kPatternColor: return m_range.InteriorPatternColor();
+        case kThemeColor: return m_range.InteriorThemeColor();
+        default: return m_range.InteriorTintAndShade();
+        }
+    }
     Variant value = args.PutVariant();
     Variant number;
-    const wchar_t* property = member.dispid == kColor ? L"Color" : L"ColorIndex";
     if (FAILED(VariantChangeType(&number.Get(), &value.Get(), 0, VT_R8)) ||
         number.Get().dblVal != number.Get().dblVal) {
-        throw ExcelError(message::UnableToSet(property, L"Interior"));
+        throw ExcelError(message::UnableToSet(member.name.c_str(), L"Interior"));
     }
-    double n = number.Get().dblVal;
-    if (member.dispid == kColor) {
-        if (n < 0 || n > xl::NoFillColor) throw ExcelError(message::UnableToSet(property, L"Interior"));
+    const double n = number.Get().dblVal;
+    switch (member.dispid) {
+    case kColor:
+        if (n < 0 || n > xl::NoFillColor) throw ExcelError(message::UnableToSet(L"Color", L"Interior"));
         m_range.SetInteriorColor(long(n));
-    } else {
-        // Only "no fill" is offered: the stand-in keeps no colour palette.
-        if (long(n) != xl::ColorIndexNone) throw ExcelError(message::UnableToSet(property, L"Interior"));
-        m_range.ClearInterior();
+        break;
+    case kColorIndex: m_range.SetInteriorColorIndex(long(n)); break;
+    case kPattern: m_range.SetInteriorPattern(long(n)); break;
+    case kPatternColor: m_range.SetInteriorPatternColor(long(n)); break;
+    case kThemeColor: m_range.SetInteriorThemeColor(long(n)); break;
+    default: m_range.SetInteriorTintAndShade(n); break;
     }
     return {};
 }

@@ -29,9 +29,9 @@ bool IsValidVertical(long a) {
            a == xl::VAlignDistributed;
 }
 
-Area CheckedArea(long top, long left, long bottom, long right) {
+Area CheckedArea(const Sheet& sheet, long top, long left, long bottom, long right) {
     Area area{top, left, bottom, right};
-    if (!area.IsValid()) throw ExcelError(message::ObjectDefined);
+    if (!area.IsValid(sheet.Size())) throw ExcelError(message::ObjectDefined);
     return area;
 }
 
@@ -123,13 +123,13 @@ long Range::Count() const {
 
 Range Range::EntireColumn() const {
     std::vector<Area> areas;
-    for (const auto& a : m_areas) areas.push_back({1, a.left, kMaxRows, a.right});
+    for (const auto& a : m_areas) areas.push_back({1, a.left, m_sheet->Size().rows, a.right});
     return Range(m_sheet, areas, RangeMode::Columns);
 }
 
 Range Range::EntireRow() const {
     std::vector<Area> areas;
-    for (const auto& a : m_areas) areas.push_back({a.top, 1, a.bottom, kMaxColumns});
+    for (const auto& a : m_areas) areas.push_back({a.top, 1, a.bottom, m_sheet->Size().columns});
     return Range(m_sheet, areas, RangeMode::Rows);
 }
 
@@ -138,11 +138,11 @@ Range Range::Item(long index) const {
     switch (m_mode) {
     case RangeMode::Rows: {
         long row = a.top + index - 1;
-        return Range(m_sheet, {CheckedArea(row, a.left, row, a.right)}, RangeMode::Rows);
+        return Range(m_sheet, {CheckedArea(*m_sheet, row, a.left, row, a.right)}, RangeMode::Rows);
     }
     case RangeMode::Columns: {
         long column = a.left + index - 1;
-        return Range(m_sheet, {CheckedArea(a.top, column, a.bottom, column)}, RangeMode::Columns);
+        return Range(m_sheet, {CheckedArea(*m_sheet, a.top, column, a.bottom, column)}, RangeMode::Columns);
     }
     case RangeMode::Cells: break;
     }
@@ -150,14 +150,14 @@ Range Range::Item(long index) const {
     long offset = index - 1;
     long row = a.top + FloorDiv(offset, columns);
     long column = a.left + (offset - FloorDiv(offset, columns) * columns);
-    return Range(m_sheet, {CheckedArea(row, column, row, column)});
+    return Range(m_sheet, {CheckedArea(*m_sheet, row, column, row, column)});
 }
 
 Range Range::Item(long row, long column) const {
     const Area& a = FirstArea();
     long r = a.top + row - 1;
     long c = a.left + column - 1;
-    return Range(m_sheet, {CheckedArea(r, c, r, c)});
+    return Range(m_sheet, {CheckedArea(*m_sheet, r, c, r, c)});
 }
 
 Range Range::AreaAt(long index) const {
@@ -176,7 +176,7 @@ Range Range::MergeArea() const {
 Range Range::Offset(long rows, long columns) const {
     std::vector<Area> areas;
     for (const auto& a : m_areas)
-        areas.push_back(CheckedArea(a.top + rows, a.left + columns, a.bottom + rows, a.right + columns));
+        areas.push_back(CheckedArea(*m_sheet, a.top + rows, a.left + columns, a.bottom + rows, a.right + columns));
     return Range(m_sheet, areas);
 }
 
@@ -185,12 +185,13 @@ Range Range::Resize(std::optional<long> rows, std::optional<long> columns) const
     long height = rows.value_or(a.Rows());
     long width = columns.value_or(a.Columns());
     if (height < 1 || width < 1) throw ExcelError(message::ObjectDefined);
-    return Range(m_sheet, {CheckedArea(a.top, a.left, a.top + height - 1, a.left + width - 1)});
+    return Range(m_sheet, {CheckedArea(*m_sheet, a.top, a.left, a.top + height - 1, a.left + width - 1)});
 }
 
 std::wstring Range::Address(AddressOptions options) const {
     options.sheetName = m_sheet->Name();
     options.workbookName = m_sheet->WorkbookName();
+    options.sheetSize = m_sheet->Size();
     return FormatAddress(m_areas, options);
 }
 
@@ -302,7 +303,8 @@ void Range::WriteScalar(const Area& area, const VARIANT& value, const InputLocal
             if (IsHiddenByMerge(r, c, merged)) continue;
             std::wstring format = m_sheet->NumberFormatAt(r, c);
             auto it = parsed.find(format);
-            if (it == parsed.end()) it = parsed.emplace(format, InputFromVariant(value, format, locale)).first;
+            if (it == parsed.end())
+                it = parsed.emplace(format, InputFromVariant(value, format, locale, m_sheet->Limits())).first;
             const ParsedInput& input = it->second;
             m_sheet->StoreContent(r, c, input.value, input.isFormula, input.formula, input.prefixed,
                                   input.numberFormat);
@@ -361,7 +363,7 @@ void Range::WriteArray(const Area& area, const VARIANT& value, const InputLocale
                 if (element.Type() == VT_R8 && !std::isfinite(element.Get().dblVal)) {
                     throw ExcelError(message::ObjectDefined);
                 }
-                input = InputFromVariant(element.Get(), format, locale);
+                input = InputFromVariant(element.Get(), format, locale, m_sheet->Limits());
             }
             writes.push_back({r, c, std::move(input)});
         }
@@ -373,19 +375,32 @@ void Range::WriteArray(const Area& area, const VARIANT& value, const InputLocale
     m_sheet->RemoveArraysWithin(area);
 }
 
+// Several cells give their text only when they all hold the same content under the same number format and
+// show it alike (a narrower column may show "####"); empty cells give "".
 Variant Range::Text() const {
-    std::set<std::wstring> texts;
+    const Sheet::Stored* first = nullptr;
+    std::wstring firstFormat;
+    std::wstring firstText;
+    bool alike = true;
     std::int64_t withContent = 0;
     for (const auto& area : m_areas) {
         m_sheet->ForEachStored(area, [&](long r, long c, const Sheet::Stored& stored) {
-            if (!stored.HasContent()) return;
+            if (!stored.HasContent() || !alike) return;
             ++withContent;
-            if (texts.size() < 2) texts.insert(m_sheet->DisplayText(r, c));
+            if (!first) {
+                first = &stored;
+                firstFormat = m_sheet->NumberFormatAt(r, c);
+                firstText = m_sheet->DisplayText(r, c);
+                return;
+            }
+            alike = stored.value == first->value && stored.hasFormula == first->hasFormula &&
+                    stored.formula == first->formula && stored.prefixed == first->prefixed &&
+                    m_sheet->NumberFormatAt(r, c) == firstFormat && m_sheet->DisplayText(r, c) == firstText;
         });
     }
-    if (withContent < TotalCells()) texts.insert(L"");
-    if (texts.size() == 1) return Variant::String(*texts.begin());
-    return Variant::Null();
+    if (withContent == 0) return Variant::String(L"");
+    if (!alike || withContent < TotalCells()) return Variant::Null();
+    return Variant::String(firstText);
 }
 
 Variant Range::HasFormula() const {
@@ -596,20 +611,114 @@ Variant Range::InteriorColorIndex() const {
     return Variant::Long(color < 0 ? xl::ColorIndexNone : NearestColorIndex(color));
 }
 
+namespace {
+
+FormatValue Number(long number) {
+    FormatValue value;
+    value.number = number;
+    return value;
+}
+
+// The colours of Office 2007's theme, ThemeColor 1 to 12, as COLORREF.
+constexpr long kThemeColors[] = {0x000000, 0xFFFFFF, 0x7D491F, 0xE1ECEE, 0xBD814F, 0x4D50C0,
+                                 0x59BB9B, 0xA26480, 0xC6AC4B, 0x4696F7, 0xFF0000, 0x800080};
+
+long Tinted(long color, double tint) {
+    long tinted = 0;
+    for (int shift : {0, 8, 16}) {
+        const double channel = (color >> shift) & 0xFF;
+        const double moved = tint < 0 ? channel * (1 + tint) : channel + (255 - channel) * tint;
+        tinted |= long(moved + 0.5) << shift;
+    }
+    return tinted;
+}
+
+}  // namespace
+
 void Range::SetInteriorColor(long color) {
     if (m_sheet->IsProtected() || color < 0 || color > xl::NoFillColor) {
         throw ExcelError(message::UnableToSet(L"Color", L"Interior"));
     }
-    FormatValue value;
-    value.number = color;
-    SetFormat(FormatProperty::InteriorColor, value);
+    SetFormat(FormatProperty::InteriorColor, Number(color));
+    SetFormat(FormatProperty::InteriorThemeColor, Number(0));
+    SetFormat(FormatProperty::InteriorTint, Number(0));
 }
 
 void Range::ClearInterior() {
     if (m_sheet->IsProtected()) throw ExcelError(message::UnableToSet(L"ColorIndex", L"Interior"));
-    FormatValue value;
-    value.number = -1;
-    SetFormat(FormatProperty::InteriorColor, value);
+    SetFormat(FormatProperty::InteriorColor, Number(-1));
+    for (auto part : {FormatProperty::InteriorPattern, FormatProperty::InteriorPatternColor,
+                      FormatProperty::InteriorThemeColor, FormatProperty::InteriorTint})
+        SetFormat(part, Number(0));
+}
+
+void Range::SetInteriorColorIndex(long index) {
+    if (index == xl::ColorIndexNone) return ClearInterior();
+    if (index < 1 || index > long(sizeof(kPalette) / sizeof(kPalette[0])))
+        throw ExcelError(message::UnableToSet(L"ColorIndex", L"Interior"));
+    const unsigned long rgb = kPalette[index - 1];
+    SetInteriorColor(long(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16)));
+}
+
+Variant Range::InteriorPattern() const {
+    auto colors = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorColor);
+    const bool someNone = colors.count(Number(-1)) > 0;
+    if (someNone) return colors.size() == 1 ? Variant::Long(xl::ColorIndexNone) : Variant::Null();
+    auto patterns = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorPattern);
+    if (patterns.size() != 1) return Variant::Null();
+    return Variant::Long(patterns.begin()->number == 0 ? xl::PatternSolid : patterns.begin()->number);
+}
+
+void Range::SetInteriorPattern(long pattern) {
+    CheckFormatChange(L"Pattern");
+    if (pattern == xl::ColorIndexNone) return ClearInterior();
+    auto colors = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorColor);
+    if (colors.size() == 1 && colors.begin()->number < 0) SetFormat(FormatProperty::InteriorColor, Number(xl::NoFillColor));
+    SetFormat(FormatProperty::InteriorPattern, Number(pattern == xl::PatternSolid ? 0 : pattern));
+}
+
+Variant Range::InteriorPatternColor() const {
+    auto colors = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorPatternColor);
+    if (colors.size() != 1) return Variant::Null();
+    return Variant::Double(colors.begin()->number);
+}
+
+void Range::SetInteriorPatternColor(long color) {
+    CheckFormatChange(L"PatternColor");
+    if (color < 0 || color > xl::NoFillColor) throw ExcelError(message::UnableToSet(L"PatternColor", L"Interior"));
+    SetFormat(FormatProperty::InteriorPatternColor, Number(color));
+}
+
+Variant Range::InteriorThemeColor() const {
+    auto themes = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorThemeColor);
+    if (themes.size() != 1) return Variant::Null();
+    if (themes.begin()->number == 0) throw ExcelError(L"Application-defined or object-defined error");
+    return Variant::Long(themes.begin()->number);
+}
+
+void Range::SetInteriorThemeColor(long theme) {
+    CheckFormatChange(L"ThemeColor");
+    if (theme < 1 || theme > long(sizeof(kThemeColors) / sizeof(kThemeColors[0])))
+        throw ExcelError(message::UnableToSet(L"ThemeColor", L"Interior"));
+    SetFormat(FormatProperty::InteriorColor, Number(kThemeColors[theme - 1]));
+    SetFormat(FormatProperty::InteriorThemeColor, Number(theme));
+    SetFormat(FormatProperty::InteriorTint, Number(0));
+}
+
+Variant Range::InteriorTintAndShade() const {
+    auto tints = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorTint);
+    if (tints.size() != 1) return Variant::Null();
+    return Variant::Double(tints.begin()->number / 1e6);
+}
+
+void Range::SetInteriorTintAndShade(double tint) {
+    CheckFormatChange(L"TintAndShade");
+    auto themes = m_sheet->DistinctFormats(m_areas, FormatProperty::InteriorThemeColor);
+    if (!(tint >= -1 && tint <= 1) || themes.size() != 1)
+        throw ExcelError(message::UnableToSet(L"TintAndShade", L"Interior"));
+    const long theme = themes.begin()->number;
+    if (theme > 0) SetFormat(FormatProperty::InteriorColor, Number(Tinted(kThemeColors[theme - 1], tint)));
+    SetFormat(FormatProperty::InteriorTint, Number(long(tint * 1e6 + (tint < 0 ? -0.5 : 0.5))));
 }
 
 // ---- Union and Intersect

@@ -98,8 +98,21 @@ public:
     // Interior.ColorIndex: xlNone without fill, else the index of the nearest colour of Excel's default
     // palette; Null when the cells differ.
     Variant InteriorColorIndex() const;
-    // Interior.ColorIndex = xlNone.
+    // Interior.ColorIndex = xlNone: no fill, no pattern, no theme colour.
     void ClearInterior();
+    // Interior.ColorIndex = 1 to 56: the colour of Excel's default palette.
+    void SetInteriorColorIndex(long index);
+    // Interior.Pattern: xlNone without fill, xlSolid or a pattern's number; Null when the cells differ.
+    Variant InteriorPattern() const;
+    void SetInteriorPattern(long pattern);
+    Variant InteriorPatternColor() const;
+    void SetInteriorPatternColor(long color);
+    // Interior.ThemeColor: 1 to 12; a colour of no theme fails, as Excel's does.
+    Variant InteriorThemeColor() const;
+    void SetInteriorThemeColor(long theme);
+    // Interior.TintAndShade of a theme colour, -1 to 1; it lightens or darkens the theme's colour.
+    Variant InteriorTintAndShade() const;
+    void SetInteriorTintAndShade(double tint);
 
     // Application.Union and Application.Intersect; the ranges must share a sheet.
     static Range Union(const std::vector<Range>& ranges);

@@ -28,6 +28,7 @@ enum : DISPID {
     kNumberFormat = 0xC1,
     kMergeCells = 0xD0,
     kSelect = 0xEB,
+    kActivate = 0x130,
     kAddress = 0xEC,
     kCells = 0xEE,
     kColumn = 0xF0,
@@ -82,6 +83,7 @@ const std::vector<Member>& Members() {
         {L"HasFormula", kHasFormula, kGet, {}},
         {L"ClearContents", kClearContents, kMethod, {}},
         {L"Select", kSelect, kMethod, {}},
+        {L"Activate", kActivate, kMethod, {}},
         {L"Merge", kMerge, kMethod, {L"Across"}},
         {L"UnMerge", kUnMerge, kMethod, {}},
         {L"MergeCells", kMergeCells, kGet, {}},
@@ -228,6 +230,7 @@ Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args
     case kHasFormula: return m_range.HasFormula();
     case kClearContents: m_range.ClearContents(); return Variant::Bool(true);
     case kSelect: Session().SelectRange(m_range); return Variant::Bool(true);
+    case kActivate: Session().ActivateRange(m_range); return Variant::Bool(true);
     case kMerge: m_range.Merge(args.OptionalBool(0).value_or(false)); return {};
     case kUnMerge: m_range.UnMerge(); return {};
     case kMergeCells: return m_range.MergeCells();

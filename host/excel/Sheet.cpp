@@ -20,11 +20,17 @@ std::string Narrow(const std::wstring& text) { return std::string(text.begin(), 
 
 }  // namespace
 
-Sheet::Sheet(std::wstring name, std::wstring workbookName)
-    : m_name(std::move(name)), m_workbookName(std::move(workbookName)) {}
+Sheet::Sheet(std::wstring name, std::wstring workbookName, const VersionLimits& limits)
+    : m_name(std::move(name)), m_workbookName(std::move(workbookName)), m_limits(limits) {}
+
+void Sheet::SetLimits(const VersionLimits& limits) {
+    auto used = UsedArea();
+    if (used && !used->IsValid(limits.sheet)) throw std::invalid_argument("the sheet holds cells outside that grid");
+    m_limits = limits;
+}
 
 Area Sheet::ParseArea(const std::wstring& address) const {
-    auto reference = ParseReference(address);
+    auto reference = ParseReference(address, Size());
     if (!reference || reference->areas.size() != 1) {
         throw std::invalid_argument("not a reference to one area: " + Narrow(address));
     }
@@ -154,6 +160,9 @@ Cell Sheet::At(long row, long column) const {
     cell.numberFormat = EffectiveFormat(row, column, FormatProperty::NumberFormat).text;
     long color = EffectiveFormat(row, column, FormatProperty::InteriorColor).number;
     if (color >= 0) cell.interiorColor = COLORREF(color);
+    for (auto part : {FormatProperty::InteriorPattern, FormatProperty::InteriorPatternColor,
+                      FormatProperty::InteriorThemeColor, FormatProperty::InteriorTint})
+        cell.fillParts[FillPart(part)] = color >= 0 ? EffectiveFormat(row, column, part).number : 0;
     cell.wrapText = EffectiveFormat(row, column, FormatProperty::WrapText).number != 0;
     cell.horizontalAlignment = EffectiveFormat(row, column, FormatProperty::HorizontalAlignment).number;
     cell.verticalAlignment = EffectiveFormat(row, column, FormatProperty::VerticalAlignment).number;
@@ -260,6 +269,10 @@ void Sheet::EraseContent(const Area& area) {
     }
 }
 
+size_t Sheet::FillPart(FormatProperty property) {
+    return size_t(property) - size_t(FormatProperty::InteriorPattern);
+}
+
 std::optional<FormatValue> Sheet::StoredFormat(const Stored& stored, FormatProperty property) {
     FormatValue value;
     switch (property) {
@@ -283,6 +296,15 @@ std::optional<FormatValue> Sheet::StoredFormat(const Stored& stored, FormatPrope
         if (!stored.verticalAlignment) return std::nullopt;
         value.number = *stored.verticalAlignment;
         return value;
+    case FormatProperty::InteriorPattern:
+    case FormatProperty::InteriorPatternColor:
+    case FormatProperty::InteriorThemeColor:
+    case FormatProperty::InteriorTint: {
+        const auto& part = stored.fillParts[FillPart(property)];
+        if (!part) return std::nullopt;
+        value.number = *part;
+        return value;
+    }
     default:
         for (const auto& [kind, look] : stored.looks)
             if (kind == property) return look;
@@ -297,6 +319,10 @@ void Sheet::ApplyFormat(Stored& stored, FormatProperty property, const FormatVal
     case FormatProperty::WrapText: stored.wrapText = value.number != 0; break;
     case FormatProperty::HorizontalAlignment: stored.horizontalAlignment = value.number; break;
     case FormatProperty::VerticalAlignment: stored.verticalAlignment = value.number; break;
+    case FormatProperty::InteriorPattern:
+    case FormatProperty::InteriorPatternColor:
+    case FormatProperty::InteriorThemeColor:
+    case FormatProperty::InteriorTint: stored.fillParts[FillPart(property)] = value.number; break;
     default:
         for (auto& [kind, look] : stored.looks) {
             if (kind != property) continue;

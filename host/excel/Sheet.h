@@ -9,6 +9,7 @@
 #include "host/excel/Area.h"
 #include "host/excel/Cell.h"
 #include "host/excel/MergedAreaIndex.h"
+#include "host/excel/VersionLimits.h"
 
 #include <cstdint>
 #include <map>
@@ -25,6 +26,12 @@ enum class FormatProperty {
     WrapText,
     HorizontalAlignment,
     VerticalAlignment,
+    // The rest of a fill: its pattern (0 for the solid one), the pattern's colour, a theme colour (0: none) and
+    // its tint in millionths.
+    InteriorPattern,
+    InteriorPatternColor,
+    InteriorThemeColor,
+    InteriorTint,
     // What else a cell's look is made of; the stand-in keeps them but draws no text by them.
     FontName,
     FontSize,  // in hundredths of a point
@@ -50,11 +57,18 @@ struct FormatValue {
 
 class Sheet {
 public:
-    Sheet(std::wstring name, std::wstring workbookName);
+    Sheet(std::wstring name, std::wstring workbookName, const VersionLimits& limits = {});
 
     const std::wstring& Name() const { return m_name; }
     const std::wstring& WorkbookName() const { return m_workbookName; }
     void SetWorkbookName(std::wstring name) { m_workbookName = std::move(name); }
+
+    // The limits of the Excel that holds the sheet: its grid (what a whole column is) and a formula's length.
+    const VersionLimits& Limits() const { return m_limits; }
+    const SheetSize& Size() const { return m_limits.sheet; }
+    // Throws std::invalid_argument when the sheet holds cells or merged areas outside the new grid.
+    void SetLimits(const VersionLimits& limits);
+    Area Whole() const { return Area::Whole(m_limits.sheet); }
 
     // ---- Fixtures. An address is a cell ("B2") or, where a range fits, a range ("A1:C3").
     void SetText(const std::wstring& address, const std::wstring& text);  // stored as is, never parsed
@@ -113,7 +127,13 @@ public:
     void SetProtected(bool value) { m_protected = value; }
 
     const std::vector<Area>& Selection() const { return m_selection; }
-    void SetSelection(std::vector<Area> areas) { m_selection = std::move(areas); }
+    // A new selection's active cell is its first cell.
+    void SetSelection(std::vector<Area> areas) {
+        m_selection = std::move(areas);
+        m_activeCell = m_selection.empty() ? Area::Cell(1, 1) : Area::Cell(m_selection.front().top, m_selection.front().left);
+    }
+    const Area& ActiveCell() const { return m_activeCell; }
+    void SetActiveCell(long row, long column) { m_activeCell = Area::Cell(row, column); }
 
     // ---- Primitives for Range.
     // Writes content to one cell; `formatIfGeneral` applies only while the cell's format is General.
@@ -149,12 +169,13 @@ public:
         std::optional<bool> wrapText;
         std::optional<long> horizontalAlignment;
         std::optional<long> verticalAlignment;
+        std::optional<long> fillParts[4];  // pattern, pattern colour, theme colour, tint, as FormatProperty
         std::vector<std::pair<FormatProperty, FormatValue>> looks;  // fonts, indents and the like, rarely set
 
         bool HasContent() const { return !value.IsEmpty() || hasFormula || prefixed; }
         bool HasFormat() const {
             return numberFormat || interiorColor || wrapText || horizontalAlignment || verticalAlignment ||
-                   !looks.empty();
+                   fillParts[0] || fillParts[1] || fillParts[2] || fillParts[3] || !looks.empty();
         }
     };
     const Stored* Find(long row, long column) const;
@@ -180,12 +201,14 @@ private:
     Area ParseArea(const std::wstring& address) const;
     template <class F>
     void ForEachCellOf(const std::wstring& address, F f);
+    static size_t FillPart(FormatProperty property);
     static std::optional<FormatValue> StoredFormat(const Stored& stored, FormatProperty property);
     static void ApplyFormat(Stored& stored, FormatProperty property, const FormatValue& value);
     static FormatValue DefaultFormat(FormatProperty property);
 
     std::wstring m_name;
     std::wstring m_workbookName;
+    VersionLimits m_limits;
     std::map<std::uint64_t, Stored> m_cells;
     std::vector<FormatLayer> m_layers;
     MergedAreaIndex m_merged;
@@ -193,6 +216,7 @@ private:
     std::map<long, double> m_columnWidths;
     std::vector<Area> m_conditionalFormats;
     std::vector<Area> m_selection{Area::Cell(1, 1)};
+    Area m_activeCell = Area::Cell(1, 1);
     bool m_protected = false;
     bool m_deleted = false;
     size_t m_mergeQuestions = 0;

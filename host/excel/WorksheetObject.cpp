@@ -47,7 +47,7 @@ std::vector<Area> Corner(const std::shared_ptr<Sheet>& sheet, const Arguments& a
     }
     // Excel takes a reference text of at most 255 characters.
     std::wstring text = args.String(position);
-    auto reference = text.size() <= kMaxReferenceText ? ParseReference(text) : std::nullopt;
+    auto reference = text.size() <= kMaxReferenceText ? ParseReference(text, sheet->Size()) : std::nullopt;
     if (!reference) throw ExcelError(failed);
     if (!reference->sheetName.empty()) {
         const std::wstring& name = sheet->Name();
@@ -79,7 +79,7 @@ framework::ComPtr<IDispatch> WorksheetObject::Create(std::shared_ptr<Excel> exce
 }
 
 Variant WorksheetObject::Call(const Member& member, Kind, const Arguments& args) {
-    const Area whole{1, 1, kMaxRows, kMaxColumns};
+    const Area whole = m_sheet->Whole();
     auto object = [&](Range range) { return ObjectResult(RangeObject::Create(SessionPtr(), std::move(range))); };
     switch (member.dispid) {
     case kName: return Variant::String(m_sheet->Name());

@@ -120,6 +120,10 @@ int PlayExcel2003(const std::wstring& csvPath, PrintLine print, PageAlbum& album
         button = button ? button->Controls().Find(L"Cellwright") : nullptr;
         button = button ? button->Controls().Find(L"Remove Characters") : nullptr;
         if (!button) throw std::runtime_error("the menu's Remove Characters is gone");
+        // A whole column of Excel 2003: past the 1000-row rule, the tool keeps to the used range.
+        excel->Select(L"$A:$A");
+        print(L"== column A selected whole: " + std::to_wstring(excel->ActiveSheet().Size().rows) +
+              L" rows in Excel 2003's grid");
         ClickTool(*excel, button, L"Zenda Utilities > Cellwright > Remove Characters", IDD_SELCHARS, IDC_OPTION_3,
                   print, album, L"excel-2003-remove-characters");
     }

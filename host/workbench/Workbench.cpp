@@ -144,6 +144,18 @@ void MergeRowsIntoLeftCells(IDispatch* callbacks, workbench::PageAlbum& album) {
           L"; \"Row by Row\", \"Left Cells\", separator \", \", \"Merge cells in target arrea\" ticked; Finish");
 }
 
+// Clicks Undo Last Run, which opens no wizard: it puts back the cells the last run changed.
+void ClickUndoLastRun(IDispatch* callbacks) {
+    const DISPID id = workbench::IdOf(callbacks, L"UndoLast");
+    VARIANT control;
+    control.vt = VT_DISPATCH;
+    control.pdispVal = nullptr;
+    DISPPARAMS params{&control, nullptr, 1, 0};
+    Check(callbacks->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr), "Invoke");
+    Print(L"== ribbon \"UndoLast\" (DISPID " + std::to_wstring(id) +
+          L"): \"Undo Last Run\" puts back the Merge Cell Text run");
+}
+
 // The rows with a fill of their own, and the merged areas.
 void PrintFormats(const host::Sheet& sheet) {
     for (long row = 1; row <= kSampleRows; ++row) {
@@ -221,6 +233,12 @@ int Run(const std::wstring& csvPath, workbench::PageAlbum& album, bool tour) {
         PrintStatusBar(*excel, statusSeen);
         PrintSheet(sheet, L"after Merge Cell Text");
         PrintFormats(sheet);
+
+        ClickUndoLastRun(callbacks);
+        PrintStatusBar(*excel, statusSeen);
+        PrintSheet(sheet, L"after Undo Last Run");
+        PrintFormats(sheet);
+        Print(L"   The texts and the merged areas are as they were before Merge Cell Text.");
 
         // A long run: whole column F over 140,000 rows of names, past the 1000-row limit, shows its progress.
         for (long row = 1; row <= 140000; ++row)

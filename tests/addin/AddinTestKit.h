@@ -26,6 +26,7 @@ public:
     ConnectedAddin& operator=(const ConnectedAddin&) = delete;
 
     host::Excel& Excel() { return *m_excel; }
+    const std::shared_ptr<host::Excel>& ExcelPtr() const { return m_excel; }
     IDTExtensibility2* Extensibility() const { return m_extensibility; }
     // The callback dispatch interface, reached as Excel reaches it: IDispatch asked of the ribbon interface.
     ICellwrightCallbacks* Callbacks() const { return m_callbacks; }

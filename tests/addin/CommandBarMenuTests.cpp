@@ -143,7 +143,7 @@ TEST_F(LegacyMenu, an_empty_family_popup_gets_the_submenu_and_no_website_entry) 
     cwtest::StartedAddin addin(*excel);
     auto family = cwtest::FamilyPopup(*excel);
     EXPECT_EQ(family->Controls().Captions(), (Lines{L"Cellwright"}));
-    EXPECT_EQ(family->Controls().Item(1)->Controls().Count(), 5u);
+    EXPECT_EQ(family->Controls().Item(1)->Controls().Count(), 6u);
 }
 
 TEST_F(LegacyMenu, a_restart_with_menu_and_toolbar_present_adds_nothing_and_the_clicks_work_again) {
@@ -171,7 +171,7 @@ TEST_F(LegacyMenu, buttons_the_user_took_away_leave_the_others_connected_menu_an
     excel->Restart();
     cwtest::StartedAddin addin(*excel);
     Lines expected = cwtest::FirstStartMenu();
-    expected.erase(expected.begin() + 11);  // the website entry
+    expected.erase(expected.begin() + 12);  // the website entry
     expected.erase(expected.begin() + 8);   // Change Case in the submenu
     EXPECT_EQ(Menu(), expected);
 }

@@ -48,7 +48,8 @@ TEST(CommandTable, every_command_starts_one_way_and_the_tools_are_numbered_in_th
     EXPECT_EQ(commands::ToolNumbered(-1), nullptr);
     EXPECT_EQ(commands::ToolNumbered(static_cast<long>(std::size(tools))), nullptr);
     for (const Command& command : commands::Table()) {
-        EXPECT_NE(command.start.wizard == nullptr, command.start.action == nullptr) << command.onAction.name;
+        EXPECT_EQ((command.start.wizard != nullptr) + (command.start.action != nullptr) + command.start.undoesLastRun, 1)
+            << command.onAction.name;
         if (command.ribbon.image) {
             EXPECT_NE(command.ribbon.imageResource, 0) << command.onAction.name;
         }

@@ -37,6 +37,7 @@ void DescribeControls(const host::CommandBarControls& controls, int depth, bool 
         if (!c.Visible()) line += L" hidden";
         if (c.Temporary()) line += L" temporary";
         if (!c.Face().picture.Empty()) line += L" face " + FaceName(c.Face());
+        if (c.FaceId()) line += L" face id " + std::to_wstring(c.FaceId());
         if (withSinks && c.Events().Count() != 0) line += L" sinks " + std::to_wstring(c.Events().Count());
         lines.push_back(line);
         if (c.IsPopup()) DescribeControls(c.Controls(), depth + 1, withSinks, lines);
@@ -83,6 +84,7 @@ std::vector<std::wstring> FirstStartMenu() {
         L"      button \"Remove Characters\" style 3 face remchars sinks 1",
         L"      button \"Change Case\" style 3 face changecase sinks 1",
         L"      button \"Merge Cell Text\" style 3 face mergecells sinks 1",
+        L"      button \"Undo Last Run\" style 3 disabled face id 128 sinks 1",
         L"      button \"Help\" style 2 group sinks 1",
         L"    button \"Zenda Utilities Website\" group sinks 1",
         L"bar \"Zenda Cellwright\" position 4 visible",
@@ -90,6 +92,7 @@ std::vector<std::wstring> FirstStartMenu() {
         L"  button \"\" style 1 tag \"Remove Characters\" tip \"Remove Characters\" face remchars sinks 1",
         L"  button \"\" style 1 tag \"Change Case\" tip \"Change Case\" face changecase sinks 1",
         L"  button \"\" style 1 tag \"Merge Cell Text\" tip \"Merge Cell Text\" face mergecells sinks 1",
+        L"  button \"\" style 1 tag \"Undo Last Run\" tip \"Undo Last Run\" disabled face id 128 sinks 1",
     };
 }
 

@@ -249,7 +249,7 @@ TEST_F(RegisteredDll, only_excel_2000_to_2003_and_unreadable_versions_touch_the_
 using SilentExcel = RegisteredDll;
 
 // Excel 2003 is registered, and its class is served by a program that starts and never registers a class object.
-TEST_F(SilentExcel, an_excel_that_never_comes_up_keeps_unregistration_for_seconds_only_and_is_ended) {
+TEST_F(SilentExcel, an_excel_that_never_comes_up_keeps_unregistration_for_seconds_only_and_is_ended_alone) {
     ASSERT_EQ(m_register(), S_OK);
     const std::wstring excelClass = L"{00024500-0000-0000-C000-000000000046}", mark = L"Software\\Cellwright Tests";
     const std::wstring keys[][2] = {{L"Excel.Application\\CLSID", excelClass},
@@ -263,6 +263,7 @@ TEST_F(SilentExcel, an_excel_that_never_comes_up_keeps_unregistration_for_second
     EXPECT_EQ(m_unregister(), S_OK);
     const DWORD elapsed = GetTickCount() - before;
     const DWORD server = ReadDword(HKEY_CURRENT_USER, mark, L"Silent Excel server");
+    const DWORD user = ReadDword(HKEY_CURRENT_USER, mark, L"User's Excel");
     for (const std::wstring& key : {std::wstring(L"Excel.Application"), L"CLSID\\" + excelClass, mark})
         RegDeleteTreeW(key == mark ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT, key.c_str());
     EXPECT_LT(elapsed, 15000u) << "COM alone waits half a minute for a server";
@@ -272,6 +273,13 @@ TEST_F(SilentExcel, an_excel_that_never_comes_up_keeps_unregistration_for_second
         EXPECT_EQ(WaitForSingleObject(process, 0), WAIT_OBJECT_0) << "the server it started is ended";
         CloseHandle(process);
     }
+    // An Excel of the same program that came up meanwhile, not started by COM, may be the user's: it runs on.
+    ASSERT_NE(user, 0xdeadbeefu);
+    HANDLE users = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, user);
+    ASSERT_NE(users, nullptr) << "the user's Excel was ended";
+    EXPECT_EQ(WaitForSingleObject(users, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the user's Excel was ended";
+    TerminateProcess(users, 0);
+    CloseHandle(users);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "framework/Module.h"
 #include "host/driver/WizardDriver.h"
 #include "host/excel/LiveObjects.h"
+#include "host/excel/Ribbon.h"
 #include "res/resource.h"
 #include "tests/addin/AddinTestKit.h"
 #include "tests/support/MessageBoxRecorder.h"
@@ -160,7 +161,7 @@ TEST_F(Ribbon, an_XML_parser_reads_the_tab_groups_menus_and_buttons_with_every_a
     std::vector<Element> tree;
     Collect(root, 0, tree);
     const std::vector<Element> expected = {
-        {0, L"customUI", {L"loadImage=LoadImages", L"xmlns:x=ZendaUtilsNameSpace"}},
+        {0, L"customUI", {L"loadImage=LoadImages", L"onLoad=RibbonLoaded", L"xmlns:x=ZendaUtilsNameSpace"}},
         {1, L"ribbon", {}},
         {2, L"tabs", {}},
         {3, L"tab", {L"idQ=x:ZendaUtil", L"keytip=ZU", L"label=Zenda Utilities"}},
@@ -194,6 +195,10 @@ TEST_F(Ribbon, an_XML_parser_reads_the_tab_groups_menus_and_buttons_with_every_a
           L"screentip=Merge Cell Text",
           L"supertip=Joins the text of the selected cells row by row, column by column or into one cell, with a "
           L"separator you choose."}},
+        {5, L"button",
+         {L"getEnabled=UndoEnabled", L"id=UndoLast", L"imageMso=Undo", L"keytip=U", L"label=Undo Last Run",
+          L"onAction=UndoLast", L"screentip=Undo Last Run",
+          L"supertip=Puts back everything the last run of a tool changed, on the sheet it changed."}},
     };
     ASSERT_EQ(tree.size(), expected.size());
     for (size_t i = 0; i < tree.size(); ++i) {
@@ -251,7 +256,7 @@ TEST_F(Ribbon, invoke_refuses_other_interfaces_missing_parameters_and_unknown_DI
               DISP_E_UNKNOWNINTERFACE);
     EXPECT_EQ(Callbacks()->Invoke(DISPID_HELP, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr),
               E_POINTER);
-    for (DISPID unknown : {0, 6, 33, 36, -1})
+    for (DISPID unknown : {0, 9, 33, 36, -1})
         EXPECT_EQ(Callbacks()->Invoke(unknown, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr),
                   DISP_E_MEMBERNOTFOUND);
     EXPECT_TRUE(m_shell->Calls().empty());
@@ -421,7 +426,7 @@ TEST_F(Ribbon, excel_2010_reaches_every_tool_the_image_the_help_and_the_home_pag
             names.push_back(text.substr(start, text.find(L'"', start) - start));
         }
     }
-    ASSERT_EQ(names.size(), 7u);
+    ASSERT_EQ(names.size(), 8u);
     cwtest::MessageBoxRecorder messages;
     for (const std::wstring& name : names) {
         LPOLESTR asked[] = {const_cast<LPOLESTR>(name.c_str())};
@@ -462,6 +467,30 @@ TEST_F(Ribbon, excel_2010_reaches_every_tool_the_image_the_help_and_the_home_pag
     VariantClear(&picture);
     VariantClear(&argument);
     dispatch->Release();
+}
+
+// Excel 2010 asks UndoEnabled once and again only when the add-in invalidates the button: after each run and
+// each undo. A workbook opened meanwhile changes nothing; the undo then still finds the run's sheet.
+TEST_F(Ribbon, the_undo_button_is_enabled_after_a_run_and_disabled_after_its_undo) {
+    host::Excel& excel = m_addin->Excel();
+    excel.ActiveSheet().SetText(L"B2", L"alpha");
+    excel.Select(L"$B$2");
+    host::Ribbon ribbon(m_addin->ExcelPtr(), std::wstring(RibbonMarkup()), framework::ComPtr<IDispatch>(Callbacks()));
+    ASSERT_EQ(ribbon.Load(), S_OK);
+    EXPECT_FALSE(ribbon.Enabled(L"UndoLast"));
+    EXPECT_EQ(ribbon.Attribute(L"UndoLast", L"imageMso"), L"Undo");
+    host::WizardDriver driver;
+    driver.WaitForPage(IDD_SELECT_N).PressNext().WaitForPage(IDD_CHANGECASE).CheckRadio(IDC_OPTION_1).PressFinish();
+    ASSERT_TRUE(driver.Run([&] { ribbon.Click(L"ChCase"); })) << driver.Report();
+    ASSERT_EQ(excel.ActiveSheet().At(L"B2").value.text, L"ALPHA");
+    EXPECT_TRUE(ribbon.Enabled(L"UndoLast"));
+    excel.AddSheet(L"Opened since");
+    excel.ActivateSheet(L"Opened since");
+    EXPECT_TRUE(ribbon.Enabled(L"UndoLast"));
+    EXPECT_EQ(ribbon.EnabledAsked(L"UndoLast"), 2u) << "asked again after the run only";
+    EXPECT_EQ(ribbon.Click(L"UndoLast"), S_OK);
+    EXPECT_EQ(excel.FindSheet(L"Sheet1")->At(L"B2").value.text, L"alpha");
+    EXPECT_FALSE(ribbon.Enabled(L"UndoLast")) << "one level: the record is gone";
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST_F(CleanupProgress, the_walk_counts_the_cells_it_changes_and_stops_after_the
     Cells().SetText(L"E1", L"jkl");
     Excel().Select(L"$A$1:$B$2,$E$1");
     StoppingProgress all(100);
-    EXPECT_EQ(cleanup::RunChangeCase(App(), cleanup::CaseMode::Upper, all), 3);
+    EXPECT_EQ(cleanup::RunChangeCase(App(), cleanup::CaseMode::Upper, all).changed, 3);
     EXPECT_EQ(all.totals, std::vector<long>{3});
     EXPECT_EQ(all.rows, (std::vector<long>{2, 3}));
 
@@ -42,7 +42,8 @@ TEST_F(CleanupProgress, the_walk_counts_the_cells_it_changes_and_stops_after_the
     StoppingProgress stopping(4);
     auto upper = [](std::wstring& text) { cleanup::ChangeCaseOfText(text, cleanup::CaseMode::Upper); };
     EXPECT_EQ(cleanup::WalkRangeText(App(), upper, cleanup::ExcelUpdates::SuspendedForTheRun, blocks::BlockCaps{2},
-                                     stopping),
+                                     stopping)
+                  .changed,
               4);
     EXPECT_EQ(stopping.totals, std::vector<long>{10});
     EXPECT_EQ(stopping.rows, (std::vector<long>{2, 4}));

@@ -24,15 +24,15 @@ using cwtest::IsText;
 using BlockWalk = cwtest::EngineTest;
 
 TEST_F(BlockWalk, each_block_costs_one_value_read_one_formula_test_and_each_changed_rectangle_one_write) {
-    // A:B over 1,500 rows in blocks of at most 1,000 cells: bands of 128 rows (256 cells first), then 500,
-    // 500 and the last 372.
+    // A:B over 1,500 rows in blocks of at most 1,000 cells: bands of 128 rows (256 cells first, with bytes enough
+    // for 256 full-length texts), then 500, 500 and the last 372.
     FillText(1, 1, 1500, 2, [](long r, long c) { return L" row " + std::to_wstring(r) + (c == 1 ? L" a" : L" b"); });
     Excel().Select(L"$A:$B");
     const cleanup::TextTransform removeLeading = [](std::wstring& text) {
         cleanup::RemoveCharactersFromText(text, cleanup::RemoveMode::Leading);
     };
     Excel().ClearLog();
-    cleanup::WalkRangeText(App(), removeLeading, cleanup::ExcelUpdates::LeftAlone, blocks::BlockCaps{1000});
+    cleanup::WalkRangeText(App(), removeLeading, cleanup::ExcelUpdates::LeftAlone, blocks::BlockCaps{1000, 64u << 20});
 
     EXPECT_EQ(Gets(L"Range.HasFormula"), 4u);
     EXPECT_EQ(Gets(L"Range.Value"), 4u);
@@ -63,9 +63,9 @@ TEST_F(BlockWalk, formulas_cost_one_formula_read_per_mixed_block_and_a_text_that
     Excel().ClearLog();
     RunChangeCase(App(), cleanup::CaseMode::Upper);
 
-    // Bands of 128, 512 and 860 rows. Each: its values and its formula test; the first, which mixes, its
-    // formulas; then one check for each unsure text.
-    EXPECT_EQ(Gets(L"Range.HasFormula"), 3u + 2u);
+    // Bands of 31, 124, 496 and 849 rows (the first as small as full-length texts need). Each: its values and
+    // its formula test; the first, which mixes, its formulas; then one check for each unsure text.
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 4u + 2u);
     EXPECT_EQ(Gets(L"Range.Formula"), 1u);
     EXPECT_EQ(Gets(L"Range.HasArray"), 0u);
     EXPECT_TRUE(Cells().At(L"A10").hasFormula);
@@ -100,8 +100,8 @@ TEST_F(BlockWalk, overlapping_whole_columns_lose_nothing_and_a_cell_done_once_is
         for (long c = 1; c <= 3; ++c) EXPECT_TRUE(IsText(Cells().At(r, c), L"x" + At(r, c))) << At(r, c);
         EXPECT_TRUE(IsText(Cells().At(r, 4), L" x" + At(r, 4) + L" ")) << At(r, 4);
     }
-    // A1:B1200 whole, a put per band (128, 512 and 560 rows); then of B1:C1200 only column C.
-    EXPECT_EQ(ValuePuts(), 6u);
+    // A1:B1200 whole, a put per band (31, 124, 496 and 549 rows); then of B1:C1200 only column C.
+    EXPECT_EQ(ValuePuts(), 8u);
 }
 
 }  // namespace

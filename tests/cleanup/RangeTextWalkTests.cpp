@@ -25,7 +25,7 @@ TEST_F(RangeTextWalk, an_area_costs_a_value_read_and_formulas_are_asked_only_of_
     Cells().SetFormula(L"C4", L"=\"XYZ\"", host::CellValue::Text(L"XYZ"));
     Excel().Select(L"$A$1:$C$4");
     Excel().ClearLog();
-    EXPECT_EQ(RunChangeCase(App(), cleanup::CaseMode::Upper), 6);
+    EXPECT_EQ(RunChangeCase(App(), cleanup::CaseMode::Upper).changed, 6);
 
     // One block: its values, its formula test (Null: mixed) and formulas; then one put per row of changes
     // (rows 1 and 3 are not neighbours).
@@ -44,7 +44,7 @@ TEST_F(RangeTextWalk, an_area_costs_a_value_read_and_formulas_are_asked_only_of_
 
     // Nothing left to change: no formula test, no write.
     Excel().ClearLog();
-    EXPECT_EQ(RunChangeCase(App(), cleanup::CaseMode::Upper), 0);
+    EXPECT_EQ(RunChangeCase(App(), cleanup::CaseMode::Upper).changed, 0);
     EXPECT_EQ(Gets(L"Range.HasFormula") + ValuePuts(), 0u);
 }
 
@@ -130,7 +130,7 @@ TEST_F(RangeTextWalk, a_selection_of_exactly_1000_rows_is_processed_as_selected)
     RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_EQ(Gets(L"Worksheet.UsedRange"), 0u);
     EXPECT_EQ(Excel().Log().Count(L"Application.Intersect"), 0u);
-    EXPECT_EQ(ValuePuts(), 2u);  // a band of 256 rows, then one of the other 744
+    EXPECT_EQ(ValuePuts(), 3u);  // bands of 63 and 252 rows, then one of the other 685
     EXPECT_TRUE(IsText(Cells().At(1000, 2), L"ROW"));
     EXPECT_TRUE(IsText(Cells().At(1001, 2), L"row"));
 
@@ -145,7 +145,7 @@ TEST_F(RangeTextWalk, past_the_limit_only_the_selected_part_of_the_used_range_is
     Excel().Select(L"$B:$B");
     RunChangeCase(App(), cleanup::CaseMode::Upper);
     EXPECT_EQ(Excel().Log().Count(L"Application.Intersect"), 1u);
-    EXPECT_EQ(ValuePuts(), 3u);  // bands of 256, 1024 and 720 rows
+    EXPECT_EQ(ValuePuts(), 4u);  // bands of 63, 252, 1008 and 677 rows
     EXPECT_EQ(Cells().ContentCount(), 8000u);
     for (long r : {1L, 999L, 1000L, 1001L, 2000L}) {
         EXPECT_TRUE(IsText(Cells().At(r, 2), L"CELL B" + std::to_wstring(r))) << r;
@@ -382,3 +382,38 @@ TEST_F(RangeTextWalk, overlapping_areas_lose_nothing_and_a_cell_done_once_is_not
 }
 
 }  // namespace
+
+struct FullLengthCase {
+    const char* what;
+    std::wstring original;
+    bool upper;
+    std::wstring written;  // empty: left as it was
+};
+
+TEST_F(RangeTextWalk, a_full_length_text_that_needs_an_apostrophe_is_written_without_it_or_left_and_the_run_goes_on) {
+    const std::wstring spaces(32763, L' ');
+    const FullLengthCase cases[] = {
+        // Excel reads a digit and a long run of letters as nothing but text.
+        {"a digit, then letters", L"1" + std::wstring(32766, L'a'), true, L"1" + std::wstring(32766, L'A')},
+        // TRUE with spaces, or a formula, would change what the cell is: such a cell stays as it was.
+        {"a boolean's word with spaces", L"TRUE" + spaces, false, L""},
+        {"a formula's text", L"=a" + std::wstring(32765, L'b'), true, L""},
+        // One character shorter, the apostrophe fits.
+        {"a digit, then letters, with room", L"1" + std::wstring(32765, L'a'), true, L"'1" + std::wstring(32765, L'A')},
+    };
+    for (const FullLengthCase& c : cases) {
+        Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
+        Cells().SetText(L"A1", L"abc");
+        Cells().SetText(L"A2", c.original);
+        Cells().SetText(L"A3", L"Abc ");
+        Excel().Select(L"$A$1:$A$3");
+        const cleanup::TextWalkResult result = RunChangeCase(App(), c.upper ? cleanup::CaseMode::Upper : cleanup::CaseMode::Lower);
+        EXPECT_EQ(result.keptTooLong, c.written.empty() ? 1 : 0) << c.what;
+        EXPECT_EQ(result.changed, (c.upper ? 2 : 1) + (c.written.empty() ? 0 : 1)) << c.what;
+        const bool apostrophe = !c.written.empty() && c.written.front() == L'\'';
+        EXPECT_TRUE(IsText(Cells().At(L"A2"), c.written.empty() ? c.original : c.written.substr(apostrophe ? 1 : 0)))
+            << c.what;
+        EXPECT_EQ(Cells().At(L"A2").prefixed, apostrophe) << c.what;
+        EXPECT_TRUE(IsText(Cells().At(L"A3"), c.upper ? L"ABC " : L"abc ")) << c.what << ": the run goes on";
+    }
+}

@@ -19,16 +19,18 @@ using blocks::FormulaCells;
 using blocks::FormulaPresence;
 
 TEST(BandSizer, bands_start_small_grow_at_most_fourfold_and_shrink_at_once_to_the_bytes_seen) {
-    // One column, caps of 65,536 cells and 1 MB: each step is the band read and the next band's rows.
+    // One column, caps of 65,536 cells and 1 MB: each step is the band read and the next band's rows. The first
+    // band holds as many full-length texts, read and written back, as 1 MB takes.
     blocks::BandSizer sizer(1, {65536, 1u << 20});
-    EXPECT_EQ(sizer.NextRows(1000000), 256);
-    EXPECT_EQ(sizer.NextRows(100), 100) << "never more than the rows left";
+    EXPECT_EQ(sizer.NextRows(1000000), 7);
+    EXPECT_EQ(sizer.NextRows(5), 5) << "never more than the rows left";
     const struct {
         long long cells;
         size_t bytesPerCell;
         long nextRows;
     } steps[] = {
-        {256, 16, 1024}, {1024, 16, 4096}, {4096, 16, 16384}, {16384, 16, 65536},
+        {7, 16, 28}, {28, 16, 112}, {112, 16, 448}, {448, 16, 1792}, {1792, 16, 7168}, {7168, 16, 28672},
+        {28672, 16, 65536},
         {65536, 20016, 52},  // texts of 10,000 characters: 1 MB holds 52 of them
         {52, 20016, 52},     {52, 16, 208}, {208, 66000, 15}, {15, 2000000, 1},
     };
@@ -36,9 +38,11 @@ TEST(BandSizer, bands_start_small_grow_at_most_fourfold_and_shrink_at_once_to_th
         sizer.Seen(step.cells, static_cast<size_t>(step.cells) * step.bytesPerCell);
         EXPECT_EQ(sizer.NextRows(1000000), step.nextRows) << step.cells << " cells of " << step.bytesPerCell;
     }
-    // Ten columns: rows are the cells over the columns.
-    blocks::BandSizer wide(10, {65536, 1u << 20});
-    EXPECT_EQ(wide.NextRows(1000), 25);
+    // Ten columns: rows are the cells over the columns; at least one.
+    blocks::BandSizer wide(10, {65536, 8u << 20});
+    EXPECT_EQ(wide.NextRows(1000), 6);
+    blocks::BandSizer wider(100, {65536, 8u << 20});
+    EXPECT_EQ(wider.NextRows(1000), 1);
 }
 
 class BlockReading : public cwtest::EngineTest {

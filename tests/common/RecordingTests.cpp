@@ -6,8 +6,9 @@
 #include <string>
 
 #include "tests/cleanup/EngineTest.h"
-#include "tools/common/RecordedWrite.h"
+#include "tools/common/BlockWriter.h"
 #include "tools/common/FormatRecording.h"
+#include "tools/common/RecordingRun.h"
 
 namespace {
 
@@ -27,9 +28,9 @@ protected:
         blocks::BlockChanges changes(rows, columns);
         for (long r = 1; r <= rows; ++r)
             for (long c = 1; c <= columns; ++c) changes.Set(r, c, sheet::Variant::String(L"'NEW"));
-        blocks::AreaRecording recording(record, area);
+        blocks::RecordingRun recording(record, App());
         Excel().ClearLog();
-        blocks::WriteChanges(block, changes, recording);
+        blocks::WriteChanges(block, changes);
     }
 
     CellContent BeforeAt(long row, long column) {
@@ -57,7 +58,7 @@ TEST_F(Recording, a_written_block_keeps_each_cells_content_with_one_more_read_wh
         size_t value2Gets;
     };
     const Case cases[] = {
-        {"formulas mapped by the tool", blocks::FormulaCells::Mapped, 1, 1},
+        {"formulas mapped by the tool", blocks::FormulaCells::Mapped, 0, 1},
         {"formulas not looked at", blocks::FormulaCells::Ignored, 1, 1},
     };
     for (const Case& c : cases) {
@@ -91,13 +92,13 @@ TEST_F(Recording, a_written_block_keeps_each_cells_content_with_one_more_read_wh
     EXPECT_EQ(record.WorkbookName(), L"Book1");
 }
 
-TEST_F(Recording, a_block_without_formulas_costs_the_record_one_has_formula) {
+TEST_F(Recording, a_block_the_tool_mapped_costs_the_record_one_address) {
     Cells().SetText(L"A1", L"one");
     Cells().SetText(L"A2", L"two");
     WriteAll(L"A1:A2", blocks::FormulaCells::Mapped);
     EXPECT_EQ(Gets(L"Range.Formula") + Gets(L"Range.Value2"), 0u);
-    EXPECT_EQ(Gets(L"Range.HasFormula"), 1u);
-    // The area's place and the sheet's identity, once a run.
+    EXPECT_EQ(Gets(L"Range.HasFormula"), 0u);
+    // The block's place, and the sheet's identity once a run.
     EXPECT_EQ(Gets(L"Range.Address"), 1u);
     EXPECT_EQ(Gets(L"Range.Worksheet"), 1u);
     WriteAll(L"A1:A2", blocks::FormulaCells::Mapped);
@@ -125,41 +126,44 @@ TEST_F(Recording, a_format_is_kept_in_parts_that_agree_and_a_merge_keeps_the_mer
     Cells().MergeCells(L"B3:C3");
     Cells().MergeCells(L"A5:B6");
     sheet::Range area = AreaAt(L"A1:C6");
-    blocks::AreaRecording recording(record, area);
-    blocks::RecordFormat(recording, area, {1, 1, 6, 3}, blocks::FormatKind::Fill, blocks::FormatValue::Of(0xFF0000));
+    blocks::RecordingRun recording(record, App());
+    const auto painted = [](COLORREF color) { return blocks::FormatValue::Filled(blocks::Fill::Painted(color)); };
+    blocks::RecordFormat(area, blocks::FormatKind::Fill, painted(0xFF0000));
     long long cells = 0, red = 0, green = 0;
     for (const blocks::FormatChange& change : record.Formats()) {
-        EXPECT_EQ(change.after, blocks::FormatValue::Of(0xFF0000));
+        EXPECT_EQ(change.after, painted(0xFF0000));
         cells += change.area.Cells();
-        if (change.before == blocks::FormatValue::Of(0x0000FF)) red += change.area.Cells();
-        if (change.before == blocks::FormatValue::Of(0x00FF00)) green += change.area.Cells();
+        if (change.before == painted(0x0000FF)) red += change.area.Cells();
+        if (change.before == painted(0x00FF00)) green += change.area.Cells();
     }
     EXPECT_EQ(cells, 18) << "every cell once, in parts of one fill each";
     EXPECT_EQ(red, 4);
     EXPECT_EQ(green, 1);
 
-    blocks::RecordMerge(recording, area.Rows().Item(3), {3, 1, 1, 3}, false);
-    blocks::RecordMerge(recording, AreaAt(L"A5:C6"), {5, 1, 2, 3}, true);
+    blocks::RecordMerge(area.Rows().Item(3), false);
+    blocks::RecordMerge(AreaAt(L"A5:C6"), true);
     EXPECT_EQ(record.MergedBefore(), (std::vector<BlockRect>{{3, 2, 1, 2}, {5, 1, 2, 2}}));
     ASSERT_EQ(record.MergedByRun().size(), 2u);
     EXPECT_EQ(record.MergedByRun()[1].area, (BlockRect{5, 1, 2, 3}));
     EXPECT_TRUE(record.MergedByRun()[1].across);
 
     Excel().Select(L"$A$1:$C$6");
-    blocks::RecordSelection(&record, App(), AreaAt(L"A2:C2"));
+    AreaAt(L"B4").Activate();
+    blocks::RecordSelection(App(), AreaAt(L"A2:C2"));
     EXPECT_EQ(record.SelectionBefore(), L"$A$1:$C$6");
+    EXPECT_EQ(record.ActiveCellBefore(), L"$B$4");
     EXPECT_EQ(record.SelectionAfter(), L"$A$2:$C$2");
 }
 
-TEST_F(Recording, with_the_recording_off_nothing_is_read) {
+TEST_F(Recording, outside_a_run_nothing_is_read) {
     Cells().MergeCells(L"A1:B1");
-    blocks::AreaRecording off;
     sheet::Range area = AreaAt(L"A1:B2");
     Excel().ClearLog();
-    blocks::RecordMerge(off, area, {1, 1, 2, 2}, false);
-    blocks::RecordFormat(off, area, {1, 1, 2, 2}, blocks::FormatKind::WrapText, blocks::FormatValue::Of(1));
-    blocks::RecordSelection(nullptr, App(), area);
-    EXPECT_EQ(Excel().Log().Calls().size(), 0u);
+    blocks::RecordMerge(area, false);
+    blocks::RecordFormat(area, blocks::FormatKind::WrapText, blocks::FormatValue::Of(1));
+    blocks::RecordSelection(App(), area);
+    blocks::FillCells(area, sheet::Variant());
+    EXPECT_EQ(Excel().Log().Calls().size(), 1u) << "the put alone";
 }
 
 }  // namespace

@@ -16,6 +16,9 @@ using blocks::ContentKind;
 TEST(SheetAddress, areas_are_written_and_read_as_excel_writes_them) {
     EXPECT_EQ(blocks::AddressOf({2, 2, 1, 1}), L"$B$2");
     EXPECT_EQ(blocks::AddressOf({2, 2, 8, 26}), L"$B$2:$AA$9");
+    // Excel 2003's "$A:$C" reads as 1,048,576 rows and is written back as columns, which it takes.
+    EXPECT_EQ(blocks::AddressOf(*blocks::ParseArea(L"$A:$C")), L"$A:$C");
+    EXPECT_EQ(blocks::AddressOf(*blocks::ParseArea(L"$2:$5")), L"$2:$5");
     struct Case {
         const wchar_t* text;
         bool valid;
@@ -134,7 +137,7 @@ TEST(RunRecord, keeps_each_cells_content_before_and_after_in_one_pool_a_block) {
 
 TEST(RunRecord, past_its_limit_it_lets_go_of_everything_and_says_the_run_cannot_be_undone) {
     blocks::RunRecord record(64 * 1024);
-    record.AddSelection(L"$A$1", L"$A$3");
+    record.AddSelection(L"$A$1", L"", L"$A$3");
     record.AddMergedBefore({1, 1, 2, 2});
     record.AddMergedBefore({1, 1, 2, 2});
     EXPECT_EQ(record.MergedBefore().size(), 1u) << "an area is kept once";
@@ -146,15 +149,15 @@ TEST(RunRecord, past_its_limit_it_lets_go_of_everything_and_says_the_run_cannot_
     EXPECT_TRUE(record.Empty());
     EXPECT_EQ(record.Bytes(), 0u);
     record.AddFormat({{1, 1, 1, 1}, blocks::FormatKind::Fill, blocks::FormatValue::NoFill(), blocks::FormatValue::Of(255)});
-    record.AddSelection(L"$B$1", L"$B$2");
+    record.AddSelection(L"$B$1", L"", L"$B$2");
     EXPECT_TRUE(record.Empty()) << "nothing more is kept";
     EXPECT_TRUE(record.Formats().empty());
 }
 
 TEST(RunRecord, keeps_the_first_selection_before_and_the_last_after) {
     blocks::RunRecord record;
-    record.AddSelection(L"$A$1:$B$9", L"$A$3:$B$3");
-    record.AddSelection(L"$A$3:$B$3", L"$A$3:$B$3,$A$7:$B$7");
+    record.AddSelection(L"$A$1:$B$9", L"", L"$A$3:$B$3");
+    record.AddSelection(L"$A$3:$B$3", L"", L"$A$3:$B$3,$A$7:$B$7");
     EXPECT_EQ(record.SelectionBefore(), L"$A$1:$B$9");
     EXPECT_EQ(record.SelectionAfter(), L"$A$3:$B$3,$A$7:$B$7");
 }

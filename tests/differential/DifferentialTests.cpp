@@ -1,7 +1,8 @@
 // One road at every size: each tool with each option runs on a sheet of tricky rows, once on rows 1 to 1000
 // and once on a bigger selection that contains them (whole columns, past the size limit); the first 1000
 // rows must end the same: every cell's value, formula and format, the fills, the merged areas and the
-// selection. A tool that fails must fail the same way on both.
+// selection. A tool that fails must fail the same way on both. Every row runs on the grid of Excel 2003
+// (65,536 rows by 256 columns, so that whole columns and rows are smaller) and on today's.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/excel/Address.h"
 #include "host/excel/Excel.h"
 #include "host/excel/LiveObjects.h"
 #include "sheet/Application.h"
@@ -32,8 +34,10 @@ using ToolRun = std::function<void(const sheet::Application& app)>;
 struct Row {
     std::string tool;
     ToolRun run;
-    std::wstring within;  // rows 1 to 1000
+    std::wstring within;  // rows 1 (or `first`) to 1000
     std::wstring beyond;  // a bigger selection containing them
+    long first = 1;       // the first row compared: the first row of `within`
+    bool mergedByFour = false;  // column G merged four rows at a time from row 9, so that bands end beside them
 };
 
 ToolRun ChangeCase(cleanup::CaseMode mode) {
@@ -107,7 +111,24 @@ std::vector<Row> Table() {
         rows.push_back({name + ", cleared", MergeCellText(m.target, false, true), m.within, m.beyond});
         rows.push_back({name + ", sources kept", MergeCellText(m.target, false, false), m.within, m.beyond});
     }
+    // Selections away from row 1 over a sheet with merged areas all down column G: the bands of rows 7:1000 and
+    // of whole columns end in other places, and must not cut them.
+    for (const auto& m : {merges[0], merges[1]}) {
+        const std::string name = std::string("Merge Cell Text from row 7 beside merged areas, ") + m.name;
+        rows.push_back({name + ", merged", MergeCellText(m.target, true, false), L"$A$7:$G$1000", L"$A:$G", 7, true});
+        rows.push_back({name + ", cleared", MergeCellText(m.target, false, true), L"$A$7:$G$1000", L"$A:$G", 7, true});
+    }
+    rows.push_back({"Change Case, upper, from row 7 beside merged areas", ChangeCase(cleanup::CaseMode::Upper),
+                    L"$A$7:$G$1000", L"$A:$G", 7, true});
     return rows;
+}
+
+void MergeByFour(host::Sheet& sheet, long column) {
+    for (long top = 9; top + 3 <= kRows; top += 4) {
+        for (long r = top + 1; r <= top + 3; ++r) sheet.ClearCell(host::ColumnLetters(column) + std::to_wstring(r));
+        sheet.MergeCells(host::ColumnLetters(column) + std::to_wstring(top) + L":" + host::ColumnLetters(column) +
+                         std::to_wstring(top + 3));
+    }
 }
 
 // A fresh Excel with the tricky sheet, the tool run on the selection; what failed, if anything.
@@ -116,9 +137,12 @@ struct Outcome {
     std::wstring failure;
 };
 
-Outcome RunOn(const ToolRun& run, const std::wstring& selection) {
+Outcome RunOn(const Row& row, const std::wstring& selection, const wchar_t* version) {
+    const ToolRun& run = row.run;
     Outcome outcome{host::Excel::Create(), {}};
+    outcome.excel->SetVersion(version);
     cwtest::FillTrickyRows(outcome.excel->ActiveSheet(), kRows, kColumns);
+    if (row.mergedByFour) MergeByFour(outcome.excel->ActiveSheet(), kColumns);
     outcome.excel->Select(selection);
     framework::ComPtr<IDispatch> appObject = outcome.excel->Application();
     try {
@@ -136,10 +160,10 @@ bool Selected(const host::Excel& excel, long row, long column) {
     return false;
 }
 
-std::vector<std::string> MergedWithinCompared(const host::Sheet& sheet) {
+std::vector<std::string> MergedWithinCompared(const host::Sheet& sheet, long first) {
     std::vector<std::string> merged;
     for (const host::Area& area : sheet.MergedAreas())
-        if (area.top <= kCompared)
+        if (area.top <= kCompared && area.bottom >= first)
             merged.push_back(std::to_string(area.top) + "," + std::to_string(area.left) + ":" +
                              std::to_string(area.bottom) + "," + std::to_string(area.right));
     return merged;
@@ -147,15 +171,15 @@ std::vector<std::string> MergedWithinCompared(const host::Sheet& sheet) {
 
 TEST(OneRoad, every_tool_and_option_leaves_rows_1_to_1000_alike_whether_they_or_more_are_selected) {
     const long liveBefore = host::LiveObjects();
-    for (const Row& row : Table()) {
-        SCOPED_TRACE(row.tool);
-        const Outcome within = RunOn(row.run, row.within);
-        const Outcome beyond = RunOn(row.run, row.beyond);
+    for (const Row& row : Table()) for (const wchar_t* version : {L"11.0", L"14.0"}) {
+        SCOPED_TRACE(row.tool + (version[1] == L'1' ? " under Excel 2003" : " under Excel 2010"));
+        const Outcome within = RunOn(row, row.within, version);
+        const Outcome beyond = RunOn(row, row.beyond, version);
         EXPECT_EQ(within.failure, beyond.failure);
         const host::Sheet& a = within.excel->ActiveSheet();
         const host::Sheet& b = beyond.excel->ActiveSheet();
         int differences = 0;
-        for (long r = 1; r <= kCompared && differences < 5; ++r) {
+        for (long r = row.first; r <= kCompared && differences < 5; ++r) {
             for (long c = 1; c <= kColumns + 1; ++c) {
                 const std::string expected = cwtest::DescribeCell(a.At(r, c));
                 const std::string got = cwtest::DescribeCell(b.At(r, c));
@@ -168,7 +192,7 @@ TEST(OneRoad, every_tool_and_option_leaves_rows_1_to_1000_alike_whether_they_or_
                               << (selectedAlike ? "" : ", selected differently");
             }
         }
-        EXPECT_EQ(MergedWithinCompared(a), MergedWithinCompared(b));
+        EXPECT_EQ(MergedWithinCompared(a, row.first), MergedWithinCompared(b, row.first));
     }
     EXPECT_EQ(host::LiveObjects(), liveBefore);
 }

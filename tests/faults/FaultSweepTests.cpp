@@ -112,6 +112,19 @@ void ColumnsToJoin(host::Excel& excel) {
     excel.Select(L"$A:$C");
 }
 
+// Rows to join in several bands, with column B merged four rows at a time, so that bands end beside merged areas.
+void MergedLabelsToJoin(host::Excel& excel) {
+    host::Sheet& sheet = excel.ActiveSheet();
+    for (long r = 1; r <= 90; ++r) {
+        sheet.SetText(L"A" + std::to_wstring(r), L"a" + std::to_wstring(r));
+        sheet.SetText(L"C" + std::to_wstring(r), L"c" + std::to_wstring(r));
+        if (r % 4 != 1) continue;
+        sheet.SetText(L"B" + std::to_wstring(r), L"label");
+        sheet.MergeCells(L"B" + std::to_wstring(r) + L":B" + std::to_wstring(r + 3));
+    }
+    excel.Select(L"$A$1:$C$90");
+}
+
 // A command as the user runs it from the ribbon.
 struct Command {
     const char* name;
@@ -178,6 +191,8 @@ const Command kCommands[] = {
     {"Merge Cell Text over whole columns", DISPID_MERGECELL, IDD_SELECT_N, Through(2, 0), ColumnsToJoin},
     {"Merge Cell Text by column over whole columns", DISPID_MERGECELL, IDD_SELECT_N, FinishMergeByColumn,
      ColumnsToJoin},
+    {"Merge Cell Text in bands beside merged areas", DISPID_MERGECELL, IDD_SELECT_N, Through(2, 0),
+     MergedLabelsToJoin},
 };
 
 const FailureStyle kStyles[] = {FailureStyle::Exception, FailureStyle::DeferredFillIn, FailureStyle::BareCode};

@@ -1,6 +1,7 @@
 #include "tests/installer/Msiexec.h"
 
 #include <msi.h>
+#include <msidefs.h>
 #include <msiquery.h>
 
 #include <vector>
@@ -55,6 +56,20 @@ std::wstring PackageProperty(const std::wstring& packagePath, const std::wstring
     DWORD size = 256;
     if (MsiRecordGetStringW(record.Get(), 1, value, &size) != ERROR_SUCCESS) return {};
     return value;
+}
+
+bool PackageAsksForElevation(const std::wstring& packagePath) {
+    constexpr INT kNoElevation = 8;
+    MsiHandle summary;
+    if (MsiGetSummaryInformationW(0, packagePath.c_str(), 0, summary.Put()) != ERROR_SUCCESS) return true;
+    UINT type = 0;
+    INT wordCount = 0;
+    FILETIME time{};
+    DWORD size = 0;
+    if (MsiSummaryInfoGetPropertyW(summary.Get(), PID_WORDCOUNT, &type, &wordCount, &time, nullptr, &size) !=
+        ERROR_SUCCESS)
+        return true;
+    return (wordCount & kNoElevation) == 0;
 }
 
 std::wstring InstalledVersions(const std::wstring& upgradeCode) {

@@ -16,6 +16,9 @@ DWORD RunMsiexec(const std::wstring& arguments);
 // the package cannot be opened or has no such property.
 std::wstring PackageProperty(const std::wstring& packagePath, const std::wstring& property);
 
+// Whether the package's summary says it needs elevated privileges to install (the Word Count's bit 8 unset).
+bool PackageAsksForElevation(const std::wstring& packagePath);
+
 // The installed products that share an upgrade code, as "version" texts; one entry per product.
 std::wstring InstalledVersions(const std::wstring& upgradeCode);
 

@@ -11,6 +11,13 @@
 namespace cwtest {
 
 class MergeEngineTest : public EngineTest {
+public:
+    // Fixtures, also for the tables' sheet builders.
+    void SetAt(long row, long column, const std::wstring& text) { Cells().SetText(At(row, column), text); }
+    void MergeAt(long top, long left, long bottom, long right) {
+        Cells().MergeCells(At(top, left) + L":" + At(bottom, right));
+    }
+
 protected:
     merge::MergeResult Merge(merge::MergeTarget target, bool mergeCells, bool clearSources = false,
                              const std::wstring& separator = L", ") {

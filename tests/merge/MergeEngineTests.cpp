@@ -360,15 +360,6 @@ TEST_F(MergeEngine, merged_cells_already_in_a_band_are_met_without_cutting_them)
     EXPECT_EQ(MergedAreas(), L"$A$1:$C$1,$A$2:$C$2,$A$3:$C$3,$A$4:$C$4");
     EXPECT_EQ(Texts(1, 1, 4, 1), (std::vector<std::wstring>{L"a, b", L"", L"c", L"d"}));
     EXPECT_EQ(Cells().MergeQuestions(), 0u);
-
-    // Without merging, a target hidden in a merged area is refused before its sources are emptied.
-    Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
-    Cells().SetText(L"A1", L"a");
-    Cells().SetText(L"B1", L"b");
-    Cells().MergeCells(L"B1:C1");
-    Excel().Select(L"$A$1:$C$1");
-    EXPECT_EQ(FailureOf([&] { Merge(MergeTarget::RightCells, false, true); }), L"Cannot change part of a merged cell.");
-    EXPECT_EQ(Texts(1, 1, 1, 2), (std::vector<std::wstring>{L"a", L"b"}));
 }
 
 TEST_F(MergeEngine, columns_past_a_strip_are_joined_strip_by_strip) {

@@ -35,17 +35,18 @@ TEST_F(MergeProgress, a_stop_comes_after_a_band_and_rows_are_reported_as_bands_a
 }
 
 TEST_F(MergeProgress, a_stop_ends_rows_after_their_band_and_columns_or_one_cell_before_anything_is_written) {
-    // 600 rows of two columns come in bands, the first of 128 rows; the stop is asked for at once.
+    // 600 rows of two columns come in bands, the first of 31 rows (room for 63 cells of full-length texts read
+    // and written); the stop is asked for at once.
     const struct {
         MergeTarget target;
         std::vector<long> advances;  // what progress is told is done when it stops
         const wchar_t* merged;
-        const wchar_t* a128;  // A128 and A129 afterwards
-        const wchar_t* a129;
+        const wchar_t* a31;  // A31 and A32 afterwards
+        const wchar_t* a32;
     } cases[] = {
-        {MergeTarget::LeftCells, {}, L"$A$128:$B$128", L"A128B128", L"A129"},
-        {MergeTarget::TopCells, {0}, L"", L"A128", L"A129"},
-        {MergeTarget::TopLeftCell, {0}, L"", L"A128", L"A129"},
+        {MergeTarget::LeftCells, {}, L"$A$31:$B$31", L"A31B31", L"A32"},
+        {MergeTarget::TopCells, {0}, L"", L"A31", L"A32"},
+        {MergeTarget::TopLeftCell, {0}, L"", L"A31", L"A32"},
     };
     for (const auto& c : cases) {
         Excel().ActiveSheet() = host::Sheet(L"Sheet1", L"Book1");
@@ -57,12 +58,12 @@ TEST_F(MergeProgress, a_stop_ends_rows_after_their_band_and_columns_or_one_cell_
         merge::MergeSelection(App(), request, stopping);
 
         const int name = static_cast<int>(c.target);
-        EXPECT_EQ(stopping.rows, std::vector<long>{128}) << name;
+        EXPECT_EQ(stopping.rows, std::vector<long>{31}) << name;
         EXPECT_EQ(stopping.advances, c.advances) << name;
         const std::vector<host::Area> merged = Cells().MergedAreas();
         EXPECT_EQ(merged.empty() ? L"" : host::FormatAddress({merged.back()}, {}), c.merged) << name;
-        EXPECT_TRUE(IsText(Cells().At(L"A128"), c.a128)) << name;
-        EXPECT_TRUE(IsText(Cells().At(L"A129"), c.a129)) << name;
+        EXPECT_TRUE(IsText(Cells().At(L"A31"), c.a31)) << name;
+        EXPECT_TRUE(IsText(Cells().At(L"A32"), c.a32)) << name;
     }
 }
 

@@ -15,16 +15,16 @@ using cwtest::StatusBarPuts;
 using LongRun = cwtest::StatusWizardTest;
 
 TEST_F(LongRun, past_the_row_limit_the_status_bar_shows_the_share_done_after_each_band) {
-    // Column A over 140,000 rows: bands of 256, 1,024, 4,096, 16,384 and 65,536 rows, then the rest. The
-    // first is below the first check.
+    // Column A over 140,000 rows: bands of 63, 252, 1,008, 4,032, 16,128 and 64,512 rows, then the rest. The
+    // first two are below the first check.
     for (long r = 1; r <= 140000; ++r) Cells().SetText(L"A" + std::to_wstring(r), L"text");
     Excel().Select(L"$A:$A");
     ASSERT_TRUE(FinishWith(cwtest::kChangeCase, IDC_OPTION_1));
     EXPECT_EQ(Excel().StatusBarPuts(),
-              (StatusBarPuts{L"Change Case: 0% (" + N(1280) + L" of " + N(140000) + L" rows)",
-                             L"Change Case: 3% (" + N(5376) + L" of " + N(140000) + L" rows)",
-                             L"Change Case: 15% (" + N(21760) + L" of " + N(140000) + L" rows)",
-                             L"Change Case: 62% (" + N(87296) + L" of " + N(140000) + L" rows)",
+              (StatusBarPuts{L"Change Case: 0% (" + N(1323) + L" of " + N(140000) + L" rows)",
+                             L"Change Case: 3% (" + N(5355) + L" of " + N(140000) + L" rows)",
+                             L"Change Case: 15% (" + N(21483) + L" of " + N(140000) + L" rows)",
+                             L"Change Case: 61% (" + N(85995) + L" of " + N(140000) + L" rows)",
                              L"Change Case: " + N(140000) + L" cells changed in $A:$A"}));
     EXPECT_TRUE(IsText(Cells().At(L"A140000"), L"TEXT"));
     StartAndCancel();
@@ -34,8 +34,8 @@ TEST_F(LongRun, esc_pressed_mid_run_stops_it_at_the_next_check_and_keeps_what_wa
     for (long r = 1; r <= 3000; ++r) Cells().SetText(L"A" + std::to_wstring(r), L"text " + std::to_wstring(r));
     Excel().Select(L"$A$1:$A$3000");
     Excel().SetCalculation(host::xl::CalculationManual);
-    // Esc while the first band (256 rows) is written: the run stops at its first check, after the second band
-    // (1,024 rows).
+    // Esc while the first band (63 rows) is written: the run stops at its first check, after the third band
+    // (1,323 rows in all).
     Excel().Log().SetObserver([&](const host::CallRecord& call) {
         if (call.Name() == L"Range.Value" && call.kind == host::Kind::Put) cwtest::PressEscape();
     });
@@ -43,11 +43,11 @@ TEST_F(LongRun, esc_pressed_mid_run_stops_it_at_the_next_check_and_keeps_what_wa
     ASSERT_TRUE(FinishWith(cwtest::kChangeCase, IDC_OPTION_1));
     Excel().Log().SetObserver(nullptr);
     EXPECT_EQ(Excel().StatusBarPuts(),
-              (StatusBarPuts{L"Change Case: stopped at row " + N(1280) + L" of " + N(3000) + L"; " + N(1280) +
+              (StatusBarPuts{L"Change Case: stopped at row " + N(1323) + L" of " + N(3000) + L"; " + N(1323) +
                              L" cells changed in $A$1:$A$3000"}));
     EXPECT_EQ(messages.Count(), 0u);
-    EXPECT_TRUE(IsText(Cells().At(L"A1280"), L"TEXT 1280"));
-    EXPECT_TRUE(IsText(Cells().At(L"A1281"), L"text 1281"));
+    EXPECT_TRUE(IsText(Cells().At(L"A1323"), L"TEXT 1323"));
+    EXPECT_TRUE(IsText(Cells().At(L"A1324"), L"text 1324"));
     EXPECT_EQ(Excel().Calculation(), host::xl::CalculationManual);
     EXPECT_TRUE(Excel().ScreenUpdating());
     EXPECT_FALSE(cwtest::EscapeQueued());

@@ -1,6 +1,6 @@
 // A sheet's state as a user sees it, to tell whether an undo put everything back: every cell of a
-// rectangle (value and its type, formula, number format, fill, wrap, alignments), the column widths, the
-// merged areas and the selection.
+// rectangle (value and its type, formula, number format, fill with its pattern and theme colour, wrap,
+// alignments), the column widths, the merged areas and the selection with its active cell.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -27,7 +27,8 @@ struct SheetSnapshot {
         for (long c = 1; c <= columns; ++c) snapshot.widths.push_back(std::to_wstring(sheet.ColumnWidth(c)));
         for (const host::Area& area : sheet.MergedAreas()) snapshot.merged.push_back(host::FormatAddress({area}, {}));
         std::sort(snapshot.merged.begin(), snapshot.merged.end());
-        snapshot.selection = host::FormatAddress(sheet.Selection(), {});
+        snapshot.selection =
+            host::FormatAddress(sheet.Selection(), {}) + L" at " + host::FormatAddress({sheet.ActiveCell()}, {});
         return snapshot;
     }
 
@@ -40,7 +41,9 @@ struct SheetSnapshot {
             line << " type " << static_cast<int>(cell.Type()) << " \"" << cell.value.text << "\" " << cell.value.number
                  << ' ' << cell.value.boolean << ' ' << cell.value.error;
         line << " formula \"" << cell.formula << "\" " << cell.hasArray << " format \"" << cell.numberFormat
-             << "\" fill " << (cell.interiorColor ? static_cast<long>(*cell.interiorColor) : -1) << " wrap "
+             << "\" fill " << (cell.interiorColor ? static_cast<long>(*cell.interiorColor) : -1) << ' '
+             << cell.fillParts[0] << ' ' << cell.fillParts[1] << ' ' << cell.fillParts[2] << ' ' << cell.fillParts[3]
+             << " wrap "
              << cell.wrapText << " align " << cell.horizontalAlignment << ' ' << cell.verticalAlignment;
         return line.str();
     }

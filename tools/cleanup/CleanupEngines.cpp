@@ -6,13 +6,13 @@
 
 namespace cleanup {
 
-long RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress) {
+TextWalkResult RunChangeCase(const sheet::Application& app, CaseMode mode, status::Progress& progress) {
     return WalkRangeText(
         app, [mode](std::wstring& text) { ChangeCaseOfText(text, mode); }, ExcelUpdates::SuspendedForTheRun,
         blocks::BlockCaps{}, progress);
 }
 
-long RunRemoveCharacters(const sheet::Application& app, RemoveMode mode, status::Progress& progress) {
+TextWalkResult RunRemoveCharacters(const sheet::Application& app, RemoveMode mode, status::Progress& progress) {
     return WalkRangeText(
         app, [mode](std::wstring& text) { RemoveCharactersFromText(text, mode); }, ExcelUpdates::LeftAlone,
         blocks::BlockCaps{}, progress);

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "framework/Trace.h"
+
 namespace cleanup {
 
 namespace {
@@ -13,6 +15,7 @@ void PutTwice(Put put, std::exception_ptr& firstFailure) {
         put();
         return;
     } catch (...) {
+        framework::TraceSwallowed(L"putting back a setting of Excel's, first try");
     }
     try {
         put();
@@ -44,6 +47,7 @@ SuspendedUpdates::~SuspendedUpdates() {
     try {
         PutBack(false);
     } catch (...) {
+        framework::TraceSwallowed(L"putting back Excel's settings at the end of a run");
     }
 }
 

@@ -21,14 +21,14 @@ public:
     Walker(const TextTransform& transform, blocks::BlockCaps caps, status::Progress& progress)
         : m_transform(transform), m_caps(caps), m_progress(progress) {}
 
-    long Changed() const { return m_changed; }
+    TextWalkResult Result() const { return m_result; }
 
     // False when progress stopped the walk.
     bool Area(const blocks::WorkArea& area) {
         blocks::BlockReader reader(area.range, {m_caps.cells, blocks::FormulaCells::Ignored, m_caps.bytes});
         const long rowsBefore = m_rowsDone;
         for (blocks::Block block; reader.Next(block);) {
-            TextsOfBlock(block);
+            reader.Made(TextsOfBlock(block));
             // A band of rows is done with its last block.
             const blocks::BlockRect& place = block.Place();
             if (place.column + place.columns - 1 < reader.Columns()) continue;
@@ -49,9 +49,11 @@ private:
         return text;
     }
 
-    void TextsOfBlock(blocks::Block& block) {
+    // Gives the bytes the changed texts took until written.
+    std::size_t TextsOfBlock(blocks::Block& block) {
         std::optional<blocks::BlockChanges> changes;
         long changed = 0;
+        std::size_t bytes = 0;
         for (long c = 1; c <= block.Columns(); ++c) {
             for (long r = 1; r <= block.Rows(); ++r) {
                 const VARIANT& cell = block.Value(r, c);
@@ -61,27 +63,34 @@ private:
                 // A formula's result can be a text; the formula stays. Where formulas are matters only now.
                 block.MapFormulas();
                 if (block.HoldsFormula(r, c)) continue;
+                std::optional<std::wstring> typed = TypedTextWithinLimit(std::move(*text));
+                if (!typed) {
+                    ++m_result.keptTooLong;
+                    continue;
+                }
                 if (!changes) changes.emplace(block.Rows(), block.Columns());
-                changes->Set(r, c, sheet::Variant::String(AsTypedText(*text)));
+                bytes += typed->size() * sizeof(wchar_t) + sizeof(VARIANT);
+                changes->Set(r, c, sheet::Variant::String(*typed));
                 ++changed;
             }
         }
-        if (!changes) return;
-        blocks::WriteChanges(block.Range(), *changes);
-        m_changed += changed;
+        if (!changes) return 0;
+        blocks::WriteChanges(block, *changes);
+        m_result.changed += changed;
+        return bytes;
     }
 
     const TextTransform& m_transform;
     blocks::BlockCaps m_caps;
     status::Progress& m_progress;
     long m_rowsDone = 0;
-    long m_changed = 0;
+    TextWalkResult m_result;
 };
 
 }  // namespace
 
-long WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
-                   blocks::BlockCaps caps, status::Progress& progress) {
+TextWalkResult WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
+                             blocks::BlockCaps caps, status::Progress& progress) {
     // Gathered before anything is switched off: a selection that is not a range fails here.
     blocks::WorkAreas work = blocks::AreasToWorkOn(app, app.Selection());
 
@@ -93,7 +102,7 @@ long WalkRangeText(const sheet::Application& app, const TextTransform& transform
     for (const blocks::WorkArea& area : work.areas)
         if (!walker.Area(area)) break;
     if (suspended) suspended->Restore();
-    return walker.Changed();
+    return walker.Result();
 }
 
 }  // namespace cleanup

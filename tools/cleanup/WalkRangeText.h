@@ -22,12 +22,18 @@ enum class ExcelUpdates {
     SuspendedForTheRun,  // switched off for the run and put back exactly as they were
 };
 
+struct TextWalkResult {
+    long changed = 0;
+    // Changed texts that could not be written back as texts within a cell's limit: their cells stay as they were.
+    long keptTooLong = 0;
+};
+
 // Applies the transform to every text cell of the selection that holds no formula, area by area, and writes
 // back only what changed, a changed text that Excel could read as something else with an apostrophe before
-// it. Numbers, dates, booleans, error values, blank cells and texts with a NUL inside are left alone.
-// Progress hears of every band of rows and may stop the walk there. Failures stop the walk and propagate
-// after the settings are put back. Gives the number of cells changed.
-long WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
-                   blocks::BlockCaps caps = {}, status::Progress& progress = status::NoProgress());
+// it (TypedTextWithinLimit). Numbers, dates, booleans, error values, blank cells and texts with a NUL inside are left
+// alone. Progress hears of every band of rows and may stop the walk there. Failures stop the walk and propagate after
+// the settings are put back.
+TextWalkResult WalkRangeText(const sheet::Application& app, const TextTransform& transform, ExcelUpdates updates,
+                             blocks::BlockCaps caps = {}, status::Progress& progress = status::NoProgress());
 
 }  // namespace cleanup

@@ -5,7 +5,10 @@
 namespace blocks {
 
 BandSizer::BandSizer(long columns, BlockCaps caps)
-    : m_columns(std::max(1L, columns)), m_caps(caps), m_cells(std::min<long long>(kFirstCells, caps.cells)) {}
+    : m_columns(std::max(1L, columns)),
+      m_caps(caps),
+      m_cells(std::max<long long>(
+          1, std::min<long long>({kFirstCells, caps.cells, static_cast<long long>(caps.bytes / kLongestCellBytes)}))) {}
 
 long BandSizer::NextRows(long rowsLeft) const noexcept {
     const long long rows = std::max(1LL, m_cells / m_columns);

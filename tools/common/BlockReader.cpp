@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "tools/common/MergedAreas.h"
 #include "tools/common/SubRange.h"
 
 namespace blocks {
@@ -44,17 +45,25 @@ bool Block::HoldsFormula(long row, long column) const {
 }
 
 BlockReader::BlockReader(sheet::Range area, ReadOptions options)
+    : BlockReader(area, area.Rows().Count(), area.Columns().Count(), options) {}
+
+BlockReader::BlockReader(sheet::Range area, long rows, long columns, ReadOptions options)
     : m_area(std::move(area)),
       m_formulas(options.formulas),
-      m_rows(std::max(0L, m_area.Rows().Count())),
-      m_columns(std::max(0L, m_area.Columns().Count())),
+      m_mergedAreas(options.mergedAreas),
+      m_rows(std::max(0L, rows)),
+      m_columns(std::max(0L, columns)),
       m_blockColumns(std::max(1L, std::min(m_columns, options.maxCells))),
       m_sizer(m_columns, {std::max(1L, options.maxCells), options.maxBytes}) {}
 
 bool BlockReader::NextPlace(BlockRect& place, long bandRows) {
     if (m_rows == 0 || m_columns == 0) return false;
     auto rowsOfBand = [&](long rowsLeft) {
-        return bandRows > 0 ? std::min(bandRows, rowsLeft) : m_sizer.NextRows(rowsLeft);
+        if (bandRows > 0) return std::min(bandRows, rowsLeft);
+        const long rows = m_sizer.NextRows(rowsLeft);
+        if (m_mergedAreas == MergedAreaEdges::MayCut || rows == rowsLeft) return rows;
+        const long first = m_rows - rowsLeft + 1;
+        return GrowPastMergedAreas(m_area, m_rows, m_columns, first + rows - 1, PartEdge::AfterRow) - first + 1;
     };
     if (m_place.rows == 0) {
         place = {1, 1, rowsOfBand(m_rows), 0};

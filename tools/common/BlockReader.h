@@ -5,6 +5,8 @@
 // text lengths met (BandSizer). A block of the size of the last one, beside or below it, is reached with
 // one Offset; any other with Resize and Offset.
 //
+// With MergedAreaEdges::KeptWhole a band ends only where no merged area crosses its lower edge.
+//
 //   blocks::BlockReader reader(area, {blocks::kDefaultBlockCells, blocks::FormulaCells::Mapped});
 //   for (blocks::Block block; reader.Next(block);) {
 //       ... block.Value(r, c), block.FormulaAt(r, c), block.Range() ...
@@ -25,10 +27,18 @@ enum class FormulaCells {
     Skipped,  // as Mapped, but a block of formulas only is not read at all: its values stay unread
 };
 
+// Whether a band's lower edge may cross a merged area: a reader whose bands are written band by band keeps
+// them whole, its bands growing past their size where a merged area reaches below them.
+enum class MergedAreaEdges {
+    MayCut,
+    KeptWhole,
+};
+
 struct ReadOptions {
     long maxCells = kDefaultBlockCells;
     FormulaCells formulas = FormulaCells::Ignored;
     std::size_t maxBytes = kDefaultBlockBytes;
+    MergedAreaEdges mergedAreas = MergedAreaEdges::MayCut;
 };
 
 class Block {
@@ -47,6 +57,9 @@ public:
     const VARIANT& Value(long row, long column) const noexcept { return m_values.At(row, column); }
 
     FormulaPresence Formulas() const noexcept { return m_formulas.Presence(); }
+    bool FormulasMapped() const noexcept { return m_formulasMapped; }
+    // A cell's formula as the block's Range.Formula gave it, for a mixed block; empty for any other.
+    const VARIANT& FormulaText(long row, long column) const noexcept { return m_formulas.Text(row, column); }
     // No when formulas were not mapped.
     CellFormula FormulaAt(long row, long column) const noexcept {
         return m_formulas.At(row, column, m_values.At(row, column));
@@ -80,6 +93,8 @@ class BlockReader {
 public:
     // `area` is one rectangular area; its size costs two Count calls.
     explicit BlockReader(sheet::Range area, ReadOptions options = {});
+    // An area whose size the caller knows: no call.
+    BlockReader(sheet::Range area, long rows, long columns, ReadOptions options = {});
 
     long Rows() const noexcept { return m_rows; }
     long Columns() const noexcept { return m_columns; }
@@ -90,12 +105,17 @@ public:
     // for readers of separate columns whose blocks must line up.
     bool Next(Block& block, long bandRows);
 
+    // What the reader's user made of the band being read and holds until its end (joined texts, say): the next
+    // band's height follows these bytes as it follows those read.
+    void Made(std::size_t bytes) noexcept { m_bandBytes += bytes; }
+
 private:
     bool NextPlace(BlockRect& place, long bandRows);
     sheet::Range RangeOf(const BlockRect& place) const;
 
     sheet::Range m_area;
     FormulaCells m_formulas;
+    MergedAreaEdges m_mergedAreas;
     long m_rows;
     long m_columns;
     long m_blockColumns;

@@ -70,7 +70,11 @@ bool ValueShows(const VARIANT& value, const CellContent& content) {
     if (content.kind == ContentKind::Formula) return false;
     // An empty text and an emptied cell are alike: "'" leaves the one, "" the other.
     if (content.kind == ContentKind::Text && content.text.empty()) return IsEmptyText(value);
-    // A currency amount compares by the four decimals Value gives: a cell it cannot match is left alone.
+    // A currency amount compares by the four decimals Value gives.
+    if (value.vt == VT_CY && content.kind == ContentKind::Number) {
+        CY amount;
+        return SUCCEEDED(VarCyFromR8(content.number, &amount)) && amount.int64 == value.cyVal.int64;
+    }
     return ConstantOf(value, value) == content;
 }
 

@@ -38,11 +38,8 @@ struct ValueKey {
 
 struct ValueKeyHash {
     std::size_t operator()(const ValueKey& key) const noexcept {
-        std::size_t hash = std::hash<std::wstring_view>()(key.text);
-        for (std::uint64_t part : {static_cast<std::uint64_t>(key.known.column),
-                                   static_cast<std::uint64_t>(key.known.look), key.known.bits})
-            hash = hash * 1000003u ^ std::hash<std::uint64_t>()(part);
-        return hash;
+        const std::size_t hash = KnownTexts::KeyHash()(key.known);
+        return key.text.empty() ? hash : hash ^ std::hash<std::wstring_view>()(key.text);
     }
 };
 
@@ -74,15 +71,34 @@ class AskPlan {
 public:
     AskPlan(const Block& block, KnownTexts& known, std::vector<std::pair<std::size_t, std::uint32_t>>& shownBy,
             std::vector<Slot>& slots)
-        : m_block(block), m_known(known), m_shownBy(shownBy), m_slots(slots) {}
+        : m_block(block),
+          m_known(known),
+          m_shownBy(shownBy),
+          m_slots(slots),
+          m_alone(static_cast<std::size_t>(block.Columns())),
+          m_keyed(static_cast<std::size_t>(block.Columns())),
+          m_shared(static_cast<std::size_t>(block.Columns())) {}
 
     void Make() {
         const BlockRect whole{1, 1, m_block.Rows(), m_block.Columns()};
+        // Columns whose values do not repeat ask cell by cell, as grouping would not save a call there.
+        for (long c = 1; c <= m_block.Columns(); ++c) {
+            if (m_known.Shares(InArea(c))) continue;
+            AskEach(Needing({1, c, m_block.Rows(), 1}, false));
+            m_alone[static_cast<std::size_t>(c - 1)] = true;
+        }
         const std::vector<std::size_t> cells = Needing(whole, false);
-        if (cells.empty()) return;
-        // Without texts, a block whose values hardly repeat costs least asked cell by cell.
-        if (Texts(whole) == 0 && !WorthLooking(cells)) return AskEach(cells);
-        Settle(whole, m_block.Range().NumberFormat());
+        if (!cells.empty()) {
+            // Without texts, a block whose values hardly repeat costs least asked cell by cell.
+            if (Texts(whole) == 0 && !WorthLooking(cells))
+                AskEach(cells);
+            else
+                Settle(whole, m_block.Range().NumberFormat());
+        }
+        for (long c = 1; c <= m_block.Columns(); ++c) {
+            const std::size_t i = static_cast<std::size_t>(c - 1);
+            m_known.Learn(InArea(c), m_keyed[i], m_shared[i]);
+        }
     }
 
 private:
@@ -116,6 +132,7 @@ private:
     std::vector<std::size_t> Needing(const BlockRect& rect, bool textsAsTheyAre) const {
         std::vector<std::size_t> cells;
         for (long c = rect.column; c < rect.column + rect.columns; ++c) {
+            if (m_alone[static_cast<std::size_t>(c - 1)]) continue;
             for (long r = rect.row; r < rect.row + rect.rows; ++r) {
                 const VARTYPE type = m_block.Value(r, c).vt;
                 if (type == VT_EMPTY || (type == VT_BSTR && textsAsTheyAre)) continue;
@@ -159,14 +176,18 @@ private:
                 Ask(cell, nullptr);
                 continue;
             }
+            const std::size_t column = static_cast<std::size_t>(Column(cell) - 1);
+            ++m_keyed[column];
             const auto [found, added] = slots.emplace(key, static_cast<std::uint32_t>(m_slots.size()));
             if (!added) {
+                ++m_shared[column];
                 m_shownBy.emplace_back(cell, found->second);
                 continue;
             }
             if (key.known.type == VT_BSTR) {
                 Ask(cell, nullptr);
             } else if (const std::wstring* text = m_known.Find(key.known)) {
+                ++m_shared[column];
                 m_shownBy.emplace_back(cell, static_cast<std::uint32_t>(m_slots.size()));
                 Slot slot;
                 slot.isKnown = true;
@@ -195,6 +216,7 @@ private:
     long Row(std::size_t cell) const noexcept { return static_cast<long>(cell % m_block.Rows()) + 1; }
     long Column(std::size_t cell) const noexcept { return static_cast<long>(cell / m_block.Rows()) + 1; }
     long AreaColumn(std::size_t cell) const noexcept { return m_block.Place().column + Column(cell) - 1; }
+    long InArea(long column) const noexcept { return m_block.Place().column + column - 1; }
     const VARIANT& Value(std::size_t cell) const noexcept { return m_block.Value(Row(cell), Column(cell)); }
     sheet::Range RangeOf(const BlockRect& rect) const {
         return SubRange(m_block.Range(), m_block.Rows(), m_block.Columns(), rect);
@@ -204,6 +226,10 @@ private:
     KnownTexts& m_known;
     std::vector<std::pair<std::size_t, std::uint32_t>>& m_shownBy;
     std::vector<Slot>& m_slots;
+    std::vector<char> m_alone;  // by block column: asked cell by cell already
+    // By block column: the values grouped, and those of them that needed no call of their own.
+    std::vector<std::size_t> m_keyed;
+    std::vector<std::size_t> m_shared;
 };
 
 }  // namespace

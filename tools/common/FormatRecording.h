@@ -1,25 +1,28 @@
-// What a run's formatting replaces, kept in its record just before each change: a format's values over a
-// rectangle (one read where the cells agree, halves read where they do not), the merged areas a merge or an
-// unmerge meets, and the selection a run replaces. Nothing is read when the recording is off.
+// What a run's formatting replaces, kept in the run's record (RecordingRun) just before each change: a
+// format's values over a range of any areas (each part read once where the cells agree, by halves where they
+// do not), the merged areas a merge or an unmerge meets, and the selection with its active cell. Without a run
+// nothing is read.
 #pragma once
 
 #include "sheet/Application.h"
-#include "tools/common/AreaRecording.h"
+#include "tools/common/RunRecord.h"
 
 namespace blocks {
 
-// Before the run sets `kind` of `range`, the rectangle `rect` of the recording's area, to `after`. For a column
-// width `range` stands for its columns.
-void RecordFormat(AreaRecording& recording, const sheet::Range& range, const BlockRect& rect, FormatKind kind,
-                  FormatValue after);
+// Before `kind` of every cell of `range` becomes `after` (for a width, of every column of it).
+void RecordFormat(const sheet::Range& range, FormatKind kind, const FormatValue& after);
 
-// Before the run unmerges `range` (`rect` of the area): the merged areas it meets, whole.
-void RecordUnmerge(AreaRecording& recording, const sheet::Range& range, const BlockRect& rect);
+// A change whose value before is known already (a width kept through a merge): no read but Range.Address.
+void RecordKnownFormat(const sheet::Range& range, FormatKind kind, const FormatValue& before,
+                       const FormatValue& after);
 
-// Before the run merges `range`: the merged areas it meets, and the one it makes (one a row, with `across`).
-void RecordMerge(AreaRecording& recording, const sheet::Range& range, const BlockRect& rect, bool across);
+// Before `range` is unmerged: the merged areas it meets, whole.
+void RecordUnmerge(const sheet::Range& range);
 
-// Before the run selects `next`: the selection it replaces, and `next`. No record, no reads.
-void RecordSelection(RunRecord* record, const sheet::Application& app, const sheet::Range& next);
+// Before each area of `range` is merged: the merged areas it meets, and the one it makes (one a row, `across`).
+void RecordMerge(const sheet::Range& range, bool across);
+
+// Before `next` is selected: the selection and active cell it replaces, and `next`.
+void RecordSelection(const sheet::Application& app, const sheet::Range& next);
 
 }  // namespace blocks

@@ -33,6 +33,8 @@ public:
     std::size_t Bytes() const noexcept { return m_formulas.Bytes(); }
     // `value` is the cell's value from the block's Range.Value.
     CellFormula At(long row, long column, const VARIANT& value) const noexcept;
+    // What Range.Formula gave for the cell of a mixed block; empty for any other block.
+    const VARIANT& Text(long row, long column) const noexcept { return m_formulas.At(row, column); }
 
 private:
     FormulaPresence m_presence = FormulaPresence::None;

@@ -9,15 +9,28 @@ namespace {
 constexpr std::size_t kMaxBytes = 8u << 20;
 // A text's node, key and string besides its characters, about.
 constexpr std::size_t kEntryBytes = 64;
+// Below this many values a block tells little of whether a column repeats.
+constexpr std::size_t kTellingValues = 256;
+// A column shares when at least one value in this many needs no call of its own.
+constexpr std::size_t kSharingShare = 16;
+// A column that does not share looks again every this many blocks.
+constexpr unsigned kLookAgain = 16;
 
 }  // namespace
 
+std::size_t SpreadBits(std::uint64_t bits) noexcept {
+    bits ^= bits >> 30;
+    bits *= 0xbf58476d1ce4e5b9ull;
+    bits ^= bits >> 27;
+    bits *= 0x94d049bb133111ebull;
+    bits ^= bits >> 31;
+    return static_cast<std::size_t>(bits);
+}
+
 std::size_t KnownTexts::KeyHash::operator()(const Key& key) const noexcept {
-    std::size_t hash = std::hash<std::uint64_t>()(key.bits);
-    for (std::uint64_t part : {static_cast<std::uint64_t>(key.column), static_cast<std::uint64_t>(key.look),
-                               static_cast<std::uint64_t>(key.type)})
-        hash = hash * 1000003u ^ std::hash<std::uint64_t>()(part);
-    return hash;
+    return SpreadBits(key.bits ^ SpreadBits((static_cast<std::uint64_t>(key.look) << 32) ^
+                                            (static_cast<std::uint64_t>(key.type) << 24) ^
+                                            static_cast<std::uint32_t>(key.column)));
 }
 
 std::uint32_t KnownTexts::LookOf(const std::wstring& settings, bool sharedByRectangles) {
@@ -39,6 +52,21 @@ void KnownTexts::Add(const Key& key, std::wstring_view text) {
         m_bytes = 0;
     }
     if (m_texts.emplace(key, std::wstring(text)).second) m_bytes += bytes;
+}
+
+bool KnownTexts::Shares(long column) const {
+    auto found = m_columns.find(column);
+    return found == m_columns.end() || found->second.repeats || found->second.blocksSince % kLookAgain == 0;
+}
+
+void KnownTexts::Learn(long column, std::size_t keyed, std::size_t shared) {
+    ColumnUse& use = m_columns[column];
+    if (!use.repeats) ++use.blocksSince;
+    if (keyed < kTellingValues) return;
+    const bool repeats = shared * kSharingShare >= keyed;
+    if (repeats == use.repeats) return;
+    use.repeats = repeats;
+    use.blocksSince = 1;
 }
 
 }  // namespace blocks

@@ -1,6 +1,8 @@
 // The texts a run has asked Range.Text for, kept for the later blocks of the same area: a value of a column
 // drawn alike there shows what it showed before, without asking again. Numbers, dates, booleans and error
-// values only (a text's key would hold its characters). About 8 MB at most: past that it starts afresh.
+// values only (a text's key would hold its characters). About 8 MB at most: past that it starts afresh. A
+// column whose values hardly repeat in a block stops being remembered and grouped: there it would cost
+// without saving a call. Every 16th block of such a column looks again, in case its values come to repeat.
 #pragma once
 
 #include <cstddef>
@@ -27,6 +29,10 @@ public:
         }
     };
 
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const noexcept;
+    };
+
     // The same number for the same settings; a number of its own each time for settings that hold within one
     // rectangle only.
     std::uint32_t LookOf(const std::wstring& settings, bool sharedByRectangles);
@@ -34,15 +40,28 @@ public:
     const std::wstring* Find(const Key& key) const;
     void Add(const Key& key, std::wstring_view text);
 
+    // False for a column whose values were seen not to repeat, but in the blocks that look again.
+    bool Shares(long column) const;
+    // After a block: of `keyed` values of the column, `shared` needed no call of their own. Once per block for
+    // each column with cells to ask, also where they were asked one by one (`keyed` 0).
+    void Learn(long column, std::size_t keyed, std::size_t shared);
+
 private:
-    struct KeyHash {
-        std::size_t operator()(const Key& key) const noexcept;
-    };
 
     std::unordered_map<std::wstring, std::uint32_t> m_looks;
     std::uint32_t m_nextLook = 0;
+    struct ColumnUse {
+        bool repeats = true;
+        unsigned blocksSince = 0;  // blocks since the column was seen not to repeat
+    };
+
     std::unordered_map<Key, std::wstring, KeyHash> m_texts;
     std::size_t m_bytes = 0;
+    std::unordered_map<long, ColumnUse> m_columns;
 };
+
+// A 64-bit number spread over all the bits of a hash: a double's low bits are often all zero, and a 32-bit
+// std::size_t would keep only those.
+std::size_t SpreadBits(std::uint64_t bits) noexcept;
 
 }  // namespace blocks

@@ -1,13 +1,10 @@
-// What the changed cells of a block hold before they are written, for the run's record. Mostly what the tool's
-// own read of the block gave. Where that does not tell: one HasFormula of a block the tool did not map, one
-// Range.Formula of a block that holds formulas whose texts the tool did not read, one Range.Value2 of a block
-// where currency amounts change (Value gives them to four decimals only). A text beginning with "=" that may
-// be a formula's result costs one HasFormula of its own.
+// What the cells of a block hold before they are written, for the run's record: mostly what the block's own
+// read gave. Where that does not tell, each is read at most once for the block and only when a cell needs it:
+// one HasFormula of a block whose formulas were not mapped, one Range.Formula of a block with formulas whose
+// texts were not read, one Range.Value2 where a currency amount changes (Value gives four decimals only).
+// A text beginning with "=" that may be a formula's result costs one HasFormula of its own.
 #pragma once
 
-#include <vector>
-
-#include "tools/common/BlockChanges.h"
 #include "tools/common/BlockReader.h"
 #include "tools/common/CellContent.h"
 
@@ -15,16 +12,21 @@ namespace blocks {
 
 class PreviousContents {
 public:
-    PreviousContents(const Block& block, const BlockChanges& changes);
+    explicit PreviousContents(const Block& block) : m_block(block) {}
 
-    // Row and column from 1 within the block; an empty content for a cell that does not change.
-    const CellContent& At(long row, long column) const;
+    // Row and column from 1 within the block.
+    bool HoldsFormula(long row, long column);
+    CellContent At(long row, long column);
 
 private:
-    size_t Index(long row, long column) const;
+    FormulaPresence Presence();
+    const VARIANT& FormulaText(long row, long column);
 
-    long m_columns;
-    std::vector<CellContent> m_contents;
+    const Block& m_block;
+    bool m_presenceKnown = false;
+    FormulaPresence m_presence = FormulaPresence::None;
+    CellArray m_formulas;
+    CellArray m_values2;
 };
 
 }  // namespace blocks

@@ -82,6 +82,7 @@ void RunRecord::Overflow() noexcept {
     std::vector<MergeChange>().swap(m_mergedByRun);
     std::vector<BlockRect>().swap(m_mergedBefore);
     m_selectionBefore.clear();
+    m_activeCellBefore.clear();
     m_selectionAfter.clear();
     m_bytes = 0;
 }
@@ -123,11 +124,12 @@ void RunRecord::AddMergedBefore(const BlockRect& area) {
     if (Account(sizeof(BlockRect))) m_mergedBefore.push_back(area);
 }
 
-void RunRecord::AddSelection(std::wstring before, std::wstring after) {
+void RunRecord::AddSelection(std::wstring before, std::wstring activeCell, std::wstring after) {
     if (m_overflowed) return;
     if (m_selectionBefore.empty()) {
-        if (!Account(before.size() * sizeof(wchar_t))) return;
+        if (!Account((before.size() + activeCell.size()) * sizeof(wchar_t))) return;
         m_selectionBefore = std::move(before);
+        m_activeCellBefore = std::move(activeCell);
     }
     if (!Account(after.size() * sizeof(wchar_t))) return;
     m_selectionAfter = std::move(after);
@@ -140,6 +142,7 @@ bool RunRecord::Empty() const noexcept {
 
 void RunRecord::DropSelection() noexcept {
     m_selectionBefore.clear();
+    m_activeCellBefore.clear();
     m_selectionAfter.clear();
 }
 
@@ -191,7 +194,8 @@ void RunRecord::CollapseRepeatedCells() {
 }
 
 void RunRecord::Recount() noexcept {
-    std::size_t bytes = m_selectionBefore.size() * sizeof(wchar_t) + m_selectionAfter.size() * sizeof(wchar_t);
+    std::size_t bytes =
+        (m_selectionBefore.size() + m_activeCellBefore.size() + m_selectionAfter.size()) * sizeof(wchar_t);
     for (const RecordedCells& cells : m_cells) bytes += cells.Bytes();
     bytes += m_formats.size() * sizeof(FormatChange) + m_mergedByRun.size() * sizeof(MergeChange) +
              m_mergedBefore.size() * sizeof(BlockRect);

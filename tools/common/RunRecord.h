@@ -20,15 +20,43 @@ namespace blocks {
 // A format a run changes in place.
 enum class FormatKind : unsigned char { WrapText, HorizontalAlignment, VerticalAlignment, ColumnWidth, Fill };
 
-// A format's value: an alignment, a width, 0 or 1 for wrap, a fill's COLORREF; or no fill at all.
+// How cells are filled, as Excel's Interior holds it. A fill read from the sheet is `whole`: every part was
+// read. The fill a tool paints is its colour alone (`whole` false), and compares by its colour.
+struct Fill {
+    bool none = true;          // ColorIndex xlColorIndexNone: no fill at all
+    bool whole = false;
+    bool byIndex = false;      // put back by ColorIndex (Excel 2000 to 2003, whose colours are a palette's)
+    double color = 0;          // Color, a COLORREF
+    double colorIndex = 0;     // ColorIndex
+    double pattern = 0;        // Pattern: xlPatternSolid, xlGray50, ...
+    double patternColor = 0;   // PatternColor
+    double themeColor = 0;     // ThemeColor from Excel 2007 on; 0 for a colour of no theme
+    double tintAndShade = 0;   // TintAndShade of a theme colour
+
+    static Fill Painted(double color) {
+        Fill fill;
+        fill.none = false;
+        fill.color = color;
+        return fill;
+    }
+    friend bool operator==(const Fill& a, const Fill& b) {
+        if (a.none || b.none) return a.none == b.none;
+        if (!a.whole || !b.whole) return a.color == b.color;
+        return a.color == b.color && a.pattern == b.pattern && a.patternColor == b.patternColor &&
+               a.themeColor == b.themeColor && a.tintAndShade == b.tintAndShade;
+    }
+};
+
+// A format's value: an alignment, a width, 0 or 1 for wrap; or a fill.
 struct FormatValue {
     double number = 0;
-    bool noFill = false;
+    Fill fill;
 
-    static FormatValue Of(double number) { return {number, false}; }
-    static FormatValue NoFill() { return {0, true}; }
+    static FormatValue Of(double number) { return {number, Fill()}; }
+    static FormatValue Filled(const Fill& fill) { return {0, fill}; }
+    static FormatValue NoFill() { return {0, Fill()}; }
     friend bool operator==(const FormatValue& a, const FormatValue& b) {
-        return a.noFill == b.noFill && (a.noFill || a.number == b.number);
+        return a.number == b.number && a.fill == b.fill;
     }
     friend bool operator!=(const FormatValue& a, const FormatValue& b) { return !(a == b); }
 };
@@ -111,8 +139,12 @@ public:
     void AddMergedByRun(const MergeChange& merged);
     // A merged area as it was before the run unmerged or changed it; each one is kept once.
     void AddMergedBefore(const BlockRect& area);
-    // The first selection before and the last after, as absolute A1 addresses.
-    void AddSelection(std::wstring before, std::wstring after);
+    // The first selection before (with its active cell) and the last after, as absolute A1 addresses.
+    void AddSelection(std::wstring before, std::wstring activeCell, std::wstring after);
+
+    // Whether fills are read with their theme colours (Excel 2007 and later).
+    bool ThemedFills() const noexcept { return m_themedFills; }
+    void SetThemedFills(bool themed) noexcept { m_themedFills = themed; }
 
     // The run's record would have passed the limit: it holds nothing, and the run cannot be undone.
     bool Overflowed() const noexcept { return m_overflowed; }
@@ -128,6 +160,7 @@ public:
     std::vector<BlockRect>& MergedBefore() noexcept { return m_mergedBefore; }
     // Empty texts when the run did not change the selection.
     const std::wstring& SelectionBefore() const noexcept { return m_selectionBefore; }
+    const std::wstring& ActiveCellBefore() const noexcept { return m_activeCellBefore; }
     const std::wstring& SelectionAfter() const noexcept { return m_selectionAfter; }
     void DropSelection() noexcept;
     // Counts again after the undo dropped what it put back.
@@ -145,6 +178,7 @@ private:
     std::size_t m_bytes = 0;
     bool m_overflowed = false;
     bool m_inCells = false;
+    bool m_themedFills = true;
     sheet::Worksheet m_owner;
     std::wstring m_workbookName;
     std::wstring m_sheetName;
@@ -153,6 +187,7 @@ private:
     std::vector<MergeChange> m_mergedByRun;
     std::vector<BlockRect> m_mergedBefore;
     std::wstring m_selectionBefore;
+    std::wstring m_activeCellBefore;
     std::wstring m_selectionAfter;
 };
 

@@ -46,6 +46,11 @@ std::optional<End> ParseEnd(std::wstring_view text) {
 }  // namespace
 
 std::wstring AddressOf(const BlockRect& rect) {
+    // Whole columns and rows as Excel writes them, so that they mean the whole grid of any version.
+    if (rect.row == 1 && rect.rows == kSheetRows)
+        return L"$" + Letters(rect.column) + L":$" + Letters(rect.column + rect.columns - 1);
+    if (rect.column == 1 && rect.columns == kSheetColumns)
+        return L"$" + std::to_wstring(rect.row) + L":$" + std::to_wstring(rect.row + rect.rows - 1);
     std::wstring first = Cell(rect.row, rect.column);
     if (rect.rows == 1 && rect.columns == 1) return first;
     return first + L":" + Cell(rect.row + rect.rows - 1, rect.column + rect.columns - 1);

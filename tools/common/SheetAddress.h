@@ -13,7 +13,8 @@ namespace blocks {
 constexpr long kSheetRows = 1048576;
 constexpr long kSheetColumns = 16384;
 
-// "$B$2" for one cell, "$B$2:$D$9" for more.
+// "$B$2" for one cell, "$B$2:$D$9" for more; "$A:$C" for whole columns and "$2:$5" for whole rows, which
+// ParseArea reads as the grid of Excel 2007 and later, so that they keep meaning the whole grid of Excel 2003.
 std::wstring AddressOf(const BlockRect& rect);
 
 // One area of an address as Range.Address gives it ("$B$2", "$B$2:$D$9", "$A:$C", "$2:$5"; the dollars may be

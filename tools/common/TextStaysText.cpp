@@ -70,3 +70,36 @@ std::wstring AsTypedText(std::wstring_view text) {
     typed.append(text);
     return typed;
 }
+
+bool ExcelReadsOnlyAsText(std::wstring_view text) {
+    // Longer than any month or day name of any language Excel reads dates in.
+    constexpr std::size_t kLettersNoValueHolds = 32;
+    const std::wstring_view core = TrimWhiteSpace(text);
+    if (core.empty()) return false;
+    switch (core.front()) {
+    case L'=':
+    case L'+':
+    case L'-':
+    case L'@':
+    case L'\'':
+    case L'#': return false;
+    default: break;
+    }
+    std::size_t letters = 0;
+    for (wchar_t c : core) {
+        letters = std::iswalpha(c) ? letters + 1 : 0;
+        if (letters > kLettersNoValueHolds) return true;
+    }
+    return false;
+}
+
+std::optional<std::wstring> TypedTextWithinLimit(std::wstring text) {
+    if (text.size() > kCellTextLimit) return std::nullopt;
+    if (!ExcelMightReinterpret(text)) return text;
+    if (text.size() < kCellTextLimit) {
+        text.insert(text.begin(), L'\'');
+        return text;
+    }
+    if (ExcelReadsOnlyAsText(text)) return text;
+    return std::nullopt;
+}

@@ -1,6 +1,7 @@
 // The cells a tool works on. A selection's size changes the cost, never the outcome, with one exception:
-// past the size limit (more than 1000 rows, or a row wider than a sheet of Excel 2000: whole columns, whole
-// rows) the work stays within the active sheet's used range, and cells outside it are not touched.
+// past the size limit (more than 1000 rows, or a row as wide as a whole row of Excel 2000 to 2003, 256 columns:
+// whole columns and whole rows of every version) the work stays within the active sheet's used range, and cells
+// outside it are not touched.
 #pragma once
 
 #include <vector>
@@ -12,7 +13,7 @@ namespace blocks {
 constexpr long kRowLimit = 1000;
 constexpr long kColumnLimit = 256;
 
-inline bool PastLimit(long rows, long columns) { return rows > kRowLimit || columns > kColumnLimit; }
+inline bool PastLimit(long rows, long columns) { return rows > kRowLimit || columns >= kColumnLimit; }
 
 struct WorkArea {
     sheet::Range range;

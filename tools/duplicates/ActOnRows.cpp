@@ -1,6 +1,7 @@
 #include "tools/duplicates/ActOnRows.h"
 
 #include "tools/common/BlockWriter.h"
+#include "tools/common/FillAndSelect.h"
 
 namespace duplicates {
 
@@ -8,7 +9,7 @@ bool ActOnRows(const sheet::Application& app, const sheet::Range& rows, DupActio
                sheet::Range& selection) {
     switch (action) {
     case DupAction::Select: selection = selection.IsEmpty() ? rows : app.Union(selection, rows); return true;
-    case DupAction::Color: rows.Interior().SetColor(color); return true;
+    case DupAction::Color: blocks::PaintCells(rows, color); return true;
     case DupAction::Delete:
         // Every cell of the rows within the range, key cells holding numbers included.
         blocks::FillCells(rows, sheet::Variant());

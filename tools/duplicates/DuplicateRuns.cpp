@@ -2,6 +2,7 @@
 
 #include "tools/duplicates/ActOnRows.h"
 #include "tools/common/ColumnLetters.h"
+#include "tools/common/FillAndSelect.h"
 
 namespace duplicates {
 
@@ -70,7 +71,7 @@ void DuplicateRuns::Finish() {
     sheet::Range selection = std::move(m_unions.front().rows);
     for (size_t i = 1; i < m_unions.size(); ++i) selection = m_app.Union(selection, m_unions[i].rows);
     m_unions.clear();
-    selection.Select();
+    blocks::SelectCells(m_app, selection);
     m_actedOn = m_flushedRows;
 }
 

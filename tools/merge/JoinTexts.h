@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "tools/common/TextStaysText.h"
 #include "tools/merge/MergeTarget.h"
 
 namespace merge {
 
-// Excel keeps at most this many characters in a cell.
-constexpr std::size_t kCellTextLimit = 32767;
+using ::kCellTextLimit;
 
 enum class JoinRule {
     // Row by row and in one cell: the non-empty texts with the separator between them, never at either end;

@@ -1,13 +1,35 @@
 #include "tools/merge/MergeFormats.h"
 
+#include "tools/common/FormatRecording.h"
+#include "tools/common/FormatValues.h"
+
 namespace merge {
 
+namespace {
+
+using blocks::FormatKind;
+using blocks::FormatValue;
+
+void SetEach(const Ranges& ranges, FormatKind kind, double value) {
+    const FormatValue after = FormatValue::Of(value);
+    for (const sheet::Range& range : ranges) {
+        blocks::RecordFormat(range, kind, after);
+        blocks::PutFormat(range, kind, after);
+    }
+}
+
+}  // namespace
+
 void Unmerge(const Ranges& ranges) {
-    for (const sheet::Range& range : ranges) range.UnMerge();
+    for (const sheet::Range& range : ranges) {
+        blocks::RecordUnmerge(range);
+        range.UnMerge();
+    }
 }
 
 void MergeEach(const Ranges& ranges, bool across) {
     for (const sheet::Range& range : ranges) {
+        blocks::RecordMerge(range, across);
         if (across)
             range.Merge(true);
         else
@@ -15,17 +37,13 @@ void MergeEach(const Ranges& ranges, bool across) {
     }
 }
 
-void WrapText(const Ranges& ranges) {
-    for (const sheet::Range& range : ranges) range.SetWrapText(true);
-}
+void WrapText(const Ranges& ranges) { SetEach(ranges, FormatKind::WrapText, 1); }
 
 void AlignHorizontally(const Ranges& ranges, long alignment) {
-    for (const sheet::Range& range : ranges) range.SetHorizontalAlignment(alignment);
+    SetEach(ranges, FormatKind::HorizontalAlignment, alignment);
 }
 
-void AlignVertically(const Ranges& ranges, long alignment) {
-    for (const sheet::Range& range : ranges) range.SetVerticalAlignment(alignment);
-}
+void AlignVertically(const Ranges& ranges, long alignment) { SetEach(ranges, FormatKind::VerticalAlignment, alignment); }
 
 ColumnWidths ColumnWidths::Keep(const Ranges& columns) {
     ColumnWidths widths;
@@ -48,7 +66,15 @@ ColumnWidths ColumnWidths::Keep(const Ranges& columns) {
 }
 
 void ColumnWidths::GiveBack() const {
-    for (const Kept& kept : m_kept) kept.entireColumns.SetColumnWidth(kept.width);
+    for (const Kept& kept : m_kept) {
+        // The width kept is the one the columns had before the run.
+        VARIANT width;
+        VariantInit(&width);
+        if (SUCCEEDED(VariantChangeType(&width, const_cast<VARIANT*>(&kept.width.get()), 0, VT_R8)))
+            blocks::RecordKnownFormat(kept.entireColumns, FormatKind::ColumnWidth, FormatValue::Of(width.dblVal),
+                                      FormatValue::Of(width.dblVal));
+        kept.entireColumns.SetColumnWidth(kept.width);
+    }
 }
 
 }  // namespace merge

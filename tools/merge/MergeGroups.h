@@ -15,8 +15,8 @@ namespace merge {
 // this many of them (some 16 MB even when each nears a cell's limit).
 constexpr long kStripColumns = 256;
 
-bool MergeRowByRow(const blocks::PlacedBlock& area, MergeRun& run);
-bool MergeColumnByColumn(const blocks::PlacedBlock& area, MergeRun& run);
+// Row by row (band by band) or column by column (strip by strip): `grouping` is one of the two.
+bool MergeLines(const blocks::PlacedBlock& area, MergeRun& run, Grouping grouping);
 bool MergeInOneCell(const blocks::PlacedBlock& area, MergeRun& run);
 
 }  // namespace merge

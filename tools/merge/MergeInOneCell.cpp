@@ -1,3 +1,4 @@
+#include "tools/common/MergedAreas.h"
 #include "tools/merge/MergeFormats.h"
 #include "tools/merge/MergeGroups.h"
 
@@ -42,12 +43,10 @@ public:
     }
 
 private:
-    Ranges Others(long keepRow, long keepColumn) const {
-        return blocks::RangesOf(m_area, OthersOf({1, 1, m_area.rows, m_area.columns}, keepRow, keepColumn));
-    }
-
     sheet::Range Cell(long row, long column) const { return blocks::RangeOf(m_area, {row, column, 1, 1}); }
 
+    // The corner's text goes to the user's merged area around it, where the area holds one (its top-left cell
+    // shows it); the rest of the area is emptied around the receiving cells, never through them.
     void WriteCorner(const std::wstring& text) {
         if (text.empty()) {
             if (m_request.clearSources) EmptyCells({m_area.range});
@@ -55,11 +54,35 @@ private:
         }
         const long row = IsTop(m_request.target) ? 1 : m_area.rows;
         const long column = IsLeft(m_request.target) ? 1 : m_area.columns;
-        const sheet::Range corner = Cell(row, column);
+        const BlockRect receiving = ReceivingCells(row, column);
+        const sheet::Range corner = Cell(receiving.row, receiving.column);
         WriteTargets(corner, true, {text}, {EmptyTarget::Keep});
         ++m_run.result.cellsWritten;
         WrapText({corner});
-        if (m_request.clearSources) EmptyCells(Others(row, column));
+        if (m_request.clearSources) EmptyCells(blocks::RangesOf(m_area, AllBut(receiving)));
+    }
+
+    BlockRect ReceivingCells(long row, long column) const {
+        const BlockRect corner{row, column, 1, 1};
+        if (m_area.range.MergeCells().IsFalseBool()) return corner;
+        for (const BlockRect& merged : blocks::MergedAreasMeeting(m_area.range, m_area.rows, m_area.columns, corner))
+            if (merged.row >= 1 && merged.column >= 1 && merged.row + merged.rows - 1 <= m_area.rows &&
+                merged.column + merged.columns - 1 <= m_area.columns)
+                return merged;
+        return corner;
+    }
+
+    // The area's cells but the rectangle: the rows above and below it, and its rows left and right of it.
+    std::vector<BlockRect> AllBut(const BlockRect& kept) const {
+        std::vector<BlockRect> rects;
+        const long below = kept.row + kept.rows;
+        if (kept.row > 1) rects.push_back({1, 1, kept.row - 1, m_area.columns});
+        if (kept.column > 1) rects.push_back({kept.row, 1, kept.rows, kept.column - 1});
+        if (kept.column + kept.columns <= m_area.columns)
+            rects.push_back(
+                {kept.row, kept.column + kept.columns, kept.rows, m_area.columns - kept.column - kept.columns + 1});
+        if (below <= m_area.rows) rects.push_back({below, 1, m_area.rows - below + 1, m_area.columns});
+        return rects;
     }
 
     // A merged area keeps its top-left cell's value, so that is where the text goes, once no older merged cell
@@ -74,7 +97,7 @@ private:
         Unmerge({m_area.range});
         WriteTargets(Cell(1, 1), true, {text}, {EmptyTarget::Keep});
         ++m_run.result.cellsWritten;
-        EmptyCells(Others(1, 1));
+        EmptyCells(blocks::RangesOf(m_area, AllBut({1, 1, 1, 1})));
         MergeEach({m_area.range}, false);
         WrapText({m_area.range});
         AlignHorizontally({m_area.range}, IsLeft(m_request.target) ? xlLeft : xlRight);

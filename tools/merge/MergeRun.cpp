@@ -11,13 +11,13 @@ TypedTexts TypedTextsOf(std::vector<JoinedText>& joins) {
     TypedTexts typed;
     typed.texts.reserve(joins.size());
     for (JoinedText& join : joins) {
-        std::wstring text = join.Take();
-        if (ExcelMightReinterpret(text)) text.insert(text.begin(), L'\'');
-        if (join.TooLong() || text.size() > kCellTextLimit) {
+        std::optional<std::wstring> text;
+        if (!join.TooLong()) text = TypedTextWithinLimit(join.Take());
+        if (!text) {
             typed.firstTooLong = static_cast<long>(typed.texts.size());
             break;
         }
-        typed.texts.push_back(std::move(text));
+        typed.texts.push_back(std::move(*text));
     }
     return typed;
 }
@@ -62,7 +62,8 @@ void JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<Joined
 }
 
 void WriteTargets(const sheet::Range& targets, bool byRow, std::vector<std::wstring> texts,
-                  const std::vector<EmptyTarget>& empty, bool oneByOne) {
+                  const std::vector<EmptyTarget>& empty, const std::function<sheet::Range(long)>& receiving) {
+    const bool oneByOne = static_cast<bool>(receiving);
     const long count = static_cast<long>(texts.size());
     auto changes = [&](long i) {
         return !texts[static_cast<size_t>(i)].empty() || empty[static_cast<size_t>(i)] == EmptyTarget::MustEmpty;
@@ -79,7 +80,7 @@ void WriteTargets(const sheet::Range& targets, bool byRow, std::vector<std::wstr
         std::wstring text = std::move(texts[static_cast<size_t>(i)]);
         sheet::Variant value = text.empty() ? sheet::Variant() : sheet::Variant::String(text);
         if (oneByOne)
-            blocks::FillCells(byRow ? targets.Item(i + 1, 1) : targets.Item(1, i + 1), value);
+            blocks::FillCells(receiving(i), value);
         else
             block.Set(byRow ? i + 1 : 1, byRow ? 1 : i + 1, std::move(value));
     }
@@ -119,16 +120,6 @@ void EmptyAllButFirst(const blocks::PlacedBlock& block, Grouping grouping, const
          byRow ? blocks::RowRuns(without, 1, block.columns) : blocks::ColumnRuns(without, 1, block.rows))
         rects.push_back(rect);
     EmptyCells(blocks::RangesOf(block, rects));
-}
-
-std::vector<blocks::BlockRect> OthersOf(const blocks::BlockRect& group, long keepRow, long keepColumn) {
-    std::vector<blocks::BlockRect> others;
-    if (group.rows > 1)
-        others.push_back(
-            {keepRow == group.row ? group.row + 1 : group.row, group.column, group.rows - 1, group.columns});
-    if (group.columns > 1)
-        others.push_back({keepRow, keepColumn == group.column ? group.column + 1 : group.column, 1, group.columns - 1});
-    return others;
 }
 
 }  // namespace merge

@@ -1,6 +1,7 @@
 // What the areas of one run of Merge Cell Text share, and the steps every grouping takes alike.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,8 @@ struct MergeRun {
     long rowsDone = 0;  // of the rows progress was told of
 };
 
-// The joined texts as they are written: a text Excel would read as a number, a date or a formula keeps a
-// leading apostrophe, so that the cell holds exactly the joined text. Only the groups before the first one
+// The joined texts as they are written, by the rule every tool writes texts by (TypedTextWithinLimit), so
+// that the cell holds exactly the joined text. Only the groups before the first one
 // too long for a cell are given; `firstTooLong` is that group's index, or -1.
 struct TypedTexts {
     std::vector<std::wstring> texts;
@@ -55,11 +56,12 @@ enum class EmptyTarget : char {
 };
 
 // Writes the groups' texts into a row or column of target cells, through the block writer; a group without
-// text gets what `empty` says. One by one, where some target may lie hidden in a merged area: a put into it
-// alone is refused, where a rectangle round the merged area would drop its text.
+// text gets what `empty` says. One by one into the cell `receiving` gives for a group (from 0), where some
+// target may lie in a merged area: a rectangle round the merged area would drop its text.
 // The texts are handed over and let go as they are put into the write.
 void WriteTargets(const sheet::Range& targets, bool byRow, std::vector<std::wstring> texts,
-                  const std::vector<EmptyTarget>& empty, bool oneByOne = false);
+                  const std::vector<EmptyTarget>& empty,
+                  const std::function<sheet::Range(long group)>& receiving = nullptr);
 
 // What each target of a group without text gets: emptied with its group when `clears`, except where merged
 // cells may be in the way (not `freeOfMerges`: the group is emptied whole, or left, as the caller does); a
@@ -75,8 +77,5 @@ void EmptyAllButFirst(const blocks::PlacedBlock& block, Grouping grouping, const
 
 // Empties each range's cells (values only) through the block writer.
 void EmptyCells(const std::vector<sheet::Range>& ranges);
-
-// The rectangles of the group that keep nothing: every cell but (keepRow, keepColumn), a corner of the group.
-std::vector<blocks::BlockRect> OthersOf(const blocks::BlockRect& group, long keepRow, long keepColumn);
 
 }  // namespace merge

@@ -56,8 +56,8 @@ MergeResult MergeSelection(const sheet::Application& app, const MergeRequest& re
                                        part.rows, part.columns};
         bool going = true;
         switch (grouping) {
-        case Grouping::RowByRow: going = MergeRowByRow(area, run); break;
-        case Grouping::ColumnByColumn: going = MergeColumnByColumn(area, run); break;
+        case Grouping::RowByRow:
+        case Grouping::ColumnByColumn: going = MergeLines(area, run, grouping); break;
         case Grouping::InOneCell: going = MergeInOneCell(area, run); break;
         }
         if (!going) break;

@@ -1,5 +1,6 @@
 #include "tools/status/RunWithStatus.h"
 
+#include "framework/Trace.h"
 #include "tools/status/StatusProgress.h"
 
 namespace status {
@@ -11,11 +12,15 @@ void RunWithStatus(StatusBarKeeper& statusBar, const std::wstring& tool, const R
     try {
         outcome = engine(progress, lines);
     } catch (...) {
+        framework::TraceSwallowed((tool + L" failed").c_str());
         statusBar.RestoreNow();
         throw;
     }
-    statusBar.Show(progress.Stopped() ? lines.Stopped(tool, progress.RowsDone(), progress.TotalRows(), outcome)
-                                      : StatusLines::Finished(tool, outcome));
+    const std::wstring line = progress.Stopped()
+                                  ? lines.Stopped(tool, progress.RowsDone(), progress.TotalRows(), outcome)
+                                  : StatusLines::Finished(tool, outcome);
+    framework::Trace(line);
+    statusBar.Show(line);
     statusBar.RestoreLater();
 }
 

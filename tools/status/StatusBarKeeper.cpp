@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "framework/Trace.h"
+
 namespace status {
 
 namespace {
@@ -27,6 +29,7 @@ void StatusBarKeeper::Show(const std::wstring& line) noexcept {
         m_app.SetStatusBar(line);
     } catch (...) {
         // The user's status bar stays as it was, or shows our earlier line until the put-back.
+        framework::TraceSwallowed(L"showing a line on the status bar");
     }
 }
 
@@ -47,6 +50,7 @@ bool StatusBarKeeper::PutBack() noexcept {
     try {
         if (m_app.StatusBar() == std::optional<std::wstring>(m_shown)) m_app.SetStatusBar(m_users);
     } catch (...) {
+        framework::TraceSwallowed(L"giving the user's status bar back");
         return false;
     }
     m_holding = false;
@@ -62,6 +66,7 @@ void StatusBarKeeper::StartTimer() noexcept {
         m_timer = id;
         timers[id] = this;
     } catch (...) {
+        framework::TraceSwallowed(L"setting the status bar's put-back timer");
         StopTimer();
     }
 }

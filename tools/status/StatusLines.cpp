@@ -56,9 +56,13 @@ std::wstring StatusLines::Finished(std::wstring_view tool, std::wstring_view out
     return std::wstring(tool) + L": " + std::wstring(outcome);
 }
 
-std::wstring StatusLines::CellsChanged(long changed, std::wstring_view address) const {
+std::wstring StatusLines::CellsChanged(long changed, std::wstring_view address, long keptTooLong) const {
     std::wstring line = Count(changed, L"cell", L"cells") + L" changed";
     if (!address.empty()) line += L" in " + ShortAddress(address);
+    if (keptTooLong > 0)
+        line += L"; " + Count(keptTooLong, L"cell", L"cells") +
+                (keptTooLong == 1 ? L" left as it was: its new text" : L" left as they were: their new texts") +
+                L" would not stay text within a cell's 32,767 characters";
     return line;
 }
 

@@ -26,8 +26,9 @@ public:
     // "Change Case: " and what the tool did.
     static std::wstring Finished(std::wstring_view tool, std::wstring_view outcome);
 
-    // What the text tools did: "1,204 cells changed in $A$1:$C$1000", "no cells changed in $A$1".
-    std::wstring CellsChanged(long changed, std::wstring_view address) const;
+    // What the text tools did: "1,204 cells changed in $A$1:$C$1000", "no cells changed in $A$1", and the cells
+    // left as they were because their new text would not stay text in a cell ("; 1 cell left as it was: ...").
+    std::wstring CellsChanged(long changed, std::wstring_view address, long keptTooLong = 0) const;
 
 private:
     std::wstring m_separator;

@@ -21,10 +21,11 @@ long CellsOf(const BlockRect& rect) { return static_cast<long>(rect.Cells()); }
 
 // Puts the change's value before back on the part of its area that still has the value after, halving the
 // area where its cells differ. Fills count their cells.
-void PutBackPart(const sheet::Range& range, const BlockRect& rect, const FormatChange& change, UndoResult& result) {
+void PutBackPart(const sheet::Range& range, const BlockRect& rect, const FormatChange& change, bool themed,
+                 UndoResult& result) {
     const bool columnsOnly = change.kind == FormatKind::ColumnWidth;
     const bool counted = change.kind == FormatKind::Fill;
-    if (auto now = blocks::CommonFormat(range, change.kind)) {
+    if (auto now = blocks::CommonFormat(range, change.kind, themed)) {
         if (*now == change.after) {
             blocks::PutFormat(range, change.kind, change.before);
             if (counted) result.cellsPutBack += CellsOf(rect);
@@ -35,7 +36,8 @@ void PutBackPart(const sheet::Range& range, const BlockRect& rect, const FormatC
     }
     for (const BlockRect& half : blocks::Halves(rect.rows, rect.columns, columnsOnly))
         PutBackPart(blocks::SubRange(range, rect.rows, rect.columns, half),
-                    {rect.row + half.row - 1, rect.column + half.column - 1, half.rows, half.columns}, change, result);
+                    {rect.row + half.row - 1, rect.column + half.column - 1, half.rows, half.columns}, change, themed,
+                    result);
 }
 
 // True when no cell of the area but its top-left one holds a value, so that merging it drops nothing.
@@ -91,7 +93,7 @@ void PutBackFormats(const sheet::Worksheet& sheet, blocks::RunRecord& record, Un
     std::vector<FormatChange>& formats = record.Formats();
     while (!formats.empty()) {
         const FormatChange& change = formats.back();
-        PutBackPart(RangeOf(sheet, change.area), change.area, change, result);
+        PutBackPart(RangeOf(sheet, change.area), change.area, change, record.ThemedFills(), result);
         formats.pop_back();
     }
 }
@@ -107,6 +109,7 @@ void PutBackSelection(const sheet::Application& app, const sheet::Worksheet& she
             before = before.IsEmpty() ? part : app.Union(before, part);
         }
         before.Select();
+        if (!record.ActiveCellBefore().empty()) sheet.Range(record.ActiveCellBefore()).Activate();
         result.selectionPutBack = true;
     }
     record.DropSelection();
