@@ -9,8 +9,8 @@ namespace {
 constexpr std::size_t kMaxBytes = 8u << 20;
 // A text's node, key and string besides its characters, about.
 constexpr std::size_t kEntryBytes = 64;
-// Below this many values a block tells little of whether a column repeats.
-constexpr std::size_t kTellingValues = 256;
+// Below this many values, whether a column repeats is not told: the values may come round again later.
+constexpr std::size_t kTellingValues = 16384;
 // A column shares when at least one value in this many needs no call of its own.
 constexpr std::size_t kSharingShare = 16;
 // A column that does not share looks again every this many blocks.
@@ -62,8 +62,11 @@ bool KnownTexts::Shares(long column) const {
 void KnownTexts::Learn(long column, std::size_t keyed, std::size_t shared) {
     ColumnUse& use = m_columns[column];
     if (!use.repeats) ++use.blocksSince;
-    if (keyed < kTellingValues) return;
-    const bool repeats = shared * kSharingShare >= keyed;
+    use.keyed += keyed;
+    use.shared += shared;
+    if (use.keyed < kTellingValues) return;
+    const bool repeats = use.shared * kSharingShare >= use.keyed;
+    use.keyed = use.shared = 0;
     if (repeats == use.repeats) return;
     use.repeats = repeats;
     use.blocksSince = 1;

@@ -1,8 +1,8 @@
 // The texts a run has asked Range.Text for, kept for the later blocks of the same area: a value of a column
 // drawn alike there shows what it showed before, without asking again. Numbers, dates, booleans and error
 // values only (a text's key would hold its characters). About 8 MB at most: past that it starts afresh. A
-// column whose values hardly repeat in a block stops being remembered and grouped: there it would cost
-// without saving a call. Every 16th block of such a column looks again, in case its values come to repeat.
+// column whose values hardly repeat over some 16,000 of them stops being remembered and grouped: there it
+// would cost without saving a call. Every 16th block of such a column looks again, in case they come to.
 #pragma once
 
 #include <cstddef>
@@ -53,6 +53,9 @@ private:
     struct ColumnUse {
         bool repeats = true;
         unsigned blocksSince = 0;  // blocks since the column was seen not to repeat
+        // The values grouped since the column was last judged, and those that needed no call of their own.
+        std::size_t keyed = 0;
+        std::size_t shared = 0;
     };
 
     std::unordered_map<Key, std::wstring, KeyHash> m_texts;
