@@ -57,24 +57,25 @@ bool KeyOf(const VARIANT& value, long column, std::uint32_t look, ValueKey& key)
     }
 }
 
-// One text a block's cells show: asked of a cell, or known from an earlier block.
-struct Slot {
-    std::size_t cell = 0;
-    bool isKnown = false;
-    std::wstring known;
-    bool remember = false;  // what the cell shows goes into the known texts
-    KnownTexts::Key key{};
+// A cell to ask Range.Text of, for one of the block's texts.
+struct TextToAsk {
+    std::size_t cell;
+    std::uint32_t text;
+    std::uint32_t look;
+    bool remember;  // what the cell shows goes into the known texts, under its value, column and look
 };
 
 // Decides which cells of a block ask Range.Text, and which of them share one text.
 class AskPlan {
 public:
+    // `texts` gets the block's texts, those known already and an empty place for each in `asks`.
     AskPlan(const Block& block, KnownTexts& known, std::vector<std::pair<std::size_t, std::uint32_t>>& shownBy,
-            std::vector<Slot>& slots)
+            std::vector<sheet::Variant>& texts, std::vector<TextToAsk>& asks)
         : m_block(block),
           m_known(known),
           m_shownBy(shownBy),
-          m_slots(slots),
+          m_texts(texts),
+          m_asks(asks),
           m_alone(static_cast<std::size_t>(block.Columns())),
           m_keyed(static_cast<std::size_t>(block.Columns())),
           m_shared(static_cast<std::size_t>(block.Columns())) {}
@@ -164,6 +165,7 @@ private:
     }
 
     void AskEach(const std::vector<std::size_t>& cells) {
+        m_shownBy.reserve(m_shownBy.size() + cells.size());
         for (std::size_t cell : cells) Ask(cell, nullptr);
     }
 
@@ -178,7 +180,7 @@ private:
             }
             const std::size_t column = static_cast<std::size_t>(Column(cell) - 1);
             ++m_keyed[column];
-            const auto [found, added] = slots.emplace(key, static_cast<std::uint32_t>(m_slots.size()));
+            const auto [found, added] = slots.emplace(key, static_cast<std::uint32_t>(m_texts.size()));
             if (!added) {
                 ++m_shared[column];
                 m_shownBy.emplace_back(cell, found->second);
@@ -188,26 +190,20 @@ private:
                 Ask(cell, nullptr);
             } else if (const std::wstring* text = m_known.Find(key.known)) {
                 ++m_shared[column];
-                m_shownBy.emplace_back(cell, static_cast<std::uint32_t>(m_slots.size()));
-                Slot slot;
-                slot.isKnown = true;
-                slot.known = *text;
-                m_slots.push_back(std::move(slot));
+                m_shownBy.emplace_back(cell, static_cast<std::uint32_t>(m_texts.size()));
+                m_texts.push_back(sheet::Variant::String(*text));
             } else {
-                Ask(cell, &key.known);
+                Ask(cell, &look);
             }
         }
     }
 
-    void Ask(std::size_t cell, const KnownTexts::Key* remember) {
-        m_shownBy.emplace_back(cell, static_cast<std::uint32_t>(m_slots.size()));
-        Slot slot;
-        slot.cell = cell;
-        if (remember) {
-            slot.remember = true;
-            slot.key = *remember;
-        }
-        m_slots.push_back(std::move(slot));
+    // `remember`: the look under which the text goes into the known texts.
+    void Ask(std::size_t cell, const std::uint32_t* remember) {
+        const auto text = static_cast<std::uint32_t>(m_texts.size());
+        m_shownBy.emplace_back(cell, text);
+        m_texts.emplace_back();
+        m_asks.push_back({cell, text, remember ? *remember : 0, remember != nullptr});
     }
 
     std::size_t Index(long row, long column) const noexcept {
@@ -225,7 +221,8 @@ private:
     const Block& m_block;
     KnownTexts& m_known;
     std::vector<std::pair<std::size_t, std::uint32_t>>& m_shownBy;
-    std::vector<Slot>& m_slots;
+    std::vector<sheet::Variant>& m_texts;
+    std::vector<TextToAsk>& m_asks;
     std::vector<char> m_alone;  // by block column: asked cell by cell already
     // By block column: the values grouped, and those of them that needed no call of their own.
     std::vector<std::size_t> m_keyed;
@@ -246,26 +243,22 @@ DisplayedTexts DisplayedTexts::Read(const Block& block) {
 DisplayedTexts DisplayedTexts::Read(const Block& block, KnownTexts& known) {
     DisplayedTexts shown;
     shown.m_block = &block;
-    std::vector<Slot> slots;
-    AskPlan(block, known, shown.m_shownBy, slots).Make();
+    std::vector<TextToAsk> asks;
+    AskPlan(block, known, shown.m_shownBy, shown.m_texts, asks).Make();
     std::sort(shown.m_shownBy.begin(), shown.m_shownBy.end());
 
     const std::size_t rows = static_cast<std::size_t>(block.Rows());
-    shown.m_texts.reserve(slots.size());
-    for (const Slot& slot : slots) {
-        if (slot.isKnown) {
-            shown.m_texts.push_back(sheet::Variant::String(slot.known));
-            continue;
-        }
-        const long row = static_cast<long>(slot.cell % rows) + 1;
-        const long column = static_cast<long>(slot.cell / rows) + 1;
-        sheet::Variant text = block.Range().Item(row, column).Text();
+    for (const TextToAsk& ask : asks) {
+        const long row = static_cast<long>(ask.cell % rows) + 1;
+        const long column = static_cast<long>(ask.cell / rows) + 1;
+        sheet::Variant& text = shown.m_texts[ask.text];
+        text = block.Range().Item(row, column).Text();
         ++shown.m_cellsAsked;
-        if (text.IsString()) {
-            shown.m_askedBytes += text.StringView().size() * sizeof(wchar_t);
-            if (slot.remember) known.Add(slot.key, text.StringView());
-        }
-        shown.m_texts.push_back(std::move(text));
+        if (!text.IsString()) continue;
+        shown.m_askedBytes += text.StringView().size() * sizeof(wchar_t);
+        ValueKey key;
+        if (ask.remember && KeyOf(block.Value(row, column), block.Place().column + column - 1, ask.look, key))
+            known.Add(key.known, text.StringView());
     }
     return shown;
 }

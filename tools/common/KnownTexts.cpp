@@ -67,9 +67,23 @@ void KnownTexts::Learn(long column, std::size_t keyed, std::size_t shared) {
     if (use.keyed < kTellingValues) return;
     const bool repeats = use.shared * kSharingShare >= use.keyed;
     use.keyed = use.shared = 0;
+    if (!repeats) Forget(column);
     if (repeats == use.repeats) return;
     use.repeats = repeats;
     use.blocksSince = 1;
+}
+
+void KnownTexts::Forget(long column) {
+    for (auto entry = m_texts.begin(); entry != m_texts.end();) {
+        if (entry->first.column != column) {
+            ++entry;
+            continue;
+        }
+        m_bytes -= kEntryBytes + entry->second.size() * sizeof(wchar_t);
+        entry = m_texts.erase(entry);
+    }
+    // The buckets go with the texts.
+    if (m_texts.empty()) decltype(m_texts)().swap(m_texts);
 }
 
 }  // namespace blocks

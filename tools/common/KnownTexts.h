@@ -47,6 +47,8 @@ public:
     void Learn(long column, std::size_t keyed, std::size_t shared);
 
 private:
+    // Drops the column's texts: it is no longer remembered.
+    void Forget(long column);
 
     std::unordered_map<std::wstring, std::uint32_t> m_looks;
     std::uint32_t m_nextLook = 0;
