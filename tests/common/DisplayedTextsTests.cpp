@@ -3,8 +3,10 @@
 // drawn alike.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "tests/cleanup/EngineTest.h"
 #include "tools/common/BlockReader.h"
@@ -173,3 +175,48 @@ TEST_F(DisplayedTextReading, a_later_block_asks_no_value_drawn_as_before_and_ask
 }
 
 }  // namespace
+
+TEST(KnownTexts, a_column_that_does_not_repeat_stops_being_remembered_and_looks_again_every_16th_block) {
+    blocks::KnownTexts known;
+    // Numbers whose low 32 bits are all zero, as most whole and quarter numbers are.
+    auto key = [](long column, double number) {
+        blocks::KnownTexts::Key k{column, 0, VT_R8, 0};
+        std::memcpy(&k.bits, &number, sizeof number);
+        return k;
+    };
+    for (long column : {1, 2}) known.Add(key(column, 1000.25), L"1000.25");
+    known.Learn(1, 10000, 0);
+    EXPECT_TRUE(known.Shares(1)) << "too few values to tell";
+    known.Learn(1, 10000, 100);
+    EXPECT_FALSE(known.Shares(1));
+    EXPECT_EQ(known.Find(key(1, 1000.25)), nullptr) << "its texts are dropped";
+    ASSERT_NE(known.Find(key(2, 1000.25)), nullptr);
+    EXPECT_EQ(*known.Find(key(2, 1000.25)), L"1000.25");
+    known.Learn(2, 20000, 2000);
+    EXPECT_TRUE(known.Shares(2));
+    std::vector<long> looking;  // by blocks since it stopped
+    for (long since = 1; since <= 32; ++since) {
+        if (known.Shares(1)) looking.push_back(since);
+        known.Learn(1, 0, 0);
+    }
+    EXPECT_EQ(looking, (std::vector<long>{16, 32}));
+    known.Learn(1, 20000, 20000);
+    EXPECT_TRUE(known.Shares(1)) << "repeating again";
+}
+
+TEST_F(DisplayedTextReading, a_column_of_distinct_numbers_asks_each_cell_once_told_and_still_shows_what_each_shows) {
+    const long rows = 20000;
+    for (long r = 1; r <= rows + 100; ++r) Cells().SetNumber(At(r, 1), r <= rows ? r + 0.5 : 7.0);
+    Cells().SetColumnWidth(1, 3);
+    Excel().Select(L"$A$1:$A$20100");
+    sheet::Range area = App().Selection().Areas().Item(1);
+    blocks::KnownTexts known;
+    Block first = Block::Read(area.Resize(rows, 1), {1, 1, rows, 1}, blocks::FormulaCells::Ignored);
+    EXPECT_EQ(DisplayedTexts::Read(first, known).CellsAsked(), rows);
+    Block second = Block::Read(area.Offset(rows, 0).Resize(100, 1), {rows + 1, 1, 100, 1}, blocks::FormulaCells::Ignored);
+    Excel().ClearLog();
+    const DisplayedTexts shown = DisplayedTexts::Read(second, known);
+    EXPECT_EQ(shown.CellsAsked(), 100) << "no longer grouped";
+    EXPECT_EQ(Gets(L"Range.NumberFormat"), 0u) << "nor looked at";
+    for (long r = 1; r <= 100; ++r) EXPECT_EQ(shown.At(r, 1), Cells().DisplayText(rows + r, 1)) << r;
+}
