@@ -3,8 +3,10 @@
 // are the texts, and one NumberFormat read of the block tells which formats they stand under. The other cells
 // (numbers, dates, booleans, error values, texts under any other format) show what Range.Text says: asked
 // once for each value of a column within a rectangle of one number format whose cells are drawn alike
-// (CellLooks), and cell by cell where that is not known. Given the texts known from the area's earlier
-// blocks, a value of a column drawn as before is not asked again.
+// (CellLooks), and cell by cell where that is not known or where the column's values were seen not to
+// repeat (KnownTexts). Given the texts known from the area's earlier blocks, a value of a column drawn as
+// before is not asked again. Each text asked costs an Item and a Text: Range.Text of several cells is Null
+// unless they all hold the same contents and formats, so no call gives the texts of several values.
 //
 //   blocks::KnownTexts known;
 //   for (blocks::Block block; reader.Next(block);) {
