@@ -2,6 +2,8 @@
 // wall and CPU time, automation calls per cell, writes, and the memory the run adds above the filled sheet at
 // its peak. Rows hold texts (and numbers in every fourth column); 30% of the rows repeat a random earlier row,
 // in the every-third shape every third row repeats the row above the one above it. Every column is ticked.
+// Two more shapes are columns of numbers, keyed on what their cells show: 2,000 distinct values, and all
+// distinct.
 //
 //   duplicates_bench                      every case, each in a process of its own so that peaks do not mix
 //   duplicates_bench <shape> <action>     one case in this process (action 0 Select, 1 Color, 2 Delete)
@@ -53,12 +55,23 @@ long ChooseEntries(const bench::Shape& shape, std::vector<long>& entries) {
     return repeats;
 }
 
+std::vector<bench::Shape> Shapes() {
+    std::vector<bench::Shape> shapes(bench::kShapes, bench::kShapes + bench::kShapeCount);
+    shapes.insert(shapes.end(), bench::kNumberShapes, bench::kNumberShapes + bench::kNumberShapeCount);
+    return shapes;
+}
+
 int RunOne(int shapeIndex, int action) {
-    const bench::Shape& shape = bench::kShapes[shapeIndex];
+    const bench::Shape shape = Shapes()[static_cast<size_t>(shapeIndex)];
     auto excel = bench::ExcelFor(shape);
     std::vector<long> entries;
-    const long repeats = ChooseEntries(shape, entries);
+    long repeats = 0;
+    if (shape.distinctNumbers > 0)
+        repeats = shape.rows > shape.distinctNumbers ? shape.rows - shape.distinctNumbers : 0;
+    else
+        repeats = ChooseEntries(shape, entries);
     bench::FillShape(excel->ActiveSheet(), shape, [&](long r, long c) {
+        if (shape.distinctNumbers > 0) return host::CellValue::Number(bench::NumberOf(shape, r));
         const long entry = entries[static_cast<size_t>(r)];
         if (shape.columns > 1 && c % 4 == 3) return host::CellValue::Number(entry * 0.25 + c);
         return host::CellValue::Text(
@@ -108,7 +121,7 @@ int RunOne(int shapeIndex, int action) {
 
 int main(int argc, char** argv) {
     return bench::Main(
-        argc, argv, bench::kShapeCount, 3, "duplicates_bench [<shape> <action 0-2>]",
+        argc, argv, static_cast<int>(Shapes().size()), 3, "duplicates_bench [<shape> <action 0-2>]",
         [] {
             std::printf(
                 "%d-bit build. Every column ticked. calls: every Invoke the stand-in received during the run;\n"

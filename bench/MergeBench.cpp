@@ -2,9 +2,10 @@
 // the memory a run adds above the filled sheet, on the shapes the other tools' benchmarks use and on two
 // columns of long texts whose rows join into texts of 20,001 characters; per grouping, with and without
 // merging; and two shapes of one-character texts joined with the longest separator the page takes, whose joined
-// texts are far longer than what is read. In the shape of every third, only every third row holds texts: the rows to
-// merge come one in three. The call log only counts, so that it does not weigh on the memory figures of million-call
-// runs. Each run tells the status bar of its progress and its end as the add-in's run does.
+// texts are far longer than what is read; and two columns of 500,000 numbers joined row by row by what their cells
+// show, 2,000 distinct values a column and all distinct. In the shape of every third, only every third row holds
+// texts: the rows to merge come one in three. The call log only counts, so that it does not weigh on the memory
+// figures of million-call runs. Each run tells the status bar of its progress and its end as the add-in's run does.
 //
 //   merge_bench                    every case, each in a process of its own so that peaks do not mix
 //   merge_bench <shape> <case>     one case in this process (case: grouping x 2 + merging; grouping 0 by row,
@@ -13,6 +14,7 @@
 // Fails nothing: it reports. A run Excel refuses (a joined text longer than a cell holds) says so after its line.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -41,6 +43,17 @@ std::vector<MergeShape> Shapes() {
     shapes.push_back({{"A:B over 20,000 x 10,000 chars", 20000, 2, L"$A:$B", 10000, false}, 0});
     shapes.push_back({{"A:B over 65,536 x 1 char, sep 1,023", 65536, 2, L"$A:$B", 1, false}, kLongestSeparator});
     shapes.push_back({{"A:J over 10,000 x 1 char, sep 1,023", 10000, 10, L"$A:$J", 1, false}, kLongestSeparator});
+    // A single column joins by row into itself and by column past a cell's length: its million numbers are
+    // two columns here, each row joined.
+    for (int i = 0; i < bench::kNumberShapeCount; ++i) {
+        bench::Shape numbers = bench::kNumberShapes[i];
+        numbers.name = i == 0 ? "A:B, 1,000,000 numbers, 2,000 a column" : "A:B, 1,000,000 numbers, all distinct";
+        numbers.rows /= 2;
+        numbers.columns = 2;
+        numbers.selection = L"$A:$B";
+        numbers.distinctNumbers = std::min(numbers.distinctNumbers, numbers.rows);
+        shapes.push_back({numbers, 0});
+    }
     return shapes;
 }
 
@@ -57,6 +70,7 @@ const Grouping kGroupings[] = {
 constexpr int kGroupingCount = sizeof(kGroupings) / sizeof(kGroupings[0]);
 
 host::CellValue TextOf(const bench::Shape& shape, long r, long c) {
+    if (shape.distinctNumbers > 0) return host::CellValue::Number(bench::NumberOf(shape, r));
     if (shape.everyThird && r % 3 != 0) return host::CellValue::Empty();
     std::wstring text = std::wstring(1, static_cast<wchar_t>(L'a' + (r % 26)));
     if (shape.textLength != 1) text += std::to_wstring(c % 10);

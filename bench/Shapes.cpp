@@ -14,6 +14,12 @@ const Shape kShapes[] = {
 };
 const int kShapeCount = sizeof(kShapes) / sizeof(kShapes[0]);
 
+const Shape kNumberShapes[] = {
+    {"A:A, 1,000,000 numbers, 2,000 distinct", 1000000, 1, L"$A:$A", 0, false, L"14.0", 2000},
+    {"A:A, 1,000,000 numbers, all distinct", 1000000, 1, L"$A:$A", 0, false, L"14.0", 1000000},
+};
+const int kNumberShapeCount = sizeof(kNumberShapes) / sizeof(kNumberShapes[0]);
+
 std::shared_ptr<host::Excel> ExcelFor(const Shape& shape) {
     auto excel = host::Excel::Create();
     excel->SetVersion(shape.version);

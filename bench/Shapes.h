@@ -19,10 +19,17 @@ struct Shape {
     long textLength;  // at least this many characters a text
     bool everyThird;  // only every third cell (or row) is one the tool changes
     const wchar_t* version = L"14.0";  // Application.Version, which sets the sheet's grid
+    long distinctNumbers = 0;  // above 0: the cells hold numbers, this many different ones, instead of texts
 };
 
 extern const Shape kShapes[];
 extern const int kShapeCount;
+// Columns of numbers under General, for the tools that key or join on what cells show.
+extern const Shape kNumberShapes[];
+extern const int kNumberShapeCount;
+
+// The number a cell of a shape of numbers holds: its row's place among the shape's distinct numbers.
+inline double NumberOf(const Shape& shape, long row) { return 1000.25 + (row - 1) % shape.distinctNumbers; }
 
 // A stand-in Excel of the shape's version.
 std::shared_ptr<host::Excel> ExcelFor(const Shape& shape);

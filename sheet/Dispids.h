@@ -60,6 +60,17 @@ constexpr DISPID NumberFormat = 0xC1;
 constexpr DISPID Value2 = 0x56C;
 constexpr DISPID MergeArea = 0x569;
 constexpr DISPID Worksheet = 0x15C;
+constexpr DISPID Font = 0x92;
+constexpr DISPID IndentLevel = 0xC9;
+constexpr DISPID ShrinkToFit = 0xD1;
+constexpr DISPID Orientation = 0x86;
+constexpr DISPID FormatConditions = 0x570;
+
+// Font
+constexpr DISPID FontBold = 0x60;
+constexpr DISPID FontItalic = 0x65;
+constexpr DISPID FontSize = 0x68;
+constexpr DISPID FontName = 0x6E;
 
 // Interior
 constexpr DISPID Color = 0x63;

@@ -34,6 +34,13 @@ void Interior::SetTintAndShade(double tint) const {
     Put(dispid::TintAndShade, L"Interior.TintAndShade", Variant::Double(tint));
 }
 
+Variant Font::Name() const { return Invoke(dispid::FontName, CallKind::Get, L"Font.Name"); }
+Variant Font::Size() const { return Invoke(dispid::FontSize, CallKind::Get, L"Font.Size"); }
+Variant Font::Bold() const { return Invoke(dispid::FontBold, CallKind::Get, L"Font.Bold"); }
+Variant Font::Italic() const { return Invoke(dispid::FontItalic, CallKind::Get, L"Font.Italic"); }
+
+long FormatConditions::Count() const { return GetLong(dispid::Count, L"FormatConditions.Count"); }
+
 long Areas::Count() const { return GetLong(dispid::Count, L"Areas.Count"); }
 
 Range Areas::Item(long index) const {
@@ -120,5 +127,12 @@ Variant Range::VerticalAlignment() const {
 }
 Variant Range::WrapText() const { return Invoke(dispid::WrapText, CallKind::Get, L"Range.WrapText"); }
 Interior Range::Interior() const { return GetObject<sheet::Interior>(dispid::Interior, L"Range.Interior"); }
+Font Range::Font() const { return GetObject<sheet::Font>(dispid::Font, L"Range.Font"); }
+Variant Range::IndentLevel() const { return Invoke(dispid::IndentLevel, CallKind::Get, L"Range.IndentLevel"); }
+Variant Range::ShrinkToFit() const { return Invoke(dispid::ShrinkToFit, CallKind::Get, L"Range.ShrinkToFit"); }
+Variant Range::Orientation() const { return Invoke(dispid::Orientation, CallKind::Get, L"Range.Orientation"); }
+FormatConditions Range::FormatConditions() const {
+    return GetObject<sheet::FormatConditions>(dispid::FormatConditions, L"Range.FormatConditions");
+}
 
 }  // namespace sheet

@@ -36,6 +36,23 @@ public:
     void SetTintAndShade(double tint) const;
 };
 
+// The cells' font: each property gives Null when the cells differ in it.
+class Font : public DispatchWrapper {
+public:
+    using DispatchWrapper::DispatchWrapper;
+    Variant Name() const;
+    Variant Size() const;
+    Variant Bold() const;
+    Variant Italic() const;
+};
+
+// The conditional formats that apply to a range's cells.
+class FormatConditions : public DispatchWrapper {
+public:
+    using DispatchWrapper::DispatchWrapper;
+    long Count() const;
+};
+
 class Areas : public DispatchWrapper {
 public:
     using DispatchWrapper::DispatchWrapper;
@@ -105,6 +122,12 @@ public:
     Variant VerticalAlignment() const;
     Variant WrapText() const;
     Interior Interior() const;
+    sheet::Font Font() const;
+    // The cells' common setting, or Null when they differ.
+    Variant IndentLevel() const;
+    Variant ShrinkToFit() const;
+    Variant Orientation() const;
+    sheet::FormatConditions FormatConditions() const;
 };
 
 }  // namespace sheet

@@ -10,6 +10,9 @@ constexpr long CalculationAutomatic = -4105;
 constexpr long CalculationManual = -4135;
 constexpr long CalculationSemiautomatic = 2;
 
+// XlOrientation: text that runs across
+constexpr long Horizontal = -4128;
+
 // XlHAlign and XlVAlign
 constexpr long HAlignGeneral = 1;
 constexpr long HAlignLeft = -4131;

@@ -498,9 +498,20 @@ Variant Range::UniformFormat(FormatProperty property) const {
     switch (property) {
     case FormatProperty::NumberFormat: return Variant::String(value.text);
     case FormatProperty::InteriorColor: return Variant::Double(value.number < 0 ? xl::NoFillColor : value.number);
-    case FormatProperty::WrapText: return Variant::Bool(value.number != 0);
+    case FormatProperty::WrapText:
+    case FormatProperty::FontBold:
+    case FormatProperty::FontItalic:
+    case FormatProperty::ShrinkToFit: return Variant::Bool(value.number != 0);
+    case FormatProperty::FontName: return Variant::String(value.text);
+    case FormatProperty::FontSize: return Variant::Double(value.number / 100.0);
     default: return Variant::Long(value.number);
     }
+}
+
+long Range::ConditionalFormatCount() const {
+    long count = 0;
+    for (const auto& area : m_areas) count += m_sheet->ConditionalFormatsMeeting(area);
+    return count;
 }
 
 void Range::SetFormat(FormatProperty property, const FormatValue& value) {

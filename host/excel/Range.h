@@ -90,6 +90,10 @@ public:
     void SetNumberFormat(const std::wstring& format);
     // Interior.Color: a double, 16777215 for cells without fill.
     Variant InteriorColor() const;
+    // A font, indent, shrinking or orientation setting common to the cells, else Null.
+    Variant Look(FormatProperty property) const { return UniformFormat(property); }
+    // How many conditional formats apply to some of the cells.
+    long ConditionalFormatCount() const;
     void SetInteriorColor(long color);
     // Interior.ColorIndex: xlNone without fill, else the index of the nearest colour of Excel's default
     // palette; Null when the cells differ.

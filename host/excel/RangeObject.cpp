@@ -4,6 +4,8 @@
 #include "host/excel/AreasObject.h"
 #include "host/excel/Excel.h"
 #include "host/excel/ExcelError.h"
+#include "host/excel/FontObject.h"
+#include "host/excel/FormatConditionsObject.h"
 #include "host/excel/InteriorObject.h"
 #include "host/excel/WorksheetObject.h"
 
@@ -49,6 +51,11 @@ enum : DISPID {
     kValue2 = 0x56C,
     kUnMerge = 0x568,
     kWorksheet = 0x15C,
+    kFont = 0x92,
+    kIndentLevel = 0xC9,
+    kShrinkToFit = 0xD1,
+    kOrientation = 0x86,
+    kFormatConditions = 0x570,
 };
 
 const std::vector<Member>& Members() {
@@ -90,6 +97,11 @@ const std::vector<Member>& Members() {
         {L"NumberFormat", kNumberFormat, kGet | kPut, {}},
         {L"Interior", kInterior, kGet, {}},
         {L"Worksheet", kWorksheet, kGet, {}},
+        {L"Font", kFont, kGet, {}},
+        {L"IndentLevel", kIndentLevel, kGet, {}},
+        {L"ShrinkToFit", kShrinkToFit, kGet, {}},
+        {L"Orientation", kOrientation, kGet, {}},
+        {L"FormatConditions", kFormatConditions, kGet, {}},
     };
     return members;
 }
@@ -257,6 +269,11 @@ Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args
         return m_range.NumberFormat();
     case kInterior: return ObjectResult(InteriorObject::Create(SessionPtr(), m_range));
     case kWorksheet: return ObjectResult(WorksheetObject::Create(SessionPtr(), m_range.SheetPtr()));
+    case kFont: return ObjectResult(FontObject::Create(SessionPtr(), m_range));
+    case kIndentLevel: return m_range.Look(FormatProperty::IndentLevel);
+    case kShrinkToFit: return m_range.Look(FormatProperty::ShrinkToFit);
+    case kOrientation: return m_range.Look(FormatProperty::Orientation);
+    case kFormatConditions: return ObjectResult(FormatConditionsObject::Create(SessionPtr(), m_range));
     default: break;
     }
     throw ArgumentError{DISP_E_MEMBERNOTFOUND, 0};

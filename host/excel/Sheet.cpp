@@ -129,6 +129,16 @@ void Sheet::SetInteriorColor(const std::wstring& rangeAddress, COLORREF color) {
 
 void Sheet::SetColumnWidth(long column, double width) { m_columnWidths[column] = width; }
 
+void Sheet::SetLook(const std::wstring& rangeAddress, FormatProperty property, const FormatValue& value) {
+    SetFormat(ParseArea(rangeAddress), property, value);
+}
+
+long Sheet::ConditionalFormatsMeeting(const Area& area) const {
+    long count = 0;
+    for (const Area& applies : m_conditionalFormats) count += applies.Intersects(area) ? 1 : 0;
+    return count;
+}
+
 void Sheet::MergeCells(const std::wstring& rangeAddress) { AddMergedArea(ParseArea(rangeAddress)); }
 
 // ---- Reading
@@ -292,12 +302,19 @@ std::optional<FormatValue> Sheet::StoredFormat(const Stored& stored, FormatPrope
         if (!stored.verticalAlignment) return std::nullopt;
         value.number = *stored.verticalAlignment;
         return value;
-    default: {
+    case FormatProperty::InteriorPattern:
+    case FormatProperty::InteriorPatternColor:
+    case FormatProperty::InteriorThemeColor:
+    case FormatProperty::InteriorTint: {
         const auto& part = stored.fillParts[FillPart(property)];
         if (!part) return std::nullopt;
         value.number = *part;
         return value;
     }
+    default:
+        for (const auto& [kind, look] : stored.looks)
+            if (kind == property) return look;
+        return std::nullopt;
     }
 }
 
@@ -308,7 +325,18 @@ void Sheet::ApplyFormat(Stored& stored, FormatProperty property, const FormatVal
     case FormatProperty::WrapText: stored.wrapText = value.number != 0; break;
     case FormatProperty::HorizontalAlignment: stored.horizontalAlignment = value.number; break;
     case FormatProperty::VerticalAlignment: stored.verticalAlignment = value.number; break;
-    default: stored.fillParts[FillPart(property)] = value.number; break;
+    case FormatProperty::InteriorPattern:
+    case FormatProperty::InteriorPatternColor:
+    case FormatProperty::InteriorThemeColor:
+    case FormatProperty::InteriorTint: stored.fillParts[FillPart(property)] = value.number; break;
+    default:
+        for (auto& [kind, look] : stored.looks) {
+            if (kind != property) continue;
+            look = value;
+            return;
+        }
+        stored.looks.emplace_back(property, value);
+        break;
     }
 }
 
@@ -320,6 +348,9 @@ FormatValue Sheet::DefaultFormat(FormatProperty property) {
     case FormatProperty::WrapText: value.number = 0; break;
     case FormatProperty::HorizontalAlignment: value.number = xl::HAlignGeneral; break;
     case FormatProperty::VerticalAlignment: value.number = xl::VAlignBottom; break;
+    case FormatProperty::FontName: value.text = L"Arial"; break;
+    case FormatProperty::FontSize: value.number = 1000; break;
+    case FormatProperty::Orientation: value.number = xl::Horizontal; break;
     default: value.number = 0; break;
     }
     return value;

@@ -32,9 +32,17 @@ enum class FormatProperty {
     InteriorPatternColor,
     InteriorThemeColor,
     InteriorTint,
+    // What else a cell's look is made of; the stand-in keeps them but draws no text by them.
+    FontName,
+    FontSize,  // in hundredths of a point
+    FontBold,
+    FontItalic,
+    IndentLevel,
+    ShrinkToFit,
+    Orientation,
 };
 
-// One format property's value: the number format in `text`, the others in `number`
+// One format property's value: the number format and the font name in `text`, the others in `number`
 // (an interior colour of -1 is no fill).
 struct FormatValue {
     long number = 0;
@@ -83,6 +91,12 @@ public:
     void SetColumnWidth(long column, double width);
     // Merges the range as one area without touching the cells' contents.
     void MergeCells(const std::wstring& rangeAddress);
+    // A font, indent, shrinking or orientation of the range's cells.
+    void SetLook(const std::wstring& rangeAddress, FormatProperty property, const FormatValue& value);
+    // A conditional format over the range; the stand-in keeps where it applies, not what it does.
+    void AddConditionalFormat(const std::wstring& rangeAddress) { m_conditionalFormats.push_back(ParseArea(rangeAddress)); }
+    // The conditional formats that apply to some cell of the area.
+    long ConditionalFormatsMeeting(const Area& area) const;
 
     // ---- Reading.
     Cell At(const std::wstring& address) const;
@@ -157,11 +171,12 @@ public:
         std::optional<long> horizontalAlignment;
         std::optional<long> verticalAlignment;
         std::optional<long> fillParts[4];  // pattern, pattern colour, theme colour, tint, as FormatProperty
+        std::vector<std::pair<FormatProperty, FormatValue>> looks;  // fonts, indents and the like, rarely set
 
         bool HasContent() const { return !value.IsEmpty() || hasFormula || prefixed; }
         bool HasFormat() const {
             return numberFormat || interiorColor || wrapText || horizontalAlignment || verticalAlignment ||
-                   fillParts[0] || fillParts[1] || fillParts[2] || fillParts[3];
+                   fillParts[0] || fillParts[1] || fillParts[2] || fillParts[3] || !looks.empty();
         }
     };
     const Stored* Find(long row, long column) const;
@@ -203,6 +218,7 @@ private:
     MergedAreaIndex m_merged;
     std::vector<ArrayBlock> m_arrays;
     std::map<long, double> m_columnWidths;
+    std::vector<Area> m_conditionalFormats;
     std::vector<Area> m_selection{Area::Cell(1, 1)};
     Area m_activeCell = Area::Cell(1, 1);
     bool m_protected = false;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@
 #include "tests/support/TrickySheet.h"
 #include "tools/cleanup/CleanupEngines.h"
 #include "tools/duplicates/RemoveDuplicates.h"
+#include "tools/duplicates/RowKey.h"
+#include "tools/merge/JoinTexts.h"
 #include "tools/merge/MergeSelection.h"
 
 namespace {
@@ -190,6 +193,86 @@ TEST(OneRoad, every_tool_and_option_leaves_rows_1_to_1000_alike_whether_they_or_
             }
         }
         EXPECT_EQ(MergedWithinCompared(a, row.first), MergedWithinCompared(b, row.first));
+    }
+    EXPECT_EQ(host::LiveObjects(), liveBefore);
+}
+
+// Numbers that show alike while their values differ, and alike values that show differently: A under General
+// (rows 400 to 599 under "0.0"), B under "0.00", C dates with times under "m/d/yyyy", D in a column too narrow
+// for most of them ("###"). Every cell holds a number, so that every row joins into a text of its own.
+void FillShownNumbers(host::Sheet& sheet) {
+    sheet.SetNumberFormat(L"A400:A599", L"0.0");
+    sheet.SetNumberFormat(L"B1:B1100", L"0.00");
+    sheet.SetNumberFormat(L"C1:C1100", L"m/d/yyyy");
+    sheet.SetColumnWidth(4, 3);
+    for (long r = 1; r <= kRows; ++r) {
+        const std::wstring row = std::to_wstring(r);
+        sheet.SetNumber(L"A" + row, 1 + (r % 7) / 3.0);
+        sheet.SetNumber(L"B" + row, r % 5 + 0.001 * (r % 3));
+        sheet.SetNumber(L"C" + row, 45000 + r % 6 + 0.25 * (r % 2));
+        sheet.SetNumber(L"D" + row, r % 10 == 0 ? 5 : 1000 + r % 4);
+    }
+}
+
+// The rows of a column that Remove Duplicates should find, keyed on each cell's own Range.Text.
+std::set<long> DuplicatesAsAsked(const host::Sheet& sheet, long column, long lastRow) {
+    std::set<std::string> seen;
+    std::set<long> duplicates;
+    for (long r = 1; r <= lastRow; ++r) {
+        duplicates::RowKey key;
+        VARIANT value;
+        value.vt = VT_R8;
+        value.dblVal = sheet.At(r, column).value.number;
+        key.AddDisplayed(sheet.DisplayText(r, column), [&]() -> const VARIANT& { return value; });
+        const std::string taken = key.Take();
+        if (!taken.empty() && !seen.insert(taken).second) duplicates.insert(r);
+    }
+    return duplicates;
+}
+
+std::wstring JoinedAsAsked(const host::Sheet& sheet, long row, long column, bool byRow, long count) {
+    merge::JoinedText join(byRow ? merge::JoinRule::BetweenNonEmpty : merge::JoinRule::FromFirst, L", ");
+    for (long i = 0; i < count; ++i) join.Add(byRow ? sheet.DisplayText(row, column + i) : sheet.DisplayText(row + i, column));
+    return join.Take();
+}
+
+TEST(OneRoad, numbers_under_several_formats_find_the_duplicates_and_join_the_texts_that_asking_every_cell_gives) {
+    const long liveBefore = host::LiveObjects();
+    const ToolRun selectDuplicates = RemoveDuplicates(duplicates::DupAction::Select, {0});
+    for (long column = 1; column <= 4; ++column) {
+        const std::wstring letter(1, static_cast<wchar_t>(L'A' + column - 1));
+        for (const auto& [selection, lastRow] :
+             {std::make_pair(L"$" + letter + L"$1:$" + letter + L"$1000", kCompared),
+              std::make_pair(L"$" + letter + L":$" + letter, kRows)}) {
+            SCOPED_TRACE(std::string(selection.begin(), selection.end()));
+            Outcome outcome{host::Excel::Create(), {}};
+            FillShownNumbers(outcome.excel->ActiveSheet());
+            const std::set<long> expected = DuplicatesAsAsked(outcome.excel->ActiveSheet(), column, lastRow);
+            ASSERT_FALSE(expected.empty());
+            outcome.excel->Select(selection);
+            framework::ComPtr<IDispatch> appObject = outcome.excel->Application();
+            selectDuplicates(sheet::Application(framework::ComPtr<IDispatch>(appObject.Get())));
+            std::set<long> found;
+            for (long r = 1; r <= kRows; ++r)
+                if (Selected(*outcome.excel, r, column)) found.insert(r);
+            EXPECT_EQ(found, expected);
+        }
+    }
+    for (const bool byRow : {true, false}) {
+        SCOPED_TRACE(byRow ? "merged by row" : "merged by column");
+        Outcome outcome{host::Excel::Create(), {}};
+        host::Sheet& sheet = outcome.excel->ActiveSheet();
+        FillShownNumbers(sheet);
+        std::vector<std::wstring> expected;
+        for (long i = 1; i <= (byRow ? kRows : 4); ++i)
+            expected.push_back(byRow ? JoinedAsAsked(sheet, i, 1, true, 4) : JoinedAsAsked(sheet, 1, i, false, kRows));
+        outcome.excel->Select(L"$A:$D");
+        framework::ComPtr<IDispatch> appObject = outcome.excel->Application();
+        MergeCellText(byRow ? merge::MergeTarget::LeftCells : merge::MergeTarget::TopCells, false, false)(
+            sheet::Application(framework::ComPtr<IDispatch>(appObject.Get())));
+        for (long i = 1; i <= static_cast<long>(expected.size()); ++i)
+            EXPECT_EQ(byRow ? sheet.At(i, 1).value.text : sheet.At(1, i).value.text, expected[static_cast<size_t>(i - 1)])
+                << i;
     }
     EXPECT_EQ(host::LiveObjects(), liveBefore);
 }

@@ -118,6 +118,31 @@ TEST_F(RangeObjectTest, FormatsAreWrittenThroughTheirMembers)
     EXPECT_EQ(cells.ColumnWidth(3), 30.0);
 }
 
+TEST_F(RangeObjectTest, HowCellsAreDrawnReadsOneSettingOrNullWhereTheyDiffer)
+{
+    constexpr DISPID kFont = 0x92, kSize = 0x68, kBold = 0x60, kName = 0x6E, kIndent = 0xC9, kShrink = 0xD1,
+                     kOrientation = 0x86, kConditions = 0x570;
+    cells.SetLook(L"A2", FormatProperty::FontSize, {1400, L""});
+    cells.SetLook(L"A2", FormatProperty::IndentLevel, {3, L""});
+    cells.AddConditionalFormat(L"A3:B3");
+    framework::ComPtr<IDispatch> plain = RangeAt(L"B1:B2");
+    framework::ComPtr<IDispatch> mixed = RangeAt(L"A1:A2");
+    framework::ComPtr<IDispatch> plainFont = GetObject(plain.Get(), kFont);
+    framework::ComPtr<IDispatch> mixedFont = GetObject(mixed.Get(), kFont);
+    EXPECT_EQ(Get(plainFont.Get(), kSize).value.AsDouble(), 10.0);
+    EXPECT_EQ(Get(plainFont.Get(), kName).value.AsString(), L"Arial");
+    EXPECT_EQ(Get(plainFont.Get(), kBold).value.Get().boolVal, VARIANT_FALSE);
+    EXPECT_EQ(Get(mixedFont.Get(), kSize).value.Type(), VT_NULL);
+    EXPECT_EQ(Get(mixed.Get(), kIndent).value.Type(), VT_NULL);
+    EXPECT_EQ(Get(plain.Get(), kIndent).value.AsLong(), 0);
+    EXPECT_EQ(Get(plain.Get(), kShrink).value.Get().boolVal, VARIANT_FALSE);
+    EXPECT_EQ(Get(plain.Get(), kOrientation).value.AsLong(), -4128);
+    framework::ComPtr<IDispatch> none = GetObject(plain.Get(), kConditions);
+    framework::ComPtr<IDispatch> one = GetObject(RangeAt(L"B1:B9").Get(), kConditions);
+    EXPECT_EQ(CountOf(none.Get()), 0);
+    EXPECT_EQ(CountOf(one.Get()), 1);
+}
+
 TEST_F(RangeObjectTest, MergeTakesItsAcrossArgumentMissingOrGiven)
 {
     cells.SetText(L"A1", L"kept");

@@ -7,6 +7,7 @@
 #include "tools/common/BandSizer.h"
 #include "tools/common/BlockReader.h"
 #include "tools/common/DisplayedTexts.h"
+#include "tools/common/KnownTexts.h"
 #include "tools/common/SubRange.h"
 #include "tools/common/WorkAreas.h"
 #include "tools/duplicates/DuplicateRuns.h"
@@ -108,8 +109,10 @@ private:
         long found = 0;
         Band band;
         band.blocks.resize(runs.size());
+        // What the column's cells show, asked once for each value drawn alike, whichever band it is met in.
+        blocks::KnownTexts known;
         for (long bandTop = 1; bandTop <= scan.rows;) {
-            if (!ReadBand(readers, sizer.NextRows(scan.rows - bandTop + 1), displayed, band)) break;
+            if (!ReadBand(readers, sizer.NextRows(scan.rows - bandTop + 1), displayed ? &known : nullptr, band)) break;
             const long bandRows = band.blocks.front().Rows();
             std::size_t bytes = band.shown.AskedBytes();
             for (const blocks::Block& block : band.blocks) bytes += block.Bytes();
@@ -128,11 +131,13 @@ private:
         return found;
     }
 
-    static bool ReadBand(std::vector<blocks::BlockReader>& readers, long bandRows, bool displayed, Band& band) {
+    // `known`: for a range keyed on what its cells show, the texts asked in the bands before.
+    static bool ReadBand(std::vector<blocks::BlockReader>& readers, long bandRows, blocks::KnownTexts* known,
+                         Band& band) {
         band.shown = blocks::DisplayedTexts();
         for (size_t i = 0; i < readers.size(); ++i)
             if (!readers[i].Next(band.blocks[i], bandRows)) return false;
-        if (displayed) band.shown = blocks::DisplayedTexts::Read(band.blocks.front());
+        if (known) band.shown = blocks::DisplayedTexts::Read(band.blocks.front(), *known);
         return true;
     }
 

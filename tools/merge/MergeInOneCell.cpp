@@ -20,8 +20,9 @@ public:
         const long rowsBefore = m_run.rowsDone;
         std::vector<JoinedText> join(1, JoinedText(JoinRule::BetweenNonEmpty, m_request.separator));
         blocks::BlockReader reader(m_area.range);
+        blocks::KnownTexts known;
         for (blocks::Block block; reader.Next(block);) {
-            JoinBlock(block, Grouping::InOneCell, join, 0);
+            JoinBlock(block, Grouping::InOneCell, join, 0, known);
             // Nothing is written before the last cell is read: a text too long already ends the run now.
             if (join.front().TooLong()) FailTooLong();
             const BlockRect& place = block.Place();

@@ -97,6 +97,7 @@ private:
         // Bands are written one by one: their edges never cut a merged area.
         blocks::BlockReader reader(m_area.range, {blocks::kDefaultBlockCells, blocks::FormulaCells::Ignored,
                                                   blocks::kDefaultBlockBytes, blocks::MergedAreaEdges::KeptWhole});
+        blocks::KnownTexts known;
         std::vector<JoinedText> joins;
         std::vector<bool> blankTargets;
         const long target = TargetOf(m_area.columns);
@@ -107,7 +108,7 @@ private:
                 joins.assign(static_cast<size_t>(place.rows), JoinedText(JoinRuleOf(m_grouping), m_request.separator));
                 blankTargets.assign(static_cast<size_t>(place.rows), false);
             }
-            JoinBlock(block, m_grouping, joins, 0);
+            JoinBlock(block, m_grouping, joins, 0, known);
             NoteBlankTargets(block, target, 1, blankTargets);
             // A band of rows is done with its last block.
             if (place.column + place.columns - 1 < m_area.columns) {
@@ -123,8 +124,8 @@ private:
                                          : blocks::PartOf(m_area, rows);
             read.Keep(std::move(block));
             {
-                blocks::KnownContents known;
-                read.LendTo(known, m_area);
+                blocks::KnownContents lent;
+                read.LendTo(lent, m_area);
                 FinishSlice(band, joins, blankTargets);
             }
             read.Clear();
@@ -155,9 +156,10 @@ private:
         const long target = TargetOf(strip.rows);
         blocks::BlockReader reader(strip.range);
         KeptReads read;
+        blocks::KnownTexts known;
         for (blocks::Block block; reader.Next(block);) {
             const BlockRect place = block.Place();
-            JoinBlock(block, m_grouping, joins, place.column - 1);
+            JoinBlock(block, m_grouping, joins, place.column - 1, known);
             NoteBlankTargets(block, target, place.column, blankTargets);
             read.Keep(std::move(block));
             if (place.column + place.columns - 1 < strip.columns) continue;
@@ -170,8 +172,8 @@ private:
                 return false;
             }
         }
-        blocks::KnownContents known;
-        read.LendTo(known, strip);
+        blocks::KnownContents lent;
+        read.LendTo(lent, strip);
         FinishSlice(strip, joins, blankTargets);
         return true;
     }

@@ -48,8 +48,9 @@ void FailTooLong(const std::wstring& where) {
                                                     L" What came before it is done. " + advice);
 }
 
-void JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first) {
-    const blocks::DisplayedTexts shown = blocks::DisplayedTexts::Read(block);
+void JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first,
+               blocks::KnownTexts& known) {
+    const blocks::DisplayedTexts shown = blocks::DisplayedTexts::Read(block, known);
     for (long r = 1; r <= block.Rows(); ++r) {
         for (long c = 1; c <= block.Columns(); ++c) {
             const long group = grouping == Grouping::RowByRow         ? first + r - 1

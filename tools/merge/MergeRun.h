@@ -7,6 +7,7 @@
 
 #include "tools/common/BlockRect.h"
 #include "tools/common/BlockReader.h"
+#include "tools/common/KnownTexts.h"
 #include "tools/common/PlacedRectangles.h"
 #include "tools/merge/JoinTexts.h"
 #include "tools/merge/MergeRequest.h"
@@ -42,8 +43,10 @@ long CountOf(const std::vector<bool>& flags);
 [[noreturn]] void FailTooLong(const std::wstring& where = std::wstring());
 
 // Feeds the texts the block's cells show, row by row, to the joins of their groups: the join of the block's
-// row or column, counted from index `first`, or for InOneCell the first join alone.
-void JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first);
+// row or column, counted from index `first`, or for InOneCell the first join alone. `known`: what the earlier
+// blocks of the same reader asked Range.Text for.
+void JoinBlock(const blocks::Block& block, Grouping grouping, std::vector<JoinedText>& joins, long first,
+               blocks::KnownTexts& known);
 
 // What a target without a joined text gets.
 enum class EmptyTarget : char {
