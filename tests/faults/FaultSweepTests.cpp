@@ -121,7 +121,7 @@ void MergedLabelsToJoin(host::Excel& excel) {
         sheet.SetText(L"C" + std::to_wstring(r), L"c" + std::to_wstring(r));
         if (r % 4 != 1) continue;
         sheet.SetText(L"B" + std::to_wstring(r), L"label");
-        sheet.MergeCells(L"B" + std::to_wstring(r) + L":B" + std::to_wstring(r + 3));
+        sheet.MergeCells(L"B" + std::to_wstring(r) + L":B" + std::to_wstring(std::min(90L, r + 3)));
     }
     excel.Select(L"$A$1:$C$90");
 }
@@ -192,7 +192,8 @@ const Command kCommands[] = {
     {"Merge Cell Text over whole columns", DISPID_MERGECELL, IDD_SELECT_N, Through(2, 0), ColumnsToJoin},
     {"Merge Cell Text by column over whole columns", DISPID_MERGECELL, IDD_SELECT_N, FinishMergeByColumn,
      ColumnsToJoin},
-    {"Merge Cell Text in bands beside merged areas", DISPID_MERGECELL, IDD_SELECT_N, Through(2, 0),
+    // Merge unticked, which ticks clearing: writes and clearings beside the merged areas.
+    {"Merge Cell Text in bands beside merged areas", DISPID_MERGECELL, IDD_SELECT_N, Through(2, IDC_MERGE_TARGETS),
      MergedLabelsToJoin},
 };
 
