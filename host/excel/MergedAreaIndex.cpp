@@ -43,7 +43,8 @@ long MergedAreaIndex::FirstTopMeeting(const Area& area) const {
 }
 
 void MergedAreaIndex::CountHeight(const Area& area, long change) {
-    auto it = m_heights.emplace(area.Rows(), 0).first;
+    auto it = m_heights.find(area.Rows());
+    if (it == m_heights.end()) it = m_heights.insert({area.Rows(), 0}).first;
     it->second += change;
     if (it->second == 0) m_heights.erase(it);
 }
