@@ -10,12 +10,8 @@ namespace {
 bool Before(const Area& area, long top, long left) { return area.top != top ? area.top < top : area.left < left; }
 
 // The first area of a run from the top-left cell (top, left) on.
-std::vector<Area>::iterator From(std::vector<Area>& run, long top, long left) {
-    return std::lower_bound(run.begin(), run.end(), Area::Cell(top, left),
-                            [](const Area& a, const Area& key) { return Before(a, key.top, key.left); });
-}
-
-std::vector<Area>::const_iterator From(const std::vector<Area>& run, long top, long left) {
+template <class Run>
+auto From(Run& run, long top, long left) {
     return std::lower_bound(run.begin(), run.end(), Area::Cell(top, left),
                             [](const Area& a, const Area& key) { return Before(a, key.top, key.left); });
 }

@@ -26,8 +26,8 @@ public:
     std::vector<Area> RemoveMeeting(const Area& area);
 
 private:
-    // The areas lie in sorted runs of at most this many: an area costs its 16 bytes (a node of a tree cost
-    // some 70 with the allocator's), and a run is short enough to insert into.
+    // The areas lie in sorted runs of at most this many: an area costs its 16 bytes (a node of a tree would
+    // cost some 70 with the allocator's), and a run is short enough to insert into.
     static constexpr std::size_t kRunLength = 1024;
 
     // The run that holds, or would hold, an area whose top-left cell is (top, left).
