@@ -121,8 +121,8 @@ int RunOne(int shapeIndex, int caseIndex) {
     const double milliseconds = clocks.WallMilliseconds();
     const double cpuMilliseconds = clocks.CpuMilliseconds();
     memory.Stop();
-    // What the run leaves in the process: the sheet as it ends (its joined texts and merged areas, and the heap
-    // they spread over). The rest of the peak is what the run held for itself.
+    // What the run leaves in the process: the sheet as it ends (its joined texts and merged areas) and heap left
+    // committed. The rest of the peak is what the run held for itself.
     const SIZE_T privateAtEnd = bench::Memory().PagefileUsage;
     const SIZE_T kept = privateAtEnd > memory.PrivateBefore() ? privateAtEnd - memory.PrivateBefore() : 0;
     const SIZE_T held = memory.PrivateAdded() > kept ? memory.PrivateAdded() - kept : 0;
@@ -152,8 +152,8 @@ int main(int argc, char** argv) {
                 "emptying);\nformats: merges, unmerges, clears and format puts; MB sheet: private bytes with the "
                 "sheet filled;\n+priv and +WS: the most the private bytes and the working set rose above it during "
                 "the run, sampled\nevery millisecond, the sheet's growth included; +end: what the private bytes "
-                "stay above it after the\nrun, the sheet's growth (its joined texts and merged areas, the heap they "
-                "spread over); run: +priv\nless +end, the peak above the sheet as it ends: the run's own. cpu ms: the "
+                "stay above it after the\nrun: the sheet's growth (its joined texts and merged areas) and heap left "
+                "committed; run: +priv\nless +end, the peak above the sheet as it ends: the run's own. cpu ms: the "
                 "run's thread alone.\n\n",
                 static_cast<int>(sizeof(void*) * 8));
             std::printf("%-32s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %8s %7s %7s %7s %7s\n", "shape", "grouping", "merge",
