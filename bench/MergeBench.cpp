@@ -1,9 +1,9 @@
 // How Merge Cell Text costs on the stand-in Excel: wall and CPU time, automation calls per cell, writes and
-// the memory a run adds above the filled sheet, the sheet's growth apart from the run's own, on the shapes the other tools' benchmarks use and on two
-// columns of long texts whose rows join into texts of 20,001 characters; per grouping, with and without
-// merging; and two shapes of one-character texts joined with the longest separator the page takes, whose joined
-// texts are far longer than what is read; and two columns of 500,000 numbers joined row by row by what their cells
-// show, 2,000 distinct values a column and all distinct. In the shape of every third, only every third row holds
+// the memory a run adds above the filled sheet, the sheet's growth apart from the run's own, on the shapes the
+// other tools' benchmarks use and on two columns of long texts whose rows join into texts of 20,001 characters;
+// per grouping, with and without merging; and two shapes of one-character texts joined with the longest
+// separator the page takes, whose joined texts are far longer than what is read; and two columns of 500,000
+// numbers joined row by row by what their cells show, 2,000 distinct values a column and all distinct. In the shape of every third, only every third row holds
 // texts: the rows to merge come one in three. The call log only counts, so that it does not weigh on the memory
 // figures of million-call runs. Each run tells the status bar of its progress and its end as the add-in's run does.
 //

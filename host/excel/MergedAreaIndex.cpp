@@ -26,10 +26,9 @@ std::vector<Area> MergedAreaIndex::All() const {
 
 std::size_t MergedAreaIndex::RunOf(long top, long left) const {
     // The last run that starts at or before the cell; the first when all start after it.
-    auto after = std::upper_bound(m_runs.begin(), m_runs.end(), Area::Cell(top, left),
-                                  [](const Area& key, const std::vector<Area>& run) {
-                                      return Before(key, run.front().top, run.front().left);
-                                  });
+    auto after = std::upper_bound(
+        m_runs.begin(), m_runs.end(), Area::Cell(top, left),
+        [](const Area& key, const std::vector<Area>& run) { return Before(key, run.front().top, run.front().left); });
     return after == m_runs.begin() ? 0 : static_cast<std::size_t>(after - m_runs.begin()) - 1;
 }
 
