@@ -3,9 +3,10 @@
 // other tools' benchmarks use and on two columns of long texts whose rows join into texts of 20,001 characters;
 // per grouping, with and without merging; and two shapes of one-character texts joined with the longest
 // separator the page takes, whose joined texts are far longer than what is read; and two columns of 500,000
-// numbers joined row by row by what their cells show, 2,000 distinct values a column and all distinct. In the shape of every third, only every third row holds
-// texts: the rows to merge come one in three. The call log only counts, so that it does not weigh on the memory
-// figures of million-call runs. Each run tells the status bar of its progress and its end as the add-in's run does.
+// numbers joined row by row by what their cells show, 2,000 distinct values a column and all distinct. In the
+// shape of every third, only every third row holds texts: the rows to merge come one in three. The call log only
+// counts, so that it does not weigh on the memory figures of million-call runs. Each run tells the status bar of
+// its progress and its end as the add-in's run does.
 //
 //   merge_bench                    every case, each in a process of its own so that peaks do not mix
 //   merge_bench <shape> <case>     one case in this process (case: grouping x 2 + merging; grouping 0 by row,
