@@ -130,8 +130,8 @@ int RunOne(int shapeIndex, int caseIndex) {
 
     const double cells = bench::CellsOf(shape);
     const size_t calls = excel->Log().Total();
-    std::printf("%-32s %-11s %-5s %8.0f %9.0f %9.0f %8zu %7.4f %7zu %7zu %8.1f %7.1f %7.1f %7.1f %7.1f\n",
-                shape.name, grouping.name, merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls,
+    std::printf("%-32s %-11s %-5s %8.0f %9.0f %9.0f %8zu %7.4f %7zu %7zu %8.1f %7.1f %7.1f %7.1f %7.1f\n", shape.name,
+                grouping.name, merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls,
                 static_cast<double>(calls) / cells, excel->Log().Count(L"Range.Value", host::Kind::Put),
                 FormatAndMergeCalls(excel->Log()), bench::Megabytes(memory.PrivateBefore()),
                 bench::Megabytes(memory.PrivateAdded()), bench::Megabytes(memory.WorkingSetAdded()),
@@ -157,9 +157,9 @@ int main(int argc, char** argv) {
                 "committed; run: +priv\nless +end, the peak above the sheet as it ends: the run's own. cpu ms: the "
                 "run's thread alone.\n\n",
                 static_cast<int>(sizeof(void*) * 8));
-            std::printf("%-32s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %8s %7s %7s %7s %7s\n", "shape", "grouping", "merge",
-                        "cells", "ms", "cpu ms", "calls", "c/cell", "values", "formats", "MB sheet", "+priv", "+WS",
-                        "+end", "run");
+            std::printf("%-32s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %8s %7s %7s %7s %7s\n", "shape", "grouping",
+                        "merge", "cells", "ms", "cpu ms", "calls", "c/cell", "values", "formats", "MB sheet", "+priv",
+                        "+WS", "+end", "run");
         },
         RunOne);
 }
