@@ -20,7 +20,8 @@ TEST(MergedAreaIndexTest, ManyAreasAddedOutOfOrderAnswerAsAPlainSortedList)
     };
     auto meeting = [&](const Area& area) {
         std::vector<Area> found;
-        std::copy_if(plain.begin(), plain.end(), std::back_inserter(found), [&](const Area& a) { return a.Intersects(area); });
+        for (const Area& a : plain)
+            if (a.Intersects(area)) found.push_back(a);
         return found;
     };
     auto expectSameAnswers = [&] {
@@ -37,8 +38,7 @@ TEST(MergedAreaIndexTest, ManyAreasAddedOutOfOrderAnswerAsAPlainSortedList)
     const std::vector<Area> removed = meeting(band);
     EXPECT_EQ(removed.size(), 1000u);
     EXPECT_EQ(index.RemoveMeeting(band), removed);
-    plain.erase(std::remove_if(plain.begin(), plain.end(), [&](const Area& a) { return a.Intersects(band); }),
-                plain.end());
+    for (const Area& area : removed) plain.erase(std::find(plain.begin(), plain.end(), area));
     for (long k = 1000; k < 3000; k += 8) add(k + 1);
     expectSameAnswers();
     EXPECT_EQ(index.RemoveMeeting({1, 1, 5000, 12}).size(), plain.size());
