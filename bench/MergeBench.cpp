@@ -1,11 +1,12 @@
 // How Merge Cell Text costs on the stand-in Excel: wall and CPU time, automation calls per cell, writes and
-// the memory a run adds above the filled sheet, on the shapes the other tools' benchmarks use and on two
-// columns of long texts whose rows join into texts of 20,001 characters; per grouping, with and without
-// merging; and two shapes of one-character texts joined with the longest separator the page takes, whose joined
-// texts are far longer than what is read; and two columns of 500,000 numbers joined row by row by what their cells
-// show, 2,000 distinct values a column and all distinct. In the shape of every third, only every third row holds
-// texts: the rows to merge come one in three. The call log only counts, so that it does not weigh on the memory
-// figures of million-call runs. Each run tells the status bar of its progress and its end as the add-in's run does.
+// the memory a run adds above the filled sheet, the sheet's growth apart from the run's own, on the shapes the
+// other tools' benchmarks use and on two columns of long texts whose rows join into texts of 20,001 characters;
+// per grouping, with and without merging; and two shapes of one-character texts joined with the longest
+// separator the page takes, whose joined texts are far longer than what is read; and two columns of 500,000
+// numbers joined row by row by what their cells show, 2,000 distinct values a column and all distinct. In the
+// shape of every third, only every third row holds texts: the rows to merge come one in three. The call log only
+// counts, so that it does not weigh on the memory figures of million-call runs. Each run tells the status bar of
+// its progress and its end as the add-in's run does.
 //
 //   merge_bench                    every case, each in a process of its own so that peaks do not mix
 //   merge_bench <shape> <case>     one case in this process (case: grouping x 2 + merging; grouping 0 by row,
@@ -121,18 +122,20 @@ int RunOne(int shapeIndex, int caseIndex) {
     const double milliseconds = clocks.WallMilliseconds();
     const double cpuMilliseconds = clocks.CpuMilliseconds();
     memory.Stop();
-    // What the run leaves in the process: the sheet as it ends (its joined texts, and the heap it spreads over).
+    // What the run leaves in the process: the sheet as it ends (its joined texts and merged areas) and heap left
+    // committed. The rest of the peak is what the run held for itself.
     const SIZE_T privateAtEnd = bench::Memory().PagefileUsage;
-    const double kept =
-        privateAtEnd > memory.PrivateBefore() ? bench::Megabytes(privateAtEnd - memory.PrivateBefore()) : 0.0;
+    const SIZE_T kept = privateAtEnd > memory.PrivateBefore() ? privateAtEnd - memory.PrivateBefore() : 0;
+    const SIZE_T held = memory.PrivateAdded() > kept ? memory.PrivateAdded() - kept : 0;
 
     const double cells = bench::CellsOf(shape);
     const size_t calls = excel->Log().Total();
-    std::printf("%-32s %-11s %-5s %8.0f %9.0f %9.0f %8zu %7.4f %7zu %7zu %8.1f %7.1f %7.1f %7.1f\n", shape.name,
+    std::printf("%-32s %-11s %-5s %8.0f %9.0f %9.0f %8zu %7.4f %7zu %7zu %8.1f %7.1f %7.1f %7.1f %7.1f\n", shape.name,
                 grouping.name, merging ? "yes" : "no", cells, milliseconds, cpuMilliseconds, calls,
                 static_cast<double>(calls) / cells, excel->Log().Count(L"Range.Value", host::Kind::Put),
                 FormatAndMergeCalls(excel->Log()), bench::Megabytes(memory.PrivateBefore()),
-                bench::Megabytes(memory.PrivateAdded()), bench::Megabytes(memory.WorkingSetAdded()), kept);
+                bench::Megabytes(memory.PrivateAdded()), bench::Megabytes(memory.WorkingSetAdded()),
+                bench::Megabytes(kept), bench::Megabytes(held));
     return bench::EndCase(failure);
 }
 
@@ -148,14 +151,15 @@ int main(int argc, char** argv) {
                 "cells. calls: every Invoke the "
                 "stand-in\nreceived during the run, status bar included; values: Range.Value puts (texts and "
                 "emptying);\nformats: merges, unmerges, clears and format puts; MB sheet: private bytes with the "
-                "sheet filled;\n+priv and +WS: the most the run added to the private bytes and to the working set, "
-                "sampled every\nmillisecond; +end: the private bytes the run leaves added, the sheet's own growth "
-                "(joined texts\nlonger than their sources, the heap they spread over). cpu ms: the run's thread "
-                "alone.\n\n",
+                "sheet filled;\n+priv and +WS: the most the private bytes and the working set rose above it during "
+                "the run, sampled\nevery millisecond, the sheet's growth included; +end: what the private bytes "
+                "stay above it after the\nrun: the sheet's growth (its joined texts and merged areas) and heap left "
+                "committed; run: +priv\nless +end, the peak above the sheet as it ends: the run's own. cpu ms: the "
+                "run's thread alone.\n\n",
                 static_cast<int>(sizeof(void*) * 8));
-            std::printf("%-32s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %8s %7s %7s %7s\n", "shape", "grouping", "merge",
-                        "cells", "ms", "cpu ms", "calls", "c/cell", "values", "formats", "MB sheet", "+priv", "+WS",
-                        "+end");
+            std::printf("%-32s %-11s %-5s %8s %9s %9s %8s %7s %7s %7s %8s %7s %7s %7s %7s\n", "shape", "grouping",
+                        "merge", "cells", "ms", "cpu ms", "calls", "c/cell", "values", "formats", "MB sheet", "+priv",
+                        "+WS", "+end", "run");
         },
         RunOne);
 }

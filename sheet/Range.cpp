@@ -85,6 +85,7 @@ void Range::SetItem(long row, long column, Variant value) const {
 void Range::SetValue(Variant value) const { Put(dispid::Value, L"Range.Value", std::move(value)); }
 Variant Range::Value2() const { return Invoke(dispid::Value2, CallKind::Get, L"Range.Value2"); }
 Variant Range::Text() const { return Invoke(dispid::Text, CallKind::Get, L"Range.Text"); }
+Variant Range::NewEnum() const { return Invoke(DISPID_NEWENUM, CallKind::Get, L"Range._NewEnum"); }
 Variant Range::Formula() const { return Invoke(dispid::Formula, CallKind::Get, L"Range.Formula"); }
 Variant Range::HasArray() const { return Invoke(dispid::HasArray, CallKind::Get, L"Range.HasArray"); }
 Variant Range::HasFormula() const { return Invoke(dispid::HasFormula, CallKind::Get, L"Range.HasFormula"); }

@@ -87,6 +87,8 @@ public:
     // four decimals).
     Variant Value2() const;
     Variant Text() const;
+    // Range._NewEnum, For Each's enumerator of the cells (RangeCells walks it).
+    Variant NewEnum() const;
     // A formula cell's formula, any other cell's constant as text; a 2-D array for several cells.
     Variant Formula() const;
     Variant HasArray() const;

@@ -10,6 +10,8 @@
 
 namespace host {
 
-std::wstring FormulaText(const Sheet::Stored* stored, const std::wstring& numberFormat);
+// Into a text used again cell after cell, so that a block's read does not allocate for each cell; `dateFormat`
+// says whether the cell's number format shows dates.
+void FormulaTextInto(const Sheet::Stored* stored, bool dateFormat, std::wstring& into);
 
 }  // namespace host

@@ -646,7 +646,8 @@ std::wstring FormatText(const std::wstring& text, const std::wstring& format) {
 }
 
 bool IsGeneralFormat(const std::wstring& format) {
-    return format.empty() || (format.size() == 7 && StartsWithNoCase(format, 0, L"General"));
+    // Exactly as Excel spells it, mostly: that needs no case folding.
+    return format.empty() || (format.size() == 7 && (format == L"General" || StartsWithNoCase(format, 0, L"General")));
 }
 
 bool IsDateFormat(const std::wstring& format) {

@@ -4,6 +4,7 @@
 #include "host/excel/CellVariant.h"
 #include "host/excel/ExcelError.h"
 #include "host/excel/FormulaText.h"
+#include "host/excel/NumberFormat.h"
 
 #include <climits>
 #include <cmath>
@@ -213,15 +214,17 @@ Variant CellsArray(const Sheet& sheet, const Area& a, const Variant& blank, Cell
     // The first dimension varies fastest in a SAFEARRAY.
     const std::int64_t rows = a.Rows();
     try {
-        if (blank.Type() != VT_EMPTY) {
-            for (std::int64_t i = 0; i < a.CellCount(); ++i) Variant(blank).MoveTo(&data[i]);
-        }
         sheet.ForEachStored(a, [&](long r, long c, const Sheet::Stored& stored) {
             VARIANT& element = data[(r - a.top) + std::int64_t(c - a.left) * rows];
             Variant value = cellValue(r, c, stored);
             VariantClear(&element);
             value.MoveTo(&element);
         });
+        // The cells nothing is stored for, after the others: a cell is filled once.
+        if (blank.Type() != VT_EMPTY) {
+            for (std::int64_t i = 0; i < a.CellCount(); ++i)
+                if (data[i].vt == VT_EMPTY) Variant(blank).MoveTo(&data[i]);
+        }
     } catch (...) {
         SafeArrayUnaccessData(array);
         throw;
@@ -247,11 +250,23 @@ Variant Range::Value(bool value2) const {
 Variant Range::Formula() const {
     const Area& a = FirstArea();
     const Sheet& sheet = *m_sheet;
-    if (a.IsSingleCell())
-        return Variant::String(FormulaText(sheet.Find(a.top, a.left), sheet.NumberFormatAt(a.top, a.left)));
+    std::wstring text;
+    if (a.IsSingleCell()) {
+        FormulaTextInto(sheet.Find(a.top, a.left), IsDateFormat(sheet.NumberFormatAt(a.top, a.left)), text);
+        return Variant::String(text);
+    }
+    // Neighbouring cells mostly share one format: it is looked up again only when it changes.
+    const std::wstring* lastFormat = nullptr;
+    bool lastIsDate = false;
     // Empty cells are empty strings, not Empty.
     return CellsArray(sheet, a, Variant::String(std::wstring()), [&](long r, long c, const Sheet::Stored& stored) {
-        return Variant::String(FormulaText(&stored, sheet.NumberFormatOf(&stored, r, c)));
+        const std::wstring& format = sheet.NumberFormatOf(&stored, r, c);
+        if (!lastFormat || (&format != lastFormat && format != *lastFormat)) {
+            lastFormat = &format;
+            lastIsDate = IsDateFormat(format);
+        }
+        FormulaTextInto(&stored, lastIsDate, text);
+        return Variant::String(text);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "host/excel/Address.h"
 #include "host/excel/AreasObject.h"
+#include "host/excel/CellEnumerator.h"
 #include "host/excel/Excel.h"
 #include "host/excel/ExcelError.h"
 #include "host/excel/FontObject.h"
@@ -56,6 +57,7 @@ enum : DISPID {
     kShrinkToFit = 0xD1,
     kOrientation = 0x86,
     kFormatConditions = 0x570,
+    kNewEnum = DISPID_NEWENUM,
 };
 
 const std::vector<Member>& Members() {
@@ -102,6 +104,7 @@ const std::vector<Member>& Members() {
         {L"ShrinkToFit", kShrinkToFit, kGet, {}},
         {L"Orientation", kOrientation, kGet, {}},
         {L"FormatConditions", kFormatConditions, kGet, {}},
+        {L"_NewEnum", kNewEnum, kGet | kMethod, {}},
     };
     return members;
 }
@@ -220,6 +223,7 @@ Variant RangeObject::Call(const Member& member, Kind kind, const Arguments& args
         }
         return Object(item);
     }
+    case kNewEnum: return Variant::AdoptUnknown(CellEnumerator::Create(SessionPtr(), m_range).Detach());
     case kRows: return Object(m_range.Rows());
     case kColumns: return Object(m_range.Columns());
     case kEntireColumn: return Object(m_range.EntireColumn());

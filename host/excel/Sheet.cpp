@@ -5,6 +5,7 @@
 #include "host/excel/InputParser.h"
 #include "host/excel/NumberFormat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -383,9 +384,27 @@ std::set<FormatValue> Sheet::DistinctFormats(const std::vector<Area>& areas, For
     std::set<FormatValue> values;
     for (const auto& area : areas) {
         if (area.CellCount() <= kPerCellFormatLimit) {
-            for (long r = area.top; r <= area.bottom; ++r) {
-                for (long c = area.left; c <= area.right; ++c) values.insert(EffectiveFormat(r, c, property));
+            const bool layered = std::any_of(m_layers.begin(), m_layers.end(), [&](const FormatLayer& layer) {
+                return layer.property == property && layer.area.Intersects(area);
+            });
+            if (layered) {
+                for (long r = area.top; r <= area.bottom; ++r) {
+                    for (long c = area.left; c <= area.right; ++c) values.insert(EffectiveFormat(r, c, property));
+                }
+                continue;
             }
+            // No layer reaches in: each stored cell's own value or the default, which the cells not stored
+            // show too; walked in the order cells are kept rather than looked up one by one.
+            std::int64_t stored = 0;
+            bool sawDefault = false;
+            ForEachStored(area, [&](long, long, const Stored& cell) {
+                ++stored;
+                if (auto value = StoredFormat(cell, property))
+                    values.insert(std::move(*value));
+                else
+                    sawDefault = true;
+            });
+            if (sawDefault || stored < area.CellCount()) values.insert(DefaultFormat(property));
             continue;
         }
         // A large area: the stored cells, the layers that reach into it (from the newest one that

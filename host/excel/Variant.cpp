@@ -101,6 +101,13 @@ Variant Variant::AdoptDispatch(IDispatch* object) noexcept {
     return v;
 }
 
+Variant Variant::AdoptUnknown(IUnknown* object) noexcept {
+    Variant v;
+    v.m_v.vt = VT_UNKNOWN;
+    v.m_v.punkVal = object;
+    return v;
+}
+
 Variant Variant::AdoptArray(SAFEARRAY* array, VARTYPE elementType) noexcept {
     Variant v;
     v.m_v.vt = VARTYPE(VT_ARRAY | elementType);

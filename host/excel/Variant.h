@@ -32,6 +32,7 @@ public:
     static Variant Missing() { return Error(DISP_E_PARAMNOTFOUND); }
     // Takes over one reference of the object; a null pointer makes VT_DISPATCH with no object.
     static Variant AdoptDispatch(IDispatch* object) noexcept;
+    static Variant AdoptUnknown(IUnknown* object) noexcept;
     // Takes over the array; `elementType` is VT_VARIANT, VT_BSTR and so on.
     static Variant AdoptArray(SAFEARRAY* array, VARTYPE elementType) noexcept;
 

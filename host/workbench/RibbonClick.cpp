@@ -13,16 +13,29 @@ DISPID IdOf(IDispatch* callbacks, const wchar_t* name) {
     return id;
 }
 
-DISPID ClickWithScript(IDispatch* callbacks, const wchar_t* name, host::WizardDriver& driver) {
-    const DISPID id = IdOf(callbacks, name);
-    // The ribbon passes the control that was clicked; the add-in does not look at it.
+namespace {
+
+// The ribbon passes the control that was clicked; the add-in does not look at it.
+HRESULT InvokeAsRibbon(IDispatch* callbacks, DISPID id) {
     VARIANT control;
     control.vt = VT_DISPATCH;
     control.pdispVal = nullptr;
     DISPPARAMS params{&control, nullptr, 1, 0};
+    return callbacks->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+}
+
+}  // namespace
+
+DISPID Click(IDispatch* callbacks, const wchar_t* name) {
+    const DISPID id = IdOf(callbacks, name);
+    Check(InvokeAsRibbon(callbacks, id), "Invoke");
+    return id;
+}
+
+DISPID ClickWithScript(IDispatch* callbacks, const wchar_t* name, host::WizardDriver& driver) {
+    const DISPID id = IdOf(callbacks, name);
     HRESULT hr = E_FAIL;
-    bool ok = driver.Run(
-        [&] { hr = callbacks->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr); });
+    bool ok = driver.Run([&] { hr = InvokeAsRibbon(callbacks, id); });
     if (!ok) throw std::runtime_error("the wizard script failed: " + driver.Report());
     Check(hr, "Invoke");
     return id;

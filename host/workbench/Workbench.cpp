@@ -146,12 +146,7 @@ void MergeRowsIntoLeftCells(IDispatch* callbacks, workbench::PageAlbum& album) {
 
 // Clicks Undo Last Run, which opens no wizard: it puts back the cells the last run changed.
 void ClickUndoLastRun(IDispatch* callbacks) {
-    const DISPID id = workbench::IdOf(callbacks, L"UndoLast");
-    VARIANT control;
-    control.vt = VT_DISPATCH;
-    control.pdispVal = nullptr;
-    DISPPARAMS params{&control, nullptr, 1, 0};
-    Check(callbacks->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr), "Invoke");
+    const DISPID id = workbench::Click(callbacks, L"UndoLast");
     Print(L"== ribbon \"UndoLast\" (DISPID " + std::to_wstring(id) +
           L"): \"Undo Last Run\" puts back the Merge Cell Text run");
 }

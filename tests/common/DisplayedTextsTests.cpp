@@ -212,7 +212,10 @@ TEST_F(DisplayedTextReading, a_column_of_distinct_numbers_asks_each_cell_once_to
     sheet::Range area = App().Selection().Areas().Item(1);
     blocks::KnownTexts known;
     Block first = Block::Read(area.Resize(rows, 1), {1, 1, rows, 1}, blocks::FormulaCells::Ignored);
+    Excel().ClearLog();
     EXPECT_EQ(DisplayedTexts::Read(first, known).CellsAsked(), rows);
+    EXPECT_EQ(Gets(L"Range.Item"), 0u) << "the cells come from For Each's enumerator, hundreds a call";
+    EXPECT_LE(Excel().Log().Total(), static_cast<size_t>(rows + rows / 100)) << "a Text a cell, and few calls more";
     Block second = Block::Read(area.Offset(rows, 0).Resize(100, 1), {rows + 1, 1, 100, 1}, blocks::FormulaCells::Ignored);
     Excel().ClearLog();
     const DisplayedTexts shown = DisplayedTexts::Read(second, known);

@@ -281,5 +281,40 @@ TEST_F(RangeObjectTest, AStringPutIsReadInTheLanguageOfTheCall)
     EXPECT_EQ(put(id::Formula, 1031, L"wahr"), CellValue::Text(L"wahr"));
 }
 
+// For Each's enumerator: cells area by area, each left to right then down, many a call; Skip hands over none.
+TEST_F(RangeObjectTest, ForEachHandsOverTheCellsAreaByAreaManyACallAndFailsOnADeletedSheet)
+{
+    excel->AddSheet(L"Data");
+    excel->ActivateSheet(L"Sheet1");
+    excel->Select(L"$A$1:$B$2,$D$5");
+    framework::ComPtr<IDispatch> selection = GetObject(app.Get(), id::Selection);
+    CallResult made = Get(selection.Get(), DISPID_NEWENUM);
+    ASSERT_EQ(made.hr, S_OK);
+    ASSERT_EQ(made.value.Type(), VT_UNKNOWN);
+    framework::ComPtr<IEnumVARIANT> cells;
+    ASSERT_EQ(made.value.Get().punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(cells.ReleaseAndGetAddressOf())), S_OK);
+    made = CallResult{};
+    auto next = [&](ULONG count, HRESULT expected) {
+        std::vector<VARIANT> items(count);
+        ULONG fetched = 0;
+        EXPECT_EQ(cells->Next(count, items.data(), &fetched), expected);
+        std::vector<std::wstring> addresses;
+        for (ULONG i = 0; i < fetched; ++i) {
+            addresses.push_back(AddressOf(items[i].pdispVal));
+            VariantClear(&items[i]);
+        }
+        return addresses;
+    };
+    excel->ClearLog();
+    EXPECT_EQ(next(3, S_OK), (std::vector<std::wstring>{L"$A$1", L"$B$1", L"$A$2"}));
+    EXPECT_EQ(cells->Skip(1), S_OK);
+    EXPECT_EQ(next(5, S_FALSE), (std::vector<std::wstring>{L"$D$5"})) << "the last cell, and no more";
+    EXPECT_EQ(excel->Log().Count(L"Enumerator.Next"), 2u);
+    EXPECT_EQ(excel->Log().Count(L"Enumerator.Skip"), 1u);
+    ASSERT_EQ(cells->Reset(), S_OK);
+    excel->DeleteSheet(L"Sheet1");
+    EXPECT_EQ(next(1, E_FAIL), std::vector<std::wstring>{}) << "a deleted sheet's cells are gone";
+}
+
 }  // namespace
 }  // namespace host::test

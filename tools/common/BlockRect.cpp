@@ -1,6 +1,16 @@
 #include "tools/common/BlockRect.h"
 
+#include <algorithm>
+
 namespace blocks {
+
+std::optional<BlockRect> Overlap(const BlockRect& a, const BlockRect& b) {
+    const long top = std::max(a.row, b.row), left = std::max(a.column, b.column);
+    const long bottom = std::min(a.row + a.rows, b.row + b.rows);
+    const long right = std::min(a.column + a.columns, b.column + b.columns);
+    if (top >= bottom || left >= right) return std::nullopt;
+    return BlockRect{top, left, bottom - top, right - left};
+}
 
 std::pair<BlockRect, BlockRect> Halves(const BlockRect& rect, HalveFirst first) {
     BlockRect top = rect;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,9 @@ struct BlockRect {
         return a.row == b.row && a.column == b.column && a.rows == b.rows && a.columns == b.columns;
     }
 };
+
+// The cells two rectangles of one sheet (or of one area) share; nothing when they share none.
+std::optional<BlockRect> Overlap(const BlockRect& a, const BlockRect& b);
 
 // Which way a rectangle is cut in two first, while it has more than one row and column; or its columns only.
 enum class HalveFirst { Rows, Columns, ColumnsOnly };

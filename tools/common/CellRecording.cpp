@@ -24,14 +24,6 @@ BlockRect BoxAround(const std::vector<BlockRect>& areas) {
     return {top, left, bottom - top + 1, right - left + 1};
 }
 
-std::optional<BlockRect> Overlap(const BlockRect& a, const BlockRect& b) {
-    const long top = std::max(a.row, b.row), left = std::max(a.column, b.column);
-    const long bottom = std::min(a.row + a.rows, b.row + b.rows),
-               right = std::min(a.column + a.columns, b.column + b.columns);
-    if (top >= bottom || left >= right) return std::nullopt;
-    return BlockRect{top, left, bottom - top, right - left};
-}
-
 // Records the cells of `read` (a rectangle of the sheet read through `range`) that lie in `areas` and that
 // the fill changes.
 void RecordFilled(RunRecord& record, const sheet::Range& range, const BlockRect& read,

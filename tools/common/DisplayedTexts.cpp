@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "tools/common/CellLooks.h"
+#include "tools/common/ColumnTexts.h"
 #include "tools/common/KnownTexts.h"
 #include "tools/common/SubRange.h"
 
@@ -122,7 +123,8 @@ private:
             return;
         }
         // Cells of several formats (Null), or an answer that tells nothing.
-        if (rect.Cells() == 1 || cells.size() <= kAskDirectly || (!worthLooking && Texts(rect) <= static_cast<long>(kAskDirectly)))
+        if (rect.Cells() == 1 || cells.size() <= kAskDirectly ||
+            (!worthLooking && Texts(rect) <= static_cast<long>(kAskDirectly)))
             return AskEach(cells);
         const auto [first, second] = Halves(rect, HalveFirst::Columns);
         for (const BlockRect& half : {first, second})
@@ -151,8 +153,9 @@ private:
     }
 
     // True when sharing texts among equal values would save more calls than learning whether the cells are
-    // drawn alike costs: each shared text saves an Item and a Text; a rectangle of its own costs up to a
-    // Resize and an Offset more. Many cells are looked at anyway: later blocks may repeat their values.
+    // drawn alike costs: each shared text saves a Text (and an Item where cells are reached alone); a rectangle of its
+    // own costs up to a Resize and an Offset more. Many cells are looked at anyway: later blocks may repeat their
+    // values.
     bool WorthLooking(const std::vector<std::size_t>& cells) const {
         if (cells.size() >= kLookAnyway) return true;
         std::unordered_map<ValueKey, std::uint32_t, ValueKeyHash> seen;
@@ -247,18 +250,30 @@ DisplayedTexts DisplayedTexts::Read(const Block& block, KnownTexts& known) {
     AskPlan(block, known, shown.m_shownBy, shown.m_texts, asks).Make();
     std::sort(shown.m_shownBy.begin(), shown.m_shownBy.end());
 
+    // Column by column, each from the top: cells are indexed rows first within a column.
+    std::sort(asks.begin(), asks.end(), [](const TextToAsk& a, const TextToAsk& b) { return a.cell < b.cell; });
     const std::size_t rows = static_cast<std::size_t>(block.Rows());
-    for (const TextToAsk& ask : asks) {
-        const long row = static_cast<long>(ask.cell % rows) + 1;
-        const long column = static_cast<long>(ask.cell / rows) + 1;
-        sheet::Variant& text = shown.m_texts[ask.text];
-        text = block.Range().Item(row, column).Text();
-        ++shown.m_cellsAsked;
-        if (!text.IsString()) continue;
-        shown.m_askedBytes += text.StringView().size() * sizeof(wchar_t);
-        ValueKey key;
-        if (ask.remember && KeyOf(block.Value(row, column), block.Place().column + column - 1, ask.look, key))
-            known.Add(key.known, text.StringView());
+    std::vector<long> askedRows;
+    for (std::size_t start = 0; start < asks.size();) {
+        const long column = static_cast<long>(asks[start].cell / rows) + 1;
+        std::size_t end = start;
+        askedRows.clear();
+        for (; end < asks.size() && static_cast<long>(asks[end].cell / rows) + 1 == column; ++end)
+            askedRows.push_back(static_cast<long>(asks[end].cell % rows) + 1);
+        AskColumnTexts(
+            block.Range(), block.Rows(), block.Columns(), column, askedRows, [&](std::size_t i, sheet::Variant asked) {
+                const TextToAsk& ask = asks[start + i];
+                sheet::Variant& text = shown.m_texts[ask.text];
+                text = std::move(asked);
+                ++shown.m_cellsAsked;
+                if (!text.IsString()) return;
+                shown.m_askedBytes += text.StringView().size() * sizeof(wchar_t);
+                ValueKey key;
+                const long row = askedRows[i];
+                if (ask.remember && KeyOf(block.Value(row, column), block.Place().column + column - 1, ask.look, key))
+                    known.Add(key.known, text.StringView());
+            });
+        start = end;
     }
     return shown;
 }

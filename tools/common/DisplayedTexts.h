@@ -5,8 +5,9 @@
 // once for each value of a column within a rectangle of one number format whose cells are drawn alike
 // (CellLooks), and cell by cell where that is not known or where the column's values were seen not to
 // repeat (KnownTexts). Given the texts known from the area's earlier blocks, a value of a column drawn as
-// before is not asked again. Each text asked costs an Item and a Text: Range.Text of several cells is Null
-// unless they all hold the same contents and formats, so no call gives the texts of several values.
+// before is not asked again. Each text asked costs a Text of its own (Range.Text of several cells is Null
+// unless they all hold the same contents and formats, so no call gives the texts of several values); a
+// column's cells to ask are reached hundreds a call through For Each's enumerator (ColumnTexts), a few alone.
 //
 //   blocks::KnownTexts known;
 //   for (blocks::Block block; reader.Next(block);) {
@@ -37,7 +38,7 @@ public:
     // The block must have its values read (blocks whose formulas were skipped have none) and must outlive
     // what this gives. Costs one NumberFormat read when the block holds a text or repeats a value that asks;
     // where the block's cells differ in format, or in how they are drawn, its halves are asked instead (down
-    // to where asking each cell costs less); then one Item and one Text for each value of a column within
+    // to where asking each cell costs less); then one Text for each value of a column within
     // a rectangle that is alike, and for each other cell whose value does not decide what it shows.
     static DisplayedTexts Read(const Block& block);
     // The same, with what the area's earlier blocks asked, and adding to it what this one asks.

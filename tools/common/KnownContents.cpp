@@ -1,8 +1,5 @@
 #include "tools/common/KnownContents.h"
 
-#include <algorithm>
-#include <optional>
-
 #include "tools/common/RecordingRun.h"
 
 namespace blocks {
@@ -10,14 +7,6 @@ namespace blocks {
 namespace {
 
 thread_local KnownContents* t_known = nullptr;
-
-std::optional<BlockRect> Overlap(const BlockRect& a, const BlockRect& b) {
-    const long top = std::max(a.row, b.row), left = std::max(a.column, b.column);
-    const long bottom = std::min(a.row + a.rows, b.row + b.rows);
-    const long right = std::min(a.column + a.columns, b.column + b.columns);
-    if (top >= bottom || left >= right) return std::nullopt;
-    return BlockRect{top, left, bottom - top, right - left};
-}
 
 }  // namespace
 
