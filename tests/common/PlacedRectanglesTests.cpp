@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/ClearingRects.h"
 #include "tools/common/ColumnLetters.h"
 #include "tools/common/PlacedRectangles.h"
 
@@ -45,6 +46,22 @@ TEST(PlacedRectangles, runs_of_marked_rows_or_columns_span_the_given_width) {
     EXPECT_EQ(blocks::ColumnRuns(marked, 1, 5),
               (std::vector<BlockRect>{{1, 1, 5, 2}, {1, 4, 5, 1}, {1, 7, 5, 1}}));
     EXPECT_TRUE(blocks::RowRuns(std::vector<bool>(3, false), 1, 1).empty());
+}
+
+// Clearing rows 1-4 of columns 2-3: cells outside merged areas, and the areas whose first cell is cleared, whole.
+TEST(ClearingRects, a_clearing_takes_a_merged_area_whole_or_leaves_its_hidden_cells) {
+    const std::vector<BlockRect> rows1to4 = {{1, 2, 4, 2}};
+    const struct {
+        const char* name;
+        std::vector<BlockRect> merged;
+        std::vector<BlockRect> cleared;
+    } cases[] = {
+        {"inside: as it is", {{1, 2, 2, 1}}, {{1, 2, 4, 2}}},
+        {"first cell cleared, reaching below", {{3, 2, 4, 1}}, {{1, 2, 2, 2}, {3, 3, 2, 1}, {3, 2, 4, 1}}},
+        {"first cell above, kept", {{0, 3, 2, 1}}, {{2, 2, 3, 2}, {1, 2, 1, 1}}},
+        {"first cell in a kept column", {{2, 1, 1, 2}}, {{1, 2, 1, 2}, {3, 2, 2, 2}, {2, 3, 1, 1}}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(blocks::ClearingMergedAreasWhole(rows1to4, c.merged), c.cleared) << c.name;
 }
 
 }  // namespace

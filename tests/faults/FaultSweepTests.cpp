@@ -121,7 +121,8 @@ void MergedLabelsToJoin(host::Excel& excel) {
         sheet.SetText(L"C" + std::to_wstring(r), L"c" + std::to_wstring(r));
         if (r % 4 != 1) continue;
         sheet.SetText(L"B" + std::to_wstring(r), L"label");
-        sheet.MergeCells(L"B" + std::to_wstring(r) + L":B" + std::to_wstring(std::min(90L, r + 3)));
+        // The last one reaches past the selection.
+        sheet.MergeCells(L"B" + std::to_wstring(r) + L":B" + std::to_wstring(r + 3));
     }
     excel.Select(L"$A$1:$C$90");
 }

@@ -49,6 +49,14 @@ TEST_F(MergedEdges, no_band_or_strip_edge_cuts_a_merged_area_and_every_text_stan
         {L"by row into the left cells, clearing, labels merged by four", MergeTarget::LeftCells, false, true, 0, 3,
          LabelsMergedByFour,
          [](long r, long c, long, long) { return c == 1 ? JoinedWithLabel(r) : std::wstring(); }},
+        {L"by row into the left cells, clearing, the last label's merged area reaching past the selection",
+         MergeTarget::LeftCells, false, true, 0, 3,
+         [](cwtest::MergeEngineTest& t, long rows, long columns) {
+             LabelsMergedByFour(t, rows, columns);
+             const long last = (rows - 1) / 4 * 4 + 1;
+             if (last + 3 > rows) t.MergeAt(last, 2, last + 3, 2);
+         },
+         [](long r, long c, long, long) { return c == 1 ? JoinedWithLabel(r) : std::wstring(); }},
         {L"by row merged, blank rows merged by four in column B", MergeTarget::LeftCells, true, false, 0, 3,
          [](cwtest::MergeEngineTest& t, long rows, long) {
              for (long r = 1; r <= rows; r += 4) {

@@ -3,6 +3,7 @@
 
 #include "tools/common/ColumnLetters.h"
 #include "tools/common/KnownContents.h"
+#include "tools/common/ClearingRects.h"
 #include "tools/common/MergedAreas.h"
 #include "tools/common/RecordingRun.h"
 #include "tools/merge/MergeFormats.h"
@@ -240,10 +241,16 @@ private:
                      EmptyTargets(blankTargets, lines, freeOfMerges, merging || m_request.clearSources), cellOf);
         m_run.result.cellsWritten += CountOf(joined);
         if (!merging) {
-            if (m_request.clearSources)
-                EmptyCells(blocks::RangesOf(
-                    slice,
-                    SourcesOf(receivers.empty() ? std::vector<Receiver>(lines, {target, target}) : receivers, length)));
+            if (m_request.clearSources) {
+                std::vector<BlockRect> sources =
+                    SourcesOf(receivers.empty() ? std::vector<Receiver>(lines, {target, target}) : receivers, length);
+                // A merged area may reach past the selection, where no band edge can move to take it whole.
+                if (holdsMerges)
+                    sources = blocks::ClearingMergedAreasWhole(
+                        sources, blocks::MergedAreasMeeting(slice.range, slice.rows, slice.columns,
+                                                            {1, 1, slice.rows, slice.columns}));
+                EmptyCells(blocks::RangesOf(slice, sources));
+            }
             return;
         }
         if (!MergesEveryLine()) WrapText(textLines);
