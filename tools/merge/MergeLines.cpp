@@ -245,10 +245,7 @@ private:
                 std::vector<BlockRect> sources =
                     SourcesOf(receivers.empty() ? std::vector<Receiver>(lines, {target, target}) : receivers, length);
                 // A merged area may reach past the selection, where no band edge can move to take it whole.
-                if (holdsMerges)
-                    sources = blocks::ClearingMergedAreasWhole(
-                        sources, blocks::MergedAreasMeeting(slice.range, slice.rows, slice.columns,
-                                                            {1, 1, slice.rows, slice.columns}));
+                if (holdsMerges) sources = blocks::ClearingMergedAreasWhole(sources, MergedAreasReachingOut(slice));
                 EmptyCells(blocks::RangesOf(slice, sources));
             }
             return;
@@ -276,6 +273,22 @@ private:
         for (size_t i = 0; i < joined.size(); ++i)
             if (joined[i]) lines.push_back(Across(static_cast<long>(i) + 1, 1, 1, length));
         return lines;
+    }
+
+    // The user's merged areas that reach out of the slice: across the selection's edges, as band and strip
+    // edges move to take merged areas whole. Each edge costs a MergeCells where none meets it.
+    static std::vector<BlockRect> MergedAreasReachingOut(const PlacedBlock& slice) {
+        const long rows = slice.rows, columns = slice.columns;
+        std::vector<BlockRect> reaching;
+        for (const BlockRect& edge : {BlockRect{1, 1, 1, columns}, BlockRect{rows, 1, 1, columns},
+                                      BlockRect{1, 1, rows, 1}, BlockRect{1, columns, rows, 1}})
+            for (const BlockRect& area : blocks::MergedAreasMeeting(slice.range, rows, columns, edge)) {
+                const bool inside = area.row >= 1 && area.column >= 1 && area.row + area.rows - 1 <= rows &&
+                                    area.column + area.columns - 1 <= columns;
+                if (!inside && std::find(reaching.begin(), reaching.end(), area) == reaching.end())
+                    reaching.push_back(area);
+            }
+        return reaching;
     }
 
     // Each line's receiving cells: the target, or the user's merged area around it that lies within the line.
