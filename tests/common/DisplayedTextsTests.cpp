@@ -223,3 +223,12 @@ TEST_F(DisplayedTextReading, a_column_of_distinct_numbers_asks_each_cell_once_to
     EXPECT_EQ(Gets(L"Range.NumberFormat"), 0u) << "nor looked at";
     for (long r = 1; r <= 100; ++r) EXPECT_EQ(shown.At(r, 1), Cells().DisplayText(rows + r, 1)) << r;
 }
+
+TEST_F(DisplayedTextReading, cells_to_ask_far_apart_in_a_column_are_passed_over_without_their_objects) {
+    Cells().SetNumber(At(1, 1), 0.5);
+    for (long r = 2; r < 1100; ++r) Cells().SetText(At(r, 1), L"t");
+    for (long r = 1100; r <= 1107; ++r) Cells().SetNumber(At(r, 1), r + 0.25);
+    ExpectEveryCellAsShown(L"$A$1:$A$1107", 9, 1);
+    EXPECT_EQ(Excel().Log().Count(L"Enumerator.Skip"), 1u) << "the texts between, in one call";
+    EXPECT_EQ(Gets(L"Range.Item"), 0u);
+}
