@@ -9,7 +9,7 @@ namespace blocks {
 
 namespace {
 
-// Below this many cells an enumerator (up to three calls to reach and start it) saves nothing.
+// Below this many cells an enumerator (up to four calls to reach, start and check it) saves nothing.
 constexpr std::size_t kEnumerateFrom = 8;
 
 }  // namespace
