@@ -12,6 +12,11 @@ std::optional<BlockRect> Overlap(const BlockRect& a, const BlockRect& b) {
     return BlockRect{top, left, bottom - top, right - left};
 }
 
+bool Inside(const BlockRect& rect, const BlockRect& area) {
+    return rect.row >= area.row && rect.column >= area.column && rect.row + rect.rows <= area.row + area.rows &&
+           rect.column + rect.columns <= area.column + area.columns;
+}
+
 std::pair<BlockRect, BlockRect> Halves(const BlockRect& rect, HalveFirst first) {
     BlockRect top = rect;
     BlockRect bottom = rect;

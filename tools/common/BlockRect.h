@@ -30,6 +30,9 @@ struct BlockRect {
 // The cells two rectangles of one sheet (or of one area) share; nothing when they share none.
 std::optional<BlockRect> Overlap(const BlockRect& a, const BlockRect& b);
 
+// True when every cell of `rect` lies in `area`.
+bool Inside(const BlockRect& rect, const BlockRect& area);
+
 // Which way a rectangle is cut in two first, while it has more than one row and column; or its columns only.
 enum class HalveFirst { Rows, Columns, ColumnsOnly };
 

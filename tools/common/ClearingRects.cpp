@@ -6,11 +6,6 @@ namespace blocks {
 
 namespace {
 
-bool Holds(const BlockRect& rect, long row, long column) {
-    return row >= rect.row && row < rect.row + rect.rows && column >= rect.column &&
-           column < rect.column + rect.columns;
-}
-
 // The cells of `rect` outside `cut`: up to four rectangles, the rows above and below it, then the cells
 // beside it.
 void AddWithout(const BlockRect& rect, const BlockRect& cut, std::vector<BlockRect>& into) {
@@ -34,10 +29,9 @@ std::vector<BlockRect> ClearingMergedAreasWhole(const std::vector<BlockRect>& re
         bool cut = false;
         bool firstCleared = false;
         for (const BlockRect& piece : pieces) {
-            const auto shared = Overlap(piece, area);
-            if (!shared) continue;
-            if (!(shared->Cells() == area.Cells())) cut = true;
-            firstCleared = firstCleared || Holds(piece, area.row, area.column);
+            if (!Overlap(piece, area)) continue;
+            if (!Inside(area, piece)) cut = true;
+            firstCleared = firstCleared || Inside({area.row, area.column, 1, 1}, piece);
         }
         if (!cut) continue;
         std::vector<BlockRect> kept;

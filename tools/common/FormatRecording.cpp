@@ -15,11 +15,6 @@ namespace {
 
 using Rects = std::vector<BlockRect>;
 
-bool Inside(const BlockRect& rect, const BlockRect& area) {
-    return rect.row >= area.row && rect.column >= area.column && rect.row + rect.rows <= area.row + area.rows &&
-           rect.column + rect.columns <= area.column + area.columns;
-}
-
 // Without dollars, so that a part of a reference Excel took is as short as it was.
 std::wstring ReferenceOf(const Rects& rects) {
     std::wstring reference;

@@ -283,9 +283,8 @@ private:
         for (const BlockRect& edge : {BlockRect{1, 1, 1, columns}, BlockRect{rows, 1, 1, columns},
                                       BlockRect{1, 1, rows, 1}, BlockRect{1, columns, rows, 1}})
             for (const BlockRect& area : blocks::MergedAreasMeeting(slice.range, rows, columns, edge)) {
-                const bool inside = area.row >= 1 && area.column >= 1 && area.row + area.rows - 1 <= rows &&
-                                    area.column + area.columns - 1 <= columns;
-                if (!inside && std::find(reaching.begin(), reaching.end(), area) == reaching.end())
+                if (!blocks::Inside(area, {1, 1, rows, columns}) &&
+                    std::find(reaching.begin(), reaching.end(), area) == reaching.end())
                     reaching.push_back(area);
             }
         return reaching;
